@@ -1,0 +1,12 @@
+#pragma once
+#include "core/app/Clock.h"
+
+namespace marovix {
+
+// The machine's local time.
+class SystemClock : public Clock {
+public:
+    DateTime now() const override;
+};
+
+}  // namespace marovix

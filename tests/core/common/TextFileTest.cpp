@@ -1,0 +1,48 @@
+#include "core/common/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include "core/common/Cp932.h"
+#include "tests/support/TempFolder.h"
+
+namespace marovix {
+
+TEST(Cp932, RoundTripsCharactersThatPlainShiftJisLacks) {
+    const std::string text = "①⑱Ⅰ～－ｾﾝ　中山";
+    std::string bytes = utf8ToCp932(text);
+    EXPECT_EQ(cp932ToUtf8(bytes), text);
+    EXPECT_EQ(bytes.size(), 2u * 5 + 2 + 2 + 4);
+    EXPECT_EQ(cp932Width("ﾊﾝﾃﾞ"), 4u);
+}
+
+TEST(Cp932, UnconvertibleInputIsReplacedNotDropped) {
+    EXPECT_EQ(utf8ToCp932("a😀b"), "a?b");
+    EXPECT_EQ(cp932ToUtf8(std::string("a\x81", 2)), "a\xEF\xBF\xBD");
+}
+
+TEST(TextFile, WritesCp932WithCrLfAndReadsItBack) {
+    TempFolder folder;
+    std::string path = folder.file("log.txt");
+    ASSERT_TRUE(writeTextLines(path, {"■利用開始 ", ""}).ok());
+    auto bytes = readFileBytes(path);
+    ASSERT_TRUE(bytes.ok());
+    EXPECT_EQ(*bytes, utf8ToCp932("■利用開始 ") + "\r\n\r\n");
+    auto lines = readTextLines(path);
+    ASSERT_TRUE(lines.ok());
+    EXPECT_EQ(*lines, (std::vector<std::string>{"■利用開始 ", ""}));
+}
+
+TEST(TextFile, ReplaceFailsWithoutTouchingTheOldFileWhenTheFolderIsGone) {
+    TempFolder folder;
+    auto status = replaceFile(folder.file("missing/sub/file.txt"), "x");
+    EXPECT_FALSE(status.ok());
+    EXPECT_NE(status.error().find("missing/sub/file.txt"), std::string::npos);
+}
+
+TEST(TextFile, SplitLinesKeepsALastLineWithoutItsEnd) {
+    EXPECT_EQ(splitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_TRUE(splitLines("").empty());
+}
+
+}  // namespace marovix

@@ -1,0 +1,56 @@
+#include "core/race/RecordBuilder.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "core/common/Cp932.h"
+#include "core/race/RecordLayout.h"
+
+namespace marovix {
+
+RecordBuilder::RecordBuilder(std::string_view type) {
+    auto length = recordLength(type);
+    if (!length) throw std::invalid_argument("unknown record type " + std::string(type));
+    m_record.assign(static_cast<std::size_t>(*length) - 2, ' ');
+    m_record += "\r\n";
+    m_record.replace(0, 2, type);
+}
+
+void RecordBuilder::place(int position, std::string_view raw) {
+    if (position < 1 || static_cast<std::size_t>(position - 1) + raw.size() > m_record.size() - 2)
+        throw std::out_of_range("field at " + std::to_string(position) + " of " + std::to_string(raw.size()) +
+                                " bytes does not fit in a " + m_record.substr(0, 2) + " record");
+    m_record.replace(static_cast<std::size_t>(position - 1), raw.size(), raw);
+}
+
+RecordBuilder& RecordBuilder::text(int position, std::string_view utf8) {
+    place(position, utf8ToCp932(utf8));
+    return *this;
+}
+
+RecordBuilder& RecordBuilder::field(int position, int length, std::string_view utf8) {
+    std::string raw = utf8ToCp932(utf8);
+    if (raw.size() > static_cast<std::size_t>(length))
+        throw std::out_of_range("text of " + std::to_string(raw.size()) + " bytes for a field of " +
+                                std::to_string(length));
+    raw.resize(static_cast<std::size_t>(length), ' ');
+    place(position, raw);
+    return *this;
+}
+
+RecordBuilder& RecordBuilder::number(int position, int length, long long value) {
+    if (value < 0) throw std::out_of_range("negative number in a record field");
+    char buffer[32];
+    int n = std::snprintf(buffer, sizeof buffer, "%0*lld", length, value);
+    if (n != length) throw std::out_of_range("number " + std::to_string(value) + " does not fit in " +
+                                             std::to_string(length) + " digits");
+    place(position, std::string_view(buffer, static_cast<std::size_t>(n)));
+    return *this;
+}
+
+RecordBuilder& RecordBuilder::bytes(int position, std::string_view raw) {
+    place(position, raw);
+    return *this;
+}
+
+}  // namespace marovix

@@ -1,0 +1,39 @@
+#pragma once
+// Builds JV-Data records for tests and the demo-data generator: a record of a known type at its exact
+// length, blank-filled, CR LF at the end, fields set by 1-based byte position, texts CP932-encoded.
+//
+//   RecordBuilder ra("RA");
+//   ra.text(12, "2024").text(16, "0106").text(20, "06").number(26, 2, 11).number(874, 4, 1540);
+#include <string>
+#include <string_view>
+
+namespace marovix {
+
+class RecordBuilder {
+public:
+    // REQUIRES: `type` is a known record type (see RecordLayout); throws std::invalid_argument otherwise.
+    explicit RecordBuilder(std::string_view type);
+
+    // Writes a UTF-8 text as CP932 at `position`; it must fit before the line end (else throws
+    // std::out_of_range). Bytes beyond the text keep what they held.
+    RecordBuilder& text(int position, std::string_view utf8);
+    // Writes a UTF-8 text as CP932 into a field of `length` bytes, padded on the right with blanks
+    // (a text longer than the field throws std::out_of_range).
+    RecordBuilder& field(int position, int length, std::string_view utf8);
+    // Writes a number right-aligned with leading zeros in `length` bytes (throws when it does not fit
+    // or is negative).
+    RecordBuilder& number(int position, int length, long long value);
+    // Writes raw bytes at `position` (no conversion).
+    RecordBuilder& bytes(int position, std::string_view raw);
+
+    // The whole record: CP932 bytes of the type's exact length, ending in CR LF.
+    const std::string& record() const { return m_record; }
+    // The record without its CR LF, as a day-file line.
+    std::string line() const { return m_record.substr(0, m_record.size() - 2); }
+
+private:
+    void place(int position, std::string_view raw);
+    std::string m_record;
+};
+
+}  // namespace marovix

@@ -1,0 +1,35 @@
+#pragma once
+// The day's run log: log/yyyymmdd.log of the date the program started (entries after midnight go to
+// the same file). The lines are held here and saved whole.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/common/DateTime.h"
+#include "core/common/Result.h"
+
+namespace marovix {
+
+class DayLog {
+public:
+    explicit DayLog(std::string path) : m_path(std::move(path)) {}
+
+    const std::string& path() const { return m_path; }
+    const std::vector<std::string>& lines() const { return m_lines; }
+
+    // At start: load the file if present, add "============================" and
+    // "■利用開始 yyyy/mm/dd hh:nn:ss", save.
+    Status start(const DateTime& now);
+    // At close: add "-----", "■利用終了 yyyy/mm/dd hh:nn:ss", "============================" and an
+    // empty line, save.
+    Status close(const DateTime& now);
+    // AppendDayLog: add the lines; save them when `save` (an append that does not save leaves its
+    // lines for the next saving append).
+    Status append(const std::vector<std::string>& lines, bool save = true);
+
+private:
+    std::string m_path;
+    std::vector<std::string> m_lines;
+};
+
+}  // namespace marovix

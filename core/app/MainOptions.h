@@ -1,0 +1,55 @@
+#pragma once
+// The menu ticks and radio choices of the main window that are kept in the settings file.
+#include <array>
+
+namespace marovix {
+
+enum class MainOption {
+    SimMode,
+    NotGetMining,
+    NotGetKekka,
+    DupOK,
+    OverWriteOK,
+    Sound1,
+    SoundTohyo,
+    KaikataWR,
+    KaikataUR,
+    KaikataWD,
+    KaikataUT,
+    KaikataSRF,
+    KaikataSRT,
+    MultiUmatan,
+    MultiSRT,
+    MultiSRT12,
+    MultiSRT23,
+    MultiSRT13,
+    BuyTan,
+    BuyFuk,
+    BuyWR,
+    BuyUR,
+    BuyWD,
+    BuyUT,
+    BuySRF,
+    BuySRT,
+    ShihyoSet,
+    TabIndex,
+    HaibunSet,
+    KaimemakeKakesiki,
+    NotRefresh,
+    OzViewKakesiki,
+    Count
+};
+
+// The values of the options, indexed by MainOption (booleans held as 0 and 1). Their defaults and
+// keys live in the settings table; they are loaded when the main window is created.
+class MainOptions {
+public:
+    int value(MainOption option) const { return m_values[static_cast<std::size_t>(option)]; }
+    bool on(MainOption option) const { return value(option) != 0; }
+    void set(MainOption option, int value) { m_values[static_cast<std::size_t>(option)] = value; }
+
+private:
+    std::array<int, static_cast<std::size_t>(MainOption::Count)> m_values{};
+};
+
+}  // namespace marovix

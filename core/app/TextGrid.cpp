@@ -1,0 +1,44 @@
+#include "core/app/TextGrid.h"
+
+namespace marovix {
+
+void TextGrid::resize(int rowCount, int columnCount) {
+    if (rowCount < 0) rowCount = 0;
+    if (columnCount < 0) columnCount = 0;
+    std::vector<std::string> cells(static_cast<std::size_t>(rowCount * columnCount));
+    for (int r = 0; r < rowCount && r < m_rows; ++r)
+        for (int c = 0; c < columnCount && c < m_columns; ++c)
+            cells[static_cast<std::size_t>(r * columnCount + c)] =
+                std::move(m_cells[static_cast<std::size_t>(r * m_columns + c)]);
+    m_cells = std::move(cells);
+    m_widths.resize(static_cast<std::size_t>(columnCount), 64);
+    m_rows = rowCount;
+    m_columns = columnCount;
+}
+
+const std::string& TextGrid::cell(int column, int row) const {
+    static const std::string empty;
+    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return empty;
+    return m_cells[static_cast<std::size_t>(row * m_columns + column)];
+}
+
+void TextGrid::setCell(int column, int row, std::string text) {
+    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return;
+    m_cells[static_cast<std::size_t>(row * m_columns + column)] = std::move(text);
+}
+
+int TextGrid::columnWidth(int column) const {
+    if (column < 0 || column >= m_columns) return 0;
+    return m_widths[static_cast<std::size_t>(column)];
+}
+
+void TextGrid::setColumnWidth(int column, int width) {
+    if (column < 0 || column >= m_columns) return;
+    m_widths[static_cast<std::size_t>(column)] = width;
+}
+
+void TextGrid::clearBody() {
+    for (std::size_t i = static_cast<std::size_t>(m_columns); i < m_cells.size(); ++i) m_cells[i].clear();
+}
+
+}  // namespace marovix

@@ -1,0 +1,12 @@
+#pragma once
+#include "core/app/DocumentOpener.h"
+
+namespace marovix {
+
+// Opens documents and web pages with the desktop's default handler.
+class QtDocumentOpener : public DocumentOpener {
+public:
+    bool open(const std::string& pathOrUrl) override;
+};
+
+}  // namespace marovix

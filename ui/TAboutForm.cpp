@@ -1,0 +1,24 @@
+#include "ui/TAboutForm.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace marovix {
+
+TAboutForm::TAboutForm(const QString& versionText, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    auto* layout = new QVBoxLayout(this);
+    auto* product = new QLabel(QStringLiteral("Marovix　中央競馬版"), this);
+    product->setObjectName(QStringLiteral("ProductName"));
+    auto* version = new QLabel(versionText, this);
+    version->setObjectName(QStringLiteral("Version"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(product);
+    layout->addWidget(version);
+    layout->addWidget(buttons);
+}
+
+}  // namespace marovix

@@ -1,0 +1,23 @@
+#pragma once
+#include <QListWidget>
+#include <QWidget>
+
+namespace marovix {
+
+class MainModel;
+
+// "自動運転稼働状況ログ": the run-log lines of the day in `AutoNaviList`.
+class TIpatLogForm : public QWidget {
+    Q_OBJECT
+public:
+    TIpatLogForm(MainModel& model, QWidget* parent = nullptr);
+    // Shows the model's AutoNaviList with its selected line.
+    void refresh();
+    QListWidget* autoNaviList() const { return m_list; }
+
+private:
+    MainModel& m_model;
+    QListWidget* m_list;
+};
+
+}  // namespace marovix

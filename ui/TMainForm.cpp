@@ -1,0 +1,453 @@
+#include "ui/TMainForm.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/app/MainModel.h"
+#include "core/app/SettingsTable.h"
+#include "core/kaime/BetType.h"
+#include "ui/TAboutForm.h"
+#include "ui/TIpatLogForm.h"
+#include "ui/QtText.h"
+#include "ui/TextGridModel.h"
+
+namespace marovix {
+namespace {
+
+QString name(const char* text) { return QString::fromUtf8(text); }
+
+template <class W>
+W* named(W* widget, const QString& objectName) {
+    widget->setObjectName(objectName);
+    return widget;
+}
+
+QPushButton* button(const char* objectName, const char* caption, QWidget* parent) {
+    return named(new QPushButton(name(caption), parent), name(objectName));
+}
+
+// A radio group of captions laid out in a row inside a titled box.
+QButtonGroup* radioGroup(const QString& objectName, const QString& title, const QStringList& captions,
+                         QWidget* parent, QLayout* into) {
+    auto* box = named(new QGroupBox(title, parent), objectName);
+    auto* layout = new QHBoxLayout(box);
+    auto* group = new QButtonGroup(box);
+    group->setObjectName(objectName + QStringLiteral("Group"));
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* radio = new QRadioButton(captions[i], box);
+        radio->setObjectName(objectName + QString::number(i));
+        group->addButton(radio, i);
+        layout->addWidget(radio);
+    }
+    into->addWidget(box);
+    return group;
+}
+
+QStringList betTypeNames() {
+    QStringList names;
+    for (const auto& bet : kBetTypes) names << qs(std::string(bet.name));
+    return names;
+}
+
+// Per bet type: its buying-method option and captions, and its multi check boxes.
+struct BetPageTraits {
+    MainOption kaikata;
+    bool threeHorse;
+    std::vector<std::pair<const char*, MainOption>> multi;
+};
+
+const BetPageTraits* traitsOf(BetType type) {
+    static const BetPageTraits wr{MainOption::KaikataWR, false, {}};
+    static const BetPageTraits ur{MainOption::KaikataUR, false, {}};
+    static const BetPageTraits wd{MainOption::KaikataWD, false, {}};
+    static const BetPageTraits ut{MainOption::KaikataUT, false, {{"マルチ", MainOption::MultiUmatan}}};
+    static const BetPageTraits srf{MainOption::KaikataSRF, true, {}};
+    static const BetPageTraits srt{MainOption::KaikataSRT, true,
+                                   {{"マルチ", MainOption::MultiSRT},
+                                    {"1,2着マルチ", MainOption::MultiSRT12},
+                                    {"2,3着マルチ", MainOption::MultiSRT23},
+                                    {"1,3着マルチ", MainOption::MultiSRT13}}};
+    switch (type) {
+        case BetType::WR: return &wr;
+        case BetType::UR: return &ur;
+        case BetType::WD: return &wd;
+        case BetType::UT: return &ut;
+        case BetType::SRF: return &srf;
+        case BetType::SRT: return &srt;
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m_model(model) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(qs(MainModel::kTitle));
+    buildMenus();
+    buildTopBar();
+    buildCentre();
+    auto* status = named(new QStatusBar(this), QStringLiteral("StatusLine"));
+    setStatusBar(status);  // shows the hints (status tips) of the controls
+    addTimer("Timer1", 1000);
+    addTimer("TimerNavi", 1000);
+    addTimer("Timer4", 10 * 60 * 1000);
+    addTimer("ZanDakaNaviTimer", 1000);
+    addTimer("ZanDakaTimer", 500);
+    addTimer("FormDisableTimer", 1000);
+    addTimer("Timer2", 1000);
+    addTimer("Timer3", 1000);
+    addTimer("CurRaceTimer", 30000);
+    addTimer("HenkoTimer", 300000);
+
+    m_model.changed = [this] { refresh(); };
+    m_model.create();
+    const WindowPlacement& place = m_model.placement();
+    setGeometry(place.left, place.top, place.width, place.height);
+    refresh();
+}
+
+TMainForm::~TMainForm() { m_model.changed = nullptr; }
+
+QTimer* TMainForm::addTimer(const char* timerName, int intervalMs) {
+    auto* timer = named(new QTimer(this), name(timerName));
+    timer->setInterval(intervalMs);
+    return timer;
+}
+
+void TMainForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    named(file->addAction(QStringLiteral("自動運転ログ")), QStringLiteral("N35"));
+    connect(named(file->addAction(QStringLiteral("終了(&X)")), QStringLiteral("FileExitItem")), &QAction::triggered,
+            this, &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    options->setObjectName(QStringLiteral("OptionMenu"));
+    auto* autoRun = named(options->addAction(QStringLiteral("自動運転")), QStringLiteral("DispRaceAfterOZget"));
+    autoRun->setCheckable(true);
+    autoRun->setStatusTip(QStringLiteral("オッズ取得後、レースにフォーカスを移し投票を行う"));
+    addOptionItem(options, "OzOverWriteOK", "手動でオッズ取得済でも指定時刻に自動取得を行う", MainOption::OverWriteOK);
+    addOptionItem(options, "DupTohyoOK", "手動投票済みのレースでも自動投票を有効にする", MainOption::DupOK);
+    addOptionItem(options, "PlaySoundOpt", "オッズ取得後、アラート音を鳴らす", MainOption::Sound1);
+    addOptionItem(options, "PlaySoundTohyo", "自動投票実行後、アラーム音を鳴らす", MainOption::SoundTohyo);
+    QMenu* exclude = options->addMenu(QStringLiteral("自動取得を除外するデータ"));
+    addOptionItem(exclude, "NotGetMining", "マイニング", MainOption::NotGetMining);
+    addOptionItem(exclude, "NotGetKekka", "結果情報", MainOption::NotGetKekka);
+    addOptionItem(options, "SimMode", "シミュレーションモード", MainOption::SimMode);
+    options->addSeparator();
+    named(options->addAction(QStringLiteral("データ自動取得時刻設定(&T)")), QStringLiteral("N8"));
+    named(options->addAction(QStringLiteral("投資金額設定")), QStringLiteral("KaimeSetItem"));
+
+    QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"));
+    folders->setObjectName(QStringLiteral("FolderMenu"));
+    named(folders->addAction(QStringLiteral("VQM投票プラグイン２フォルダ指定")), QStringLiteral("VQM1"));
+    named(folders->addAction(QStringLiteral("Lumidexフォルダ指定")), QStringLiteral("N38"));
+    named(folders->addAction(QStringLiteral("時系列オッズフォルダ指定(&T)")), QStringLiteral("N12"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    connect(named(help->addAction(QStringLiteral("使用解説書(&C)")), QStringLiteral("HelpContentsItem")),
+            &QAction::triggered, this, [this] { m_model.openManual(); });
+    named(help->addAction(QStringLiteral("IPATメニュー")), QStringLiteral("IPAT2"));
+    connect(named(help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), QStringLiteral("HelpAboutItem")),
+            &QAction::triggered, this, &TMainForm::showAbout);
+}
+
+QAction* TMainForm::addOptionItem(QMenu* menu, const char* objectName, const char* caption, MainOption option) {
+    auto* item = named(menu->addAction(name(caption)), name(objectName));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, option](bool on) { m_model.setOption(option, on ? 1 : 0); });
+    m_optionItems.emplace_back(item, option);
+    return item;
+}
+
+void TMainForm::buildTopBar() {
+    auto* bar = named(new QToolBar(QStringLiteral("SpeedBar"), this), QStringLiteral("SpeedBar"));
+    bar->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, bar);
+    for (auto [objectName, caption] : {std::pair{"KekkaGetBtn", "結果情報"}, {"SokuhoOddsBtn", "速報ｵｯｽﾞ"},
+                                       {"NextRaceBtn", "直前ﾚｰｽ"}, {"GetDMBtn", "ﾏｲﾆﾝｸﾞ"}}) {
+        bar->addWidget(button(objectName, caption, bar));
+    }
+    auto* jvButton = button("JVBtn", "JVﾃﾞｰﾀ取得", bar);
+    connect(jvButton, &QPushButton::clicked, this, [this] {
+        if (m_downloadAction) m_downloadAction();
+    });
+    bar->addWidget(jvButton);
+    bar->addWidget(button("InputFormBtn", "買い目設定", bar));
+    auto* dateCombo = named(new QComboBox(bar), QStringLiteral("DateCombo"));
+    dateCombo->setMaxVisibleItems(36);
+    dateCombo->setMinimumWidth(150);
+    bar->addWidget(dateCombo);
+
+    auto* header = named(new QWidget(bar), QStringLiteral("Panel21"));
+    auto* headerLayout = new QHBoxLayout(header);
+    for (const char* label : {"BashoLabel", "RaceLabel", "Label1", "Label2", "Label3", "RestTimeLabel"})
+        headerLayout->addWidget(named(new QLabel(header), name(label)));
+    header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(header);
+
+    auto* right = named(new QWidget(bar), QStringLiteral("Panel16"));
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(2, 0, 2, 0);
+    rightLayout->addWidget(named(new QLabel(right), QStringLiteral("NowTimLabel")));
+    rightLayout->addWidget(new QLabel(QStringLiteral("直近R"), right));
+    auto* upcoming = named(new QListWidget(right), QStringLiteral("NowTimeRaceList"));
+    upcoming->setMaximumHeight(48);
+    rightLayout->addWidget(upcoming);
+    bar->addWidget(right);
+
+    auto* simCaption = new QLabel(QStringLiteral("SimMode"), bar);
+    bar->addWidget(simCaption);
+    m_simModeLabel = named(new QLabel(QStringLiteral("●"), bar), QStringLiteral("SimModeLabel"));
+    bar->addWidget(m_simModeLabel);
+    auto* help = button("HelpButton", "ヘルプ", bar);
+    connect(help, &QPushButton::clicked, this, [this] { m_model.openManual(); });
+    auto* version = button("VerButton1", "ﾊﾞｰｼﾞｮﾝ情報", bar);
+    connect(version, &QPushButton::clicked, this, &TMainForm::showAbout);
+    auto* quit = button("QuitButton", "終了", bar);
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    bar->addWidget(help);
+    bar->addWidget(version);
+    bar->addWidget(quit);
+}
+
+QTableView* TMainForm::makeGrid(const char* objectName, TextGrid& grid, QWidget* parent) {
+    auto* view = named(new QTableView(parent), name(objectName));
+    auto* model = new TextGridModel(grid, view);
+    m_gridModels.push_back(model);
+    view->setModel(model);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(18);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return view;
+}
+
+void TMainForm::bindCheck(QCheckBox* box, MainOption option) {
+    connect(box, &QCheckBox::clicked, this, [this, option](bool on) { m_model.setOption(option, on ? 1 : 0); });
+    box->setProperty("marovixOption", static_cast<int>(option));
+}
+
+void TMainForm::bindRadio(QButtonGroup* group, MainOption option) {
+    connect(group, &QButtonGroup::idClicked, this, [this, option](int id) { m_model.setOption(option, id); });
+    group->setProperty("marovixOption", static_cast<int>(option));
+}
+
+QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
+    const BetTypeInfo& bet = kBetTypes[static_cast<std::size_t>(betIndex)];
+    const QString prefix = qs(std::string(bet.prefix));
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* controls = new QHBoxLayout;
+    auto* check = named(new QCheckBox(qs(std::string(bet.name)), page), prefix + QStringLiteral("CheckBox"));
+    bindCheck(check, static_cast<MainOption>(static_cast<int>(MainOption::BuyTan) + betIndex));
+    controls->addWidget(check);
+    // The odds filter: edit names follow the keys (Toz1A -> Toz1editA).
+    for (int side = 0; side < 2; ++side) {
+        const int index = betIndex * 2 + side;
+        QString key = qs(std::string(kOzSpanKeys[static_cast<std::size_t>(index)].key));
+        QString editName = key;
+        editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
+        auto* edit = named(new QLineEdit(page), editName);
+        edit->setMaximumWidth(90);
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, index](const QString& text) { m_model.setOzSpanEdit(index, str(text)); });
+        if (side == 1) controls->addWidget(new QLabel(QStringLiteral("～"), page));
+        controls->addWidget(edit);
+    }
+    if (const BetPageTraits* traits = traitsOf(bet.type)) {
+        QStringList methods = traits->threeHorse
+                                  ? QStringList{QStringLiteral("BOX"), QStringLiteral("1軸流し"), QStringLiteral("2軸流し"),
+                                                QStringLiteral("ﾌｫｰﾒｰｼｮﾝ")}
+                                  : QStringList{QStringLiteral("Box"), QStringLiteral("流し")};
+        bindRadio(radioGroup(prefix + QStringLiteral("KaikataRadio"), QStringLiteral("買い方"), methods, page, controls),
+                  traits->kaikata);
+        for (const auto& [caption, option] : traits->multi) {
+            auto* multi = new QCheckBox(name(caption), page);
+            multi->setObjectName(prefix + QStringLiteral("Multi") + QString::number(static_cast<int>(option)));
+            bindCheck(multi, option);
+            controls->addWidget(multi);
+        }
+    }
+    controls->addStretch();
+    layout->addLayout(controls);
+    layout->addWidget(grid);
+    return page;
+}
+
+QWidget* TMainForm::buildSelectionPage() {
+    auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    auto* left = new QVBoxLayout;
+    auto* marks = new QHBoxLayout;
+    for (int i = 1; i <= 3; ++i) {
+        marks->addWidget(named(new QPushButton(QStringLiteral("全"), page), QStringLiteral("AllCkBtn%1").arg(i)));
+        marks->addWidget(named(new QPushButton(QStringLiteral("CL"), page), QStringLiteral("AllDlBtn%1").arg(i)));
+    }
+    left->addLayout(marks);
+    left->addWidget(makeGrid("StringGrid26", m_model.stringGrid26, page));
+    bindRadio(radioGroup(QStringLiteral("ShihyoSetRadio"), QStringLiteral("買い目構築方法"),
+                         {QStringLiteral("順位指標指定"), QStringLiteral("事前馬番指定"), QStringLiteral("手動")}, page, left),
+              MainOption::ShihyoSet);
+    layout->addLayout(left, 2);
+
+    auto* right = new QVBoxLayout;
+    auto* top = new QHBoxLayout;
+    m_bakenLabel = named(new QLabel(page), QStringLiteral("BakenLabel"));
+    top->addWidget(m_bakenLabel);
+    bindRadio(radioGroup(QStringLiteral("KakesikiRadio"), QStringLiteral("馬券種"), betTypeNames(), page, top),
+              MainOption::KaimemakeKakesiki);
+    right->addLayout(top);
+
+    m_pageControl4 = named(new QTabWidget(page), QStringLiteral("PageControl4"));
+    auto* all = new QWidget;
+    auto* allLayout = new QVBoxLayout(all);
+    auto* allControls = new QHBoxLayout;
+    bindRadio(radioGroup(QStringLiteral("HaibunRadio"), QStringLiteral("資金配分"),
+                         {QStringLiteral("均等"), QStringLiteral("比例"), QStringLiteral("均一"), QStringLiteral("期配")}, all,
+                         allControls),
+              MainOption::HaibunSet);
+    allControls->addWidget(button("AllBakenBTn", "全選択", all));
+    allControls->addWidget(button("NoBakenBtn", "全解除", all));
+    allControls->addStretch();
+    allLayout->addLayout(allControls);
+    allLayout->addWidget(makeGrid("AllKaimeGrid", m_model.allKaimeGrid, all));
+    m_pageControl4->addTab(all, QStringLiteral("一括"));
+    for (int i = 0; i < 8; ++i) {
+        const BetTypeInfo& bet = kBetTypes[static_cast<std::size_t>(i)];
+        std::string gridName = std::string(bet.prefix) + "KaimeGrid";
+        QTableView* grid = makeGrid(gridName.c_str(), m_model.kaimeGrids[static_cast<std::size_t>(i)], page);
+        m_pageControl4->addTab(buildBetTypePage(i, grid), qs(std::string(bet.name)));
+    }
+    connect(m_pageControl4, &QTabWidget::currentChanged, this, [this](int index) {
+        m_model.setOption(MainOption::TabIndex, index);
+        updateBakenLabel();
+    });
+    right->addWidget(m_pageControl4);
+    auto* voteRow = new QHBoxLayout;
+    voteRow->addWidget(button("TohyoBtn", "投票", page));
+    voteRow->addWidget(button("ZanDakaBtn", "残高照会", page));
+    voteRow->addStretch();
+    right->addLayout(voteRow);
+    layout->addLayout(right, 3);
+    return page;
+}
+
+void TMainForm::buildCentre() {
+    auto* splitter = new QSplitter(this);
+    auto* panel6 = named(new QWidget(splitter), QStringLiteral("Panel6"));
+    auto* leftLayout = new QVBoxLayout(panel6);
+    auto* datList = named(new QListWidget(panel6), QStringLiteral("DatList"));
+    QFont mono(QStringLiteral("Noto Sans Mono CJK JP"));
+    mono.setStyleHint(QFont::Monospace);
+    datList->setFont(mono);
+    leftLayout->addWidget(datList);
+    leftLayout->addWidget(named(new QLabel(panel6), QStringLiteral("DLlabel")));
+    splitter->addWidget(panel6);
+
+    m_pageControl1 = named(new QTabWidget(splitter), QStringLiteral("PageControl1"));
+    m_pageControl1->addTab(buildSelectionPage(), QStringLiteral("買い目"));
+    auto* card = new QWidget;
+    (new QVBoxLayout(card))->addWidget(makeGrid("StringGrid1", m_model.stringGrid1, card));
+    m_pageControl1->addTab(card, QStringLiteral("出馬表"));
+    m_pageControl1->addTab(named(new QWidget, QStringLiteral("PayoutPanel")), QStringLiteral("結果"));
+    m_pageControl1->addTab(new QWidget, QStringLiteral("買い目"));
+    auto* odds = new QWidget;
+    (new QVBoxLayout(odds))->addWidget(makeGrid("OddsGrid", m_model.oddsGrid, odds));
+    m_pageControl1->addTab(odds, QStringLiteral("オッズ"));
+    auto* votes = new QWidget;
+    (new QVBoxLayout(votes))->addWidget(makeGrid("HyosuGrid", m_model.hyosuGrid, votes));
+    m_pageControl1->addTab(votes, QStringLiteral("票数"));
+    // The second selection page and the odds and vote-count pages have no visible tab header.
+    for (int tab = 3; tab <= 5; ++tab) m_pageControl1->tabBar()->setTabVisible(tab, false);
+    m_pageControl1->setVisible(false);  // until a day is loaded
+    splitter->addWidget(m_pageControl1);
+    splitter->setStretchFactor(1, 1);
+    setCentralWidget(splitter);
+}
+
+void TMainForm::refresh() {
+    for (TextGridModel* model : m_gridModels) {
+        model->refresh();
+        auto* view = qobject_cast<QTableView*>(model->parent());
+        for (int c = 0; c < model->grid().columnCount(); ++c) {
+            int width = model->grid().columnWidth(c);
+            view->setColumnHidden(c, width < 0);
+            if (width >= 0) view->setColumnWidth(c, width);
+        }
+    }
+    for (auto& [item, option] : m_optionItems) item->setChecked(m_model.options().on(option));
+    for (QCheckBox* box : findChildren<QCheckBox*>()) {
+        QVariant option = box->property("marovixOption");
+        if (option.isValid()) box->setChecked(m_model.options().on(static_cast<MainOption>(option.toInt())));
+    }
+    for (QButtonGroup* group : findChildren<QButtonGroup*>()) {
+        QVariant option = group->property("marovixOption");
+        if (!option.isValid()) continue;
+        if (QAbstractButton* b = group->button(m_model.options().value(static_cast<MainOption>(option.toInt()))))
+            b->setChecked(true);
+    }
+    for (std::size_t i = 0; i < kOzSpanKeys.size(); ++i) {
+        QString editName = qs(std::string(kOzSpanKeys[i].key));
+        editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
+        if (auto* edit = findChild<QLineEdit*>(editName)) {
+            QString text = qs(m_model.ozSpanEdits()[i]);
+            if (edit->text() != text) edit->setText(text);
+        }
+    }
+    int tab = m_model.options().value(MainOption::TabIndex);
+    if (tab >= 0 && tab < m_pageControl4->count() && m_pageControl4->currentIndex() != tab) {
+        QSignalBlocker block(m_pageControl4);
+        m_pageControl4->setCurrentIndex(tab);
+    }
+    updateBakenLabel();
+    updateSimModeLabel();
+    if (m_logWindow) m_logWindow->refresh();
+}
+
+void TMainForm::updateSimModeLabel() {
+    QPalette palette = m_simModeLabel->palette();
+    palette.setColor(QPalette::WindowText, QColor(QRgb(m_model.simModeColor())));
+    m_simModeLabel->setPalette(palette);
+}
+
+void TMainForm::updateBakenLabel() {
+    m_bakenLabel->setText(m_pageControl4->tabText(m_pageControl4->currentIndex()));
+}
+
+void TMainForm::showAbout() {
+    TAboutForm about(qs(MainModel::kVersionText), this);
+    about.exec();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shownOnce) return;
+    m_shownOnce = true;
+    m_model.firstShow();
+    refresh();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    QRect frame = geometry();
+    m_model.closeRequest(WindowPlacement{frame.top(), frame.left(), frame.width(), frame.height()});
+    refresh();
+    event->accept();
+}
+
+}  // namespace marovix

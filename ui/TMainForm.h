@@ -1,0 +1,70 @@
+#pragma once
+#include <QLabel>
+#include <QMainWindow>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "core/app/MainOptions.h"
+
+class QAction;
+class QComboBox;
+class QListWidget;
+
+namespace marovix {
+
+class MainModel;
+class TIpatLogForm;
+class TextGrid;
+class TextGridModel;
+
+// The main window "Marovix　中央競馬版". Its controls carry the names the rest of the system knows
+// them by (object names), so tests and later windows find them.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the model's create step: the window is placed from the stored placement.
+    TMainForm(MainModel& model, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    void setLogWindow(TIpatLogForm* logWindow) { m_logWindow = logWindow; }
+    // What the "JVﾃﾞｰﾀ取得" button opens (the download window).
+    void setDownloadAction(std::function<void()> action) { m_downloadAction = std::move(action); }
+    MainModel& model() { return m_model; }
+    // Shows what the core holds now (options, labels, grids, logs).
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildTopBar();
+    void buildCentre();
+    QTableView* makeGrid(const char* name, TextGrid& grid, QWidget* parent);
+    QWidget* buildSelectionPage();
+    QWidget* buildBetTypePage(int betIndex, QTableView* grid);
+    QAction* addOptionItem(QMenu* menu, const char* name, const char* caption, MainOption option);
+    QTimer* addTimer(const char* name, int intervalMs);
+    void bindCheck(class QCheckBox* box, MainOption option);
+    void bindRadio(class QButtonGroup* group, MainOption option);
+    void showAbout();
+    void updateSimModeLabel();
+    void updateBakenLabel();
+
+    MainModel& m_model;
+    TIpatLogForm* m_logWindow = nullptr;
+    std::function<void()> m_downloadAction;
+    bool m_shownOnce = false;
+    std::vector<TextGridModel*> m_gridModels;
+    std::vector<std::pair<QAction*, MainOption>> m_optionItems;
+    QLabel* m_simModeLabel = nullptr;
+    QLabel* m_bakenLabel = nullptr;
+    QTabWidget* m_pageControl1 = nullptr;
+    QTabWidget* m_pageControl4 = nullptr;
+};
+
+}  // namespace marovix

@@ -1,0 +1,27 @@
+#pragma once
+#include <QAbstractTableModel>
+
+#include "core/app/TextGrid.h"
+
+namespace marovix {
+
+// Shows a core TextGrid: row 0 of the grid is the heading row, the others are the table's rows.
+class TextGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    TextGridModel(TextGrid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Call after the core changed the grid.
+    void refresh();
+    const TextGrid& grid() const { return m_grid; }
+
+private:
+    TextGrid& m_grid;
+};
+
+}  // namespace marovix

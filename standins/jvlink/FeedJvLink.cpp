@@ -79,20 +79,29 @@ struct FeedFile {
     bool downloaded = false;
 };
 
-// The ".jvf" files of a folder whose names begin with a 14-digit stamp followed by `afterStamp`
-// (empty: the extension follows at once), ordered by stamp, then by name.
-std::vector<FeedFile> listFeedFiles(const std::string& folder, std::string_view afterStamp) {
+bool stampedName(std::string_view name) {
+    return name.size() >= kStampLength && allDigits(name.substr(0, kStampLength)) && name.ends_with(kFeedExtension);
+}
+
+// A stored file: "yyyymmddhhnnss_" + any name + ".jvf".
+bool storedFileName(std::string_view name) {
+    return stampedName(name) && name.size() >= kStampLength + 1 + kFeedExtension.size() && name[kStampLength] == '_';
+}
+
+// A real-time snapshot: "yyyymmddhhnnss.jvf".
+bool snapshotName(std::string_view name) {
+    return stampedName(name) && name.size() == kStampLength + kFeedExtension.size();
+}
+
+// The files of a folder whose names pass `wanted`, ordered by stamp, then by name. A missing folder
+// has none.
+std::vector<FeedFile> listFeedFiles(const std::string& folder, bool (*wanted)(std::string_view)) {
     std::vector<FeedFile> files;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::string name = it->path().filename().string();
-        std::string_view view(name);
-        bool named = view.size() >= kStampLength + afterStamp.size() + kFeedExtension.size() &&
-                     allDigits(view.substr(0, kStampLength)) && view.substr(kStampLength).starts_with(afterStamp) &&
-                     view.ends_with(kFeedExtension) &&
-                     (!afterStamp.empty() || view.size() == kStampLength + kFeedExtension.size());
         std::error_code typeError;
-        if (named && it->is_regular_file(typeError))
+        if (wanted(name) && it->is_regular_file(typeError))
             files.push_back({it->path().string(), name, name.substr(0, kStampLength)});
     }
     std::sort(files.begin(), files.end(),
@@ -187,7 +196,7 @@ int FeedJvLink::JVOpen(const std::string& dataspec, const std::string& fromTime,
     reloadFaults();
     if (auto code = fault("JVOpen", dataspec)) return *code;
 
-    auto files = listFeedFiles(feedPath("stored"), "_");
+    auto files = listFeedFiles(feedPath("stored"), storedFileName);
     std::erase_if(files, [&](const FeedFile& f) { return f.stamp <= fromTime; });
     if (files.empty()) return kNothingNewer;
 
@@ -226,7 +235,7 @@ int FeedJvLink::JVRTOpen(const std::string& dataspec, const std::string& key) {
     reloadFaults();
     if (auto code = fault("JVRTOpen", dataspec)) return *code;
 
-    auto snapshots = listFeedFiles(feedPath("realtime/" + dataspec + "/" + key), {});
+    auto snapshots = listFeedFiles(feedPath("realtime/" + dataspec + "/" + key), snapshotName);
     std::string now = m_clock.now().compactText();
     std::erase_if(snapshots, [&](const FeedFile& f) { return f.stamp > now; });
     if (snapshots.empty()) return kNothingNewer;

@@ -36,11 +36,11 @@ constexpr std::string_view kStoredDataIds[] = {"RACE", "MING"};
 constexpr int kStoredOptions[] = {1, 3};
 
 // The real-time dataspecs and the lengths of their keys (DayKey8 or RaceKey16).
-struct RealtimeSpec {
+struct RealtimeDataspec {
     std::string_view dataspec;
     std::array<std::size_t, 2> keyLengths;
 };
-constexpr RealtimeSpec kRealtimeSpecs[] = {
+constexpr RealtimeDataspec kRealtimeDataspecs[] = {
     {"0B30", {16, 16}}, {"0B12", {8, 16}}, {"0B13", {8, 8}}, {"0B17", {8, 8}}, {"0B14", {8, 8}},
 };
 
@@ -61,15 +61,15 @@ bool validStoredDataspec(std::string_view dataspec) {
     return true;
 }
 
-const RealtimeSpec* realtimeSpec(std::string_view dataspec) {
-    for (const auto& spec : kRealtimeSpecs)
-        if (spec.dataspec == dataspec) return &spec;
+const RealtimeDataspec* realtimeDataspec(std::string_view dataspec) {
+    for (const auto& entry : kRealtimeDataspecs)
+        if (entry.dataspec == dataspec) return &entry;
     return nullptr;
 }
 
-bool validKey(const RealtimeSpec& spec, std::string_view key) {
-    return allDigits(key) && std::find(spec.keyLengths.begin(), spec.keyLengths.end(), key.size()) !=
-                                 spec.keyLengths.end();
+bool validKey(const RealtimeDataspec& entry, std::string_view key) {
+    return allDigits(key) && std::find(entry.keyLengths.begin(), entry.keyLengths.end(), key.size()) !=
+                                 entry.keyLengths.end();
 }
 
 struct FeedFile {
@@ -229,9 +229,9 @@ int FeedJvLink::JVStatus() {
 
 int FeedJvLink::JVRTOpen(const std::string& dataspec, const std::string& key) {
     if (int refused = openAllowed()) return refused;
-    const RealtimeSpec* spec = realtimeSpec(dataspec);
-    if (!spec) return kBadDataspec;
-    if (!validKey(*spec, key)) return kBadKey;
+    const RealtimeDataspec* entry = realtimeDataspec(dataspec);
+    if (!entry) return kBadDataspec;
+    if (!validKey(*entry, key)) return kBadKey;
     reloadFaults();
     if (auto code = fault("JVRTOpen", dataspec)) return *code;
 

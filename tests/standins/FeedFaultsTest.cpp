@@ -1,0 +1,54 @@
+#include "standins/jvlink/FeedFaults.h"
+
+#include <gtest/gtest.h>
+
+namespace marovix {
+namespace {
+
+TEST(FeedFaults, ParsesRulesAndListsTheLinesThatAreNone) {
+    FeedFaults faults = FeedFaults::parse(
+        "JVOpen -504            # every JVOpen returns -504\r\n"
+        "JVRead -402 after 25\n"
+        "\n"
+        "   # a comment line\n"
+        "JVRTOpen -1 0B30\n"
+        "JVRead -403 0B12 after 2\n"
+        "JVStatus\n"
+        "JVStatus x\n"
+        "JVOpen -1 after\n"
+        "JVOpen -1 after -2\n"
+        "JVOpen -1 A B\n"
+        "jvopen -1\n");
+    ASSERT_EQ(faults.rules().size(), 4u);
+    const auto& r = faults.rules();
+    EXPECT_EQ(r[0].operation, "JVOpen");
+    EXPECT_EQ(r[0].code, -504);
+    EXPECT_EQ(r[0].after, 0);
+    EXPECT_EQ(r[1].after, 25);
+    EXPECT_EQ(r[2].dataspec, "0B30");
+    EXPECT_EQ(r[3].dataspec, "0B12");
+    EXPECT_EQ(r[3].after, 2);
+    EXPECT_EQ(faults.problems(),
+              (std::vector<std::string>{"line 7: JVStatus", "line 8: JVStatus x", "line 9: JVOpen -1 after",
+                                        "line 10: JVOpen -1 after -2", "line 11: JVOpen -1 A B",
+                                        "line 12: jvopen -1"}));
+}
+
+TEST(FeedFaults, RuleFiresOnceItsAllowanceIsUsedAndOnlyForItsDataspec) {
+    FeedFaults faults = FeedFaults::parse("JVRead -402 0B30 after 2\nJVRead -502 after 3\n");
+    std::vector<std::optional<int>> seen;
+    for (int i = 0; i < 5; ++i) {
+        seen.push_back(faults.failure("JVRead", "0B30"));
+        if (!seen.back()) faults.passed("JVRead", "0B30");
+    }
+    EXPECT_EQ(seen, (std::vector<std::optional<int>>{std::nullopt, std::nullopt, -402, -402, -402}));
+    EXPECT_EQ(faults.failure("JVRead", "0B12"), std::nullopt);
+    faults.passed("JVRead", "0B12");
+    EXPECT_EQ(faults.failure("JVRead", "0B12"), -502);
+    faults.restart("JVRead");
+    EXPECT_EQ(faults.failure("JVRead", "0B30"), std::nullopt);
+    EXPECT_EQ(faults.failure("JVOpen", "RACEMING"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace marovix

@@ -1,0 +1,91 @@
+#include "standins/jvlink/FeedSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "core/common/TextFile.h"
+#include "standins/jvlink/FeedJvLink.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FeedFolderBuilder.h"
+#include "tests/support/TempFolder.h"
+
+namespace marovix {
+namespace {
+
+// Sets (or clears, for nothing) an environment variable for the life of the guard.
+class EnvironmentGuard {
+public:
+    EnvironmentGuard(const char* name, std::optional<std::string> value) : m_name(name) {
+        if (const char* old = std::getenv(name)) m_old = old;
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    }
+    ~EnvironmentGuard() {
+        if (m_old)
+            ::setenv(m_name, m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+TEST(FeedSettings, FolderComesFromOwnVariableThenXdgThenHome) {
+    const struct {
+        std::optional<std::string> own, xdg, home;
+        std::string expected;
+    } cases[] = {
+        {"/cfg/own", "/xdg", "/home/u", "/cfg/own"},
+        {std::nullopt, "/xdg", "/home/u", "/xdg/marovix-jvlink"},
+        {"", "", "/home/u", "/home/u/.config/marovix-jvlink"},
+        {std::nullopt, std::nullopt, std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        EnvironmentGuard own("MAROVIX_JVLINK_CONFIG", c.own), xdg("XDG_CONFIG_HOME", c.xdg), home("HOME", c.home);
+        EXPECT_EQ(FeedSettings::defaultFolder(), c.expected);
+    }
+}
+
+TEST(FeedSettings, SavesAndLoadsTheFeedFolder) {
+    TempFolder temp;
+    std::string folder = temp.file("deep/config");
+    EXPECT_EQ(FeedSettings::load(folder).feedFolder, "");
+    ASSERT_TRUE((FeedSettings{"/data/feed 2024"}).save(folder).ok());
+    auto bytes = readFileBytes(folder + "/jvlink-standin.ini");
+    ASSERT_TRUE(bytes.ok());
+    EXPECT_EQ(*bytes, "[Feed]\r\nFeedFolder=/data/feed 2024\r\n");
+    EXPECT_EQ(FeedSettings::load(folder).feedFolder, "/data/feed 2024");
+}
+
+TEST(FeedSettings, ReadsKeysInAnyCaseAndSkipsComments) {
+    TempFolder temp;
+    ASSERT_TRUE(replaceFile(temp.file("jvlink-standin.ini"), "; mine\n[feed]\nOther=1\n feedfolder =  /srv/feed  \n").ok());
+    EXPECT_EQ(FeedSettings::load(temp.path()).feedFolder, "/srv/feed");
+    EXPECT_FALSE((FeedSettings{"x"}).save("").ok());
+}
+
+TEST(FeedSettings, StandInServesTheFolderOfItsSettings) {
+    TempFolder temp;
+    EnvironmentGuard own("MAROVIX_JVLINK_CONFIG", temp.file("config"));
+    FeedFolderBuilder feed(temp.file("feed"));
+    feed.addStoredFile("20240106093000", "RA", {"RA\r\n"});
+    ASSERT_TRUE((FeedSettings{feed.folder()}).save().ok());
+
+    FakeClock clock;
+    FeedJvLink link(clock);
+    EXPECT_EQ(link.feedFolder(), feed.folder());
+    ASSERT_EQ(link.JVInit("MAROVIX"), 0);
+    int reads = 0, downloads = 0;
+    std::string stamp;
+    EXPECT_EQ(link.JVOpen("RACEMING", "20240101000000", 1, reads, downloads, stamp), 0);
+    EXPECT_EQ(reads, 1);
+}
+
+}  // namespace
+}  // namespace marovix

@@ -11,6 +11,7 @@
 #include "standins/jvlink/FeedJvLink.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtDocumentOpener.h"
+#include "ui/FeedSettingsDialog.h"
 #include "ui/QtSound.h"
 #include "ui/QtText.h"
 #include "ui/TIpatLogForm.h"
@@ -40,6 +41,7 @@ int runMarovix(const ProgramOptions& options) {
     QtSound sound;
     QtDocumentOpener opener;
     FeedJvLink jvLink(clock);
+    jvLink.setSettingsDialog([](FeedJvLink& link) { return runFeedSettingsDialog(link); });
 
     if (!checkJvLinkInstalled(jvLink, dialogs)) return 1;
     QApplication::setApplicationDisplayName(qs(MainModel::kTitle));

@@ -260,7 +260,7 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
     // The odds filter: edit names follow the keys (Toz1A -> Toz1editA).
     for (int side = 0; side < 2; ++side) {
         const int index = betIndex * 2 + side;
-        QString key = qs(std::string(kOzSpanKeys[static_cast<std::size_t>(index)].key));
+        QString key = qs(std::string(MainModel::ozSpanKey(index).key));
         QString editName = key;
         editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
         auto* edit = named(new QLineEdit(page), editName);
@@ -402,8 +402,8 @@ void TMainForm::refresh() {
         if (QAbstractButton* b = group->button(m_model.options().value(static_cast<MainOption>(option.toInt()))))
             b->setChecked(true);
     }
-    for (std::size_t i = 0; i < kOzSpanKeys.size(); ++i) {
-        QString editName = qs(std::string(kOzSpanKeys[i].key));
+    for (std::size_t i = 0; i < m_model.ozSpanEdits().size(); ++i) {
+        QString editName = qs(std::string(MainModel::ozSpanKey(static_cast<int>(i)).key));
         editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
         if (auto* edit = findChild<QLineEdit*>(editName)) {
             QString text = qs(m_model.ozSpanEdits()[i]);

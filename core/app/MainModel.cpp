@@ -84,8 +84,7 @@ MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts
     : m_folders(std::move(appFolder)),
       m_windowsFolder(std::move(windowsFolder)),
       m_ports(ports),
-      m_settings(std::make_unique<Settings>(m_folders.settingsPath(),
-                                            SettingsContext{m_folders.appFolder(), m_windowsFolder, &ports.clock})),
+      m_settings(std::make_unique<Settings>(m_folders.appFolder(), m_windowsFolder, ports.clock)),
       m_errorLog(m_folders.errorLogPath()) {
     layoutStringGrid26(stringGrid26);
     for (TextGrid& grid : kaimeGrids) layoutKaimeGrid(grid);
@@ -97,6 +96,11 @@ MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts
 
 MainModel::~MainModel() = default;
 
+const SettingKey& MainModel::ozSpanKey(int index) {
+    const auto bet = static_cast<std::size_t>(index / 2);
+    return index % 2 == 0 ? settings::OzSpanA[bet] : settings::OzSpanB[bet];
+}
+
 std::string MainModel::softwareId() const { return std::string(kSoftwareIdPrefix) + kVersionText; }
 
 void MainModel::lookUpCompanionFolders() {
@@ -104,7 +108,7 @@ void MainModel::lookUpCompanionFolders() {
     // yields nothing and nothing is stored then.
     auto lookUp = [this](const SettingKey& key, std::initializer_list<const char*> programs, const char* tail) {
         for (const char* program : programs) {
-            if (!trimmed(m_settings->readText(key)).empty()) return;
+            if (!trimmed(m_settings->readStoredText(key)).empty()) return;
             std::string found = trimmed(m_ports.registry.localMachineString(
                 std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + program,
                 "Inno Setup: App Path"));
@@ -119,9 +123,9 @@ void MainModel::lookUpCompanionFolders() {
 void MainModel::loadSettings() {
     m_placement = WindowPlacement{m_settings->readInt(settings::LocateTop), m_settings->readInt(settings::LocateLeft),
                                   m_settings->readInt(settings::LocateWidth), m_settings->readInt(settings::LocateHeight)};
-    for (std::size_t i = 0; i < kOzSpanKeys.size(); ++i) m_ozSpan[i] = m_settings->readText(kOzSpanKeys[i]);
+    for (std::size_t i = 0; i < m_ozSpan.size(); ++i) m_ozSpan[i] = m_settings->readText(ozSpanKey(static_cast<int>(i)));
     for (const auto& row : optionKeys()) {
-        int value = row.key.type == SettingType::Boolean ? (m_settings->readBool(row.key) ? 1 : 0)
+        int value = row.key.type == SettingType::Bool ? (m_settings->readBool(row.key) ? 1 : 0)
                                                           : m_settings->readInt(row.key);
         m_options.set(row.option, value);
     }
@@ -189,7 +193,7 @@ void MainModel::openManual() {
 void MainModel::setOption(MainOption option, int value) {
     m_options.set(option, value);
     if (const SettingKey* key = keyOf(option)) {
-        reportWrite(key->type == SettingType::Boolean ? m_settings->writeBool(*key, value != 0)
+        reportWrite(key->type == SettingType::Bool ? m_settings->writeBool(*key, value != 0)
                                                       : m_settings->writeInt(*key, value));
     }
     notify();
@@ -198,7 +202,7 @@ void MainModel::setOption(MainOption option, int value) {
 void MainModel::setOzSpanEdit(int index, std::string text) {
     if (index < 0 || index >= static_cast<int>(m_ozSpan.size())) return;
     m_ozSpan[static_cast<std::size_t>(index)] = text;
-    reportWrite(m_settings->writeText(kOzSpanKeys[static_cast<std::size_t>(index)], text));
+    reportWrite(m_settings->writeText(ozSpanKey(index), text));
 }
 
 void MainModel::appendErrorLog(const std::string& text) {

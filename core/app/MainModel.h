@@ -22,6 +22,7 @@ class DocumentOpener;
 class JvLink;
 class Registry;
 class Settings;
+struct SettingKey;
 class Sound;
 
 // The outside world as the main window reaches it.
@@ -76,7 +77,8 @@ public:
     // Sets an option's control state and writes its setting at once; a write failure is shown
     // and the control keeps its new state.
     void setOption(MainOption option, int value);
-    // The odds-range edits, in the order of kOzSpanKeys (Toz1A, Toz1B, Foz1A, ...).
+    // The odds-range edits, in the order Toz1A, Toz1B, Foz1A, Foz1B, ... SRToz1B; the key of each.
+    static const SettingKey& ozSpanKey(int index);
     std::array<std::string, 16>& ozSpanEdits() { return m_ozSpan; }
     void setOzSpanEdit(int index, std::string text);
 

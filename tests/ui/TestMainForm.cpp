@@ -197,18 +197,18 @@ void TestMainForm::firstShowInitialisesJvLinkAndFillsTheLogWindow() {
     form.setLogWindow(&log);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(world.jvLink.callNames().front(), std::string("JVInit"));
+    QCOMPARE(world.jvLink.calls().front().name, std::string("JVInit"));
     auto* list = log.findChild<QListWidget*>(QStringLiteral("AutoNaviList"));
     QCOMPARE(list->count(), 2);
     QVERIFY(list->item(1)->text().startsWith(QStringLiteral("■利用開始 2024/01/06 09:30:00")));
     QCOMPARE(list->currentRow(), 1);
     form.show();  // a second show does not initialise again
-    QCOMPARE(std::count(world.jvLink.callNames().begin(), world.jvLink.callNames().end(), std::string("JVInit")), 1);
+    QCOMPARE(world.jvLink.callCount("JVInit"), 1);
 }
 
 void TestMainForm::failingJvInitIsShownAndTheProgramStaysOpen() {
     World world;
-    world.jvLink.initResult = -101;
+    world.jvLink.queueInit(-101);
     MainModel model(world.folder.path(), world.folder.path(), world.ports());
     TMainForm form(model);
     form.show();

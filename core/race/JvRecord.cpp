@@ -98,7 +98,7 @@ Result<RecordLayout> checkRecord(std::string_view record, std::string_view expec
     Result<RecordLayout> layout = checkRecord(record);
     if (!layout.ok()) return layout;
     if (layout->type != expectedType)
-        return Error{"expected a " + std::string(expectedType) + " record, found " + std::string(layout->type)};
+        return Error{"expected record type " + std::string(expectedType) + ", found " + std::string(layout->type)};
     return layout;
 }
 

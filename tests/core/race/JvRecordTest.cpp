@@ -18,11 +18,29 @@ struct LenientCase {
 
 TEST(LenientInt, ReadsSignedDecimalsAndGivesZeroForAnythingElse) {
     const LenientCase cases[] = {
-        {"05", 5},         {"  5", 5},     {"5  ", 5},        {" 12 ", 12},    {"-3", -3},       {"+7", 7},
-        {"0000", 0},       {"", 0},        {"    ", 0},       {"5a", 0},       {"a5", 0},        {"1 2", 0},
-        {"- 5", 0},        {"--5", 0},     {"+-5", 0},        {"-", 0},        {"0x10", 0},      {"1.5", 0},
-        {"2147483647", 2147483647},        {"-2147483648", -2147483647 - 1}, {"2147483648", 0},
-        {"99999999999999999999", 0},       {"\xEF\xBC\x95", 0},  // a full-width digit 5
+        {"05", 5},
+        {"  5", 5},
+        {"5  ", 5},
+        {" 12 ", 12},
+        {"-3", -3},
+        {"+7", 7},
+        {"0000", 0},
+        {"", 0},
+        {"    ", 0},
+        {"5a", 0},
+        {"a5", 0},
+        {"1 2", 0},
+        {"- 5", 0},
+        {"--5", 0},
+        {"+-5", 0},
+        {"-", 0},
+        {"0x10", 0},
+        {"1.5", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", 0},
+        {"99999999999999999999", 0},
+        {"\xEF\xBC\x95", 0},  // a full-width digit 5
     };
     for (const auto& c : cases) EXPECT_EQ(lenientInt(c.text), c.value) << '"' << c.text << '"';
 }
@@ -51,7 +69,8 @@ TEST(FieldAccess, TextIsAViewIntoTheHeldRecord) {
 }
 
 TEST(FieldAccess, ANulByteEndsTheFieldEarly) {
-    std::string record = RecordBuilder("SE").bytes(307, std::string("ab\0\0\0\0\0\0", 8)).bytes(360, std::string("12\0\0", 4)).record();
+    std::string record =
+        RecordBuilder("SE").bytes(307, std::string("ab\0\0\0\0\0\0", 8)).bytes(360, std::string("12\0\0", 4)).record();
     EXPECT_EQ(fieldText(record, 307, 8), "ab");
     EXPECT_EQ(fieldUtf8(record, 307, 8), "ab");
     EXPECT_EQ(fieldNumber(record, 360, 4), 12);
@@ -95,10 +114,12 @@ struct BadRecordCase {
 TEST(CheckRecord, RejectsShortOverLongUnknownAndEmptyRecordsWithAClearError) {
     std::string dm = RecordBuilder("DM").line();
     const BadRecordCase cases[] = {
-        {"short line", dm.substr(0, 250), "short DM record: 250 bytes without the line end, expected 301 (303 with CR LF)"},
+        {"short line", dm.substr(0, 250),
+         "short DM record: 250 bytes without the line end, expected 301 (303 with CR LF)"},
         {"short record", dm.substr(0, 299) + "\r\n",
          "short DM record: 299 bytes without the line end, expected 301 (303 with CR LF)"},
-        {"over-long line", dm + "  ", "over-long DM record: 303 bytes without the line end, expected 301 (303 with CR LF)"},
+        {"over-long line", dm + "  ",
+         "over-long DM record: 303 bytes without the line end, expected 301 (303 with CR LF)"},
         {"over-long record", dm + "x\r\n",
          "over-long DM record: 302 bytes without the line end, expected 301 (303 with CR LF)"},
         {"unknown type", "ZZ" + dm.substr(2), "unknown record type \"ZZ\" (301 bytes without the line end)"},
@@ -119,7 +140,7 @@ TEST(CheckRecord, RejectsShortOverLongUnknownAndEmptyRecordsWithAClearError) {
 TEST(CheckRecord, RejectsARecordOfAnotherType) {
     auto checked = checkRecord(RecordBuilder("TM").line(), "DM");
     ASSERT_FALSE(checked.ok());
-    EXPECT_EQ(checked.error(), "expected a DM record, found TM");
+    EXPECT_EQ(checked.error(), "expected record type DM, found TM");
     EXPECT_FALSE(checkRecord(RecordBuilder("DM").line().substr(0, 100), "DM").ok());
 }
 

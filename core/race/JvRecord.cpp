@@ -61,6 +61,8 @@ int lenientInt(std::string_view text) {
 
 std::string_view fieldText(std::string_view record, int position, int length) {
     if (position < 1 || length < 1) return {};
+    // The line end is no field: a position reads the same in a whole record and in its day-file line.
+    if (endsWithLineEnd(record)) record.remove_suffix(kLineEnd.size());
     std::size_t start = static_cast<std::size_t>(position - 1);
     if (start >= record.size()) return {};
     std::string_view field = record.substr(start, static_cast<std::size_t>(length));
@@ -116,7 +118,7 @@ std::string blankRecord(std::string_view type) {
     return record;
 }
 
-bool isBlank(std::string_view text) {
+bool isAllBlanks(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }
 

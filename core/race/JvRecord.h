@@ -21,8 +21,9 @@ namespace marovix {
 int lenientInt(std::string_view text);
 
 // The raw CP932 bytes of the field at 1-based `position` of `length` bytes: a view into `record`.
-// The field ends early at its first NUL byte. A field that starts past the end of the record is empty;
-// one that runs past the end is cut at the end. A position below 1 or a length below 1 gives empty.
+// The field ends early at its first NUL byte. The record's CR LF belongs to no field: a field that starts
+// past the last byte before it is empty, one that runs past that byte is cut there. A position below 1 or
+// a length below 1 gives empty.
 std::string_view fieldText(std::string_view record, int position, int length);
 
 // The field converted to UTF-8 (bytes that are not CP932 become U+FFFD).
@@ -48,6 +49,6 @@ std::string wholeRecord(std::string_view recordOrLine);
 std::string blankRecord(std::string_view type);
 
 // True when the text is empty or holds only half-width blanks (a line or field without data).
-bool isBlank(std::string_view text);
+bool isAllBlanks(std::string_view text);
 
 }  // namespace marovix

@@ -310,7 +310,7 @@ std::string PutTextAt(std::string_view line, std::string_view text, int position
 }
 
 std::string carriedWeightText(std::string_view field) {
-    if (isBlank(field)) return {};
+    if (isAllBlanks(field)) return {};
     std::string text(field.substr(0, 2));
     text += '.';
     text += field.substr(2, 1);

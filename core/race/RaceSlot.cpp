@@ -6,7 +6,7 @@ namespace marovix {
 
 bool isUsedSlot(std::string_view race) {
     std::string_view year = fieldText(race, 12, 4);
-    return !isBlank(year) && year != "0000";
+    return !isAllBlanks(year) && year != "0000";
 }
 
 }  // namespace marovix

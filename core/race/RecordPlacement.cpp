@@ -20,7 +20,7 @@ template <std::size_t N>
 bool acceptLine(PlacedRecords<N>& placed, std::span<const std::string> lines, std::size_t index,
                 std::string_view type) {
     const std::string& line = lines[index];
-    if (isBlank(line)) return false;
+    if (isAllBlanks(line)) return false;
     auto checked = checkRecord(line, type);
     if (!checked.ok()) {
         placed.rejected.push_back({static_cast<int>(index), checked.error()});

@@ -85,6 +85,9 @@ TEST(FieldAccess, NeverReadsOutsideTheRecord) {
     EXPECT_EQ(fieldText(record, 100000, 5), "");
     EXPECT_EQ(fieldNumber(record, 41, 5), 0);
     EXPECT_EQ(fieldText(record, 35, 10), std::string("1") + std::string(5, ' '));  // cut at the end
+    std::string whole = RecordBuilder("WE").text(35, "1").record();
+    EXPECT_EQ(fieldText(whole, 41, 2), "");  // the CR LF is no field
+    EXPECT_EQ(fieldText(whole, 35, 10), fieldText(record, 35, 10));
     EXPECT_EQ(fieldText(record, 0, 2), "");
     EXPECT_EQ(fieldText(record, -5, 2), "");
     EXPECT_EQ(fieldText(record, 1, 0), "");
@@ -160,10 +163,10 @@ TEST(Records, WholeAndBlankRecordsHaveTheTypeLength) {
     EXPECT_EQ(blankRecord("SE"), std::string(553, ' ') + "\r\n");
     EXPECT_EQ(blankRecord("RA").size(), 1272u);
     EXPECT_EQ(blankRecord("XX"), "");
-    EXPECT_TRUE(isBlank(""));
-    EXPECT_TRUE(isBlank("   "));
-    EXPECT_FALSE(isBlank(" \r\n"));
-    EXPECT_FALSE(isBlank(" 0"));
+    EXPECT_TRUE(isAllBlanks(""));
+    EXPECT_TRUE(isAllBlanks("   "));
+    EXPECT_FALSE(isAllBlanks(" \r\n"));
+    EXPECT_FALSE(isAllBlanks(" 0"));
 }
 
 TEST(RecordKeys, CutTheIdentificationBlock) {

@@ -1,0 +1,125 @@
+#include "core/race/JvRecord.h"
+
+#include <charconv>
+#include <cstdio>
+#include <limits>
+
+#include "core/common/Cp932.h"
+
+namespace marovix {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+bool endsWithLineEnd(std::string_view record) {
+    return record.size() >= kLineEnd.size() && record.substr(record.size() - kLineEnd.size()) == kLineEnd;
+}
+
+// The type bytes made safe to show in a message: printable ASCII as is, anything else as \xNN.
+std::string printableType(std::string_view type) {
+    std::string out;
+    for (unsigned char c : type) {
+        if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        }
+    }
+    return out;
+}
+
+const RecordLayout* findLayout(std::string_view type) {
+    for (const auto& layout : kRecordLayouts)
+        if (layout.type == type) return &layout;
+    return nullptr;
+}
+
+}  // namespace
+
+int lenientInt(std::string_view text) {
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return 0;
+    std::size_t last = text.find_last_not_of(' ');
+    std::string_view number = text.substr(first, last - first + 1);
+    bool negative = false;
+    if (number.front() == '+' || number.front() == '-') {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    // from_chars would take a second sign itself, so a digit must come first.
+    if (number.empty() || number.front() < '0' || number.front() > '9') return 0;
+    // Parse the magnitude wider than int so that "-2147483648" is read but larger values are refused.
+    long long magnitude = 0;
+    auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), magnitude);
+    if (error != std::errc() || end != number.data() + number.size()) return 0;
+    long long value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return 0;
+    return static_cast<int>(value);
+}
+
+std::string_view fieldText(std::string_view record, int position, int length) {
+    if (position < 1 || length < 1) return {};
+    // The line end is no field: a position reads the same in a whole record and in its day-file line.
+    if (endsWithLineEnd(record)) record.remove_suffix(kLineEnd.size());
+    std::size_t start = static_cast<std::size_t>(position - 1);
+    if (start >= record.size()) return {};
+    std::string_view field = record.substr(start, static_cast<std::size_t>(length));
+    std::size_t nul = field.find('\0');
+    return nul == std::string_view::npos ? field : field.substr(0, nul);
+}
+
+std::string fieldUtf8(std::string_view record, int position, int length) {
+    return cp932ToUtf8(fieldText(record, position, length));
+}
+
+int fieldNumber(std::string_view record, int position, int length) {
+    return lenientInt(fieldText(record, position, length));
+}
+
+Result<RecordLayout> checkRecord(std::string_view record) {
+    if (record.empty() || record == kLineEnd) return Error{"empty record"};
+    std::string_view body = endsWithLineEnd(record) ? record.substr(0, record.size() - kLineEnd.size()) : record;
+    std::string_view type = body.substr(0, 2);
+    const RecordLayout* layout = findLayout(type);
+    if (!layout) {
+        return Error{"unknown record type \"" + printableType(type) + "\" (" + std::to_string(body.size()) +
+                     " bytes without the line end)"};
+    }
+    std::size_t expected = static_cast<std::size_t>(layout->length) - kLineEnd.size();
+    // The layout returned views the static table, never the caller's record.
+    if (body.size() == expected) return *layout;
+    const char* fault = body.size() < expected ? "short" : "over-long";
+    return Error{std::string(fault) + " " + std::string(type) + " record: " + std::to_string(body.size()) +
+                 " bytes without the line end, expected " + std::to_string(expected) + " (" +
+                 std::to_string(layout->length) + " with CR LF)"};
+}
+
+Result<RecordLayout> checkRecord(std::string_view record, std::string_view expectedType) {
+    Result<RecordLayout> layout = checkRecord(record);
+    if (!layout.ok()) return layout;
+    if (layout->type != expectedType)
+        return Error{"expected record type " + std::string(expectedType) + ", found " + std::string(layout->type)};
+    return layout;
+}
+
+std::string wholeRecord(std::string_view recordOrLine) {
+    std::string record(recordOrLine);
+    if (!endsWithLineEnd(record)) record += kLineEnd;
+    return record;
+}
+
+std::string blankRecord(std::string_view type) {
+    std::optional<int> length = recordLength(type);
+    if (!length) return {};
+    std::string record(static_cast<std::size_t>(*length) - kLineEnd.size(), ' ');
+    record += kLineEnd;
+    return record;
+}
+
+bool isAllBlanks(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+}  // namespace marovix

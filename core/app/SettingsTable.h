@@ -168,7 +168,8 @@ inline constexpr SettingKey TimeAutoTohyoInterval = intKey("Time", "AutoTohyoInt
 inline constexpr SettingKey TimeAutoRdataGet = intKey("Time", "AutoRdataGet", 10);
 
 // Alert sounds (file paths).
-inline constexpr SettingKey InfoSettingsOzAlarm = runKey("InfoSettings", "OzAlarm", RunDefault::WindowsMedia, "Ring08.wav");
+inline constexpr SettingKey InfoSettingsOzAlarm =
+    runKey("InfoSettings", "OzAlarm", RunDefault::WindowsMedia, "Ring08.wav");
 inline constexpr SettingKey InfoSettingsTohyoAlarm =
     runKey("InfoSettings", "TohyoAlarm", RunDefault::WindowsMedia, "Alarm05.wav");
 

@@ -1,6 +1,7 @@
 #include "core/app/SettingsTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -10,7 +11,8 @@ namespace {
 
 std::string folded(std::string_view text) {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return out;
 }
 

@@ -1,0 +1,82 @@
+#pragma once
+// The settings component: reads and writes one ini file with the behaviour of the Windows
+// private-profile functions. The file is CP932 with CR LF; every text given or returned is UTF-8.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/app/IniDocument.h"
+#include "core/common/Result.h"
+
+namespace marovix {
+
+// Folder used when the file name has no folder part.
+enum class DefaultDir {
+    ddApplication,  // the application folder
+    ddWindows,      // the Windows folder
+    ddNone,         // none: the name as it is, relative to the current folder
+};
+
+class TIniGT {
+public:
+    // Bound to no file until setFileName; DefaultDir starts as ddApplication.
+    TIniGT(std::string applicationFolder, std::string windowsFolder);
+
+    // Binds the component to a file. A name with a folder part ("/") is the file's path; a bare
+    // name is placed by DefaultDir.
+    void setFileName(std::string_view name);
+    // The path of the file the component reads and writes (empty while no name is set).
+    const std::string& fileName() const { return m_path; }
+    // Chooses the folder of a bare file name and places the current name again.
+    void setDefaultDir(DefaultDir dir);
+    DefaultDir defaultDir() const { return m_defaultDir; }
+
+    // Reads never fail: a missing file, section or key, or a value that does not parse, yields
+    // the default. Section and key names match without regard to ASCII letter case. Every read
+    // sees the file as it is now, whoever wrote it last.
+
+    // An integer (see ReadInteger), any non-zero value true.
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // Decimal with an optional sign, or hexadecimal after "$", "0x" or "0X" (up to 32 bits, taken
+    // as a two's-complement pattern: "$FFFFFFFF" is -1). Anything else, "12ab" among it, or a
+    // decimal beyond 32 bits, yields the default.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
+    // The stored value, cut to its first 2047 characters, then: `""` and "｢｣" read as empty; a
+    // longer value enclosed in double quotes, or in "｢" and "｣", reads without them; anything else
+    // reads as stored. A missing key yields `defaultValue` exactly.
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    // True when the section holds the key, whatever its value.
+    bool ValueExists(std::string_view section, std::string_view key) const;
+
+    // Writes go to the file at once: it is read afresh, the one entry changes, and the file is
+    // replaced safely, keeping every other line. A missing file is created. A file or folder that
+    // cannot be written gives the error "<path> に書き込めません" and leaves the file as it was.
+
+    // Writes "1" or "0".
+    Status WriteBool(std::string_view section, std::string_view key, bool value);
+    // Writes decimal.
+    Status WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    // Writes the text unchanged, never adding quotes (line breaks become blanks).
+    Status WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+private:
+    // The value stored for the key, or nullptr; refreshes the cached document when the file's
+    // bytes differ from those it was parsed from.
+    const std::string* storedValue(std::string_view section, std::string_view key) const;
+    void resolvePath();
+    Status cannotWrite() const;
+
+    std::string m_applicationFolder;
+    std::string m_windowsFolder;
+    std::string m_name;
+    std::string m_path;
+    DefaultDir m_defaultDir = DefaultDir::ddApplication;
+
+    // Last bytes read from or written to m_path and their parsed form. Comparing whole bytes
+    // (a settings file is a few kilobytes) sees every change, even two same-sized writes within
+    // one tick of the file system's clock; parsing and conversion happen only after a change.
+    mutable std::string m_cachedBytes;
+    mutable IniDocument m_cachedDocument;
+};
+
+}  // namespace marovix

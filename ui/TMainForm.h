@@ -10,6 +10,8 @@
 #include "core/app/MainOptions.h"
 
 class QAction;
+class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QListWidget;
 
@@ -49,8 +51,8 @@ private:
     QWidget* buildBetTypePage(int betIndex, QTableView* grid);
     QAction* addOptionItem(QMenu* menu, const char* name, const char* caption, MainOption option);
     QTimer* addTimer(const char* name, int intervalMs);
-    void bindCheck(class QCheckBox* box, MainOption option);
-    void bindRadio(class QButtonGroup* group, MainOption option);
+    void bindCheck(QCheckBox* box, MainOption option);
+    void bindRadio(QButtonGroup* group, MainOption option);
     void showAbout();
     void updateSimModeLabel();
     void updateBakenLabel();

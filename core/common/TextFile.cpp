@@ -126,8 +126,9 @@ bool directoryExists(const std::string& path) {
 
 Status makeDirectory(const std::string& path) {
     if (directoryExists(path)) return Status::success();
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return systemError(path);
-    return Status::success();
+    if (::mkdir(path.c_str(), 0755) == 0) return Status::success();
+    if (errno == EEXIST) errno = ENOTDIR;  // a file stands where the folder belongs
+    return systemError(path);
 }
 
 std::string joinPath(std::string_view folder, std::string_view tail) {

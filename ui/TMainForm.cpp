@@ -12,7 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSplitter>
+#include <QGridLayout>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
@@ -177,54 +177,68 @@ QAction* TMainForm::addOptionItem(QMenu* menu, const char* objectName, const cha
 }
 
 void TMainForm::buildTopBar() {
+    // Two rows on the left (buttons and date list; the race header), the clock, the upcoming races
+    // and the simulation-mode indicator on the right.
     auto* bar = named(new QToolBar(QStringLiteral("SpeedBar"), this), QStringLiteral("SpeedBar"));
     bar->setMovable(false);
     addToolBar(Qt::TopToolBarArea, bar);
+    auto* area = new QWidget(bar);
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(2, 2, 2, 2);
+    auto* buttons = new QHBoxLayout;
     for (auto [objectName, caption] : {std::pair{"KekkaGetBtn", "結果情報"}, {"SokuhoOddsBtn", "速報ｵｯｽﾞ"},
                                        {"NextRaceBtn", "直前ﾚｰｽ"}, {"GetDMBtn", "ﾏｲﾆﾝｸﾞ"}}) {
-        bar->addWidget(button(objectName, caption, bar));
+        buttons->addWidget(button(objectName, caption, area));
     }
-    auto* jvButton = button("JVBtn", "JVﾃﾞｰﾀ取得", bar);
+    auto* jvButton = button("JVBtn", "JVﾃﾞｰﾀ取得", area);
     connect(jvButton, &QPushButton::clicked, this, [this] {
         if (m_downloadAction) m_downloadAction();
     });
-    bar->addWidget(jvButton);
-    bar->addWidget(button("InputFormBtn", "買い目設定", bar));
-    auto* dateCombo = named(new QComboBox(bar), QStringLiteral("DateCombo"));
+    buttons->addWidget(jvButton);
+    buttons->addWidget(button("InputFormBtn", "買い目設定", area));
+    auto* dateCombo = named(new QComboBox(area), QStringLiteral("DateCombo"));
     dateCombo->setMaxVisibleItems(36);
-    dateCombo->setMinimumWidth(150);
-    bar->addWidget(dateCombo);
+    dateCombo->setMinimumWidth(160);
+    buttons->addWidget(dateCombo);
+    buttons->addStretch();
+    grid->addLayout(buttons, 0, 0);
 
-    auto* header = named(new QWidget(bar), QStringLiteral("Panel21"));
+    auto* header = named(new QWidget(area), QStringLiteral("Panel21"));
     auto* headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(0, 0, 0, 0);
     for (const char* label : {"BashoLabel", "RaceLabel", "Label1", "Label2", "Label3", "RestTimeLabel"})
         headerLayout->addWidget(named(new QLabel(header), name(label)));
-    header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bar->addWidget(header);
+    headerLayout->addStretch();
+    grid->addWidget(header, 1, 0);
 
-    auto* right = named(new QWidget(bar), QStringLiteral("Panel16"));
-    auto* rightLayout = new QVBoxLayout(right);
+    auto* right = named(new QWidget(area), QStringLiteral("Panel16"));
+    auto* rightLayout = new QGridLayout(right);
     rightLayout->setContentsMargins(2, 0, 2, 0);
-    rightLayout->addWidget(named(new QLabel(right), QStringLiteral("NowTimLabel")));
-    rightLayout->addWidget(new QLabel(QStringLiteral("直近R"), right));
+    rightLayout->addWidget(named(new QLabel(right), QStringLiteral("NowTimLabel")), 0, 0);
+    rightLayout->addWidget(new QLabel(QStringLiteral("直近R"), right), 1, 0);
     auto* upcoming = named(new QListWidget(right), QStringLiteral("NowTimeRaceList"));
-    upcoming->setMaximumHeight(48);
-    rightLayout->addWidget(upcoming);
-    bar->addWidget(right);
+    upcoming->setMaximumHeight(44);
+    upcoming->setMaximumWidth(140);
+    rightLayout->addWidget(upcoming, 0, 1, 2, 1);
+    grid->addWidget(right, 0, 1, 2, 1);
 
-    auto* simCaption = new QLabel(QStringLiteral("SimMode"), bar);
-    bar->addWidget(simCaption);
-    m_simModeLabel = named(new QLabel(QStringLiteral("●"), bar), QStringLiteral("SimModeLabel"));
-    bar->addWidget(m_simModeLabel);
-    auto* help = button("HelpButton", "ヘルプ", bar);
+    auto* side = new QGridLayout;
+    auto* simCaption = new QLabel(QStringLiteral("SimMode"), area);
+    m_simModeLabel = named(new QLabel(QStringLiteral("●"), area), QStringLiteral("SimModeLabel"));
+    side->addWidget(simCaption, 0, 0);
+    side->addWidget(m_simModeLabel, 0, 1);
+    auto* help = button("HelpButton", "ヘルプ", area);
     connect(help, &QPushButton::clicked, this, [this] { m_model.openManual(); });
-    auto* version = button("VerButton1", "ﾊﾞｰｼﾞｮﾝ情報", bar);
+    auto* version = button("VerButton1", "ﾊﾞｰｼﾞｮﾝ情報", area);
     connect(version, &QPushButton::clicked, this, &TMainForm::showAbout);
-    auto* quit = button("QuitButton", "終了", bar);
+    auto* quit = button("QuitButton", "終了", area);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
-    bar->addWidget(help);
-    bar->addWidget(version);
-    bar->addWidget(quit);
+    side->addWidget(quit, 0, 2);
+    side->addWidget(help, 1, 0, 1, 2);
+    side->addWidget(version, 1, 2);
+    grid->addLayout(side, 0, 2, 2, 1);
+    grid->setColumnStretch(0, 1);
+    bar->addWidget(area);
 }
 
 QTableView* TMainForm::makeGrid(const char* objectName, TextGrid& grid, QWidget* parent) {
@@ -349,8 +363,10 @@ QWidget* TMainForm::buildSelectionPage() {
 }
 
 void TMainForm::buildCentre() {
-    auto* splitter = new QSplitter(this);
-    auto* panel6 = named(new QWidget(splitter), QStringLiteral("Panel6"));
+    auto* centre = new QWidget(this);
+    auto* centreLayout = new QHBoxLayout(centre);
+    auto* panel6 = named(new QWidget(centre), QStringLiteral("Panel6"));
+    panel6->setFixedWidth(250);
     auto* leftLayout = new QVBoxLayout(panel6);
     auto* datList = named(new QListWidget(panel6), QStringLiteral("DatList"));
     QFont mono(QStringLiteral("Noto Sans Mono CJK JP"));
@@ -358,9 +374,9 @@ void TMainForm::buildCentre() {
     datList->setFont(mono);
     leftLayout->addWidget(datList);
     leftLayout->addWidget(named(new QLabel(panel6), QStringLiteral("DLlabel")));
-    splitter->addWidget(panel6);
+    centreLayout->addWidget(panel6);
 
-    m_pageControl1 = named(new QTabWidget(splitter), QStringLiteral("PageControl1"));
+    m_pageControl1 = named(new QTabWidget(centre), QStringLiteral("PageControl1"));
     m_pageControl1->addTab(buildSelectionPage(), QStringLiteral("買い目"));
     auto* card = new QWidget;
     (new QVBoxLayout(card))->addWidget(makeGrid("StringGrid1", m_model.stringGrid1, card));
@@ -376,9 +392,9 @@ void TMainForm::buildCentre() {
     // The second selection page and the odds and vote-count pages have no visible tab header.
     for (int tab = 3; tab <= 5; ++tab) m_pageControl1->tabBar()->setTabVisible(tab, false);
     m_pageControl1->setVisible(false);  // until a day is loaded
-    splitter->addWidget(m_pageControl1);
-    splitter->setStretchFactor(1, 1);
-    setCentralWidget(splitter);
+    centreLayout->addWidget(m_pageControl1, 1);
+    centreLayout->addStretch(0);
+    setCentralWidget(centre);
 }
 
 void TMainForm::refresh() {
@@ -421,9 +437,7 @@ void TMainForm::refresh() {
 }
 
 void TMainForm::updateSimModeLabel() {
-    QPalette palette = m_simModeLabel->palette();
-    palette.setColor(QPalette::WindowText, QColor(QRgb(m_model.simModeColor())));
-    m_simModeLabel->setPalette(palette);
+    m_simModeLabel->setStyleSheet(QStringLiteral("color: #%1").arg(m_model.simModeColor(), 6, 16, QLatin1Char('0')));
 }
 
 void TMainForm::updateBakenLabel() {

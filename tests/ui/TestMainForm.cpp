@@ -18,12 +18,7 @@
 
 #include "core/app/MainModel.h"
 #include "core/common/TextFile.h"
-#include "tests/support/FakeClock.h"
-#include "tests/support/FakeDialogs.h"
-#include "tests/support/FakeDocumentOpener.h"
-#include "tests/support/FakeRegistry.h"
-#include "tests/support/FakeSound.h"
-#include "tests/support/ScriptedJvLink.h"
+#include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtText.h"
 #include "ui/TIpatLogForm.h"
@@ -33,15 +28,8 @@ using namespace marovix;
 
 namespace {
 
-struct World {
+struct World : FakeMainPorts {
     TempFolder folder;
-    FakeClock clock{DateTime{2024, 1, 6, 9, 30, 0}};
-    FakeDialogs dialogs;
-    FakeRegistry registry;
-    FakeSound sound;
-    FakeDocumentOpener opener;
-    ScriptedJvLink jvLink;
-    MainPorts ports() { return MainPorts{jvLink, dialogs, clock, registry, sound, opener}; }
 };
 
 QStringList headings(QTableView* view) {

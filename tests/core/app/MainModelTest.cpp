@@ -7,12 +7,7 @@
 #include "core/app/SettingsTable.h"
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
-#include "tests/support/FakeClock.h"
-#include "tests/support/FakeDialogs.h"
-#include "tests/support/FakeDocumentOpener.h"
-#include "tests/support/FakeRegistry.h"
-#include "tests/support/FakeSound.h"
-#include "tests/support/ScriptedJvLink.h"
+#include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix {
@@ -23,16 +18,14 @@ const std::string kUninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Un
 class MainModelTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    FakeClock clock{DateTime{2024, 1, 6, 9, 30, 0}};
-    FakeDialogs dialogs;
-    FakeRegistry registry;
-    FakeSound sound;
-    FakeDocumentOpener opener;
-    ScriptedJvLink jvLink;
+    FakeMainPorts fakes;
+    FakeClock& clock = fakes.clock;
+    FakeDialogs& dialogs = fakes.dialogs;
+    FakeRegistry& registry = fakes.registry;
+    FakeDocumentOpener& opener = fakes.opener;
 
     std::unique_ptr<MainModel> makeModel() {
-        return std::make_unique<MainModel>(folder.path(), folder.path() + "/share",
-                                           MainPorts{jvLink, dialogs, clock, registry, sound, opener});
+        return std::make_unique<MainModel>(folder.path(), folder.path() + "/share", fakes.ports());
     }
     // One run of the program: create, first show, close.
     void runOnce() {

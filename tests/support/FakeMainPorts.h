@@ -1,0 +1,24 @@
+#pragma once
+// Every port of the main window as a test fake, with the clock at a chosen moment.
+#include "core/app/MainModel.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeDialogs.h"
+#include "tests/support/FakeDocumentOpener.h"
+#include "tests/support/FakeRegistry.h"
+#include "tests/support/FakeSound.h"
+#include "tests/support/ScriptedJvLink.h"
+
+namespace marovix {
+
+struct FakeMainPorts {
+    FakeClock clock{DateTime{2024, 1, 6, 9, 30, 0}};
+    FakeDialogs dialogs;
+    FakeRegistry registry;
+    FakeSound sound;
+    FakeDocumentOpener opener;
+    ScriptedJvLink jvLink;
+
+    MainPorts ports() { return MainPorts{jvLink, dialogs, clock, registry, sound, opener}; }
+};
+
+}  // namespace marovix

@@ -162,3 +162,23 @@ TEST_F(MainModelTest, OptionsAreReadAtCreateAndWrittenAtOnce) {
 
 }  // namespace
 }  // namespace marovix
+
+namespace marovix {
+namespace {
+
+TEST_F(MainModelTest, AReadOnlySettingsFileIsReportedAndKeepsItsContent) {
+    const std::string ini = folder.file("Marovix.ini");
+    ASSERT_TRUE(writeTextLines(ini, {"[Play]", "Sound1=1"}).ok());
+    auto model = makeModel();
+    ASSERT_TRUE(model->create());
+    auto before = readFileBytes(ini);
+    ASSERT_TRUE(before.ok());
+    ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
+    model->setOption(MainOption::Sound1, 0);
+    EXPECT_EQ(dialogs.errors, (std::vector<std::string>{ini + " に書き込めません"}));
+    EXPECT_FALSE(model->options().on(MainOption::Sound1));  // the control keeps its new state
+    EXPECT_EQ(*readFileBytes(ini), *before);
+}
+
+}  // namespace
+}  // namespace marovix

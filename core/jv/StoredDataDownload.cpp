@@ -120,6 +120,7 @@ void StoredDataDownload::ButtonStartClick() {
     m_state.ProgressBar2.position = 0;
     m_counts = {};
     m_problems.clear();
+    m_outcome = Outcome::None;
     m_storeFailed = false;
     const std::string fromTime = m_state.DateTimePicker1.compactText();
     m_fromDateNumber = std::stoi(fromTime.substr(0, 8));
@@ -157,6 +158,15 @@ void StoredDataDownload::ButtonStartClick() {
     m_state.TimerJVStatus = true;
     m_phase = Phase::Downloading;
     notify();
+}
+
+StoredDataDownload::Outcome StoredDataDownload::runUnattended(const std::function<void()>& wait) {
+    ButtonStartClick();
+    while (m_state.TimerJVStatus) {
+        if (wait) wait();
+        TimerJVStatusTimer();
+    }
+    return m_outcome;
 }
 
 void StoredDataDownload::TimerJVStatusTimer() {
@@ -202,7 +212,10 @@ void StoredDataDownload::read() {
     std::string fileName;
     for (;;) {
         if (processEvents) processEvents();
-        if (m_ports.readCancelled) break;
+        if (m_ports.readCancelled) {
+            m_outcome = Outcome::Cancelled;
+            break;
+        }
         const int r = m_ports.jvLink.JVRead(record, kReadSize, fileName);
         if (r > 0) {
             handleRecord(record);
@@ -216,7 +229,10 @@ void StoredDataDownload::read() {
         } else if (r == 0) {
             // After a cancel the component reports the end although files were left unread: that must
             // not advance LastTime past them.
-            if (m_ports.readCancelled) break;
+            if (m_ports.readCancelled) {
+                m_outcome = Outcome::Cancelled;
+                break;
+            }
             m_state.ProgressLabel = "データ読込み完了(" + std::to_string(m_counts.filesRead) + of;
             m_state.ProgressBar1.position = 0;
             m_state.ProgressBar2.position = 0;

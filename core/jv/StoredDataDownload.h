@@ -126,6 +126,10 @@ public:
     // The window has closed: the main window's day list is rebuilt.
     void FormClose();
 
+    // A whole attempt without a window (the command line, benchmarks): ButtonStart, then a status tick
+    // after each `wait` while TimerJVStatus is on. Returns the outcome.
+    Outcome runUnattended(const std::function<void()>& wait);
+
     // Lets pending window events run; called between records and between reads. May click ButtonCancel.
     std::function<void()> processEvents;
     // Told after the state changed.

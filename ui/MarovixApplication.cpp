@@ -6,6 +6,7 @@
 
 #include "core/app/MainModel.h"
 #include "core/app/ProgramStart.h"
+#include "core/jv/StoredDataDownload.h"
 #include "platform/EmptyRegistry.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
@@ -14,6 +15,7 @@
 #include "ui/FeedSettingsDialog.h"
 #include "ui/QtSound.h"
 #include "ui/QtText.h"
+#include "ui/TGetDataForm.h"
 #include "ui/TIpatLogForm.h"
 #include "ui/TKaimeSettingForm.h"
 #include "ui/TKenshoForm.h"
@@ -56,6 +58,14 @@ int runMarovix(const ProgramOptions& options) {
     TIpatLogForm ipatLog(model, &mainForm);
     TKenshoForm kensho(&mainForm);
     mainForm.setLogWindow(&ipatLog);
+    mainForm.setDownloadAction([&model, &mainForm] {
+        StoredDataDownload download(downloadPortsOf(model));
+        TGetDataForm form(download, &mainForm);
+        form.exec();  // closing rebuilds the day list (the model's makeDataList)
+        // New days show in the list; no day is loaded any more.
+        if (auto* pages = mainForm.findChild<QWidget*>(QStringLiteral("PageControl1"))) pages->hide();
+        mainForm.refresh();
+    });
     mainForm.show();
     return QApplication::exec();
 }

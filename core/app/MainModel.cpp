@@ -101,7 +101,7 @@ const SettingKey& MainModel::ozSpanKey(int index) {
     return index % 2 == 0 ? settings::OzSpanA[bet] : settings::OzSpanB[bet];
 }
 
-std::string MainModel::softwareId() const { return std::string(kSoftwareIdPrefix) + kVersionText; }
+std::string MainModel::softwareId() { return std::string(kSoftwareIdPrefix) + kVersionText; }
 
 void MainModel::lookUpCompanionFolders() {
     // Each folder is looked up only while its key is empty or blank; a key that does not exist

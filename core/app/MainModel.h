@@ -66,7 +66,7 @@ public:
     const std::string& appFolder() const { return m_folders.appFolder(); }
     const AppFolders& folders() const { return m_folders; }
     const std::string& windowsFolder() const { return m_windowsFolder; }
-    std::string softwareId() const;
+    static std::string softwareId();
     Settings& settings() { return *m_settings; }
     MainPorts& ports() { return m_ports; }
 
@@ -104,6 +104,9 @@ public:
     TextGrid hyosuGrid;
     TextGrid oddsGrid;
 
+    // ReadCancelled: raised by a cancelled download, lowered when the next one starts; every read loop
+    // of JV-Link data stops while it is raised.
+    bool ReadCancelled = false;
     // The action that builds the list of meeting days (MakeDataListBtn); empty until the race
     // calendar is built.
     std::function<void()> makeDataList;

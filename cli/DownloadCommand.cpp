@@ -1,0 +1,168 @@
+// marovix-cli download: the stored-data download of the window "ＪＶデータ取込" without a window. The
+// window's messages go to standard output (questions are answered Yes), its progress shows as a text bar,
+// and a summary line ends the run. Exits 1 when JV-Link reports an error or a day file cannot be written.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "cli/CliApp.h"
+#include "cli/FeedOptions.h"
+#include "core/app/Dialogs.h"
+#include "core/app/MainModel.h"
+#include "core/app/Settings.h"
+#include "core/common/TextFile.h"
+#include "core/jv/JvMessage.h"
+#include "core/jv/StoredDataDownload.h"
+#include "platform/SystemClock.h"
+
+namespace marovix {
+namespace {
+
+constexpr int kBarWidth = 30;
+
+// The progress line: the bar of the phase in hand and ProgressLabel. On a terminal it is redrawn in
+// place; otherwise each new ProgressLabel is a line of its own.
+class ProgressPrinter {
+public:
+    explicit ProgressPrinter(const StoredDataDownload& download) : m_download(download), m_tty(::isatty(1) != 0) {}
+
+    void update() {
+        const GetDataFormState& state = m_download.state();
+        const ProgressBarState& bar =
+            m_download.phase() == StoredDataDownload::Phase::Downloading ? state.ProgressBar1 : state.ProgressBar2;
+        if (state.ProgressLabel == m_label && bar.position == m_position) return;
+        m_label = state.ProgressLabel;
+        m_position = bar.position;
+        if (m_label.empty()) return;
+        const int filled = bar.maximum > 0 ? std::clamp(bar.position * kBarWidth / bar.maximum, 0, kBarWidth) : 0;
+        const std::string line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " + m_label;
+        if (m_tty) {
+            std::printf("\r%s\x1b[K", line.c_str());
+            m_open = true;
+        } else if (line != m_lastLine) {
+            std::printf("%s\n", line.c_str());
+        }
+        m_lastLine = line;
+        std::fflush(stdout);
+    }
+    // Ends a progress line drawn in place, so that a message starts on a line of its own.
+    void breakLine() {
+        if (m_open) std::printf("\n");
+        m_open = false;
+    }
+
+private:
+    const StoredDataDownload& m_download;
+    bool m_tty;
+    bool m_open = false;
+    std::string m_label;
+    int m_position = -1;
+    std::string m_lastLine;
+};
+
+// The window's dialogs on the console: messages printed, questions answered Yes.
+class ConsoleDialogs : public Dialogs {
+public:
+    explicit ConsoleDialogs(ProgressPrinter*& progress) : m_progress(progress) {}
+    void beep() override {}
+    void information(const std::string& text) override { print(stdout, text); }
+    bool confirm(const std::string& text) override {
+        print(stdout, text + " [Yes]");
+        return true;
+    }
+    void error(const std::string& text) override { print(stderr, text); }
+    std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> chooseFile(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+
+private:
+    void print(std::FILE* to, const std::string& text) {
+        if (m_progress) m_progress->breakLine();
+        std::fprintf(to, "%s\n", text.c_str());
+        std::fflush(to);
+    }
+    ProgressPrinter*& m_progress;
+};
+
+const char* outcomeText(StoredDataDownload::Outcome outcome) {
+    switch (outcome) {
+        case StoredDataDownload::Outcome::None: return "not started";
+        case StoredDataDownload::Outcome::Completed: return "completed";
+        case StoredDataDownload::Outcome::NothingNew: return "nothing new";
+        case StoredDataDownload::Outcome::Cancelled: return "cancelled";
+        case StoredDataDownload::Outcome::Failed: return "failed";
+    }
+    return "";
+}
+
+int runDownload(const CliArgs& args) {
+    if (auto unknown = args.unknown({"--app-folder", kFeedOption, "--from"}, {"--setup", "--no-final-odds"});
+        !unknown.empty()) {
+        std::fprintf(stderr, "marovix-cli download: unknown argument '%s'\n", unknown.front().c_str());
+        return 2;
+    }
+    std::optional<DateTime> from;
+    if (auto text = args.option("--from")) {
+        from = DateTime::parseSlash(*text);
+        if (!from) {
+            std::fprintf(stderr, "marovix-cli download: --from needs \"yyyy/mm/dd hh:nn:ss\", got '%s'\n", text->c_str());
+            return 2;
+        }
+    }
+    const std::string appFolder = args.appFolder();
+    const std::string dataFolder = joinPath(appFolder, "Data");
+    std::error_code ec;
+    std::filesystem::create_directories(dataFolder, ec);
+    if (ec) {
+        std::fprintf(stderr, "%s: %s\n", dataFolder.c_str(), ec.message().c_str());
+        return 1;
+    }
+
+    SystemClock clock;
+    auto jvLink = makeFeedJvLink(args, clock);
+    if (int result = jvLink->JVInit(MainModel::softwareId()); result != 0) {
+        std::fprintf(stderr, "%s\n", ("JVInitエラー：" + JVMessage("JVInit", result)).c_str());
+        return 1;
+    }
+    Settings settings(appFolder, appFolder, clock);
+    ProgressPrinter* progress = nullptr;
+    ConsoleDialogs dialogs(progress);
+    bool readCancelled = false;
+    StoredDataDownload download(DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}});
+    if (args.flag("--setup")) download.setSetupData(true);
+    if (from) download.setDateTimePicker1(*from);
+    if (args.flag("--no-final-odds")) download.setCheckBox1(false);
+
+    ProgressPrinter printer(download);
+    progress = &printer;
+    download.changed = [&printer] { printer.update(); };
+    // The window's status timer: one JVStatus every 10 ms.
+    const auto outcome = download.runUnattended(
+        [] { std::this_thread::sleep_for(std::chrono::milliseconds(StoredDataDownload::kStatusIntervalMs)); });
+    printer.breakLine();
+
+    const DownloadCounts& counts = download.counts();
+    std::printf("download %s: %d files, %lld records read, %lld stored, %lld not taken, %lld corrupt; %llu bytes written\n",
+                outcomeText(outcome), counts.filesRead, static_cast<long long>(counts.recordsRead),
+                static_cast<long long>(counts.recordsStored), static_cast<long long>(counts.recordsNotTaken),
+                static_cast<long long>(counts.recordsCorrupt), static_cast<unsigned long long>(download.bytesWritten()));
+    for (const auto& problem : download.problems()) std::fprintf(stderr, "skipped: %s\n", problem.c_str());
+    return outcome == StoredDataDownload::Outcome::Failed ? 1 : 0;
+}
+
+const bool registered = registerCliCommand(
+    {"download",
+     "download --app-folder DIR --feed FEED [--setup] [--from \"yyyy/mm/dd hh:nn:ss\"] [--no-final-odds]\n"
+     "      stored-data download into DIR/Data (from LastTime of DIR/Marovix.ini, or a year back with setup\n"
+     "      data on the first download)",
+     runDownload});
+
+}  // namespace
+}  // namespace marovix

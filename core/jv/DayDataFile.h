@@ -1,0 +1,57 @@
+#pragma once
+// The local day data files and the rule that puts one record into them.
+//
+// A day data file (Data/<DayText>.jvRA, .jvHR, .jvTM, .jvDM, .jvO1 ... .jvO6) holds one line per race
+// key (positions 12-27), each line a whole record without its CR LF, sorted ascending by their bytes.
+// A runner file (Data/<DayText><course name>.jvSEr) holds 216 fixed lines, 12 races x 18 horses; a line
+// without data is 553 blanks.
+//
+// Lines that do not look like records (wrong length, a damaged key) are kept as they are: a file is never
+// shortened by storing into it, so nothing a user or an older program left there is lost.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/common/Result.h"
+
+namespace marovix {
+
+// Lines of a runner file and the length of each (an SE record without its CR LF).
+inline constexpr int kRunnerFileLines = 216;
+inline constexpr int kRunnerLineLength = 553;
+inline constexpr int kRunnerRaces = 12;
+inline constexpr int kRunnerHorses = 18;
+
+// The record as a day-file line: its CR LF cut off (a record without one is taken whole).
+std::string recordLine(std::string_view record);
+
+// Overwrites positions 3-11 (data kind and creation date) with "000000000"; a line too short for them
+// is padded with blanks first.
+void zeroDataKind(std::string& line);
+
+// The upsert of StoreRecordLine on lines held in memory: the first line whose positions 12-27 equal the
+// new line's is replaced, else the line is added; then the lines are sorted ascending by their bytes,
+// and when `dropEmptyFirstLine` the first line is deleted if it is empty or blank.
+void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dropEmptyFirstLine);
+
+// The line of a runner file that holds race `race`, horse `horse` (both from 1): (race-1) x 18 + (horse-1).
+// Nothing when the race is not 1..12 or the horse not 1..18.
+std::optional<int> runnerLineIndex(int race, int horse);
+// The same for an SE record (race positions 26-27, horse number 29-30).
+std::optional<int> runnerLineIndex(std::string_view seRecord);
+
+// Puts `line` at `index` of a runner file's lines. Missing lines up to the 216th (a new or shortened
+// file) are blank lines first; lines beyond the 216th are kept. REQUIRES: 0 <= index < 216.
+void placeRunnerLine(std::vector<std::string>& lines, int index, std::string line);
+
+// StoreRecordLine: loads the file (a missing file holds no lines), upserts the record's line as above
+// and saves the whole file safely (temporary file + rename). The error names the file and the system's
+// reason; the file is then unchanged.
+Status StoreRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine);
+
+// Stores an SE record into its runner file at its fixed line; a missing file is first created with 216
+// blank lines. Fails without touching the file when the record's race or horse number has no line.
+Status StoreRunnerLine(const std::string& path, std::string_view seRecord);
+
+}  // namespace marovix

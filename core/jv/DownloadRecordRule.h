@@ -1,0 +1,45 @@
+#pragma once
+// What the stored-data download does with one record it reads: whether it is taken, which day file it
+// goes to, how it is written there and what the window shows for it.
+//
+//   type  taken when                                              file          zero 3-11  drop empty 1st
+//   RA    kind not A/B, date >= from-10, race > 0, runners 1..18  .jvRA         yes        yes
+//   SE    kind not A/B, date >= from-10, race 1..12, horse 1..18  <course>.jvSEr  no (fixed line)
+//   HR    date >= from-10, race > 0                               .jvHR         yes        no
+//   TM    race > 0                                                .jvTM         yes        yes
+//   O1-O6 final odds wanted, kind not 0/9, race > 0               .jvO1..O6     yes        yes
+//
+// The date comparison is on the eight-digit numbers (from 20240105 the limit is 20240095). Records of any
+// other type are not taken. A record of a handled type must also have its type's exact length; one that
+// does not, or whose date (positions 12-19) is no real yyyymmdd, is corrupt and never stored: its
+// positions could not be trusted, and its date names the file.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace marovix {
+
+struct RecordDecision {
+    enum class Outcome {
+        Store,     // store the line into `fileName`
+        NotTaken,  // another type, or a take condition fails
+        Corrupt,   // a handled type whose record has the wrong length; `problem` says how
+    };
+    Outcome outcome = Outcome::NotTaken;
+    // Store: the file's name in the data folder, e.g. "2024年01月06日.jvRA" or "2024年01月06日中山.jvSEr".
+    std::string fileName;
+    // Store: the day-file line (the record without CR LF), positions 3-11 already zeroed where due.
+    std::string line;
+    bool runnerFile = false;          // the fixed-line runner file rather than a sorted file
+    bool dropEmptyFirstLine = false;  // for sorted files
+    // Store: the new text of MkDataLabel; nothing leaves it as it is.
+    std::optional<std::string> label;
+    // Corrupt: the fault found.
+    std::string problem;
+};
+
+// The decision for `record` (CP932 bytes as read, normally ending in CR LF). `fromDateNumber` is the
+// from-moment's yyyymmdd as a number; `finalOdds` is CheckBox1.
+RecordDecision decideRecord(std::string_view record, int fromDateNumber, bool finalOdds);
+
+}  // namespace marovix

@@ -1,0 +1,170 @@
+#pragma once
+// The stored-data download: the state of the window "ＪＶデータ取込" (TGetDataForm) and everything it
+// does. The window in ui/ (and marovix-cli download) shows this state and forwards clicks and timer ticks.
+//
+// Life of one attempt: ButtonStartClick opens the stored data ("RACEMING"); when files are still to be
+// fetched, TimerJVStatus is switched on and the view calls TimerJVStatusTimer every 10 ms until the
+// download is complete; then the records are read and stored one by one into the day files of the data
+// folder (DownloadRecordRule.h, DayFileStore.h), letting pending events run between records through
+// `processEvents`; every attempt ends with JVClose. A cancel during the download phase ends the attempt
+// at once, without JVClose.
+//
+// Guards: a second ButtonStart while an attempt runs is ignored; closing the window while one runs is
+// refused, after offering to cancel it (see FormCloseQuery).
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/common/DateTime.h"
+#include "core/jv/DayFileStore.h"
+
+namespace marovix {
+
+class Clock;
+class Dialogs;
+class JvLink;
+class MainModel;
+class Settings;
+
+// What the download reaches.
+struct DownloadPorts {
+    JvLink& jvLink;
+    Dialogs& dialogs;
+    const Clock& clock;
+    Settings& settings;          // JvDataGet/KakuteiOzGet and JvDataGet/LastTime
+    std::string dataFolder;      // AppFolder/Data
+    bool& readCancelled;         // ReadCancelled, the cancel flag shared with the real-time fetch
+    // The main window's day-list rebuild (MakeDataListBtn), run after the window closed; may be empty.
+    std::function<void()> dayListRebuild;
+};
+
+// The download's ports on the main window's state. REQUIRES: `model` outlives the download.
+DownloadPorts downloadPortsOf(MainModel& model);
+
+struct ProgressBarState {
+    int position = 0;
+    int maximum = 100;
+};
+
+// The controls of the window as the user sees them.
+struct GetDataFormState {
+    bool CheckBox1 = true;    // "確定オッズも合わせて取得する"
+    bool rbtSetup = false;    // "セットアップデータ"; rbtNormal "通常データ" otherwise
+    DateTime DateTimePicker1;  // the from-moment (the picker shows its date)
+    ProgressBarState ProgressBar1;  // files downloaded
+    ProgressBarState ProgressBar2;  // files read
+    std::string ProgressLabel;
+    std::string MkDataLabel;
+    bool TimerJVStatus = false;  // the 10 ms download poll is on
+    bool busyPointer = false;    // the hourglass pointer is shown
+};
+
+// Figures of the last attempt.
+struct DownloadCounts {
+    std::int64_t recordsRead = 0;      // JVRead results above 0
+    std::int64_t recordsStored = 0;
+    std::int64_t recordsNotTaken = 0;  // other types, or a take condition failed
+    std::int64_t recordsCorrupt = 0;   // wrong length or date: skipped, never stored
+    int filesRead = 0;
+};
+
+class StoredDataDownload {
+public:
+    enum class Phase { Idle, Starting, Downloading, Reading };
+    enum class Outcome {
+        None,        // no attempt yet
+        Completed,   // read to the end (JVRead 0)
+        NothingNew,  // JVOpen -1, or read count 0
+        Cancelled,
+        Failed,      // a JV-Link error or a day file that could not be written
+    };
+
+    static constexpr int kStatusIntervalMs = 10;
+    static constexpr int kReadSize = 100000;
+    static constexpr const char* kCaption = "ＪＶデータ取込";
+    // How many corrupt-record descriptions are kept for the attempt.
+    static constexpr std::size_t kProblemsKept = 20;
+
+    // The window's creation: CheckBox1 from KakuteiOzGet; a first download ever (no LastTime) selects
+    // setup data; the from-moment is LastTime, or 365 days back when it is missing or no valid moment.
+    explicit StoredDataDownload(DownloadPorts ports);
+    ~StoredDataDownload();
+
+    const GetDataFormState& state() const { return m_state; }
+    Phase phase() const { return m_phase; }
+    bool running() const { return m_phase != Phase::Idle; }
+    Outcome outcome() const { return m_outcome; }
+    const DownloadCounts& counts() const { return m_counts; }
+    // Descriptions of the first corrupt records of the attempt (at most kProblemsKept).
+    const std::vector<std::string>& problems() const { return m_problems; }
+    // Bytes written to day files and whole-file saves since the window was made.
+    std::uint64_t bytesWritten() const { return m_store.bytesWritten(); }
+    std::uint64_t fileSaves() const { return m_store.saves(); }
+
+    // The user ticks or clears CheckBox1: the setting is written at once.
+    void CheckBox1Click(bool ticked);
+    // Sets CheckBox1 for this window only, without writing the setting (the command line's choice).
+    void setCheckBox1(bool ticked);
+    void setSetupData(bool setup);
+    // The from-moment; the picker changes the date and keeps the time.
+    void setDateTimePicker1(const DateTime& moment);
+
+    // "データ取込": starts an attempt; ignored while one runs.
+    void ButtonStartClick();
+    // "データ取込中止": asks, then cancels.
+    void ButtonCancelClick();
+    // "JV-Link設定": JV-Link's own settings dialog.
+    void SpeedButton1Click();
+    // One tick of TimerJVStatus; ignored while the timer is off.
+    void TimerJVStatusTimer();
+    // May the window close now? Yes when idle. While an attempt runs: offers the cancel (the same
+    // question as ButtonCancel); on Yes the attempt is cancelled and the window may close once it has
+    // ended: at once after a cancel in the download phase (true), else through `closeWindow` when the
+    // read loop has unwound (false now). On No the window stays (false).
+    bool FormCloseQuery();
+    // The window has closed: the main window's day list is rebuilt.
+    void FormClose();
+
+    // A whole attempt without a window (the command line, benchmarks): ButtonStart, then a status tick
+    // after each `wait` while TimerJVStatus is on. Returns the outcome.
+    Outcome runUnattended(const std::function<void()>& wait);
+
+    // Lets pending window events run; called between records and between reads. May click ButtonCancel.
+    std::function<void()> processEvents;
+    // Told after the state changed.
+    std::function<void()> changed;
+    // Asks the window to close (after a close request that cancelled a read); the view should post it.
+    std::function<void()> closeWindow;
+
+private:
+    void notify();
+    void setBusy(bool busy);
+    void stopTimer();
+    void fail(const std::string& message);
+    void read();
+    void handleRecord(const std::string& record);
+    void advanceLastTime();
+    void closeStep();
+    void cancel();
+    void endAttempt();
+    void showWriteError(const std::string& text);
+
+    DownloadPorts m_ports;
+    GetDataFormState m_state;
+    Phase m_phase = Phase::Idle;
+    Outcome m_outcome = Outcome::None;
+    DayFileStore m_store;
+    DownloadCounts m_counts;
+    std::vector<std::string> m_problems;
+    // Of the attempt in hand.
+    int m_readCount = 0;
+    int m_downloadCount = 0;
+    std::string m_lastFileTimestamp;
+    int m_fromDateNumber = 0;
+    bool m_inTick = false;
+    bool m_closeAfterAttempt = false;
+    bool m_storeFailed = false;
+};
+
+}  // namespace marovix

@@ -1,0 +1,521 @@
+#include "core/jv/StoredDataDownload.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/Settings.h"
+#include "core/app/SettingsTable.h"
+#include "core/common/TextFile.h"
+#include "core/jv/DayDataFile.h"
+#include "core/race/JvRecord.h"
+#include "tests/support/DownloadRecords.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/FakeDialogs.h"
+#include "tests/support/ScriptedJvLink.h"
+#include "tests/support/TempFolder.h"
+
+namespace marovix {
+namespace {
+
+using Phase = StoredDataDownload::Phase;
+using Outcome = StoredDataDownload::Outcome;
+
+constexpr const char* kStartTail =
+    "以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり他のアプリケーションを操作することは"
+    "極力避けてください。";
+
+class StoredDataDownloadTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(makeDirectory(dataFolder).ok()); }
+
+    // The window as it is created now; `processEvents` counts its calls.
+    std::unique_ptr<StoredDataDownload> makeWindow() {
+        auto window = std::make_unique<StoredDataDownload>(
+            DownloadPorts{jv, dialogs, clock, settings, dataFolder, readCancelled, [this] { ++rebuilds; }});
+        window->processEvents = [this] { ++eventRuns; };
+        window->closeWindow = [this] { ++closeRequests; };
+        return window;
+    }
+    // A window whose from-moment is `from` (normal data), started with JVOpen 0 and the given counts.
+    std::unique_ptr<StoredDataDownload> startWith(int readCount, int downloadCount, std::string stamp = "20240119153000",
+                                                  DateTime from = {2024, 1, 6, 0, 0, 0}) {
+        jv.queueOpen({0, readCount, downloadCount, std::move(stamp)});
+        auto window = makeWindow();
+        window->setSetupData(false);
+        window->setDateTimePicker1(from);
+        window->ButtonStartClick();
+        return window;
+    }
+    // Ticks the status timer while it is on (at most `limit` ticks).
+    static void tickToEnd(StoredDataDownload& window, int limit = 100) {
+        for (int i = 0; i < limit && window.state().TimerJVStatus; ++i) window.TimerJVStatusTimer();
+    }
+    std::string dataFile(const std::string& name) const { return joinPath(dataFolder, name); }
+    std::vector<std::string> dataLines(const std::string& name) const {
+        auto lines = readRawLines(dataFile(name));
+        return lines.ok() ? *lines : std::vector<std::string>{};
+    }
+    std::string lastTime() { return settings.readStoredText(settings::JvDataGetLastTime); }
+    // The information texts after the start message.
+    std::vector<std::string> messagesAfterStart() const {
+        return dialogs.informations.empty()
+                   ? std::vector<std::string>{}
+                   : std::vector<std::string>(dialogs.informations.begin() + 1, dialogs.informations.end());
+    }
+
+    TempFolder folder;
+    std::string dataFolder = folder.file("Data");
+    FakeClock clock{DateTime{2024, 1, 20, 9, 15, 30}};
+    FakeDialogs dialogs;
+    ScriptedJvLink jv;
+    Settings settings{folder.path(), folder.path(), clock};
+    bool readCancelled = false;
+    int rebuilds = 0;
+    int eventRuns = 0;
+    int closeRequests = 0;
+};
+
+TEST_F(StoredDataDownloadTest, FirstDownloadPreselectsSetupDataAYearBack) {
+    auto window = makeWindow();
+    EXPECT_TRUE(window->state().CheckBox1);
+    EXPECT_TRUE(window->state().rbtSetup);
+    EXPECT_EQ(window->state().DateTimePicker1, (DateTime{2023, 1, 20, 9, 15, 30}));
+    EXPECT_FALSE(window->state().TimerJVStatus);
+    window->ButtonStartClick();
+    ASSERT_GE(jv.calls().size(), 1u);
+    EXPECT_EQ(jv.calls()[0].text(), "JVOpen RACEMING 20230120091530 3");
+    EXPECT_EQ(dialogs.informations.at(0), std::string("2023年01月20日09時15分30秒") + kStartTail);
+}
+
+TEST_F(StoredDataDownloadTest, LaterDownloadStartsAtLastTimeWithNormalData) {
+    ASSERT_TRUE(settings.writeText(settings::JvDataGetLastTime, "2024/01/13 18:05:01").ok());
+    ASSERT_TRUE(settings.writeBool(settings::JvDataGetKakuteiOzGet, false).ok());
+    auto window = makeWindow();
+    EXPECT_FALSE(window->state().CheckBox1);
+    EXPECT_FALSE(window->state().rbtSetup);
+    EXPECT_EQ(window->state().DateTimePicker1, (DateTime{2024, 1, 13, 18, 5, 1}));
+    window->ButtonStartClick();
+    EXPECT_EQ(jv.calls()[0].text(), "JVOpen RACEMING 20240113180501 1");
+}
+
+TEST_F(StoredDataDownloadTest, LastTimeThatIsNoMomentFallsBackToAYearBack) {
+    ASSERT_TRUE(settings.writeText(settings::JvDataGetLastTime, "gestern").ok());
+    auto window = makeWindow();
+    EXPECT_FALSE(window->state().rbtSetup);
+    EXPECT_EQ(window->state().DateTimePicker1, (DateTime{2023, 1, 20, 9, 15, 30}));
+}
+
+TEST_F(StoredDataDownloadTest, CheckBox1WritesItsSettingAtOnce) {
+    auto window = makeWindow();
+    window->CheckBox1Click(false);
+    EXPECT_FALSE(settings.readBool(settings::JvDataGetKakuteiOzGet));
+    EXPECT_FALSE(makeWindow()->state().CheckBox1);
+    window->setCheckBox1(true);  // the command line's choice: not kept
+    EXPECT_FALSE(settings.readBool(settings::JvDataGetKakuteiOzGet));
+}
+
+TEST_F(StoredDataDownloadTest, NothingNewAndOpenErrorsEndWithTheirMessageAndClose) {
+    struct Case {
+        ScriptedJvLink::OpenResult open;
+        std::string message;
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {{-1, 0, 0, ""}, "最新のデータがありません。", Outcome::NothingNew},
+        {{0, 0, 0, "20240119153000"}, "最新のデータがありません。", Outcome::NothingNew},
+        {{-504, 0, 0, ""}, "JVOpenエラー:サーバーがメンテナンス中です。(-504)", Outcome::Failed},
+        {{-2, 0, 0, ""}, "JVOpenエラー:セットアップダイアログでキャンセルが押されました。(-2)", Outcome::Failed},
+        {{-999, 0, 0, ""}, "JVOpenエラー:(-999)", Outcome::Failed},
+    };
+    for (const auto& c : cases) {
+        ScriptedJvLink link;
+        FakeDialogs shown;
+        bool cancelled = true;
+        link.queueOpen(c.open);
+        StoredDataDownload window(DownloadPorts{link, shown, clock, settings, dataFolder, cancelled, {}});
+        window.ButtonStartClick();
+        EXPECT_EQ(link.callTexts(), (std::vector<std::string>{"JVOpen RACEMING 20230120091530 3", "JVClose"}))
+            << c.message;
+        ASSERT_EQ(shown.informations.size(), 2u);
+        EXPECT_EQ(shown.informations[1], c.message);
+        EXPECT_EQ(shown.beeps, 2);  // the failure, then the close
+        EXPECT_FALSE(cancelled) << "lowered at the start";
+        EXPECT_EQ(window.outcome(), c.outcome);
+        EXPECT_FALSE(window.state().busyPointer);
+        EXPECT_FALSE(window.running());
+    }
+    EXPECT_EQ(lastTime(), "");
+}
+
+TEST_F(StoredDataDownloadTest, NoDownloadReadsAtOnce) {
+    jv.queueFile({raRecord({"20240106", "06", 1})});
+    jv.queueReadCodes({0});
+    auto window = startWith(1, 0);
+    EXPECT_EQ(jv.callTexts(), (std::vector<std::string>{"JVOpen RACEMING 20240106000000 1", "JVRead 100000",
+                                                        "JVRead 100000", "JVRead 100000", "JVClose"}));
+    EXPECT_EQ(jv.callCount("JVStatus"), 0);
+    EXPECT_EQ(window->outcome(), Outcome::Completed);
+    EXPECT_EQ(window->state().ProgressLabel, "データ作成が完了しました。");
+    EXPECT_EQ(window->state().ProgressBar1.position, 0);
+    EXPECT_EQ(window->state().ProgressBar1.maximum, 100);
+    EXPECT_EQ(window->state().ProgressBar2.position, 0);
+    EXPECT_EQ(window->state().ProgressBar2.maximum, 1);
+    EXPECT_EQ(dataLines("2024年01月06日.jvRA").size(), 1u);
+    EXPECT_EQ(messagesAfterStart(), std::vector<std::string>{});
+    EXPECT_EQ(dialogs.beeps, 1);  // the close
+    EXPECT_GE(eventRuns, 3);
+}
+
+TEST_F(StoredDataDownloadTest, StatusTimerRunsUntilTheDownloadCountThenReads) {
+    jv.queueStatus({1, 2, 5, 3});
+    jv.queueFile({raRecord({})});
+    jv.queueFile({hrRecord({})});
+    jv.queueFile({tmRecord({})});
+    std::vector<std::string> labels;
+    auto window = startWith(3, 3);
+    window->changed = [&] {
+        if (labels.empty() || labels.back() != window->state().ProgressLabel) labels.push_back(window->state().ProgressLabel);
+    };
+    EXPECT_TRUE(window->state().TimerJVStatus);
+    EXPECT_TRUE(window->state().busyPointer);
+    EXPECT_EQ(window->phase(), Phase::Downloading);
+    EXPECT_EQ(window->state().ProgressLabel, "ダウンロード中・・・");
+    EXPECT_EQ(window->state().ProgressBar1.maximum, 3);
+    EXPECT_EQ(jv.callCount("JVRead"), 0);
+
+    window->TimerJVStatusTimer();
+    EXPECT_EQ(window->state().ProgressLabel, "ダウンロード中．．．(1/3)");
+    EXPECT_EQ(window->state().ProgressBar1.position, 1);
+    window->TimerJVStatusTimer();
+    window->TimerJVStatusTimer();  // 5: above the count, nothing happens
+    EXPECT_EQ(window->state().ProgressLabel, "ダウンロード中．．．(2/3)");
+    EXPECT_TRUE(window->state().TimerJVStatus);
+    window->TimerJVStatusTimer();
+    EXPECT_FALSE(window->state().TimerJVStatus);
+    EXPECT_EQ(jv.callCount("JVStatus"), 4);
+    EXPECT_EQ(jv.calls().back().name, "JVClose");
+    EXPECT_EQ(window->outcome(), Outcome::Completed);
+    EXPECT_EQ(labels, (std::vector<std::string>{"ダウンロード中．．．(1/3)", "ダウンロード中．．．(2/3)",
+                                                "ダウンロード中．．．(3/3)", "データ読込み中．．．(0/3)",
+                                                "データ読込み中．．．(1/3)", "データ読込み中．．．(2/3)",
+                                                "データ読込み中．．．(3/3)", "データ作成が完了しました。"}));
+    EXPECT_FALSE(window->state().busyPointer);
+    window->TimerJVStatusTimer();  // a tick after the stop does nothing
+    EXPECT_EQ(jv.callCount("JVStatus"), 4);
+}
+
+TEST_F(StoredDataDownloadTest, StatusErrorStopsTheTimerAndCloses) {
+    jv.queueStatus({1, -502});
+    auto window = startWith(2, 2);
+    tickToEnd(*window);
+    EXPECT_EQ(messagesAfterStart(),
+              std::vector<std::string>{"JVStatusエラー:ダウンロードに失敗しました。（通信エラーやディスクエラーなど）(-502)"});
+    EXPECT_FALSE(window->state().TimerJVStatus);
+    EXPECT_EQ(jv.callCount("JVStatus"), 2);
+    EXPECT_EQ(jv.callCount("JVRead"), 0);
+    EXPECT_EQ(jv.calls().back().name, "JVClose");
+    EXPECT_EQ(window->outcome(), Outcome::Failed);
+    EXPECT_EQ(dialogs.beeps, 2);
+}
+
+TEST_F(StoredDataDownloadTest, ReadErrorKeepsWhatWasStoredAndLeavesLastTime) {
+    jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", 1})));
+    jv.queueReadCodes({-3, -2});
+    jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", 2})));
+    jv.queueReadCodes({-402});
+    jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", 3})));
+    auto window = startWith(1, 0);
+    EXPECT_EQ(messagesAfterStart(), std::vector<std::string>{"JVReadエラー:ダウンロードしたファイルサイズが異常です。(-402)"});
+    EXPECT_EQ(dataLines("2024年01月06日.jvRA").size(), 2u);
+    EXPECT_EQ(jv.callCount("JVRead"), 5);
+    EXPECT_EQ(jv.calls().back().name, "JVClose");
+    EXPECT_EQ(window->outcome(), Outcome::Failed);
+    EXPECT_EQ(lastTime(), "");
+}
+
+TEST_F(StoredDataDownloadTest, CloseErrorIsShown) {
+    jv.queueClose(-201);
+    auto window = startWith(1, 0);
+    EXPECT_EQ(messagesAfterStart(), std::vector<std::string>{"JVCloseエラー:(-201)"});
+    EXPECT_EQ(window->outcome(), Outcome::Failed);
+    EXPECT_EQ(dialogs.beeps, 1);
+}
+
+TEST_F(StoredDataDownloadTest, LastTimeAdvancesOnlyAtTheEndWithARealTimeStamp) {
+    struct Case {
+        std::string stamp;
+        std::string lastTime;  // empty: unchanged
+    };
+    const Case cases[] = {
+        {"20240119153000", "2024/01/19 15:30:00"}, {" 20240119153000 ", "2024/01/19 15:30:00"},
+        {"00000000000000", ""},                    {"", ""},
+        {"   ", ""},                               {"2024011915", ""},
+        {"20241319153000", ""},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(settings.writeText(settings::JvDataGetLastTime, "2024/01/01 00:00:00").ok());
+        ScriptedJvLink link;
+        link.queueOpen({0, 1, 0, c.stamp});
+        link.queueFile({});
+        StoredDataDownload window(DownloadPorts{link, dialogs, clock, settings, dataFolder, readCancelled, {}});
+        window.ButtonStartClick();
+        EXPECT_EQ(window.outcome(), Outcome::Completed) << c.stamp;
+        const std::string expected = c.lastTime.empty() ? "2024/01/01 00:00:00" : c.lastTime;
+        EXPECT_EQ(lastTime(), expected) << "'" << c.stamp << "'";
+        EXPECT_EQ(window.state().DateTimePicker1.slashText(), expected) << c.stamp;
+    }
+}
+
+TEST_F(StoredDataDownloadTest, MkDataLabelShowsTheRecordLastStoredAndIsClearedAtEachFileEnd) {
+    jv.queueFile({raRecord({"20240106", "06", 11})});
+    jv.queueRead(ScriptedJvLink::ReadResult::data(seRecord({"20240106", "06", 11}, 3, "ミライノホシ")));
+    jv.queueRead(ScriptedJvLink::ReadResult::data(tmRecord({"20240106", "06", 11})));
+    jv.queueReadCodes({-1});
+    jv.queueOpen({0, 2, 0, ""});
+    auto window = makeWindow();
+    std::vector<std::string> labels;
+    window->changed = [&] {
+        if (labels.empty() || labels.back() != window->state().MkDataLabel) labels.push_back(window->state().MkDataLabel);
+    };
+    window->ButtonStartClick();
+    // The TM record leaves the label as it is; the name is its first 18 characters, blanks included.
+    EXPECT_EQ(labels, (std::vector<std::string>{"", "開催:2024年01月06日中山11R", "",
+                                                "馬毎:中山11R/③ミライノホシ" + std::string(12, ' '), ""}));
+    EXPECT_EQ(window->counts().filesRead, 2);
+    EXPECT_EQ(window->counts().recordsStored, 3);
+    EXPECT_EQ(window->counts().recordsRead, 3);
+}
+
+TEST_F(StoredDataDownloadTest, CancelWhileDownloadingEndsAtOnceWithoutClose) {
+    jv.queueStatus({1});
+    auto window = startWith(3, 3);
+    window->TimerJVStatusTimer();
+    dialogs.setNextAnswer(false);
+    window->ButtonCancelClick();
+    EXPECT_TRUE(window->running());
+    EXPECT_EQ(jv.callCount("JVCancel"), 0);
+    EXPECT_EQ(dialogs.questions, std::vector<std::string>{"データ取込を中止します。実行しますか？"});
+
+    dialogs.setNextAnswer(true);
+    window->ButtonCancelClick();
+    EXPECT_FALSE(window->running());
+    EXPECT_EQ(window->outcome(), Outcome::Cancelled);
+    EXPECT_EQ(jv.callCount("JVCancel"), 1);
+    EXPECT_EQ(jv.callCount("JVClose"), 0);
+    EXPECT_TRUE(readCancelled);
+    EXPECT_FALSE(window->state().TimerJVStatus);
+    EXPECT_FALSE(window->state().busyPointer);
+    EXPECT_EQ(window->state().ProgressLabel, "JVCancel:キャンセルされました");
+    EXPECT_EQ(messagesAfterStart(), std::vector<std::string>{"JVCancel:キャンセルされました"});
+    EXPECT_EQ(dialogs.beeps, 1);
+    window->TimerJVStatusTimer();
+    EXPECT_EQ(jv.callCount("JVStatus"), 1);
+
+    // The next attempt lowers the flag again.
+    jv.queueOpen({-1, 0, 0, ""});
+    window->ButtonStartClick();
+    EXPECT_FALSE(readCancelled);
+}
+
+TEST_F(StoredDataDownloadTest, CancelWhileReadingEndsAfterTheRecordInHand) {
+    for (int race = 1; race <= 4; ++race) jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", race})));
+    jv.queueReadCodes({-1, 0});
+    std::unique_ptr<StoredDataDownload> window;
+    jv.atRead(2, [&] {
+        dialogs.setNextAnswer(true);
+        window->ButtonCancelClick();
+    });
+    jv.queueOpen({0, 1, 0, "20240119153000"});
+    window = makeWindow();
+    window->ButtonStartClick();
+    EXPECT_EQ(jv.callCount("JVRead"), 2);
+    EXPECT_EQ(dataLines("2024年01月06日.jvRA").size(), 2u);  // the record in hand is still stored
+    EXPECT_EQ(jv.calls().back().name, "JVClose");
+    EXPECT_EQ(window->outcome(), Outcome::Cancelled);
+    EXPECT_EQ(window->state().ProgressLabel, "JVCancel:キャンセルされました");
+    EXPECT_EQ(lastTime(), "");
+    EXPECT_EQ(dialogs.beeps, 2);  // the cancel, then the close
+}
+
+TEST_F(StoredDataDownloadTest, EndOfDataAfterACancelDoesNotAdvanceLastTime) {
+    std::unique_ptr<StoredDataDownload> window;
+    jv.atRead(1, [&] {
+        dialogs.setNextAnswer(true);
+        window->ButtonCancelClick();
+    });
+    jv.queueOpen({0, 5, 0, "20240119153000"});
+    window = makeWindow();
+    window->ButtonStartClick();  // JVRead gives 0 after the cancel, as a cancelled component does
+    EXPECT_EQ(window->outcome(), Outcome::Cancelled);
+    EXPECT_EQ(lastTime(), "");
+}
+
+TEST_F(StoredDataDownloadTest, SecondStartWhileRunningIsIgnored) {
+    std::unique_ptr<StoredDataDownload> window;
+    jv.queueFile({raRecord({})});
+    jv.atRead(1, [&] { window->ButtonStartClick(); });
+    jv.queueOpen({0, 1, 2, ""});
+    window = makeWindow();
+    window->ButtonStartClick();
+    window->ButtonStartClick();  // downloading
+    EXPECT_EQ(jv.callCount("JVOpen"), 1);
+    jv.queueStatus({2});
+    window->TimerJVStatusTimer();  // reading: the press inside the read is ignored too
+    EXPECT_EQ(jv.callCount("JVOpen"), 1);
+    EXPECT_EQ(dialogs.informations.size(), 1u);
+    EXPECT_EQ(window->outcome(), Outcome::Completed);
+}
+
+TEST_F(StoredDataDownloadTest, ClosingWhileDownloadingOffersTheCancel) {
+    auto window = startWith(3, 3);
+    dialogs.setNextAnswer(false);
+    EXPECT_FALSE(window->FormCloseQuery());
+    EXPECT_TRUE(window->running());
+    dialogs.setNextAnswer(true);
+    EXPECT_TRUE(window->FormCloseQuery());
+    EXPECT_FALSE(window->running());
+    EXPECT_EQ(jv.callCount("JVCancel"), 1);
+    EXPECT_EQ(jv.callCount("JVClose"), 0);
+    EXPECT_EQ(closeRequests, 0);
+    window->FormClose();
+    EXPECT_EQ(rebuilds, 1);
+}
+
+TEST_F(StoredDataDownloadTest, ClosingWhileReadingClosesOnceTheReadHasEnded) {
+    std::unique_ptr<StoredDataDownload> window;
+    for (int race = 1; race <= 3; ++race) jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", race})));
+    bool refused = false;
+    jv.atRead(2, [&] {
+        dialogs.setNextAnswer(true);
+        refused = !window->FormCloseQuery();
+        EXPECT_EQ(closeRequests, 0);
+    });
+    jv.queueOpen({0, 1, 0, ""});
+    window = makeWindow();
+    window->ButtonStartClick();
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(closeRequests, 1);
+    EXPECT_EQ(jv.callCount("JVClose"), 1);
+    EXPECT_TRUE(window->FormCloseQuery());
+    EXPECT_EQ(closeRequests, 1);
+}
+
+TEST_F(StoredDataDownloadTest, IdleWindowClosesAndRebuildsTheDayList) {
+    auto window = makeWindow();
+    EXPECT_TRUE(window->FormCloseQuery());
+    EXPECT_EQ(dialogs.questions.size(), 0u);
+    window->FormClose();
+    EXPECT_EQ(rebuilds, 1);
+}
+
+TEST_F(StoredDataDownloadTest, SpeedButton1ShowsJvLinkSettingsAndItsError) {
+    auto window = makeWindow();
+    window->SpeedButton1Click();
+    EXPECT_EQ(dialogs.informations.size(), 0u);
+    jv.queueSetUIProperties(-100);
+    window->SpeedButton1Click();
+    EXPECT_EQ(dialogs.informations,
+              std::vector<std::string>{"JVSetUIPropertiesエラー：パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)"});
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_EQ(jv.callCount("JVSetUIProperties"), 2);
+}
+
+// The record cases, each through a whole download from 2024/01/06.
+class DownloadRecordsTest : public StoredDataDownloadTest {
+protected:
+    std::unique_ptr<StoredDataDownload> download(const std::vector<std::string>& records, bool finalOdds = true,
+                                                 DateTime from = {2024, 1, 6, 0, 0, 0}) {
+        jv.queueFile(records);
+        jv.queueOpen({0, 1, 0, "20240119153000"});
+        auto window = makeWindow();
+        window->setSetupData(false);
+        window->setCheckBox1(finalOdds);
+        window->setDateTimePicker1(from);
+        window->ButtonStartClick();
+        EXPECT_EQ(window->outcome(), Outcome::Completed);
+        return window;
+    }
+};
+
+TEST_F(DownloadRecordsTest, SameRaceTwiceLeavesOneZeroedLine) {
+    const RaceId id{"20240106", "06", 11};
+    download({raRecord(id, 16, '1', "前"), raRecord(id, 16, '2', "後")});
+    auto lines = dataLines("2024年01月06日.jvRA");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(fieldText(lines[0], 3, 9), "000000000");
+    std::string expected = recordLine(raRecord(id, 16, '2', "後"));
+    zeroDataKind(expected);
+    EXPECT_EQ(lines[0], expected);
+}
+
+TEST_F(DownloadRecordsTest, LocalOverseasAndOddRunnerCountsAreNeverStored) {
+    const RaceId id{"20240106", "06", 11};
+    auto window = download({raRecord(id, 16, 'A'), raRecord(id, 16, 'B'), raRecord(id, 0), raRecord(id, 19)});
+    EXPECT_FALSE(fileExists(dataFile("2024年01月06日.jvRA")));
+    EXPECT_EQ(window->counts().recordsNotTaken, 4);
+}
+
+TEST_F(DownloadRecordsTest, FromDateMinusTenIsComparedAsNumbers) {
+    download({raRecord({"20231231", "06", 1})}, true, {2024, 1, 5, 0, 0, 0});
+    EXPECT_FALSE(fileExists(dataFile("2023年12月31日.jvRA")));  // 20240105 - 10 = 20240095 > 20231231
+    download({raRecord({"20240110", "06", 1}), raRecord({"20240109", "06", 1})}, true, {2024, 1, 20, 0, 0, 0});
+    EXPECT_TRUE(fileExists(dataFile("2024年01月10日.jvRA")));
+    EXPECT_FALSE(fileExists(dataFile("2024年01月09日.jvRA")));
+}
+
+TEST_F(DownloadRecordsTest, RunnerOfRace12Horse18CreatesTheRunnerFile) {
+    const std::string se = seRecord({"20240106", "06", 12}, 18, "サイゴノウマ");
+    download({se});
+    auto lines = dataLines("2024年01月06日中山.jvSEr");
+    ASSERT_EQ(lines.size(), 216u);
+    EXPECT_EQ(lines[215], recordLine(se));  // positions 3-11 as delivered
+    EXPECT_EQ(lines[0], std::string(553, ' '));
+}
+
+TEST_F(DownloadRecordsTest, FinalOddsOnlyWhileCheckBox1IsTicked) {
+    const RaceId id{"20240106", "06", 11};
+    std::vector<std::string> odds;
+    for (const char* type : {"O1", "O2", "O3", "O4", "O5", "O6"}) odds.push_back(oddsRecord(type, id));
+    auto window = download(odds, false);
+    for (const char* ext : {".jvO1", ".jvO2", ".jvO3", ".jvO4", ".jvO5", ".jvO6"})
+        EXPECT_FALSE(fileExists(dataFile(std::string("2024年01月06日") + ext))) << ext;
+    EXPECT_EQ(window->counts().recordsNotTaken, 6);
+    window = download(odds, true);
+    for (const char* ext : {".jvO1", ".jvO2", ".jvO3", ".jvO4", ".jvO5", ".jvO6"})
+        EXPECT_EQ(dataLines(std::string("2024年01月06日") + ext).size(), 1u) << ext;
+}
+
+TEST_F(DownloadRecordsTest, ShortRecordIsSkippedAndCounted) {
+    const RaceId id{"20240106", "06", 11};
+    std::string shortRa = raRecord(id).substr(0, 900) + "\r\n";
+    auto window = download({shortRa, hrRecord(id)});
+    EXPECT_FALSE(fileExists(dataFile("2024年01月06日.jvRA")));
+    EXPECT_EQ(dataLines("2024年01月06日.jvHR").size(), 1u);
+    EXPECT_EQ(window->counts().recordsCorrupt, 1);
+    EXPECT_EQ(window->counts().recordsStored, 1);
+    ASSERT_EQ(window->problems().size(), 1u);
+    EXPECT_NE(window->problems()[0].find("short RA record"), std::string::npos);
+    // The file's end cleared the label; the count is shown again when the read ends.
+    EXPECT_EQ(window->state().MkDataLabel, "不正レコード読み飛ばし:1件");
+}
+
+TEST_F(DownloadRecordsTest, DayFileThatCannotBeWrittenEndsTheRead) {
+    // A folder where the file belongs can be neither read nor replaced.
+    ASSERT_TRUE(makeDirectory(dataFile("2024年01月06日.jvRA")).ok());
+    jv.queueFile({raRecord({}), hrRecord({})});
+    jv.queueOpen({0, 1, 0, "20240119153000"});
+    auto window = makeWindow();
+    window->ButtonStartClick();
+    EXPECT_EQ(window->outcome(), Outcome::Failed);
+    ASSERT_EQ(messagesAfterStart().size(), 1u);
+    EXPECT_EQ(messagesAfterStart()[0].rfind("データ保存エラー:", 0), 0u) << messagesAfterStart()[0];
+    EXPECT_FALSE(fileExists(dataFile("2024年01月06日.jvHR")));
+    EXPECT_EQ(jv.calls().back().name, "JVClose");
+    EXPECT_EQ(lastTime(), "");
+}
+
+}  // namespace
+}  // namespace marovix

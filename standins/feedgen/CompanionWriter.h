@@ -19,6 +19,9 @@ public:
     static constexpr const char* kTimeSeriesFolder = "Kalvora/Data";
     static constexpr const char* kOwnIndexNameA = "SisuA";  // 14-character horse keys
     static constexpr const char* kOwnIndexNameB = "SisuB";  // 18-character horse keys
+    // The time-series files keep the race-day odds of these minutes before post (and the previous
+    // evening's odds of a race sold the day before).
+    static constexpr int kTimeSeriesBeforePost[] = {10, 0};
 
     // "2024年01月06日中山.comp" (UTF-8 file name).
     static std::string computerIndexName(const MeetingDay& day, int course);

@@ -177,12 +177,12 @@ Status FeedWriter::writeDay(const MeetingDay& day, FeedStats& stats) const {
     RecordFile cardRaces, cardRunners, eveMining, eveMatch, dayMining, dayMatch;
     RecordFile resultRaces, resultRunners, payouts;
     RecordFile finalOdds[6];
-    struct Finished {
-        int minute;
+    // Race-day results by race number: the day's result data grows after each round of races.
+    struct Round {
+        int minute = 0;
         RecordFile records;
     };
-    std::vector<Finished> finished;
-
+    Round rounds[12];
     for (const Race& race : plan.races) {
         const std::string key = raceKey(race);
         cardRaces.add(RaceRecordWriter::race(race, day.weekdayCode, cardStamp, false));
@@ -193,7 +193,7 @@ Status FeedWriter::writeDay(const MeetingDay& day, FeedStats& stats) const {
         dayMining.add(RaceRecordWriter::timeMining(race, dayMiningStamp));
         dayMatch.add(RaceRecordWriter::matchMining(race, dayMiningStamp));
 
-        // The odds through the day: one real-time snapshot per moment, the same records as lines of
+        // The odds through the day: one real-time snapshot per moment, some of them again as lines of
         // the time-series files, and the last (post time) again as the confirmed odds.
         const OddsModel market(race, m_options.seed, dayNumber);
         const auto& minutes = market.snapshotMinutes();
@@ -205,11 +205,15 @@ Status FeedWriter::writeDay(const MeetingDay& day, FeedStats& stats) const {
             const DateTime moment = atMinute(date, minutes[s]);
             const RecordStamp stamp{minutes[s] < 0 ? kEveningOddsKind : last ? kClosingOddsKind : kLiveOddsKind,
                                     moment, moment};
+            const int before = race.postMinute - minutes[s];
+            const bool inSeries = minutes[s] < 0 || std::find(std::begin(CompanionWriter::kTimeSeriesBeforePost),
+                                                              std::end(CompanionWriter::kTimeSeriesBeforePost),
+                                                              before) != std::end(CompanionWriter::kTimeSeriesBeforePost);
             RecordFile snapshot;
             for (int kind = 1; kind <= 6; ++kind) {
                 RecordBuilder record = OddsRecordWriter::record(kind, race, book, stamp);
                 snapshot.add(record);
-                series[kind - 1].add(record);
+                if (inSeries) series[kind - 1].add(record);
                 if (last) {
                     record.bytes(3, std::string_view(&kFinalOddsKind, 1));
                     finalOdds[kind - 1].add(record);
@@ -244,7 +248,9 @@ Status FeedWriter::writeDay(const MeetingDay& day, FeedStats& stats) const {
         payouts.add(PayoutRecordWriter::record(race, payout, payoutStamp));
         live.add(PayoutRecordWriter::record(race, payout, livePayout));
         MAROVIX_TRY(out.records("realtime/0B12/" + key, confirmed.compactText() + ".jvf", live, Area::Realtime));
-        finished.push_back({race.resultMinute(), std::move(live)});
+        Round& round = rounds[race.number - 1];
+        round.minute = std::max(round.minute, race.resultMinute());
+        round.records.add(live);
         ++stats.races;
     }
 
@@ -262,15 +268,15 @@ Status FeedWriter::writeDay(const MeetingDay& day, FeedStats& stats) const {
         MAROVIX_TRY(out.records("stored", resultPrefix + "O" + std::to_string(kind) + monthDay + ".jvf",
                                 finalOdds[kind - 1], Area::Stored));
 
-    // Real-time data of the day: results so far after each race, mining in the morning, the
+    // Real-time data of the day: results so far after each round, mining in the morning, the
     // announcements so far after each announcement.
-    std::stable_sort(finished.begin(), finished.end(),
-                     [](const Finished& a, const Finished& b) { return a.minute < b.minute; });
+    std::stable_sort(std::begin(rounds), std::end(rounds), [](const Round& a, const Round& b) { return a.minute < b.minute; });
     RecordFile resultsSoFar;
-    for (std::size_t i = 0; i < finished.size(); ++i) {
-        resultsSoFar.add(finished[i].records);
-        if (i + 1 < finished.size() && finished[i + 1].minute == finished[i].minute) continue;
-        MAROVIX_TRY(out.records("realtime/0B12/" + dayKey, atMinute(date, finished[i].minute).compactText() + ".jvf",
+    for (std::size_t i = 0; i < std::size(rounds); ++i) {
+        if (rounds[i].records.records == 0) continue;
+        resultsSoFar.add(rounds[i].records);
+        if (i + 1 < std::size(rounds) && rounds[i + 1].minute == rounds[i].minute) continue;
+        MAROVIX_TRY(out.records("realtime/0B12/" + dayKey, atMinute(date, rounds[i].minute).compactText() + ".jvf",
                                 resultsSoFar, Area::Realtime));
     }
     const std::string miningName = atMinute(date, kMiningMinute).compactText() + ".jvf";

@@ -13,12 +13,12 @@ enum Stream : std::uint64_t { kMarketStream = 21, kVoteStream };
 
 // Final pools of an ordinary race in votes (100 yen each), by bet type.
 constexpr double kBasePools[kBetKinds] = {300000, 350000, 120000, 900000, 450000, 600000, 1200000, 3500000};
-constexpr int kSnapshotStep = 10;      // minutes between snapshots on race day
 constexpr int kSnapshotSpan = 60;      // the first snapshot this many minutes before post
 constexpr int kPreviousEvening = -7 * 60;  // 17:00 of the day before
 constexpr double kFinalError = 0.25;   // spread of the market's misjudgement at post time (log scale)
-constexpr double kDriftPerStep = 0.07;
+constexpr double kDriftPerTenMinutes = 0.07;
 constexpr double kVoteNoise = 0.08;
+constexpr double kMaxFavourite = 0.7;  // the market's largest win probability
 
 double poolShare(int minutesBeforePost) {
     if (minutesBeforePost > kSnapshotSpan) return 0.12;
@@ -41,7 +41,8 @@ std::int64_t votesFor(double pool, double probability, Prng& prng) {
     return std::max<std::int64_t>(1, static_cast<std::int64_t>(v + 0.5));
 }
 
-// Odds and popularity of every open entry from its votes.
+// Odds of every open entry from its votes, and popularity by votes: most votes first, then the lower
+// combination number.
 void settle(OddsEntries& entries, BetKind kind) {
     entries.total = 0;
     for (std::size_t i = 0; i < entries.state.size(); ++i)
@@ -53,8 +54,20 @@ void settle(OddsEntries& entries, BetKind kind) {
         if (entries.state[i] != EntryState::Open) continue;
         entries.odds[i] = OddsModel::oddsOf(net, entries.votes[i], kind);
         const auto votes = static_cast<std::uint64_t>(std::min<std::int64_t>(entries.votes[i], 0xFFFFFFFFll));
-        keys.push_back(((0xFFFFFFFFull - votes) << 16) | i);  // most votes first, then lower number
+        keys.push_back(((0xFFFFFFFFull - votes) << 16) | i);
     }
+    std::sort(keys.begin(), keys.end());
+    for (std::size_t r = 0; r < keys.size(); ++r) entries.popularity[keys[r] & 0xFFFF] = static_cast<int>(r) + 1;
+}
+
+// Popularity of ranged odds (place, quinella place) by the low end, then the high end, then the
+// number, so that the published order follows the published odds.
+void rankByRange(OddsEntries& entries) {
+    std::vector<std::uint64_t> keys;
+    for (std::size_t i = 0; i < entries.state.size(); ++i)
+        if (entries.state[i] == EntryState::Open)
+            keys.push_back((static_cast<std::uint64_t>(entries.odds[i]) << 40) |
+                           (static_cast<std::uint64_t>(entries.oddsHigh[i]) << 16) | i);
     std::sort(keys.begin(), keys.end());
     for (std::size_t r = 0; r < keys.size(); ++r) entries.popularity[keys[r] & 0xFFFF] = static_cast<int>(r) + 1;
 }
@@ -77,7 +90,7 @@ int OddsModel::oddsOf(std::int64_t netMilli, std::int64_t votes, BetKind kind) {
 OddsModel::OddsModel(const Race& race, std::uint64_t seed, std::int64_t dayNumber)
     : m_race(race), m_seed(seed), m_dayNumber(dayNumber) {
     if (race.previousDaySales) m_minutes.push_back(kPreviousEvening);
-    for (int before = kSnapshotSpan; before >= 0; before -= kSnapshotStep) m_minutes.push_back(race.postMinute - before);
+    for (int before : kSnapshotsBeforePost) m_minutes.push_back(race.postMinute - before);
 
     Prng prng = Prng::forKey(seed, {static_cast<std::uint64_t>(dayNumber),
                                     static_cast<std::uint64_t>(race.course * 100 + race.number), kMarketStream});
@@ -85,7 +98,8 @@ OddsModel::OddsModel(const Race& race, std::uint64_t seed, std::int64_t dayNumbe
     m_logShift.assign(m_minutes.size(), std::vector<double>(runners, 0.0));
     for (auto& shift : m_logShift.back()) shift = kFinalError * prng.normal();
     for (std::size_t s = m_minutes.size() - 1; s-- > 0;) {
-        const double step = m_minutes[s] < 0 ? 2 * kDriftPerStep : kDriftPerStep;
+        // A random walk back from the final odds: the further from post, the further off.
+        const double step = kDriftPerTenMinutes * std::sqrt((m_minutes[s + 1] - m_minutes[s]) / 10.0);
         for (std::size_t i = 0; i < runners; ++i) m_logShift[s][i] = m_logShift[s + 1][i] + step * prng.normal();
     }
     m_volume = race.poolLevel / 100.0 * (0.8 + 0.45 * prng.unit());
@@ -120,7 +134,17 @@ OddsBook OddsModel::book(std::size_t index) const {
         q[h] = deterministicExp(m_race.spread * (m_race.runners[i].strength - best) + m_logShift[index][i]);
         sum += q[h];
     }
-    for (int h = 1; h <= n; ++h) q[h] /= sum;
+    double top = 0;
+    for (int h = 1; h <= n; ++h) {
+        q[h] /= sum;
+        top = std::max(top, q[h]);
+    }
+    // Even a runaway favourite keeps some doubt in the market: blend towards an even field.
+    if (top > kMaxFavourite) {
+        const double keep = (kMaxFavourite - 1.0 / book.starters) / (top - 1.0 / book.starters);
+        for (int h = 1; h <= n; ++h)
+            if (open[h]) q[h] = keep * q[h] + (1.0 - keep) / book.starters;
+    }
     book.placeCount = book.starters <= 7 ? 2 : 3;
 
     Prng prng = Prng::forKey(m_seed, {static_cast<std::uint64_t>(m_dayNumber),
@@ -168,6 +192,13 @@ OddsBook OddsModel::book(std::size_t index) const {
                 }
     }
 
+    // Place bettors lean to the favourites more than the places' chances alone would say.
+    double placeShare[kMaxHorses + 1] = {};
+    double placeSum = 0;
+    for (int h = 1; h <= n; ++h)
+        if (open[h]) placeSum += placeShare[h] = placeP[h] * (1.0 + placeP[h]);
+    for (int h = 1; h <= n; ++h) placeShare[h] /= placeSum;
+
     // Win and place.
     OddsEntries& win = book.of(BetKind::Win);
     OddsEntries& place = book.of(BetKind::Place);
@@ -178,7 +209,7 @@ OddsBook OddsModel::book(std::size_t index) const {
         win.state[i] = place.state[i] = stateOf(h, h, 0);
         if (!open[h]) continue;
         win.votes[i] = votesFor(pools[0], q[h], prng);
-        place.votes[i] = votesFor(pools[1] / book.placeCount, placeP[h], prng);
+        place.votes[i] = votesFor(pools[1], placeShare[h], prng);
     }
     settle(win, BetKind::Win);
     settle(place, BetKind::Place);
@@ -203,6 +234,7 @@ OddsBook OddsModel::book(std::size_t index) const {
             place.odds[i] = shareOdds(net, place.votes[i], most, k, BetKind::Place);
             place.oddsHigh[i] = shareOdds(net, place.votes[i], least, k, BetKind::Place);
         }
+        rankByRange(place);
     }
 
     // Quinella, quinella place.
@@ -239,6 +271,7 @@ OddsBook OddsModel::book(std::size_t index) const {
             wide.odds[i] = shareOdds(net, wide.votes[i], most, 3, BetKind::Wide);
             wide.oddsHigh[i] = shareOdds(net, wide.votes[i], least, 3, BetKind::Wide);
         }
+        rankByRange(wide);
     }
 
     // Bracket quinella: sold with nine or more registered runners (else brackets are horses).

@@ -12,11 +12,15 @@ namespace marovix::feedgen {
 
 class OddsModel {
 public:
+    // Race-day snapshots, in minutes before post time; the last is the post (the final odds).
+    static constexpr int kSnapshotsBeforePost[] = {60, 30, 10, 0};
+
     // `dayNumber` and the seed pick the market's own random numbers for this race.
     OddsModel(const Race& race, std::uint64_t seed, std::int64_t dayNumber);
 
-    // Moments of the race's odds snapshots, in minutes after midnight of the race day (negative: the
-    // evening before), ascending; the last one is the post time (the final odds).
+    // Moments of the race's odds snapshots, in minutes after midnight of the race day, ascending: the
+    // race-day snapshots, after 17:00 of the evening before (a negative minute) when the race is sold
+    // the day before.
     const std::vector<int>& snapshotMinutes() const { return m_minutes; }
 
     // The odds at snapshot `index` of snapshotMinutes(): runners scratched by then are out.

@@ -67,9 +67,9 @@ int runFeedgen(const CliArgs& args) {
         std::fprintf(stderr, "feedgen: %s\n", stats.error().c_str());
         return 1;
     }
-    std::printf("feedgen: %d days, %d races, %lld records (stored %lld, real-time %lld, companion odds lines %lld), "
-                "%lld files, %lld MB in %lld.%03lld s\n",
-                stats->days, stats->races, stats->records(), stats->storedRecords, stats->realtimeRecords,
+    std::printf("feedgen: %d meeting day%s, %d races, %lld records (stored %lld, real-time %lld, companion odds lines "
+                "%lld), %lld files, %lld MB in %lld.%03lld s\n",
+                stats->days, stats->days == 1 ? "" : "s", stats->races, stats->records(), stats->storedRecords, stats->realtimeRecords,
                 stats->companionRecords, stats->files, stats->bytes / 1000000, static_cast<long long>(millis / 1000),
                 static_cast<long long>(millis % 1000));
     return 0;

@@ -1,19 +1,14 @@
 #include "standins/feedgen/CompanionWriter.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <numeric>
+
+#include "standins/feedgen/RecordHeader.h"
 
 namespace marovix::feedgen {
 namespace {
 
 const std::string kCourseNames[10] = {"札幌", "函館", "福島", "新潟", "東京", "中山", "中京", "京都", "阪神", "小倉"};
-
-std::string twoDigits(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value % 100);
-    return text;
-}
 
 // yyyymmdd + course, optionally meeting and day, + race number + horse number.
 std::string horseKey(const Race& race, const Runner& runner, bool longKey) {

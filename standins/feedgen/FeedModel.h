@@ -34,7 +34,7 @@ struct Runner {
     int sex = 1;               // 1 colt, 2 filly, 3 gelding
     int age = 3;
     int coat = 1;
-    int stable = 1;            // 1 east, 2 west
+    int region = 1;            // training centre: 1 east, 2 west
     int trainer = 0;           // index into the trainer table
     int jockey = 0;            // index into the jockey table
     int carriedWeight = 550;   // 0.1 kg

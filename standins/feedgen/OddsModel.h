@@ -19,8 +19,8 @@ public:
     OddsModel(const Race& race, std::uint64_t seed, std::int64_t dayNumber);
 
     // Moments of the race's odds snapshots, in minutes after midnight of the race day, ascending: the
-    // race-day snapshots, after 17:00 of the evening before (a negative minute) when the race is sold
-    // the day before.
+    // race-day snapshots, preceded by 17:00 of the evening before (a negative minute) when the race is
+    // sold the day before.
     const std::vector<int>& snapshotMinutes() const { return m_minutes; }
 
     // The odds at snapshot `index` of snapshotMinutes(): runners scratched by then are out.

@@ -81,10 +81,6 @@ std::vector<int> ranksHighFirst(const std::vector<double>& values) {
 
 }  // namespace
 
-int Race::starters() const {
-    return static_cast<int>(std::count_if(runners.begin(), runners.end(), [](const Runner& r) { return !r.scratched; }));
-}
-
 std::vector<double> RaceModel::winProbabilities(const Race& race) {
     std::vector<double> p(race.runners.size(), 0.0);
     double best = -1e9;
@@ -156,7 +152,7 @@ void RaceModel::makeRunners(Race& race, int count, const MeetingDay& day, std::u
             constexpr int coatWeights[] = {30, 35, 15, 8, 6, 4, 2};
             r.coat = 1 + static_cast<int>(prng.weighted(coatWeights));
         }
-        r.stable = 1 + static_cast<int>(prng.below(2));
+        r.region = 1 + static_cast<int>(prng.below(2));
         r.trainer = static_cast<int>(prng.below(static_cast<std::uint32_t>(NameMaker::trainerCount())));
         r.jockey = jockeys[static_cast<std::size_t>(h - 1)];
         r.strength = prng.normal();

@@ -67,8 +67,7 @@ RecordBuilder RaceRecordWriter::runner(const Race& race, const Runner& r, const 
     writeRaceHeader(se, stamp, race);
     se.number(28, 1, r.bracket).number(29, 2, r.number).bytes(31, r.registration);
     se.bytes(41, padFullWidth(r.nameCp932, 36)).bytes(77, "00").number(79, 1, r.sex).bytes(80, "1").number(81, 2, r.coat).number(83, 2, r.age);
-    se.number(85, 1, r.stable).number(86, 5, 1000 + r.trainer).bytes(91, NameMaker::trainerField(r.trainer));
-    se.number(99, 6, 100000 + r.trainer * 37 + r.number);
+    se.number(85, 1, r.region).number(86, 5, 1000 + r.trainer).bytes(91, NameMaker::trainerField(r.trainer));
     se.number(289, 3, r.carriedWeight).number(292, 3, 0).bytes(295, "0");
     se.number(297, 5, 1000 + r.jockey).number(302, 5, 0).bytes(307, NameMaker::jockeyField(r.jockey));
     se.bytes(323, "00");

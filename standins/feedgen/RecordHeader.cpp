@@ -1,5 +1,7 @@
 #include "standins/feedgen/RecordHeader.h"
 
+#include <cstdio>
+
 namespace marovix::feedgen {
 
 void writeRaceHeader(RecordBuilder& record, const RecordStamp& stamp, const Race& race) {
@@ -35,6 +37,17 @@ void writeMonthDayTime(RecordBuilder& record, int position, const DateTime& mome
         .number(position + 2, 2, moment.day)
         .number(position + 4, 2, moment.hour)
         .number(position + 6, 2, moment.minute);
+}
+
+std::string twoDigits(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", value % 100);
+    return text;
+}
+
+std::string raceKey16(const Race& race) {
+    return race.date.dateKey() + twoDigits(race.course) + twoDigits(race.meeting) + twoDigits(race.day) +
+           twoDigits(race.number);
 }
 
 DateTime atMinute(const DateTime& date, int minute) {

@@ -1,6 +1,8 @@
 #pragma once
 // The identification block that begins every record the generator writes: type (set by the builder),
 // data kind, creation date and the race key.
+#include <string>
+
 #include "core/common/DateTime.h"
 #include "core/race/RecordBuilder.h"
 #include "standins/feedgen/FeedModel.h"
@@ -21,6 +23,11 @@ void writeRaceHeader(RecordBuilder& record, const RecordStamp& stamp, const Race
 void writeCourseHeader(RecordBuilder& record, const RecordStamp& stamp, const DateTime& date, const CourseMeeting& course);
 // "mmddhhmm" of a moment at `position`.
 void writeMonthDayTime(RecordBuilder& record, int position, const DateTime& moment);
+
+// RaceKey16 of a race: yyyymmdd, course, meeting, day and race number, two digits each.
+std::string raceKey16(const Race& race);
+// A number as two digits ("05").
+std::string twoDigits(int value);
 
 // A moment `minute` minutes after midnight of `date` (negative: the day before).
 DateTime atMinute(const DateTime& date, int minute);

@@ -16,6 +16,7 @@ public:
     static constexpr int kSnapshotsBeforePost[] = {60, 30, 10, 0};
 
     // `dayNumber` and the seed pick the market's own random numbers for this race.
+    // REQUIRES: `race` outlives the model.
     OddsModel(const Race& race, std::uint64_t seed, std::int64_t dayNumber);
 
     // Moments of the race's odds snapshots, in minutes after midnight of the race day, ascending: the

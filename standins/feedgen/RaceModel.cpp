@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 #include "core/common/Cp932.h"
 #include "standins/feedgen/ChangeModel.h"
@@ -23,6 +24,9 @@ constexpr int kMainCourses[] = {5, 6, 8, 9};  // where the biggest races are hel
 
 // Stream tags, so that each part of the plan draws its own numbers.
 enum Stream : std::uint64_t { kProgramStream = 1, kRunnerStream, kPredictionStream, kResultStream, kPostStream };
+
+// Lower classes run a little slower: race time factor by condition code.
+constexpr std::pair<int, double> kClassPace[] = {{701, 1.008}, {703, 1.008}, {5, 1.005}, {10, 1.003}, {16, 1.001}};
 
 constexpr double kSecondsPerStrength = 0.004;  // share of the race time one unit of strength gains
 constexpr int kDeadHeatPerMille = 15;
@@ -63,7 +67,7 @@ int carriedWeight(const Race& race, const Runner& runner) {
 // m ss ff as one number from seconds.
 int miningDigits(double seconds) {
     int hundredths = static_cast<int>(std::floor(seconds * 100 + 0.5));
-    hundredths = std::clamp(hundredths, 1, 959999);
+    hundredths = std::clamp(hundredths, 1, 9 * 6000 + 5999);  // at most 9:59.99
     const int minutes = hundredths / 6000;
     return minutes * 10000 + hundredths % 6000;
 }
@@ -114,8 +118,9 @@ double RaceModel::expectedSeconds(const Race& race, int turfGoing, int dirtGoing
             goingFactor = 1.0 + 0.01 * (std::max(turfGoing, 1) - 1);
             break;
     }
-    const double classFactor = race.condition >= 700 ? 1.008 : race.condition == 5 ? 1.005
-                             : race.condition == 10 ? 1.003 : race.condition == 16 ? 1.001 : 1.0;
+    double classFactor = 1.0;  // open races
+    for (const auto& [condition, factor] : kClassPace)
+        if (condition == race.condition) classFactor = factor;
     const double courseFactor = 100.0 / CourseTable::course(race.course).flatSpeedPercent;
     return race.distance / speed * goingFactor * classFactor * courseFactor;
 }
@@ -166,7 +171,7 @@ void RaceModel::makeRunners(Race& race, int count, const MeetingDay& day, std::u
 void RaceModel::predict(Race& race, std::uint64_t stream) const {
     Prng prng = Prng::forKey(m_seed, {stream, kPredictionStream});
     const double expected = expectedSeconds(race, race.cardTurfGoing, race.cardDirtGoing);
-    std::vector<double> negativeTimes, scores, ownA, ownB;
+    std::vector<double> negativeTimes, ownA, ownB;
     for (auto& r : race.runners) {
         const double seconds = expected * (1.0 - kSecondsPerStrength * (r.strength + 0.5 * prng.normal()));
         r.miningTime = miningDigits(seconds);

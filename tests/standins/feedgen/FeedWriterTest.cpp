@@ -412,10 +412,10 @@ TEST_F(WeekendFeed, RaceDayResultsGrowRoundByRound) {
             EXPECT_EQ(cut(records.front(), 1, 2), "RA");
             EXPECT_EQ(cut(records.back(), 1, 2), "HR");
         }
-        for (const char* spec : {"0B13", "0B17"}) {
-            const auto mining = feedtest::filesBelow(path(std::string("realtime/") + spec + "/" + dayKey(plan)));
+        for (const char* dataspec : {"0B13", "0B17"}) {
+            const auto mining = feedtest::filesBelow(path(std::string("realtime/") + dataspec + "/" + dayKey(plan)));
             ASSERT_EQ(mining.size(), 1u);
-            EXPECT_EQ(readRecords(path(std::string("realtime/") + spec + "/" + dayKey(plan) + "/" + mining[0])).size(),
+            EXPECT_EQ(readRecords(path(std::string("realtime/") + dataspec + "/" + dayKey(plan) + "/" + mining[0])).size(),
                       plan.races.size());
         }
     }

@@ -1,6 +1,5 @@
 #include "core/race/RecordBuilder.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "core/common/Cp932.h"
@@ -40,17 +39,33 @@ RecordBuilder& RecordBuilder::field(int position, int length, std::string_view u
 
 RecordBuilder& RecordBuilder::number(int position, int length, long long value) {
     if (value < 0) throw std::out_of_range("negative number in a record field");
-    char buffer[32];
-    int n = std::snprintf(buffer, sizeof buffer, "%0*lld", length, value);
-    if (n != length) throw std::out_of_range("number " + std::to_string(value) + " does not fit in " +
-                                             std::to_string(length) + " digits");
-    place(position, std::string_view(buffer, static_cast<std::size_t>(n)));
+    const auto digits = static_cast<unsigned long long>(value);
+    int needed = 1;
+    for (unsigned long long rest = digits; rest >= 10; rest /= 10) ++needed;
+    if (needed > length)
+        throw std::out_of_range("number " + std::to_string(value) + " does not fit in " + std::to_string(length) +
+                                " digits");
+    putDigits(fieldBytes(position, length), length, digits);
     return *this;
 }
 
 RecordBuilder& RecordBuilder::bytes(int position, std::string_view raw) {
     place(position, raw);
     return *this;
+}
+
+RecordBuilder& RecordBuilder::fill(int position, int length, char byte) {
+    char* out = fieldBytes(position, length);
+    for (int i = 0; i < length; ++i) out[i] = byte;
+    return *this;
+}
+
+char* RecordBuilder::fieldBytes(int position, int length) {
+    if (position < 1 || length < 0 ||
+        static_cast<std::size_t>(position - 1) + static_cast<std::size_t>(length) > m_record.size() - 2)
+        throw std::out_of_range("field at " + std::to_string(position) + " of " + std::to_string(length) +
+                                " bytes does not fit in a " + m_record.substr(0, 2) + " record");
+    return m_record.data() + (position - 1);
 }
 
 }  // namespace marovix

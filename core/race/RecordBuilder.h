@@ -25,6 +25,21 @@ public:
     RecordBuilder& number(int position, int length, long long value);
     // Writes raw bytes at `position` (no conversion).
     RecordBuilder& bytes(int position, std::string_view raw);
+    // Fills `length` bytes from `position` with one byte (blanks, "-" for a scratched odds entry ...).
+    RecordBuilder& fill(int position, int length, char byte);
+
+    // Direct writes for hot loops (odds records hold thousands of fields): the bytes of the field at
+    // `position` of `length` bytes, checked once here (throws std::out_of_range when it does not fit);
+    // write into them with putDigits or plain byte copies.
+    char* fieldBytes(int position, int length);
+    // Writes `value` as exactly `length` decimal digits with leading zeros at `out`. REQUIRES: the value
+    // fits in `length` digits (the caller caps it); no allocation, no formatting library.
+    static void putDigits(char* out, int length, unsigned long long value) {
+        for (int i = length - 1; i >= 0; --i) {
+            out[i] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        }
+    }
 
     // The whole record: CP932 bytes of the type's exact length, ending in CR LF.
     const std::string& record() const { return m_record; }

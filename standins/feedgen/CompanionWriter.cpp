@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/race/KeibaFunc.h"
 #include "standins/feedgen/RecordHeader.h"
 
 namespace marovix::feedgen {
 namespace {
-
-const std::string kCourseNames[10] = {"札幌", "函館", "福島", "新潟", "東京", "中山", "中京", "京都", "阪神", "小倉"};
 
 // yyyymmdd + course, optionally meeting and day, + race number + horse number.
 std::string horseKey(const Race& race, const Runner& runner, bool longKey) {
@@ -19,7 +18,7 @@ std::string horseKey(const Race& race, const Runner& runner, bool longKey) {
 
 }  // namespace
 
-const std::string& CompanionWriter::courseName(int course) { return kCourseNames[course - 1]; }
+std::string CompanionWriter::courseName(int course) { return CourseName(twoDigits(course)); }
 
 std::string CompanionWriter::computerIndexName(const MeetingDay& day, int course) {
     return day.date.dayText() + courseName(course) + ".comp";

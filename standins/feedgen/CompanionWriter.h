@@ -37,7 +37,7 @@ public:
     static std::string timeSeriesName(const Race& race, int kind);
 
     // The plain two-character course name (UTF-8) of a JRA course code 1..10.
-    static const std::string& courseName(int course);
+    static std::string courseName(int course);
 };
 
 }  // namespace marovix::feedgen

@@ -12,7 +12,7 @@ namespace marovix {
 namespace {
 
 constexpr const char* kUsage =
-    "feedgen --from YYYYMMDD --to YYYYMMDD --seed N --out FEED_DIR [--threads N] [--overwrite]";
+    "feedgen --from YYYYMMDD --to YYYYMMDD --seed N --out FEED_DIR [--threads N] [--meeting-days YYYYMMDD,...] [--overwrite]";
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "feedgen: %s\nusage: marovix-cli %s\n", message.c_str(), kUsage);
@@ -36,7 +36,7 @@ bool folderHasEntries(const std::string& folder) {
 }
 
 int runFeedgen(const CliArgs& args) {
-    const auto unknown = args.unknown({"--from", "--to", "--seed", "--out", "--threads", "--app-folder"}, {"--overwrite"});
+    const auto unknown = args.unknown({"--from", "--to", "--seed", "--out", "--threads", "--meeting-days", "--app-folder"}, {"--overwrite"});
     if (!unknown.empty()) return fail("unknown argument " + unknown.front());
     const auto from = args.option("--from"), to = args.option("--to"), seed = args.option("--seed"),
                out = args.option("--out");
@@ -54,6 +54,18 @@ int runFeedgen(const CliArgs& args) {
         return fail(*out + " is not empty (give --overwrite to write over the feed in it)");
 
     feedgen::FeedOptions options;
+    if (auto extra = args.option("--meeting-days")) {
+        std::size_t start = 0;
+        while (start <= extra->size()) {
+            std::size_t comma = extra->find(',', start);
+            if (comma == std::string::npos) comma = extra->size();
+            const std::string text = extra->substr(start, comma - start);
+            const auto day = text.size() == 8 ? DateTime::parseCompact(text) : std::nullopt;
+            if (!day) return fail("--meeting-days takes dates YYYYMMDD separated by commas");
+            options.extraMeetingDays.push_back(*day);
+            start = comma + 1;
+        }
+    }
     options.from = *fromDate;
     options.to = *toDate;
     options.seed = seedValue;

@@ -58,6 +58,14 @@ bool isBreak(const DateTime& date) {
 
 }  // namespace
 
+Calendar::Calendar(std::uint64_t seed, std::vector<DateTime> extraDays)
+    : m_seed(seed), m_extraDays(std::move(extraDays)) {}
+
+bool Calendar::isExtraDay(const DateTime& date) const {
+    return std::any_of(m_extraDays.begin(), m_extraDays.end(),
+                       [&](const DateTime& d) { return d.dayNumber() == date.dayNumber(); });
+}
+
 std::vector<MeetingDay> Calendar::yearDays(int year) const {
     std::vector<MeetingDay> days;
     int counters[11][2] = {};  // per course: season index + 1 of its current meeting, day count
@@ -68,7 +76,8 @@ std::vector<MeetingDay> Calendar::yearDays(int year) const {
         const bool weekend = weekday >= 6;
         const bool holidayMonday = isHolidayMonday(date);
         const bool fixedDate = isFixedDateMeeting(date);
-        if (!isBreak(date) && (weekend || holidayMonday || fixedDate)) {
+        const bool extra = isExtraDay(date);
+        if (extra || (!isBreak(date) && (weekend || holidayMonday || fixedDate))) {
             const Season& season = kSeasons[seasonOf(date)];
             const int seasonNumber = seasonOf(date) + 1;
             MeetingDay day;

@@ -11,6 +11,8 @@ namespace marovix::feedgen {
 class Calendar {
 public:
     explicit Calendar(std::uint64_t seed) : m_seed(seed) {}
+    // Extra dates that are meeting days whatever their weekday (a demo wants racing today).
+    Calendar(std::uint64_t seed, std::vector<DateTime> extraDays);
 
     // The meeting days from `from` to `to` (dates, both included) in date order. A day is the same
     // whatever range it is asked in.
@@ -18,7 +20,9 @@ public:
 
 private:
     std::vector<MeetingDay> yearDays(int year) const;
+    bool isExtraDay(const DateTime& date) const;
     std::uint64_t m_seed;
+    std::vector<DateTime> m_extraDays;
 };
 
 }  // namespace marovix::feedgen

@@ -361,7 +361,7 @@ FeedWriter::FeedWriter(FeedOptions options) : m_options(std::move(options)) {}
 Result<FeedStats> FeedWriter::write() const {
     Status created = makeFolders(m_options.folder);
     if (!created) return Error{created.error()};
-    const auto days = Calendar(m_options.seed).meetingDays(m_options.from, m_options.to);
+    const auto days = Calendar(m_options.seed, m_options.extraMeetingDays).meetingDays(m_options.from, m_options.to);
     // Days are independent: workers take them in turn; each day's bytes depend on the day alone.
     std::vector<FeedStats> stats(days.size());
     std::vector<Status> results(days.size());

@@ -4,6 +4,7 @@
 // race day (odds snapshots, results, mining, announcements) and the companion programs' files.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/common/DateTime.h"
 #include "core/common/Result.h"
@@ -17,6 +18,7 @@ struct FeedOptions {
     std::uint64_t seed = 1;
     std::string folder;  // the feed folder; created when missing
     int threads = 1;     // days are written in parallel; the bytes do not depend on it
+    std::vector<DateTime> extraMeetingDays;  // meeting days whatever their weekday
 };
 
 struct FeedStats {

@@ -197,7 +197,10 @@ int FeedJvLink::JVOpen(const std::string& dataspec, const std::string& fromTime,
     if (auto code = fault("JVOpen", dataspec)) return *code;
 
     auto files = listFeedFiles(feedPath("stored"), storedFileName);
-    std::erase_if(files, [&](const FeedFile& f) { return f.stamp <= fromTime; });
+    // A file stamped after the clock does not exist yet: a replayed race day must not see the
+    // results of races still to be run.
+    const std::string now = m_clock.now().compactText();
+    std::erase_if(files, [&](const FeedFile& f) { return f.stamp <= fromTime || f.stamp > now; });
     if (files.empty()) return kNothingNewer;
 
     auto stream = std::make_unique<Stream>();

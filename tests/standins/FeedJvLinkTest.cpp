@@ -91,6 +91,18 @@ protected:
     FeedJvLink link;
 };
 
+TEST_F(FeedJvLinkTest, OpenDoesNotOfferFilesStampedAfterTheClock) {
+    layOutStoredFiles();
+    feed.addStoredFile("20240106180000", "HR0106", {raRecord(3)});  // tonight's results
+    ASSERT_EQ(link.JVInit("MAROVIX"), 0);
+    OpenOutcome o = open("20240104180000");
+    EXPECT_EQ(o.readCount, 2);
+    EXPECT_EQ(o.lastFileTimestamp, "20240105183000");
+    ASSERT_EQ(link.JVClose(), 0);
+    clock.set(DateTime{2024, 1, 6, 18, 0, 0});
+    EXPECT_EQ(open("20240105183000").readCount, 1);
+}
+
 TEST_F(FeedJvLinkTest, OpenOffersFilesNewerThanFromTimeWithCountsAndLastTimestamp) {
     layOutStoredFiles();
     ASSERT_EQ(link.JVInit("MAROVIX"), 0);

@@ -77,7 +77,7 @@ TEST(FeedSettings, StandInServesTheFolderOfItsSettings) {
     feed.addStoredFile("20240106093000", "RA", {"RA\r\n"});
     ASSERT_TRUE((FeedSettings{feed.folder()}).save().ok());
 
-    FakeClock clock;
+    FakeClock clock{DateTime{2024, 1, 7}};
     FeedJvLink link(clock);
     EXPECT_EQ(link.feedFolder(), feed.folder());
     ASSERT_EQ(link.JVInit("MAROVIX"), 0);

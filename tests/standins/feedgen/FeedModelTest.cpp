@@ -94,6 +94,20 @@ TEST(CombinationTable, BracketsFollowTheRegisteredCount) {
     EXPECT_EQ(CombinationTable::bracketOf(7, 7), 7);
 }
 
+TEST(Calendar, ExtraMeetingDaysRaceWhateverTheirWeekday) {
+    // 10 and 11 December 2026 are a Thursday and a Friday.
+    const auto plain = Calendar(3).meetingDays({2026, 12, 10}, {2026, 12, 11});
+    EXPECT_TRUE(plain.empty());
+    const auto days = Calendar(3, {{2026, 12, 10}, {2026, 12, 11}}).meetingDays({2026, 12, 10}, {2026, 12, 11});
+    ASSERT_EQ(days.size(), 2u);
+    EXPECT_EQ(days[0].weekdayCode, 7);  // "木"
+    EXPECT_EQ(days[1].weekdayCode, 8);  // "金"
+    EXPECT_GE(days[0].courses.size(), 2u);
+    // The other days of the year stay as they were.
+    EXPECT_EQ(Calendar(3, {{2026, 12, 10}}).meetingDays({2026, 12, 12}, {2026, 12, 13}).size(),
+              Calendar(3).meetingDays({2026, 12, 12}, {2026, 12, 13}).size());
+}
+
 TEST(Calendar, RacesOnWeekendsAFewMondaysAndTheFixedDates) {
     const auto days = Calendar(3).meetingDays({2024, 1, 1}, {2024, 12, 31});
     EXPECT_GT(days.size(), 100u);

@@ -34,6 +34,10 @@ bool CliArgs::flag(const std::string& name) const {
 
 std::string CliArgs::appFolder() const {
     if (auto folder = option("--app-folder")) return std::filesystem::absolute(*folder).lexically_normal().string();
+    return executableFolder();
+}
+
+std::string CliArgs::executableFolder() const {
     std::error_code ec;
     auto self = std::filesystem::canonical("/proc/self/exe", ec);
     if (ec) self = std::filesystem::absolute(m_executable);

@@ -19,6 +19,10 @@ public:
     const std::vector<std::string>& raw() const { return m_args; }
     // AppFolder: --app-folder, else the executable's folder.
     std::string appFolder() const;
+    // The executable's folder.
+    std::string executableFolder() const;
+    // The program's shared-data folder (holds Media/ with the alert sounds).
+    std::string sharedDataFolder() const { return executableFolder() + "/share"; }
     // Names of options given that are not in `known` (for a clear usage error).
     std::vector<std::string> unknown(const std::vector<std::string>& knownOptions,
                                      const std::vector<std::string>& knownFlags) const;

@@ -131,7 +131,7 @@ int runDownload(const CliArgs& args) {
         std::fprintf(stderr, "%s\n", ("JVInitエラー：" + JVMessage("JVInit", result)).c_str());
         return 1;
     }
-    Settings settings(appFolder, appFolder, clock);
+    Settings settings(appFolder, args.sharedDataFolder(), clock);
     ProgressPrinter* progress = nullptr;
     ConsoleDialogs dialogs(progress);
     bool readCancelled = false;

@@ -1,37 +1,18 @@
 // marovix-cli download, run as the user runs it, on a small feed of the JV-Link stand-in.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "core/common/TextFile.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    std::string output;  // standard output and standard error
-};
-
-CliRun runCli(const std::string& arguments) {
-    CliRun run;
-    std::string command = std::string(MAROVIX_CLI_PATH) + " " + arguments + " 2>&1";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-    int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 class DownloadCommandTest : public ::testing::Test {
 protected:

@@ -4,36 +4,21 @@
 #include <array>
 #include <cstdio>
 #include <regex>
-#include <sys/wait.h>
 
 #include "core/common/TextFile.h"
 #include "tests/standins/feedgen/FeedReading.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix {
 namespace {
 
-struct CommandRun {
-    int exitCode;
-    std::string output;
-};
-
-CommandRun feedgen(const std::string& arguments) {
-    const std::string command = std::string(MAROVIX_CLI_PATH) + " feedgen " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    CommandRun run{-1, ""};
-    if (!pipe) return run;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), static_cast<int>(buffer.size()), pipe)) run.output += buffer.data();
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun feedgen(const std::string& arguments) { return runCli("feedgen " + arguments); }
 
 TEST(FeedgenCommand, WritesADayAndSaysWhatItWrote) {
     TempFolder folder;
     const std::string out = folder.file("feed");
-    const CommandRun run = feedgen("--from 20240106 --to 20240106 --seed 3 --out " + out);
+    const CliRun run = feedgen("--from 20240106 --to 20240106 --seed 3 --out " + out);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(std::regex_search(run.output, std::regex(R"(^feedgen: 1 meeting day, (24|36) races, \d+ records)")))
         << run.output;
@@ -57,13 +42,13 @@ TEST(FeedgenCommand, RefusesBadArgumentsAndAFolderInUse) {
         {"--from 20240106 --to 20240107 --seed 3 --out " + folder.file("a") + " --colour red", "unknown argument"},
     };
     for (const auto& c : cases) {
-        const CommandRun run = feedgen(c.arguments);
+        const CliRun run = feedgen(c.arguments);
         EXPECT_EQ(run.exitCode, 2) << c.arguments;
         EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
         EXPECT_NE(run.output.find("usage: marovix-cli feedgen"), std::string::npos) << run.output;
     }
     ASSERT_TRUE(writeTextLines(folder.file("notes.txt"), {"mine"}).ok());
-    const CommandRun busy = feedgen("--from 20240106 --to 20240106 --seed 3 --out " + folder.path());
+    const CliRun busy = feedgen("--from 20240106 --to 20240106 --seed 3 --out " + folder.path());
     EXPECT_EQ(busy.exitCode, 2);
     EXPECT_NE(busy.output.find("not empty"), std::string::npos) << busy.output;
     EXPECT_EQ(feedgen("--from 20240106 --to 20240106 --seed 3 --overwrite --out " + folder.path()).exitCode, 0);

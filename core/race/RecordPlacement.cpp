@@ -32,16 +32,12 @@ bool acceptLine(PlacedRecords<N>& placed, std::span<const std::string> lines, st
 }  // namespace
 
 PlacedRecords<kRaceSlotCount> placeRaceRecords(std::span<const std::string> raLines) {
+    // Line i of the day's race file is slot i: later steps address the file's lines by slot. A faulty
+    // line leaves its slot blank (unused) instead of shifting the races after it.
     auto placed = blankSlots<kRaceSlotCount>("RA");
-    std::size_t slot = 0;
-    for (std::size_t i = 0; i < raLines.size() && slot < placed.slots.size(); ++i) {
-        if (!acceptLine(placed, raLines, i, "RA")) continue;
-        if (!isUsedSlot(raLines[i])) {
-            placed.rejected.push_back({static_cast<int>(i), "RA record without a year"});
-            continue;
-        }
-        placed.slots[slot++] = wholeRecord(raLines[i]);
-    }
+    const std::size_t readable = std::min(raLines.size(), placed.slots.size());
+    for (std::size_t i = 0; i < readable; ++i)
+        if (acceptLine(placed, raLines, i, "RA")) placed.slots[i] = wholeRecord(raLines[i]);
     return placed;
 }
 

@@ -29,9 +29,9 @@ struct PlacedRecords {
     std::vector<RejectedLine> rejected;
 };
 
-// The day's RA file into the race slots: the sound RA records in file order, record i into slot i, at
-// most 36; slots after the last record stay blank. A malformed line, or an RA record whose year is blank
-// or "0000", takes no slot, so used slots always come first and the race list index equals the slot.
+// The day's RA file into the race slots: line i into slot i, at most 36 lines; slots after the last line
+// stay blank. A malformed line leaves its slot blank (unused) and is reported; a record whose year is
+// blank or "0000" is placed but its slot does not count as used.
 PlacedRecords<kRaceSlotCount> placeRaceRecords(std::span<const std::string> raLines);
 
 // The runner slots of one race from the runner file of its course (216 lines, 18 per race): for a used

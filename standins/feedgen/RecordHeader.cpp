@@ -4,20 +4,6 @@
 
 namespace marovix::feedgen {
 
-void writeRaceHeader(RecordBuilder& record, const RecordStamp& stamp, const Race& race) {
-    record.bytes(3, std::string_view(&stamp.kind, 1))
-        .number(4, 4, stamp.created.year)
-        .number(8, 2, stamp.created.month)
-        .number(10, 2, stamp.created.day)
-        .number(12, 4, race.date.year)
-        .number(16, 2, race.date.month)
-        .number(18, 2, race.date.day)
-        .number(20, 2, race.course)
-        .number(22, 2, race.meeting)
-        .number(24, 2, race.day)
-        .number(26, 2, race.number);
-}
-
 void writeCourseHeader(RecordBuilder& record, const RecordStamp& stamp, const DateTime& date,
                        const CourseMeeting& course) {
     record.bytes(3, std::string_view(&stamp.kind, 1))
@@ -30,6 +16,11 @@ void writeCourseHeader(RecordBuilder& record, const RecordStamp& stamp, const Da
         .number(20, 2, course.course)
         .number(22, 2, course.meeting)
         .number(24, 2, course.day);
+}
+
+void writeRaceHeader(RecordBuilder& record, const RecordStamp& stamp, const Race& race) {
+    writeCourseHeader(record, stamp, race.date, CourseMeeting{race.course, race.meeting, race.day});
+    record.number(26, 2, race.number);
 }
 
 void writeMonthDayTime(RecordBuilder& record, int position, const DateTime& moment) {

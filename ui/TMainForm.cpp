@@ -64,35 +64,6 @@ QStringList betTypeNames() {
     return names;
 }
 
-// Per bet type: its buying-method option and captions, and its multi check boxes.
-struct BetPageTraits {
-    MainOption kaikata;
-    bool threeHorse;
-    std::vector<std::pair<const char*, MainOption>> multi;
-};
-
-const BetPageTraits* traitsOf(BetType type) {
-    static const BetPageTraits wr{MainOption::KaikataWR, false, {}};
-    static const BetPageTraits ur{MainOption::KaikataUR, false, {}};
-    static const BetPageTraits wd{MainOption::KaikataWD, false, {}};
-    static const BetPageTraits ut{MainOption::KaikataUT, false, {{"マルチ", MainOption::MultiUmatan}}};
-    static const BetPageTraits srf{MainOption::KaikataSRF, true, {}};
-    static const BetPageTraits srt{MainOption::KaikataSRT, true,
-                                   {{"マルチ", MainOption::MultiSRT},
-                                    {"1,2着マルチ", MainOption::MultiSRT12},
-                                    {"2,3着マルチ", MainOption::MultiSRT23},
-                                    {"1,3着マルチ", MainOption::MultiSRT13}}};
-    switch (type) {
-        case BetType::WR: return &wr;
-        case BetType::UR: return &ur;
-        case BetType::WD: return &wd;
-        case BetType::UT: return &ut;
-        case BetType::SRF: return &srf;
-        case BetType::SRT: return &srt;
-        default: return nullptr;
-    }
-}
-
 }  // namespace
 
 TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m_model(model) {
@@ -284,15 +255,15 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
         if (side == 1) controls->addWidget(new QLabel(QStringLiteral("～"), page));
         controls->addWidget(edit);
     }
-    if (const BetPageTraits* traits = traitsOf(bet.type)) {
-        QStringList methods = traits->threeHorse
-                                  ? QStringList{QStringLiteral("BOX"), QStringLiteral("1軸流し"), QStringLiteral("2軸流し"),
-                                                QStringLiteral("ﾌｫｰﾒｰｼｮﾝ")}
-                                  : QStringList{QStringLiteral("Box"), QStringLiteral("流し")};
+    if (const BetPageOptions* options = betPageOptions(bet.type)) {
+        QStringList methods;
+        for (std::string_view method : options->methods)
+            if (!method.empty()) methods << qs(std::string(method));
         bindRadio(radioGroup(prefix + QStringLiteral("KaikataRadio"), QStringLiteral("買い方"), methods, page, controls),
-                  traits->kaikata);
-        for (const auto& [caption, option] : traits->multi) {
-            auto* multi = new QCheckBox(name(caption), page);
+                  options->kaikata);
+        for (const auto& [caption, option] : options->multi) {
+            if (caption.empty()) continue;
+            auto* multi = new QCheckBox(qs(std::string(caption)), page);
             multi->setObjectName(prefix + QStringLiteral("Multi") + QString::number(static_cast<int>(option)));
             bindCheck(multi, option);
             controls->addWidget(multi);

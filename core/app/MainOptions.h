@@ -1,6 +1,10 @@
 #pragma once
 // The menu ticks and radio choices of the main window that are kept in the settings file.
 #include <array>
+#include <string_view>
+#include <utility>
+
+#include "core/kaime/BetType.h"
 
 namespace marovix {
 
@@ -39,6 +43,17 @@ enum class MainOption {
     OzViewKakesiki,
     Count
 };
+
+// The options on the page of a bet type that has a buying method: the method's option and captions,
+// and its multi check boxes (caption and option; unused entries are empty).
+struct BetPageOptions {
+    MainOption kaikata;
+    std::array<std::string_view, 4> methods;
+    std::array<std::pair<std::string_view, MainOption>, 4> multi;
+};
+
+// Nothing for win and place, which have no buying method.
+const BetPageOptions* betPageOptions(BetType type);
 
 // The values of the options, indexed by MainOption (booleans held as 0 and 1). Their defaults and
 // keys live in the settings table; they are loaded when the main window is created.

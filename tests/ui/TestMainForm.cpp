@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -144,6 +145,10 @@ void TestMainForm::captionsMenusAndGridHeadings() {
     QCOMPARE(pages->tabText(1), QStringLiteral("出馬表"));
     QCOMPARE(pages->tabText(2), QStringLiteral("結果"));
     for (int tab = 3; tab <= 5; ++tab) QVERIFY(!pages->tabBar()->isTabVisible(tab));
+    QCOMPARE(form.findChild<QWidget*>(QStringLiteral("SRTKaikataRadio"))->findChildren<QRadioButton*>().size(), 4);
+    QCOMPARE(form.findChild<QRadioButton*>(QStringLiteral("SRTKaikataRadio3"))->text(), QStringLiteral("ﾌｫｰﾒｰｼｮﾝ"));
+    QCOMPARE(form.findChild<QWidget*>(QStringLiteral("URKaikataRadio"))->findChildren<QRadioButton*>().size(), 2);
+    QVERIFY(!form.findChild<QWidget*>(QStringLiteral("TanKaikataRadio")));
     auto* betPages = form.findChild<QTabWidget*>(QStringLiteral("PageControl4"));
     QStringList tabs;
     for (int i = 0; i < betPages->count(); ++i) tabs << betPages->tabText(i);

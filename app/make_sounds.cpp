@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string folder = argv[1];
-    bool ok = writeWav(folder + "/Ring08.wav", {{880, 0.15}, {0, 0.05}, {660, 0.15}, {0, 0.05}, {880, 0.15}, {0, 0.05}, {660, 0.15}}) &&
+    bool ok = writeWav(folder + "/Ring08.wav",
+                       {{880, 0.15}, {0, 0.05}, {660, 0.15}, {0, 0.05}, {880, 0.15}, {0, 0.05}, {660, 0.15}}) &&
               writeWav(folder + "/Alarm05.wav", {{1200, 0.12}, {0, 0.08}, {1200, 0.12}, {0, 0.08}, {1200, 0.12}});
     return ok ? 0 : 1;
 }

@@ -79,9 +79,15 @@ private:
         for (int c = 0; c < 3; ++c) {
             for (int race = 1; race <= kRaces; ++race) {
                 const int runners = runnersOf(dayIndex, c, race);
-                races += keyed("RA", date, kCourses[c], race, '7').field(33, 60, "ベンチマーク特別").number(882, 2, runners).record();
+                races += keyed("RA", date, kCourses[c], race, '7')
+                             .field(33, 60, "ベンチマーク特別")
+                             .number(882, 2, runners)
+                             .record();
                 for (int horse = 1; horse <= runners; ++horse)
-                    races += keyed("SE", date, kCourses[c], race, '7').number(29, 2, horse).field(41, 36, "ベンチホース").record();
+                    races += keyed("SE", date, kCourses[c], race, '7')
+                                 .number(29, 2, horse)
+                                 .field(41, 36, "ベンチホース")
+                                 .record();
                 payouts += keyed("HR", date, kCourses[c], race, '2').record();
                 mining += keyed("TM", date, kCourses[c], race, '7').record();
                 for (const char* type : kOddsTypes) odds += keyed(type, date, kCourses[c], race, '4').record();

@@ -25,8 +25,12 @@ public:
         std::filesystem::create_directories(m_folder + "/stored");
         std::string bytes;
         for (int i = 0; i < kRecords; ++i)
-            bytes += RecordBuilder("SE").text(12, "20240106").number(26, 2, i % 12 + 1).number(29, 2, i % 18 + 1)
-                         .field(41, 36, "ベンチマークホース").record();
+            bytes += RecordBuilder("SE")
+                         .text(12, "20240106")
+                         .number(26, 2, i % 12 + 1)
+                         .number(29, 2, i % 18 + 1)
+                         .field(41, 36, "ベンチマークホース")
+                         .record();
         if (!replaceFile(m_folder + "/stored/20240106093000_SE.jvf", bytes)) std::abort();
     }
     ~LargeFeed() { std::filesystem::remove_all(m_folder); }

@@ -112,7 +112,8 @@ int runDownload(const CliArgs& args) {
     if (auto text = args.option("--from")) {
         from = DateTime::parseSlash(*text);
         if (!from) {
-            std::fprintf(stderr, "marovix-cli download: --from needs \"yyyy/mm/dd hh:nn:ss\", got '%s'\n", text->c_str());
+            std::fprintf(stderr, "marovix-cli download: --from needs \"yyyy/mm/dd hh:nn:ss\", got '%s'\n",
+                         text->c_str());
             return 2;
         }
     }
@@ -149,10 +150,11 @@ int runDownload(const CliArgs& args) {
     printer.breakLine();
 
     const DownloadCounts& counts = download.counts();
-    std::printf("download %s: %d files, %lld records read, %lld stored, %lld not taken, %lld corrupt; %llu bytes written\n",
-                outcomeText(outcome), counts.filesRead, static_cast<long long>(counts.recordsRead),
-                static_cast<long long>(counts.recordsStored), static_cast<long long>(counts.recordsNotTaken),
-                static_cast<long long>(counts.recordsCorrupt), static_cast<unsigned long long>(download.bytesWritten()));
+    std::printf(
+        "download %s: %d files, %lld records read, %lld stored, %lld not taken, %lld corrupt; %llu bytes written\n",
+        outcomeText(outcome), counts.filesRead, static_cast<long long>(counts.recordsRead),
+        static_cast<long long>(counts.recordsStored), static_cast<long long>(counts.recordsNotTaken),
+        static_cast<long long>(counts.recordsCorrupt), static_cast<unsigned long long>(download.bytesWritten()));
     for (const auto& problem : download.problems()) std::fprintf(stderr, "skipped: %s\n", problem.c_str());
     return outcome == StoredDataDownload::Outcome::Failed ? 1 : 0;
 }

@@ -12,7 +12,8 @@ namespace marovix {
 namespace {
 
 constexpr const char* kUsage =
-    "feedgen --from YYYYMMDD --to YYYYMMDD --seed N --out FEED_DIR [--threads N] [--meeting-days YYYYMMDD,...] [--overwrite]";
+    "feedgen --from YYYYMMDD --to YYYYMMDD --seed N --out FEED_DIR [--threads N] [--meeting-days YYYYMMDD,...] "
+    "[--overwrite]";
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "feedgen: %s\nusage: marovix-cli %s\n", message.c_str(), kUsage);
@@ -36,7 +37,8 @@ bool folderHasEntries(const std::string& folder) {
 }
 
 int runFeedgen(const CliArgs& args) {
-    const auto unknown = args.unknown({"--from", "--to", "--seed", "--out", "--threads", "--meeting-days", "--app-folder"}, {"--overwrite"});
+    const auto unknown = args.unknown(
+        {"--from", "--to", "--seed", "--out", "--threads", "--meeting-days", "--app-folder"}, {"--overwrite"});
     if (!unknown.empty()) return fail("unknown argument " + unknown.front());
     const auto from = args.option("--from"), to = args.option("--to"), seed = args.option("--seed"),
                out = args.option("--out");
@@ -79,11 +81,12 @@ int runFeedgen(const CliArgs& args) {
         std::fprintf(stderr, "feedgen: %s\n", stats.error().c_str());
         return 1;
     }
-    std::printf("feedgen: %d meeting day%s, %d races, %lld records (stored %lld, real-time %lld, companion odds lines "
-                "%lld), %lld files, %lld MB in %lld.%03lld s\n",
-                stats->days, stats->days == 1 ? "" : "s", stats->races, stats->records(), stats->storedRecords, stats->realtimeRecords,
-                stats->companionRecords, stats->files, stats->bytes / 1000000, static_cast<long long>(millis / 1000),
-                static_cast<long long>(millis % 1000));
+    std::printf(
+        "feedgen: %d meeting day%s, %d races, %lld records (stored %lld, real-time %lld, companion odds lines "
+        "%lld), %lld files, %lld MB in %lld.%03lld s\n",
+        stats->days, stats->days == 1 ? "" : "s", stats->races, stats->records(), stats->storedRecords,
+        stats->realtimeRecords, stats->companionRecords, stats->files, stats->bytes / 1000000,
+        static_cast<long long>(millis / 1000), static_cast<long long>(millis % 1000));
     return 0;
 }
 

@@ -11,8 +11,8 @@ namespace marovix {
 
 class AppFolders {
 public:
-    static constexpr std::array<std::string_view, 7> kFolderNames = {"Data", "kaime", "TCSV", "log", "CHG", "STAT",
-                                                                     "CSV"};
+    static constexpr std::array<std::string_view, 7> kFolderNames = {"Data", "kaime", "TCSV", "log",
+                                                                     "CHG",  "STAT",  "CSV"};
 
     explicit AppFolders(std::string appFolder) : m_appFolder(std::move(appFolder)) {}
 

@@ -17,9 +17,7 @@ Status DayLog::start(const DateTime& now) {
     return append({kSeparator, "■利用開始 " + now.slashText()});
 }
 
-Status DayLog::close(const DateTime& now) {
-    return append({"-----", "■利用終了 " + now.slashText(), kSeparator, ""});
-}
+Status DayLog::close(const DateTime& now) { return append({"-----", "■利用終了 " + now.slashText(), kSeparator, ""}); }
 
 Status DayLog::append(const std::vector<std::string>& lines, bool save) {
     m_lines.insert(m_lines.end(), lines.begin(), lines.end());

@@ -16,9 +16,7 @@ std::string_view trimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Names are compared in UTF-8, where bytes of non-ASCII characters are never ASCII letters, so
 // folding ASCII bytes alone cannot make two different Japanese names equal.

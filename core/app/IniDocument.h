@@ -30,10 +30,10 @@ public:
 private:
     enum class LineKind { Other, Section, Entry };
     struct Line {
-        std::string raw;     // CP932 bytes as read, or as encoded when the line was written
+        std::string raw;  // CP932 bytes as read, or as encoded when the line was written
         LineKind kind = LineKind::Other;
-        std::string name;    // section name or key, UTF-8, as spelled in the file
-        std::string value;   // entries: the value, UTF-8, trimmed
+        std::string name;   // section name or key, UTF-8, as spelled in the file
+        std::string value;  // entries: the value, UTF-8, trimmed
     };
 
     static Line parseLine(std::string raw);

@@ -21,8 +21,8 @@ void hide(TextGrid& grid, std::initializer_list<int> columns) {
 }  // namespace
 
 void layoutStringGrid26(TextGrid& grid) {
-    setHeadings(grid, {"枠", "馬", "馬名", "性齢", "騎手", "斤量", "単OZ", "順", "", "", "", "", "", "", "", "",
-                       "", "", "◎", "○", "▲"});
+    setHeadings(grid, {"枠", "馬", "馬名", "性齢", "騎手", "斤量", "単OZ", "順", "",  "", "",
+                       "",   "",   "",     "",     "",     "",     "",     "◎",  "○", "▲"});
     const int widths[] = {24, 24, 130, 40, 70, 40, 48, 28};
     for (int c = 0; c < 8; ++c) grid.setColumnWidth(c, widths[c]);
     hide(grid, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17});
@@ -45,20 +45,18 @@ void layoutAllKaimeGrid(TextGrid& grid) {
 }
 
 void layoutStringGrid1(TextGrid& grid) {
-    setHeadings(grid, {"枠", "馬", "馬名", "性齢", "騎手", "斤量", "調教師", "ｺﾝﾋﾟ", "順", "単OZ", "順", "複OZ", "順",
-                       "ﾀｲﾑ型M", "順", "対戦型M", "順", "独1", "独2", "着", "人", "確ｵｯｽﾞ"});
+    setHeadings(grid, {"枠",   "馬", "馬名",   "性齢", "騎手",    "斤量", "調教師", "ｺﾝﾋﾟ", "順", "単OZ", "順",
+                       "複OZ", "順", "ﾀｲﾑ型M", "順",   "対戦型M", "順",   "独1",    "独2",  "着", "人",   "確ｵｯｽﾞ"});
     const int widths[] = {24, 24, 130, 40, 70, 40, 70, 40, 28, 48, 28, 48, 28, 56, 28, 56, 28, 40, 40, 28, 28, 56};
     for (int c = 0; c < 22; ++c) grid.setColumnWidth(c, widths[c]);
 }
 
 void layoutHyosuGrid(TextGrid& grid) {
-    setHeadings(grid, {"レース", "条件", "", "時刻", "単勝", "複勝", "枠連", "馬連", "ワイド", "馬単", "３連複", "３連単",
-                       "票数計"});
+    setHeadings(grid, {"レース", "条件", "", "時刻", "単勝", "複勝", "枠連", "馬連", "ワイド", "馬単", "３連複",
+                       "３連単", "票数計"});
     hide(grid, {2});
 }
 
-void layoutOddsGrid(TextGrid& grid) {
-    setHeadings(grid, {"", "順", "馬券", "オッズ", "対応人気"});
-}
+void layoutOddsGrid(TextGrid& grid) { setHeadings(grid, {"", "順", "馬券", "オッズ", "対応人気"}); }
 
 }  // namespace marovix

@@ -22,8 +22,8 @@ struct SettingKey {
     std::string_view section;
     std::string_view key;
     SettingType type;
-    std::int32_t number = 0;      // default of a Bool (0 or 1) or Integer row
-    std::string_view text = {};   // default of a Text row; the file name for WindowsMedia
+    std::int32_t number = 0;     // default of a Bool (0 or 1) or Integer row
+    std::string_view text = {};  // default of a Text row; the file name for WindowsMedia
     RunDefault run = RunDefault::None;
 };
 
@@ -83,8 +83,8 @@ inline constexpr SettingKey IpatLogLocateHeight = intKey("IpatLoglocate", "heigh
 
 // Odds filters per bet type, lower (A) and upper (B) bound, decimal numbers as text.
 inline constexpr SettingKey OzSpanA[BetTypeCount] = {
-    textKey("OzSpan", "Toz1A", "1.0"),  textKey("OzSpan", "Foz1A", "1.0"),   textKey("OzSpan", "WRoz1A", "1.0"),
-    textKey("OzSpan", "URoz1A", "1.0"), textKey("OzSpan", "WDoz1A", "1.0"),  textKey("OzSpan", "UToz1A", "1.0"),
+    textKey("OzSpan", "Toz1A", "1.0"),   textKey("OzSpan", "Foz1A", "1.0"),   textKey("OzSpan", "WRoz1A", "1.0"),
+    textKey("OzSpan", "URoz1A", "1.0"),  textKey("OzSpan", "WDoz1A", "1.0"),  textKey("OzSpan", "UToz1A", "1.0"),
     textKey("OzSpan", "SRFoz1A", "1.0"), textKey("OzSpan", "SRToz1A", "1.0"),
 };
 inline constexpr SettingKey OzSpanB[BetTypeCount] = {

@@ -1,7 +1,7 @@
 #include "core/common/Cp932.h"
 
-#include <cerrno>
 #include <iconv.h>
+#include <cerrno>
 
 namespace marovix {
 namespace {
@@ -61,16 +61,10 @@ std::string convert(std::string_view in, const char* to, const char* from, std::
 
 }  // namespace
 
-std::string cp932ToUtf8(std::string_view cp932) {
-    return convert(cp932, "UTF-8", "CP932", "\xEF\xBF\xBD", 1);
-}
+std::string cp932ToUtf8(std::string_view cp932) { return convert(cp932, "UTF-8", "CP932", "\xEF\xBF\xBD", 1); }
 
-std::string utf8ToCp932(std::string_view utf8) {
-    return convert(utf8, "CP932", "UTF-8", "?", 0);
-}
+std::string utf8ToCp932(std::string_view utf8) { return convert(utf8, "CP932", "UTF-8", "?", 0); }
 
-std::size_t cp932Width(std::string_view utf8) {
-    return utf8ToCp932(utf8).size();
-}
+std::size_t cp932Width(std::string_view utf8) { return utf8ToCp932(utf8).size(); }
 
 }  // namespace marovix

@@ -57,9 +57,7 @@ bool DateTime::isValidDate(int year, int month, int day) {
 
 std::int64_t DateTime::dayNumber() const { return daysFromCivil(year, month, day); }
 
-std::int64_t DateTime::serial() const {
-    return dayNumber() * 86400 + hour * 3600 + minute * 60 + second;
-}
+std::int64_t DateTime::serial() const { return dayNumber() * 86400 + hour * 3600 + minute * 60 + second; }
 
 DateTime DateTime::fromSerial(std::int64_t seconds) {
     std::int64_t days = seconds >= 0 ? seconds / 86400 : (seconds - 86399) / 86400;
@@ -73,7 +71,7 @@ DateTime DateTime::fromSerial(std::int64_t seconds) {
 }
 
 int DateTime::isoWeekday() const {
-    std::int64_t z = dayNumber();  // 1970-01-01 was a Thursday
+    std::int64_t z = dayNumber();                     // 1970-01-01 was a Thursday
     int w = static_cast<int>(((z % 7) + 7 + 3) % 7);  // 0 Monday
     return w + 1;
 }
@@ -111,8 +109,7 @@ std::string DateTime::dayText() const {
 std::optional<DateTime> DateTime::parseSlash(std::string_view text) {
     DateTime t;
     if (text.size() < 10 || text[4] != '/' || text[7] != '/') return std::nullopt;
-    if (!digits(text, 0, 4, t.year) || !digits(text, 5, 2, t.month) || !digits(text, 8, 2, t.day))
-        return std::nullopt;
+    if (!digits(text, 0, 4, t.year) || !digits(text, 5, 2, t.month) || !digits(text, 8, 2, t.day)) return std::nullopt;
     if (text.size() == 10) return validated(t);
     if (text.size() != 19 || text[10] != ' ' || text[13] != ':' || text[16] != ':') return std::nullopt;
     if (!digits(text, 11, 2, t.hour) || !digits(text, 14, 2, t.minute) || !digits(text, 17, 2, t.second))
@@ -123,8 +120,7 @@ std::optional<DateTime> DateTime::parseSlash(std::string_view text) {
 std::optional<DateTime> DateTime::parseCompact(std::string_view text) {
     DateTime t;
     if (text.size() != 8 && text.size() != 14) return std::nullopt;
-    if (!digits(text, 0, 4, t.year) || !digits(text, 4, 2, t.month) || !digits(text, 6, 2, t.day))
-        return std::nullopt;
+    if (!digits(text, 0, 4, t.year) || !digits(text, 4, 2, t.month) || !digits(text, 6, 2, t.day)) return std::nullopt;
     if (text.size() == 14 &&
         (!digits(text, 8, 2, t.hour) || !digits(text, 10, 2, t.minute) || !digits(text, 12, 2, t.second)))
         return std::nullopt;

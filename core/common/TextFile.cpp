@@ -1,20 +1,18 @@
 #include "core/common/TextFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "core/common/Cp932.h"
 
 namespace marovix {
 namespace {
 
-Error systemError(const std::string& path) {
-    return Error{path + ": " + std::strerror(errno)};
-}
+Error systemError(const std::string& path) { return Error{path + ": " + std::strerror(errno)}; }
 
 }  // namespace
 

@@ -1,9 +1,9 @@
 #include "core/jv/DayFileStore.h"
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"

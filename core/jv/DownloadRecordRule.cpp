@@ -73,7 +73,8 @@ std::string firstCharacters(const std::string& utf8, int count) {
 bool hasRealDate(std::string_view record) {
     std::string_view date = fieldText(record, 12, 8);
     if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string_view::npos) return false;
-    return DateTime::isValidDate(lenientInt(date.substr(0, 4)), lenientInt(date.substr(4, 2)), lenientInt(date.substr(6, 2)));
+    return DateTime::isValidDate(lenientInt(date.substr(0, 4)), lenientInt(date.substr(4, 2)),
+                                 lenientInt(date.substr(6, 2)));
 }
 
 bool taken(const RecordRule& rule, std::string_view record, int fromDateNumber, bool finalOdds) {
@@ -118,8 +119,8 @@ RecordDecision decideRecord(std::string_view record, int fromDateNumber, bool fi
     // The date names the day files: anything but a real yyyymmdd could make a path of any shape.
     if (!hasRealDate(record)) {
         decision.outcome = RecordDecision::Outcome::Corrupt;
-        decision.problem = std::string(rule->type) + " record with a malformed date \"" +
-                           std::string(fieldText(record, 12, 8)) + "\"";
+        decision.problem =
+            std::string(rule->type) + " record with a malformed date \"" + std::string(fieldText(record, 12, 8)) + "\"";
         return decision;
     }
     if (!taken(*rule, record, fromDateNumber, finalOdds)) return decision;

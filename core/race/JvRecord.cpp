@@ -118,8 +118,6 @@ std::string blankRecord(std::string_view type) {
     return record;
 }
 
-bool isAllBlanks(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
+bool isAllBlanks(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 }  // namespace marovix

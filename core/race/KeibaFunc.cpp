@@ -187,30 +187,21 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-bool hasName(std::string_view shortName) {
-    return !trimmed(StripFullWidthSpaces(shortName)).empty();
-}
+bool hasName(std::string_view shortName) { return !trimmed(StripFullWidthSpaces(shortName)).empty(); }
 
 }  // namespace
 
-std::string CourseName(std::string_view code) {
-    return lookUp(kCourseNames, code, kFourBlanks);
-}
+std::string CourseName(std::string_view code) { return lookUp(kCourseNames, code, kFourBlanks); }
 
-std::string WeekdayText(std::string_view code) {
-    return lookUp(kWeekdays, lenientInt(code));
-}
+std::string WeekdayText(std::string_view code) { return lookUp(kWeekdays, lenientInt(code)); }
 
 std::string GradeText(std::string_view code, int style) {
     const GradeRow* row = findRow(kGrades, code);
     if (!row) row = &kOtherGrade;
     switch (style) {
-        case 1:
-            return std::string(row->style1);
-        case 8:
-            return std::string(row->style8);
-        default:
-            return {};
+        case 1: return std::string(row->style1);
+        case 8: return std::string(row->style8);
+        default: return {};
     }
 }
 
@@ -221,13 +212,9 @@ std::string RaceTypeText(std::string_view code, int width) {
     return std::string(width == 2 ? row->width2 : row->width4);
 }
 
-std::string WeightRuleText(std::string_view code) {
-    return lookUp(kWeightRules, code);
-}
+std::string WeightRuleText(std::string_view code) { return lookUp(kWeightRules, code); }
 
-std::string TrackText(std::string_view code) {
-    return lookUp(kTracks, lenientInt(code));
-}
+std::string TrackText(std::string_view code) { return lookUp(kTracks, lenientInt(code)); }
 
 std::string TrackShortText(std::string_view code) {
     int value = lenientInt(code);
@@ -236,9 +223,7 @@ std::string TrackShortText(std::string_view code) {
     return {};
 }
 
-std::string WeatherText(std::string_view code) {
-    return lookUp(kWeathers, code);
-}
+std::string WeatherText(std::string_view code) { return lookUp(kWeathers, code); }
 
 std::string GoingText(std::string_view code, int style) {
     const GoingRow* row = findRow(kGoings, code);
@@ -246,17 +231,13 @@ std::string GoingText(std::string_view code, int style) {
     return std::string(row->styles[style]);
 }
 
-std::string SexText(std::string_view code) {
-    return lookUp(kSexes, code);
-}
+std::string SexText(std::string_view code) { return lookUp(kSexes, code); }
 
 std::string AgeClassText(std::string_view raceTypeCode, std::string_view conditionCode) {
     return lookUp(kAgeParts, lenientInt(raceTypeCode)) + lookUp(kAgeClassParts, lenientInt(conditionCode));
 }
 
-std::string ClassText(std::string_view conditionCode) {
-    return lookUp(kClasses, lenientInt(conditionCode));
-}
+std::string ClassText(std::string_view conditionCode) { return lookUp(kClasses, lenientInt(conditionCode)); }
 
 std::string ClassLabel(std::string_view conditionCode, std::string_view gradeCode, std::string_view shortName) {
     if (const CodeText* mark = findRow(kGradeMarks, gradeCode)) return std::string(mark->text) + std::string(shortName);

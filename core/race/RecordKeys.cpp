@@ -4,13 +4,9 @@
 
 namespace marovix {
 
-std::string_view RaceKey16(std::string_view record) {
-    return fieldText(record, 12, 16);
-}
+std::string_view RaceKey16(std::string_view record) { return fieldText(record, 12, 16); }
 
-std::string_view DayKey8(std::string_view record) {
-    return fieldText(record, 12, 8);
-}
+std::string_view DayKey8(std::string_view record) { return fieldText(record, 12, 8); }
 
 std::string dayMatchingKey(std::string_view record) {
     std::string key(fieldText(record, 12, 4));

@@ -12,8 +12,8 @@ struct RecordLayout {
 
 // Every record type the system knows, with its length.
 inline constexpr RecordLayout kRecordLayouts[] = {
-    {"RA", 1272}, {"SE", 555},  {"DM", 303},   {"TM", 141},   {"HR", 719},   {"O1", 962},  {"O2", 2042},
-    {"O3", 2654}, {"O4", 4031}, {"O5", 12293}, {"O6", 83285}, {"WE", 42},    {"AV", 78},   {"TC", 45},
+    {"RA", 1272}, {"SE", 555},  {"DM", 303},   {"TM", 141},   {"HR", 719}, {"O1", 962}, {"O2", 2042},
+    {"O3", 2654}, {"O4", 4031}, {"O5", 12293}, {"O6", 83285}, {"WE", 42},  {"AV", 78},  {"TC", 45},
 };
 
 // The length of a record type including its CR LF; nothing for an unknown type.

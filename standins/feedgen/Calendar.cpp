@@ -17,9 +17,9 @@ struct Season {
 };
 
 constexpr Season kSeasons[] = {
-    {1, 5, {6, 8, 10}},   {2, 1, {5, 8, 10}},  {3, 1, {6, 9, 7}},   {4, 1, {6, 9, 3}},
-    {4, 26, {5, 8, 4}},   {6, 7, {5, 9, 2}},   {7, 5, {3, 10, 2}},  {7, 26, {4, 10, 1}},
-    {9, 6, {6, 9, 0}},    {10, 4, {5, 8, 4}},  {11, 1, {5, 8, 3}},  {11, 29, {6, 9, 7}},
+    {1, 5, {6, 8, 10}}, {2, 1, {5, 8, 10}}, {3, 1, {6, 9, 7}},  {4, 1, {6, 9, 3}},
+    {4, 26, {5, 8, 4}}, {6, 7, {5, 9, 2}},  {7, 5, {3, 10, 2}}, {7, 26, {4, 10, 1}},
+    {9, 6, {6, 9, 0}},  {10, 4, {5, 8, 4}}, {11, 1, {5, 8, 3}}, {11, 29, {6, 9, 7}},
 };
 constexpr int kSeasonCount = static_cast<int>(std::size(kSeasons));
 constexpr int kThirdCoursePercent = 85;
@@ -52,9 +52,7 @@ bool isFixedDateMeeting(const DateTime& date) {
     return (date.month == 1 && date.day == 5) || (date.month == 12 && date.day == 28);
 }
 
-bool isBreak(const DateTime& date) {
-    return (date.month == 1 && date.day < 5) || (date.month == 12 && date.day > 28);
-}
+bool isBreak(const DateTime& date) { return (date.month == 1 && date.day < 5) || (date.month == 12 && date.day > 28); }
 
 }  // namespace
 

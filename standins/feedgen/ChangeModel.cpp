@@ -9,9 +9,9 @@ namespace {
 
 enum Stream : std::uint64_t { kWeatherStream = 11, kScratchStream, kPostChangeStream };
 
-constexpr int kScratchPercent = 8;        // races with one scratch (among races of 8 or more runners)
-constexpr int kPostChangePercent = 12;    // days with one post-time change
-constexpr int kWeatherChangePercent = 30; // course-days whose weather turns
+constexpr int kScratchPercent = 8;         // races with one scratch (among races of 8 or more runners)
+constexpr int kPostChangePercent = 12;     // days with one post-time change
+constexpr int kWeatherChangePercent = 30;  // course-days whose weather turns
 
 // Chance of a wet morning by month (percent).
 constexpr int kRainPercent[12] = {12, 14, 18, 18, 18, 35, 35, 20, 28, 18, 14, 12};
@@ -84,8 +84,10 @@ void ChangeModel::weather(DayPlan& plan) const {
             change.previousWeather = now.weather;
             change.previousTurfGoing = now.turfGoing;
             change.previousDirtGoing = now.dirtGoing;
-            if (wet(now.weather)) change.weather = 2;
-            else change.weather = now.weather == 1 ? 2 : (prng.chance(0.6) ? 3 : 1);
+            if (wet(now.weather))
+                change.weather = 2;
+            else
+                change.weather = now.weather == 1 ? 2 : (prng.chance(0.6) ? 3 : 1);
             plan.weather.push_back(change);
             now = change;
             // Rain softens the going an hour or so later; a dry afternoon firms it up.

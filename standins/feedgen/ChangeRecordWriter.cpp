@@ -6,7 +6,8 @@
 
 namespace marovix::feedgen {
 
-RecordBuilder ChangeRecordWriter::weather(const MeetingDay& day, const WeatherNotice& notice, const RecordStamp& stamp) {
+RecordBuilder ChangeRecordWriter::weather(const MeetingDay& day, const WeatherNotice& notice,
+                                          const RecordStamp& stamp) {
     RecordBuilder we("WE");
     const auto course = std::find_if(day.courses.begin(), day.courses.end(),
                                      [&](const CourseMeeting& c) { return c.course == notice.course; });

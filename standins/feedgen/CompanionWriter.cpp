@@ -29,8 +29,8 @@ std::vector<std::string> CompanionWriter::computerIndexLines(const DayPlan& plan
     for (const auto& race : plan.races) {
         if (race.course != course) continue;
         // Positions 1-14: date, course, race number, runners; then the entries by rank.
-        std::string line = race.date.dateKey() + twoDigits(race.course) + twoDigits(race.number) +
-                           twoDigits(race.registered());
+        std::string line =
+            race.date.dateKey() + twoDigits(race.course) + twoDigits(race.number) + twoDigits(race.registered());
         std::vector<std::size_t> order(race.runners.size());
         std::iota(order.begin(), order.end(), 0);
         std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {

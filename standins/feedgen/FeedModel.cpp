@@ -5,7 +5,8 @@
 namespace marovix::feedgen {
 
 int Race::starters() const {
-    return static_cast<int>(std::count_if(runners.begin(), runners.end(), [](const Runner& r) { return !r.scratched; }));
+    return static_cast<int>(
+        std::count_if(runners.begin(), runners.end(), [](const Runner& r) { return !r.scratched; }));
 }
 
 }  // namespace marovix::feedgen

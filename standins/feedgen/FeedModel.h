@@ -26,10 +26,10 @@ struct MeetingDay {
 enum class Surface { Turf, Dirt, Jump };
 
 struct Runner {
-    int number = 0;   // horse number 1..18
-    int bracket = 0;  // 1..8
-    std::string name;        // UTF-8, full-width katakana, at most 9 characters
-    std::string nameCp932;   // the same in CP932
+    int number = 0;            // horse number 1..18
+    int bracket = 0;           // 1..8
+    std::string name;          // UTF-8, full-width katakana, at most 9 characters
+    std::string nameCp932;     // the same in CP932
     std::string registration;  // 10-digit pedigree registration number
     int sex = 1;               // 1 colt, 2 filly, 3 gelding
     int age = 3;
@@ -43,9 +43,9 @@ struct Runner {
     double strength = 0;       // latent ability: drives odds, result and every prediction
 
     // Predictions made before the day.
-    int miningTime = 0;   // time-type mining, m ss ff as one number (13456 = 1:34.56)
-    int miningRank = 0;   // 1 = fastest
-    int matchScore = 0;   // match-type mining score 0..1000
+    int miningTime = 0;     // time-type mining, m ss ff as one number (13456 = 1:34.56)
+    int miningRank = 0;     // 1 = fastest
+    int matchScore = 0;     // match-type mining score 0..1000
     int computerIndex = 0;  // companion computer index, two digits
     int ownIndexA = 0;      // user's own indexes: ranks 1..n (1 = best)
     int ownIndexB = 0;
@@ -56,10 +56,10 @@ struct Runner {
     int scratchReason = 1;  // 1 illness, 2 accident, 3 other
 
     // Result (not for a scratched runner).
-    int position = 0;     // confirmed finishing position; dead heats share one
+    int position = 0;  // confirmed finishing position; dead heats share one
     bool deadHeat = false;
-    int arrival = 0;      // order past the post, 1..starters
-    int timeTenths = 0;   // race time in 0.1 s
+    int arrival = 0;     // order past the post, 1..starters
+    int timeTenths = 0;  // race time in 0.1 s
     int lastThreeTenths = 0;
 };
 
@@ -71,8 +71,8 @@ struct Race {
     int number = 0;  // 1..12
 
     // Conditions.
-    char grade = ' ';  // ' ' general, 'E' special, 'L', 'C' G3, 'B' G2, 'A' G1, 'H'/'G'/'F' jump grades
-    int raceType = 13;  // 11 2yo, 12 3yo, 13 3yo+, 14 4yo+, 18/19 jump
+    char grade = ' ';    // ' ' general, 'E' special, 'L', 'C' G3, 'B' G2, 'A' G1, 'H'/'G'/'F' jump grades
+    int raceType = 13;   // 11 2yo, 12 3yo, 13 3yo+, 14 4yo+, 18/19 jump
     int weightRule = 4;  // 1 handicap, 2 allowance, 3 age, 4 set weight
     int condition = 5;   // youngest-age condition code: 701 newcomer, 703 maiden, 5/10/16 class, 999 open
     Surface surface = Surface::Turf;
@@ -81,20 +81,20 @@ struct Race {
     int specialNumber = 0;  // 0 for a general race
     std::string name;       // UTF-8; empty for a general race
     std::string shortName10, shortName6, shortName3;
-    int firstPrize = 0;     // in 100 yen
-    int poolLevel = 100;    // betting volume in percent of an ordinary race
+    int firstPrize = 0;   // in 100 yen
+    int poolLevel = 100;  // betting volume in percent of an ordinary race
 
     // Times in minutes after midnight.
-    int postMinute = 0;          // actual post time
-    int originalPostMinute = 0;  // post time of the race card (differs after a post-time change)
-    int postChangeMinute = 0;    // announcement of the change; 0 when none
+    int postMinute = 0;             // actual post time
+    int originalPostMinute = 0;     // post time of the race card (differs after a post-time change)
+    int postChangeMinute = 0;       // announcement of the change; 0 when none
     bool previousDaySales = false;  // odds also published the evening before
 
     // Weather and going at post time (initial codes on the race card).
     int cardWeather = 1, cardTurfGoing = 1, cardDirtGoing = 1;
     int weather = 1, turfGoing = 1, dirtGoing = 1;
 
-    double spread = 1.2;  // how strongly strength decides the result
+    double spread = 1.2;          // how strongly strength decides the result
     std::vector<Runner> runners;  // index = horse number - 1
 
     int registered() const { return static_cast<int>(runners.size()); }
@@ -113,7 +113,7 @@ struct WeatherNotice {
 
 struct DayPlan {
     MeetingDay day;
-    std::vector<Race> races;  // by course code, then race number (the order of the day's race file)
+    std::vector<Race> races;             // by course code, then race number (the order of the day's race file)
     std::vector<WeatherNotice> weather;  // by announcement time
 };
 

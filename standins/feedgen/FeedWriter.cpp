@@ -201,7 +201,8 @@ private:
             const char kind = minutes[s] < 0 ? kEveningOddsKind : last ? kClosingOddsKind : kLiveOddsKind;
             const int before = race.postMinute - minutes[s];
             const auto& kept = CompanionWriter::kTimeSeriesBeforePost;
-            const bool inSeries = minutes[s] < 0 || std::find(std::begin(kept), std::end(kept), before) != std::end(kept);
+            const bool inSeries =
+                minutes[s] < 0 || std::find(std::begin(kept), std::end(kept), before) != std::end(kept);
             RecordFile snapshot;
             for (int type = 1; type <= kOddsKinds; ++type) {
                 RecordBuilder record = OddsRecordWriter::record(type, race, book, {kind, moment, moment});
@@ -212,7 +213,8 @@ private:
                     m_finalOdds[type - 1].add(record);
                 }
             }
-            Status status = m_out.records("realtime/0B30/" + key, moment.compactText() + ".jvf", snapshot, Area::Realtime);
+            Status status =
+                m_out.records("realtime/0B30/" + key, moment.compactText() + ".jvf", snapshot, Area::Realtime);
             if (!status) return status;
             if (last) finalBook = std::move(book);
         }
@@ -221,7 +223,8 @@ private:
         Steps steps;
         for (int type = 1; type <= kOddsKinds; ++type)
             steps.then([&] {
-                return m_out.records(folder, CompanionWriter::timeSeriesName(race, type), series[type - 1], Area::Companion);
+                return m_out.records(folder, CompanionWriter::timeSeriesName(race, type), series[type - 1],
+                                     Area::Companion);
             });
         return steps.status();
     }
@@ -235,21 +238,23 @@ private:
             const RecordFile* records;
         };
         std::vector<File> files = {
-            {card + "RA", &m_cardRaces},       {card + "SE", &m_cardRunners},       {card + "DM", &m_eveMining},
-            {card + "TM", &m_eveMatch},        {result + "RA", &m_resultRaces},     {result + "SE", &m_resultRunners},
+            {card + "RA", &m_cardRaces}, {card + "SE", &m_cardRunners},   {card + "DM", &m_eveMining},
+            {card + "TM", &m_eveMatch},  {result + "RA", &m_resultRaces}, {result + "SE", &m_resultRunners},
             {result + "HR", &m_payouts},
         };
         for (int type = 1; type <= kOddsKinds; ++type)
             files.push_back({result + "O" + std::to_string(type), &m_finalOdds[type - 1]});
         Steps steps;
         for (const auto& file : files)
-            steps.then([&] { return m_out.records("stored", file.name + monthDay + ".jvf", *file.records, Area::Stored); });
+            steps.then(
+                [&] { return m_out.records("stored", file.name + monthDay + ".jvf", *file.records, Area::Stored); });
         return steps.status();
     }
 
     // The day's results so far, after each round of races (race number 1 at every course, then 2 ...).
     Status writeResultRounds() {
-        std::stable_sort(m_rounds.begin(), m_rounds.end(), [](const Round& a, const Round& b) { return a.minute < b.minute; });
+        std::stable_sort(m_rounds.begin(), m_rounds.end(),
+                         [](const Round& a, const Round& b) { return a.minute < b.minute; });
         RecordFile soFar;
         Steps steps;
         for (std::size_t i = 0; i < m_rounds.size(); ++i) {
@@ -257,8 +262,9 @@ private:
             soFar.add(m_rounds[i].records);
             if (i + 1 < m_rounds.size() && m_rounds[i + 1].minute == m_rounds[i].minute) continue;
             steps.then([&] {
-                return m_out.records("realtime/0B12/" + m_dayKey, atMinute(m_date, m_rounds[i].minute).compactText() + ".jvf",
-                                     soFar, Area::Realtime);
+                return m_out.records("realtime/0B12/" + m_dayKey,
+                                     atMinute(m_date, m_rounds[i].minute).compactText() + ".jvf", soFar,
+                                     Area::Realtime);
             });
         }
         return steps.status();
@@ -282,12 +288,13 @@ private:
         std::vector<Announcement> announcements;
         auto stampAt = [&](int minute) { return RecordStamp{kAnnouncementKind, m_date, atMinute(m_date, minute)}; };
         for (const auto& notice : m_plan.weather)
-            announcements.push_back({notice.minute, ChangeRecordWriter::weather(m_day, notice, stampAt(notice.minute))});
+            announcements.push_back(
+                {notice.minute, ChangeRecordWriter::weather(m_day, notice, stampAt(notice.minute))});
         for (const Race& race : m_plan.races) {
             for (const auto& runner : race.runners)
                 if (runner.scratched)
-                    announcements.push_back(
-                        {runner.scratchMinute, ChangeRecordWriter::scratch(race, runner, stampAt(runner.scratchMinute))});
+                    announcements.push_back({runner.scratchMinute,
+                                             ChangeRecordWriter::scratch(race, runner, stampAt(runner.scratchMinute))});
             if (race.postChangeMinute > 0)
                 announcements.push_back(
                     {race.postChangeMinute, ChangeRecordWriter::postTime(race, stampAt(race.postChangeMinute))});
@@ -301,7 +308,8 @@ private:
             if (i + 1 < announcements.size() && announcements[i + 1].minute == announcements[i].minute) continue;
             steps.then([&] {
                 return m_out.records("realtime/0B14/" + m_dayKey,
-                                     atMinute(m_date, announcements[i].minute).compactText() + ".jvf", soFar, Area::Realtime);
+                                     atMinute(m_date, announcements[i].minute).compactText() + ".jvf", soFar,
+                                     Area::Realtime);
             });
         }
         return steps.status();

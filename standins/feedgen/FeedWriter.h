@@ -16,8 +16,8 @@ struct FeedOptions {
     DateTime from;  // dates, both included
     DateTime to;
     std::uint64_t seed = 1;
-    std::string folder;  // the feed folder; created when missing
-    int threads = 1;     // days are written in parallel; the bytes do not depend on it
+    std::string folder;                      // the feed folder; created when missing
+    int threads = 1;                         // days are written in parallel; the bytes do not depend on it
     std::vector<DateTime> extraMeetingDays;  // meeting days whatever their weekday
 };
 

@@ -10,17 +10,16 @@ namespace marovix::feedgen {
 namespace {
 
 constexpr std::string_view kHorsePieces[] = {
-    "アイ",     "アスカ",   "アルテ",   "イン",       "ヴェル",   "ウイン",   "エア",     "エル",
-    "オリオン", "カイ",     "カナ",     "カレン",     "キング",   "クイーン", "クロ",     "ゴールド",
-    "コスモ",   "サン",     "サクラ",   "シャイン",   "シルバー", "ジーニア", "スター",   "ステラ",
-    "スマイル", "セイ",     "セレス",   "ソード",     "ソラ",     "ダイヤ",   "ダンス",   "チェリー",
-    "ティア",   "テン",     "ドリーム", "ナイト",     "ナツ",     "ノヴァ",   "ハート",   "ハヤテ",
-    "ビート",   "ヒカリ",   "ファイン", "フラッシュ", "ブルー",   "ベル",     "ホープ",   "ポラリス",
-    "マーチ",   "ミラクル", "ミライ",   "メイ",       "モア",     "ユメ",     "ヨル",     "ライト",
-    "ラッキー", "リーフ",   "リズム",   "ルナ",       "ルーチェ", "レイ",     "レガロ",   "ロード",
-    "ロマン",   "ワールド", "ワン",     "グラン",     "ブレイブ", "プリマ",   "カノン",   "シエル",
-    "アモーレ", "エトワール", "フェアリー", "クラウン", "ストーム", "サンダー", "ウインド", "レーヴ",
-    "ミスト",   "フレア",
+    "アイ",     "アスカ",     "アルテ",     "イン",     "ヴェル",   "ウイン",   "エア",     "エル",       "オリオン",
+    "カイ",     "カナ",       "カレン",     "キング",   "クイーン", "クロ",     "ゴールド", "コスモ",     "サン",
+    "サクラ",   "シャイン",   "シルバー",   "ジーニア", "スター",   "ステラ",   "スマイル", "セイ",       "セレス",
+    "ソード",   "ソラ",       "ダイヤ",     "ダンス",   "チェリー", "ティア",   "テン",     "ドリーム",   "ナイト",
+    "ナツ",     "ノヴァ",     "ハート",     "ハヤテ",   "ビート",   "ヒカリ",   "ファイン", "フラッシュ", "ブルー",
+    "ベル",     "ホープ",     "ポラリス",   "マーチ",   "ミラクル", "ミライ",   "メイ",     "モア",       "ユメ",
+    "ヨル",     "ライト",     "ラッキー",   "リーフ",   "リズム",   "ルナ",     "ルーチェ", "レイ",       "レガロ",
+    "ロード",   "ロマン",     "ワールド",   "ワン",     "グラン",   "ブレイブ", "プリマ",   "カノン",     "シエル",
+    "アモーレ", "エトワール", "フェアリー", "クラウン", "ストーム", "サンダー", "ウインド", "レーヴ",     "ミスト",
+    "フレア",
 };
 
 constexpr std::string_view kRaceWords[] = {
@@ -37,7 +36,7 @@ constexpr std::string_view kSurnames[] = {
     "星野", "堀内", "真島", "水野", "宮下", "村瀬", "森本", "矢野", "山科", "吉岡", "若林",
 };
 constexpr std::string_view kJockeyGivenNames[] = {"翔", "亮", "健太", "大和", "拓", "優", "蓮", "悠",
-                                                  "陸", "凌", "誠", "隼", "航", "樹", "湊", "颯"};
+                                                  "陸", "凌", "誠",   "隼",   "航", "樹", "湊", "颯"};
 constexpr std::string_view kTrainerInitials[] = {"一", "和", "英", "正", "雅", "博", "義", "清", "昭", "隆", "泰"};
 
 constexpr int kJockeys = 40;
@@ -95,9 +94,7 @@ int NameMaker::jockeyCount() { return kJockeys; }
 int NameMaker::trainerCount() { return kTrainers; }
 const std::string& NameMaker::jockeyName(int index) { return people().jockeys[static_cast<std::size_t>(index)]; }
 const std::string& NameMaker::trainerName(int index) { return people().trainers[static_cast<std::size_t>(index)]; }
-const std::string& NameMaker::jockeyField(int index) {
-    return people().jockeyFields[static_cast<std::size_t>(index)];
-}
+const std::string& NameMaker::jockeyField(int index) { return people().jockeyFields[static_cast<std::size_t>(index)]; }
 const std::string& NameMaker::trainerField(int index) {
     return people().trainerFields[static_cast<std::size_t>(index)];
 }

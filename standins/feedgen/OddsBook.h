@@ -29,8 +29,8 @@ inline constexpr BetRules kBetRules[kBetKinds] = {
 struct OddsEntries {
     std::vector<EntryState> state;
     std::vector<std::int64_t> votes;
-    std::vector<int> odds;      // 0.1 units; the low end for place and quinella place
-    std::vector<int> oddsHigh;  // place and quinella place: the high end
+    std::vector<int> odds;        // 0.1 units; the low end for place and quinella place
+    std::vector<int> oddsHigh;    // place and quinella place: the high end
     std::vector<int> popularity;  // 1 = most votes; 0 for entries that are not open
     std::int64_t total = 0;       // votes of the pool
     bool sold = true;

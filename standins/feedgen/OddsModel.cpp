@@ -13,9 +13,9 @@ enum Stream : std::uint64_t { kMarketStream = 21, kVoteStream };
 
 // Final pools of an ordinary race in votes (100 yen each), by bet type.
 constexpr double kBasePools[kBetKinds] = {300000, 350000, 120000, 900000, 450000, 600000, 1200000, 3500000};
-constexpr int kSnapshotSpan = 60;      // the first snapshot this many minutes before post
+constexpr int kSnapshotSpan = 60;          // the first snapshot this many minutes before post
 constexpr int kPreviousEvening = -7 * 60;  // 17:00 of the day before
-constexpr double kFinalError = 0.25;   // spread of the market's misjudgement at post time (log scale)
+constexpr double kFinalError = 0.25;       // spread of the market's misjudgement at post time (log scale)
 constexpr double kDriftPerTenMinutes = 0.07;
 constexpr double kVoteNoise = 0.08;
 constexpr double kMaxFavourite = 0.7;  // the market's largest win probability
@@ -298,8 +298,8 @@ OddsBook OddsModel::book(std::size_t index) const {
             for (int b = a + 1; b <= n; ++b) {
                 if (!open[a] || !open[b]) continue;
                 const int x = CombinationTable::bracketOf(n, a), y = CombinationTable::bracketOf(n, b);
-                bracketP[static_cast<std::size_t>(CombinationTable::bracketPairIndex(std::min(x, y), std::max(x, y)))] +=
-                    exactaP(a, b) + exactaP(b, a);
+                bracketP[static_cast<std::size_t>(CombinationTable::bracketPairIndex(
+                    std::min(x, y), std::max(x, y)))] += exactaP(a, b) + exactaP(b, a);
             }
         for (std::size_t i = 0; i < bracketPairs.size(); ++i) {
             const int x = bracketPairs[i].first, y = bracketPairs[i].second;

@@ -14,7 +14,7 @@ struct EntryLayout {
     int stride;       // bytes per entry
     int numberWidth;  // combination number (or horse number)
     int oddsWidth;
-    int highWidth;    // 0: no upper end
+    int highWidth;  // 0: no upper end
     int popularityWidth;
     int totalPosition;  // the pool's vote total (11 digits)
 };
@@ -35,7 +35,8 @@ constexpr const char* kTypes[6] = {"O1", "O2", "O3", "O4", "O5", "O6"};
 const std::vector<Combination>& combinationsOf(BetKind kind) {
     switch (kind) {
         case BetKind::Bracket: return CombinationTable::bracketPairs();
-        case BetKind::Quinella: case BetKind::Wide: return CombinationTable::pairs();
+        case BetKind::Quinella:
+        case BetKind::Wide: return CombinationTable::pairs();
         case BetKind::Exacta: return CombinationTable::orderedPairs();
         case BetKind::Trio: return CombinationTable::triples();
         default: return CombinationTable::orderedTriples();
@@ -54,8 +55,9 @@ RecordBuilder makeTemplate(int kind) {
         char* at = base + i * static_cast<std::size_t>(list.stride);
         const int numbers[3] = {combos[i].first, combos[i].second, combos[i].third};
         const int count = list.numberWidth / digitsPerNumber;
-        for (int k = 0; k < count; ++k) RecordBuilder::putDigits(at + k * digitsPerNumber, digitsPerNumber,
-                                                                 static_cast<unsigned long long>(numbers[k]));
+        for (int k = 0; k < count; ++k)
+            RecordBuilder::putDigits(at + k * digitsPerNumber, digitsPerNumber,
+                                     static_cast<unsigned long long>(numbers[k]));
     }
     return record;
 }
@@ -111,8 +113,10 @@ RecordBuilder OddsRecordWriter::record(int kind, const Race& race, const OddsBoo
         record.bytes(40, std::string_view(flags, 4));
         writeEntries(record, kWin, book.of(BetKind::Win), kMaxHorses);
         writeEntries(record, kPlace, book.of(BetKind::Place), kMaxHorses);
-        if (entries.sold) writeEntries(record, list, entries, static_cast<int>(entries.state.size()));
-        else record.number(list.totalPosition, 11, 0);
+        if (entries.sold)
+            writeEntries(record, list, entries, static_cast<int>(entries.state.size()));
+        else
+            record.number(list.totalPosition, 11, 0);
         return record;
     }
     const char flag = saleFlag(entries.sold);

@@ -65,8 +65,7 @@ Payout PayoutModel::payout(const Race& race, const OddsBook& book) {
             if (j == i || !f.canTake(j, 2)) continue;
             addUnique(ordered2, std::array<int, 3>{f.horses[i], f.horses[j], 0});
             for (std::size_t k = 0; k < f.horses.size(); ++k)
-                if (k != i && k != j && f.canTake(k, 3))
-                    ordered3.push_back({f.horses[i], f.horses[j], f.horses[k]});
+                if (k != i && k != j && f.canTake(k, 3)) ordered3.push_back({f.horses[i], f.horses[j], f.horses[k]});
         }
     }
     std::vector<int> winners, placed;
@@ -101,10 +100,9 @@ Payout PayoutModel::payout(const Race& race, const OddsBook& book) {
         std::size_t limit;
     };
     const Plan plans[] = {
-        {BetKind::Win, one(winners), 3},      {BetKind::Place, one(placed), 5},
-        {BetKind::Bracket, bracketPairs, 3},  {BetKind::Quinella, pairs2, 3},
-        {BetKind::Wide, widePairs, 7},        {BetKind::Exacta, ordered2, 6},
-        {BetKind::Trio, triples3, 3},         {BetKind::Trifecta, ordered3, 6},
+        {BetKind::Win, one(winners), 3}, {BetKind::Place, one(placed), 5}, {BetKind::Bracket, bracketPairs, 3},
+        {BetKind::Quinella, pairs2, 3},  {BetKind::Wide, widePairs, 7},    {BetKind::Exacta, ordered2, 6},
+        {BetKind::Trio, triples3, 3},    {BetKind::Trifecta, ordered3, 6},
     };
     for (const auto& plan : plans) {
         const OddsEntries& entries = book.of(plan.kind);
@@ -115,14 +113,22 @@ Payout PayoutModel::payout(const Race& race, const OddsBook& book) {
             if (indexes.size() == plan.limit) break;  // more winners than the payout record holds
             std::size_t index = 0;
             switch (plan.kind) {
-                case BetKind::Win: case BetKind::Place: index = static_cast<std::size_t>(c[0] - 1); break;
-                case BetKind::Bracket: index = static_cast<std::size_t>(CombinationTable::bracketPairIndex(c[0], c[1])); break;
-                case BetKind::Quinella: case BetKind::Wide:
-                    index = static_cast<std::size_t>(CombinationTable::pairIndex(c[0], c[1])); break;
-                case BetKind::Exacta: index = static_cast<std::size_t>(CombinationTable::orderedPairIndex(c[0], c[1])); break;
-                case BetKind::Trio: index = static_cast<std::size_t>(CombinationTable::tripleIndex(c[0], c[1], c[2])); break;
+                case BetKind::Win:
+                case BetKind::Place: index = static_cast<std::size_t>(c[0] - 1); break;
+                case BetKind::Bracket:
+                    index = static_cast<std::size_t>(CombinationTable::bracketPairIndex(c[0], c[1]));
+                    break;
+                case BetKind::Quinella:
+                case BetKind::Wide: index = static_cast<std::size_t>(CombinationTable::pairIndex(c[0], c[1])); break;
+                case BetKind::Exacta:
+                    index = static_cast<std::size_t>(CombinationTable::orderedPairIndex(c[0], c[1]));
+                    break;
+                case BetKind::Trio:
+                    index = static_cast<std::size_t>(CombinationTable::tripleIndex(c[0], c[1], c[2]));
+                    break;
                 case BetKind::Trifecta:
-                    index = static_cast<std::size_t>(CombinationTable::orderedTripleIndex(c[0], c[1], c[2])); break;
+                    index = static_cast<std::size_t>(CombinationTable::orderedTripleIndex(c[0], c[1], c[2]));
+                    break;
             }
             if (entries.state[index] != EntryState::Open) continue;
             indexes.push_back(index);

@@ -10,16 +10,16 @@ struct PayoutLayout {
     int start;
     int entries;
     int stride;
-    int numbers;       // how many numbers make the combination
+    int numbers;  // how many numbers make the combination
     int digitsPerNumber;
     int popularityWidth;
 };
 
 constexpr PayoutLayout kLayouts[] = {
-    {BetKind::Win, 103, 3, 13, 1, 2, 2},      {BetKind::Place, 142, 5, 13, 1, 2, 2},
-    {BetKind::Bracket, 207, 3, 13, 2, 1, 2},  {BetKind::Quinella, 246, 3, 16, 2, 2, 3},
-    {BetKind::Wide, 294, 7, 16, 2, 2, 3},     {BetKind::Exacta, 454, 6, 16, 2, 2, 3},
-    {BetKind::Trio, 550, 3, 18, 3, 2, 3},     {BetKind::Trifecta, 604, 6, 19, 3, 2, 4},
+    {BetKind::Win, 103, 3, 13, 1, 2, 2},     {BetKind::Place, 142, 5, 13, 1, 2, 2},
+    {BetKind::Bracket, 207, 3, 13, 2, 1, 2}, {BetKind::Quinella, 246, 3, 16, 2, 2, 3},
+    {BetKind::Wide, 294, 7, 16, 2, 2, 3},    {BetKind::Exacta, 454, 6, 16, 2, 2, 3},
+    {BetKind::Trio, 550, 3, 18, 3, 2, 3},    {BetKind::Trifecta, 604, 6, 19, 3, 2, 4},
 };
 constexpr int kPayoutWidth = 9;
 constexpr int kSpareStart = 406;  // three unused quinella-place-sized entries

@@ -89,9 +89,9 @@ double deterministicExp(double x) {
     const double r = (x - k * ln2Hi) - k * ln2Lo;
     // Taylor series to the 12th power: below 1e-15 relative error on the reduced range.
     double p = 1.0 / 479001600.0;
-    constexpr double inverseFactorials[] = {1.0 / 39916800.0, 1.0 / 3628800.0, 1.0 / 362880.0, 1.0 / 40320.0,
-                                            1.0 / 5040.0,     1.0 / 720.0,     1.0 / 120.0,    1.0 / 24.0,
-                                            1.0 / 6.0,        1.0 / 2.0,       1.0,            1.0};
+    constexpr double inverseFactorials[] = {
+        1.0 / 39916800.0, 1.0 / 3628800.0, 1.0 / 362880.0, 1.0 / 40320.0, 1.0 / 5040.0, 1.0 / 720.0,
+        1.0 / 120.0,      1.0 / 24.0,      1.0 / 6.0,      1.0 / 2.0,     1.0,          1.0};
     for (double c : inverseFactorials) p = p * r + c;
     return std::ldexp(p, static_cast<int>(k));
 }

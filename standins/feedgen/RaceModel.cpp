@@ -35,10 +35,22 @@ int ageFor(int raceType, Prng& prng) {
     switch (raceType) {
         case 11: return 2;
         case 12: return 3;
-        case 13: { constexpr int w[] = {30, 30, 20, 12, 8}; return 3 + static_cast<int>(prng.weighted(w)); }
-        case 14: { constexpr int w[] = {40, 30, 18, 12}; return 4 + static_cast<int>(prng.weighted(w)); }
-        case 18: { constexpr int w[] = {15, 30, 25, 15, 10, 5}; return 3 + static_cast<int>(prng.weighted(w)); }
-        default: { constexpr int w[] = {30, 25, 20, 15, 10}; return 4 + static_cast<int>(prng.weighted(w)); }
+        case 13: {
+            constexpr int w[] = {30, 30, 20, 12, 8};
+            return 3 + static_cast<int>(prng.weighted(w));
+        }
+        case 14: {
+            constexpr int w[] = {40, 30, 18, 12};
+            return 4 + static_cast<int>(prng.weighted(w));
+        }
+        case 18: {
+            constexpr int w[] = {15, 30, 25, 15, 10, 5};
+            return 3 + static_cast<int>(prng.weighted(w));
+        }
+        default: {
+            constexpr int w[] = {30, 25, 20, 15, 10};
+            return 4 + static_cast<int>(prng.weighted(w));
+        }
     }
 }
 
@@ -46,11 +58,16 @@ int ageFor(int raceType, Prng& prng) {
 // the runner's strength.
 int carriedWeight(const Race& race, const Runner& runner) {
     int base = 570;
-    if (race.surface == Surface::Jump) base = 600;
-    else if (race.raceType == 11) base = 550;
-    else if (race.raceType == 12) base = 570;
-    else if (runner.age == 3) base = 560;
-    else base = 580;
+    if (race.surface == Surface::Jump)
+        base = 600;
+    else if (race.raceType == 11)
+        base = 550;
+    else if (race.raceType == 12)
+        base = 570;
+    else if (runner.age == 3)
+        base = 560;
+    else
+        base = 580;
     if (runner.sex == 2) base -= 20;
     const double s = runner.strength;
     switch (race.weightRule) {
@@ -76,8 +93,9 @@ int miningDigits(double seconds) {
 std::vector<int> ranksHighFirst(const std::vector<double>& values) {
     std::vector<int> order(values.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return values[static_cast<std::size_t>(a)] >
-                                                                             values[static_cast<std::size_t>(b)]; });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return values[static_cast<std::size_t>(a)] > values[static_cast<std::size_t>(b)];
+    });
     std::vector<int> ranks(values.size());
     for (std::size_t r = 0; r < order.size(); ++r) ranks[static_cast<std::size_t>(order[r])] = static_cast<int>(r) + 1;
     return ranks;
@@ -175,8 +193,10 @@ void RaceModel::predict(Race& race, std::uint64_t stream) const {
     for (auto& r : race.runners) {
         const double seconds = expected * (1.0 - kSecondsPerStrength * (r.strength + 0.5 * prng.normal()));
         r.miningTime = miningDigits(seconds);
-        r.matchScore = std::clamp(static_cast<int>(std::floor(500 + 150 * r.strength + 60 * prng.normal() + 0.5)), 1, 999);
-        r.computerIndex = std::clamp(static_cast<int>(std::floor(55 + 9 * r.strength + 4 * prng.normal() + 0.5)), 20, 95);
+        r.matchScore =
+            std::clamp(static_cast<int>(std::floor(500 + 150 * r.strength + 60 * prng.normal() + 0.5)), 1, 999);
+        r.computerIndex =
+            std::clamp(static_cast<int>(std::floor(55 + 9 * r.strength + 4 * prng.normal() + 0.5)), 20, 95);
         negativeTimes.push_back(-r.miningTime);
         ownA.push_back(r.strength + 0.6 * prng.normal());
         ownB.push_back(r.strength + 0.8 * prng.normal());
@@ -220,8 +240,8 @@ void RaceModel::run(Race& race, std::uint64_t stream) const {
     }
     const double expected = expectedSeconds(race, race.turfGoing, race.dirtGoing);
     const Runner& winner = race.runners[static_cast<std::size_t>(arrival[0])];
-    int tenths = static_cast<int>(std::floor(expected * (1.0 - kSecondsPerStrength * winner.strength) * 10 +
-                                             3 * prng.normal() + 0.5));
+    int tenths = static_cast<int>(
+        std::floor(expected * (1.0 - kSecondsPerStrength * winner.strength) * 10 + 3 * prng.normal() + 0.5));
     const int lastThreeBase = race.surface == Surface::Dirt ? 370 : race.surface == Surface::Jump ? 400 : 345;
     for (int a = 0; a < starters; ++a) {
         Runner& r = race.runners[static_cast<std::size_t>(arrival[static_cast<std::size_t>(a)])];
@@ -247,8 +267,8 @@ DayPlan RaceModel::planDay(const MeetingDay& day) const {
 
     for (std::size_t c = 0; c < day.courses.size(); ++c) {
         const CourseMeeting& meeting = day.courses[c];
-        const bool mainCourse = std::find(std::begin(kMainCourses), std::end(kMainCourses), meeting.course) !=
-                                std::end(kMainCourses);
+        const bool mainCourse =
+            std::find(std::begin(kMainCourses), std::end(kMainCourses), meeting.course) != std::end(kMainCourses);
         for (int number = 1; number <= 12; ++number) {
             const std::uint64_t stream = (dayNumber << 16) | (static_cast<std::uint64_t>(meeting.course) << 8) |
                                          static_cast<std::uint64_t>(number);

@@ -28,7 +28,9 @@ const Patterns kProgram[12] = {
     Patterns{{{10, Field::Young, 703, ' ', false}}},
     Patterns{{{7, Field::Young, 703, ' ', false}, {3, Field::Older, 703, ' ', false}}},
     Patterns{{{10, Field::Young, 703, ' ', false}}},
-    Patterns{{{5, Field::Jump, 703, ' ', false}, {2, Field::Jump, 999, 'E', false}, {1, Field::Jump, 999, 'H', false},
+    Patterns{{{5, Field::Jump, 703, ' ', false},
+              {2, Field::Jump, 999, 'E', false},
+              {1, Field::Jump, 999, 'H', false},
               {6, Field::Young, 703, ' ', false}}},
     Patterns{{{6, Field::Young, 701, ' ', false}, {4, Field::Young, 703, ' ', false}}},
     Patterns{{{5, Field::Young, 5, ' ', false}, {5, Field::Older, 5, ' ', false}}},
@@ -56,16 +58,19 @@ struct Suffix {
 };
 constexpr Suffix kClassSpecial[] = {{"特別", "特別", 50}, {"ステークス", "Ｓ", 25}, {"賞", "賞", 25}};
 constexpr Suffix kOpenSpecial[] = {{"ステークス", "Ｓ", 60}, {"賞", "賞", 25}, {"カップ", "Ｃ", 15}};
-constexpr Suffix kGraded[] = {{"ステークス", "Ｓ", 35}, {"賞", "賞", 25}, {"記念", "記念", 20},
-                              {"カップ", "Ｃ", 12},     {"杯", "杯", 8}};
+constexpr Suffix kGraded[] = {
+    {"ステークス", "Ｓ", 35}, {"賞", "賞", 25}, {"記念", "記念", 20}, {"カップ", "Ｃ", 12}, {"杯", "杯", 8}};
 constexpr Suffix kJump[] = {{"ジャンプステークス", "ＪＳ", 1}};
 
 // First prize in 100 yen by condition and grade.
 int firstPrize(int condition, char grade) {
     switch (grade) {
-        case 'A': case 'F': return 150000;
-        case 'B': case 'G': return 60000;
-        case 'C': case 'H': return 40000;
+        case 'A':
+        case 'F': return 150000;
+        case 'B':
+        case 'G': return 60000;
+        case 'C':
+        case 'H': return 40000;
         case 'L': return 25000;
         default: break;
     }
@@ -86,11 +91,14 @@ int poolLevel(int condition, char grade) {
         case 'B': return 500;
         case 'C': return 300;
         case 'L': return 180;
-        case 'F': case 'G': case 'H': return 90;
+        case 'F':
+        case 'G':
+        case 'H': return 90;
         default: break;
     }
     switch (condition) {
-        case 701: case 703: return 60;
+        case 701:
+        case 703: return 60;
         case 5: return 80;
         case 10: return 100;
         case 16: return 130;
@@ -142,11 +150,12 @@ const Suffix& pickSuffix(std::span<const Suffix> suffixes, Prng& prng) {
 }
 
 void nameRace(Race& race, Field field, Prng& prng) {
-    std::span<const Suffix> suffixes = field == Field::Jump ? std::span<const Suffix>(kJump)
-                                       : race.grade == 'E'  ? (race.condition == 999 ? std::span<const Suffix>(kOpenSpecial)
-                                                                                     : std::span<const Suffix>(kClassSpecial))
-                                       : race.grade == 'L'  ? std::span<const Suffix>(kOpenSpecial)
-                                                            : std::span<const Suffix>(kGraded);
+    std::span<const Suffix> suffixes =
+        field == Field::Jump ? std::span<const Suffix>(kJump)
+        : race.grade == 'E'
+            ? (race.condition == 999 ? std::span<const Suffix>(kOpenSpecial) : std::span<const Suffix>(kClassSpecial))
+        : race.grade == 'L' ? std::span<const Suffix>(kOpenSpecial)
+                            : std::span<const Suffix>(kGraded);
     const Suffix& suffix = pickSuffix(suffixes, prng);
     const std::string word = NameMaker::raceWord(prng);
     race.name = word + std::string(suffix.full);

@@ -20,7 +20,8 @@ void writeConditions(RecordBuilder& ra, const Race& race) {
     switch (race.raceType) {
         case 11: ages[0] = true; break;
         case 12: ages[1] = true; break;
-        case 13: case 18: ages[1] = ages[2] = ages[3] = true; break;
+        case 13:
+        case 18: ages[1] = ages[2] = ages[3] = true; break;
         default: ages[2] = ages[3] = true; break;
     }
     for (int i = 0; i < 4; ++i) ra.number(623 + 3 * i, 3, ages[i] ? race.condition : 0);
@@ -50,7 +51,8 @@ RecordBuilder RaceRecordWriter::race(const Race& race, int weekdayCode, const Re
     const bool moved = withResult && race.postMinute != race.originalPostMinute;
     const int post = withResult ? race.postMinute : race.originalPostMinute;
     ra.number(874, 2, post / 60).number(876, 2, post % 60);
-    ra.number(878, 2, moved ? race.originalPostMinute / 60 : 0).number(880, 2, moved ? race.originalPostMinute % 60 : 0);
+    ra.number(878, 2, moved ? race.originalPostMinute / 60 : 0)
+        .number(880, 2, moved ? race.originalPostMinute % 60 : 0);
     ra.number(882, 2, race.registered());
     ra.number(884, 2, withResult ? race.starters() : race.registered());
     ra.number(886, 2, withResult ? race.starters() : 0);
@@ -66,7 +68,12 @@ RecordBuilder RaceRecordWriter::runner(const Race& race, const Runner& r, const 
     RecordBuilder se("SE");
     writeRaceHeader(se, stamp, race);
     se.number(28, 1, r.bracket).number(29, 2, r.number).bytes(31, r.registration);
-    se.bytes(41, padFullWidth(r.nameCp932, 36)).bytes(77, "00").number(79, 1, r.sex).bytes(80, "1").number(81, 2, r.coat).number(83, 2, r.age);
+    se.bytes(41, padFullWidth(r.nameCp932, 36))
+        .bytes(77, "00")
+        .number(79, 1, r.sex)
+        .bytes(80, "1")
+        .number(81, 2, r.coat)
+        .number(83, 2, r.age);
     se.number(85, 1, r.region).number(86, 5, 1000 + r.trainer).bytes(91, NameMaker::trainerField(r.trainer));
     se.number(289, 3, r.carriedWeight).number(292, 3, 0).bytes(295, "0");
     se.number(297, 5, 1000 + r.jockey).number(302, 5, 0).bytes(307, NameMaker::jockeyField(r.jockey));
@@ -75,7 +82,9 @@ RecordBuilder RaceRecordWriter::runner(const Race& race, const Runner& r, const 
     if (!withResult) return se;
 
     se.number(325, 3, r.bodyWeight)
-        .bytes(328, r.bodyWeightChange > 0 ? "+" : r.bodyWeightChange < 0 ? "-" : " ")
+        .bytes(328, r.bodyWeightChange > 0   ? "+"
+                    : r.bodyWeightChange < 0 ? "-"
+                                             : " ")
         .number(329, 3, std::abs(r.bodyWeightChange));
     if (r.scratched) {
         se.number(332, 1, 1).number(333, 2, 0).number(335, 2, 0).number(339, 4, 0).number(360, 4, 0).number(364, 2, 0);
@@ -120,7 +129,8 @@ RecordBuilder RaceRecordWriter::matchMining(const Race& race, const RecordStamp&
     for (int k = 0; k < 18; ++k) {
         const int at = 32 + 6 * k;
         const bool present = k < race.registered();
-        tm.number(at, 2, present ? k + 1 : 0).number(at + 2, 4, present ? race.runners[static_cast<std::size_t>(k)].matchScore : 0);
+        tm.number(at, 2, present ? k + 1 : 0)
+            .number(at + 2, 4, present ? race.runners[static_cast<std::size_t>(k)].matchScore : 0);
     }
     return tm;
 }

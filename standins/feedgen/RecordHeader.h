@@ -20,7 +20,8 @@ struct RecordStamp {
 // Positions 3-27: data kind, creation date, year, month-day, course, meeting, day, race number.
 void writeRaceHeader(RecordBuilder& record, const RecordStamp& stamp, const Race& race);
 // Positions 3-25 of a day-and-course record (weather): no race number.
-void writeCourseHeader(RecordBuilder& record, const RecordStamp& stamp, const DateTime& date, const CourseMeeting& course);
+void writeCourseHeader(RecordBuilder& record, const RecordStamp& stamp, const DateTime& date,
+                       const CourseMeeting& course);
 // "mmddhhmm" of a moment at `position`.
 void writeMonthDayTime(RecordBuilder& record, int position, const DateTime& moment);
 

@@ -1,7 +1,7 @@
 #include "standins/jvlink/FeedFileReader.h"
 
-#include <cstdlib>
 #include <sys/types.h>
+#include <cstdlib>
 
 namespace marovix {
 

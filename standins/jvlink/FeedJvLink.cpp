@@ -68,8 +68,8 @@ const RealtimeDataspec* realtimeDataspec(std::string_view dataspec) {
 }
 
 bool validKey(const RealtimeDataspec& entry, std::string_view key) {
-    return allDigits(key) && std::find(entry.keyLengths.begin(), entry.keyLengths.end(), key.size()) !=
-                                 entry.keyLengths.end();
+    return allDigits(key) &&
+           std::find(entry.keyLengths.begin(), entry.keyLengths.end(), key.size()) != entry.keyLengths.end();
 }
 
 struct FeedFile {
@@ -104,8 +104,9 @@ std::vector<FeedFile> listFeedFiles(const std::string& folder, bool (*wanted)(st
         if (wanted(name) && it->is_regular_file(typeError))
             files.push_back({it->path().string(), name, name.substr(0, kStampLength)});
     }
-    std::sort(files.begin(), files.end(),
-              [](const FeedFile& a, const FeedFile& b) { return std::tie(a.stamp, a.name) < std::tie(b.stamp, b.name); });
+    std::sort(files.begin(), files.end(), [](const FeedFile& a, const FeedFile& b) {
+        return std::tie(a.stamp, a.name) < std::tie(b.stamp, b.name);
+    });
     return files;
 }
 
@@ -223,8 +224,7 @@ int FeedJvLink::JVStatus() {
     if (auto code = fault("JVStatus", m_stream->dataspec)) return *code;
     Stream& stream = *m_stream;
     if (!stream.cancelled) {
-        while (stream.nextFetch < stream.files.size() && stream.files[stream.nextFetch].downloaded)
-            ++stream.nextFetch;
+        while (stream.nextFetch < stream.files.size() && stream.files[stream.nextFetch].downloaded) ++stream.nextFetch;
         if (stream.nextFetch < stream.files.size()) fetch(stream, stream.nextFetch);
     }
     return stream.fetched;

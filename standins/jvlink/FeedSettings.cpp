@@ -1,8 +1,8 @@
 #include "standins/jvlink/FeedSettings.h"
 
+#include <strings.h>
 #include <cstdlib>
 #include <filesystem>
-#include <strings.h>
 
 #include "core/common/TextFile.h"
 

@@ -28,10 +28,9 @@ TEST(FeedFaults, ParsesRulesAndListsTheLinesThatAreNone) {
     EXPECT_EQ(r[2].dataspec, "0B30");
     EXPECT_EQ(r[3].dataspec, "0B12");
     EXPECT_EQ(r[3].after, 2);
-    EXPECT_EQ(faults.problems(),
-              (std::vector<std::string>{"line 7: JVStatus", "line 8: JVStatus x", "line 9: JVOpen -1 after",
-                                        "line 10: JVOpen -1 after -2", "line 11: JVOpen -1 A B",
-                                        "line 12: jvopen -1"}));
+    EXPECT_EQ(faults.problems(), (std::vector<std::string>{"line 7: JVStatus", "line 8: JVStatus x",
+                                                           "line 9: JVOpen -1 after", "line 10: JVOpen -1 after -2",
+                                                           "line 11: JVOpen -1 A B", "line 12: jvopen -1"}));
 }
 
 TEST(FeedFaults, RuleFiresOnceItsAllowanceIsUsedAndOnlyForItsDataspec) {

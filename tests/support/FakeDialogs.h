@@ -16,7 +16,7 @@ public:
     std::vector<std::string> informations;
     std::vector<std::string> errors;
     std::vector<std::string> questions;
-    std::deque<bool> answers;  // for confirm(); No when empty
+    std::deque<bool> answers;                            // for confirm(); No when empty
     std::deque<std::optional<std::string>> chosenPaths;  // for the choosers; cancel when empty
     // Runs inside information(), after the text was recorded (a test's chance to act "while the box is up").
     std::function<void(const std::string&)> onInformation;

@@ -65,8 +65,8 @@ public:
     bool isInstalled() override;
     int JVInit(const std::string& softwareId) override;
     int JVSetUIProperties() override;
-    int JVOpen(const std::string& dataspec, const std::string& fromTime, int option, int& readCount,
-               int& downloadCount, std::string& lastFileTimestamp) override;
+    int JVOpen(const std::string& dataspec, const std::string& fromTime, int option, int& readCount, int& downloadCount,
+               std::string& lastFileTimestamp) override;
     int JVStatus() override;
     int JVRTOpen(const std::string& dataspec, const std::string& key) override;
     int JVRead(std::string& record, int size, std::string& fileName) override;

@@ -82,9 +82,10 @@ void TestGetDataForm::controlsCaptionsAndFirstDownloadChoice() {
     QCOMPARE(child<QPushButton>(form, "ButtonCancel")->text(), QStringLiteral("データ取込中止"));
     QCOMPARE(child<QToolButton>(form, "SpeedButton1")->text(), QStringLiteral("JV-Link設定"));
     QCOMPARE(child<QCheckBox>(form, "CheckBox1")->text(), QStringLiteral("確定オッズも合わせて取得する"));
-    QCOMPARE(labelText(form, "CheckBox1Note"),
-             QStringLiteral("↑ここをチェックすると取得期間に取得済みのオッズがある場合は確定オッズに上書きされますので、"
-                            "ご注意ください。"));
+    QCOMPARE(
+        labelText(form, "CheckBox1Note"),
+        QStringLiteral("↑ここをチェックすると取得期間に取得済みのオッズがある場合は確定オッズに上書きされますので、"
+                       "ご注意ください。"));
     QCOMPARE(child<QRadioButton>(form, "rbtNormal")->text(), QStringLiteral("通常データ"));
     QCOMPARE(child<QRadioButton>(form, "rbtSetup")->text(), QStringLiteral("セットアップデータ"));
     QCOMPARE(child<QGroupBox>(form, "RadioGroup1")->title(), QStringLiteral("取得データ"));
@@ -125,7 +126,8 @@ void TestGetDataForm::downloadsASmallFeedThroughTheStandIn() {
     TempFolder feedFolder;
     FeedFolderBuilder feed(feedFolder.path());
     const RaceId race{"20240106", "06", 11};
-    feed.addStoredFile("20240106180000", "RACE", {raRecord(race), seRecord(race, 1, "イチバン"), seRecord({"20240106", "06", 12}, 18)});
+    feed.addStoredFile("20240106180000", "RACE",
+                       {raRecord(race), seRecord(race, 1, "イチバン"), seRecord({"20240106", "06", 12}, 18)});
     feed.addStoredFile("20240106190000", "HR", {hrRecord(race), tmRecord(race)});
     feed.addStoredFile("20240107180000", "ODDS", {oddsRecord("O1", race), oddsRecord("O6", race)});
     FeedJvLink link(world.clock, feedFolder.path());
@@ -139,8 +141,9 @@ void TestGetDataForm::downloadsASmallFeedThroughTheStandIn() {
     QTest::mouseClick(child<QPushButton>(form, "ButtonStart"), Qt::LeftButton);
     QCOMPARE(world.dialogs.informations.size(), std::size_t(1));
     QCOMPARE(qs(world.dialogs.informations[0]),
-             QStringLiteral("2024年01月01日09時30分00秒以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり"
-                            "他のアプリケーションを操作することは極力避けてください。"));
+             QStringLiteral(
+                 "2024年01月01日09時30分00秒以降のデータ取込を開始します。データ作成が終了するまで本ソフトを操作したり"
+                 "他のアプリケーションを操作することは極力避けてください。"));
     // The stand-in still has three files to fetch: the status timer runs.
     QVERIFY(child<QTimer>(form, "TimerJVStatus")->isActive());
     QVERIFY(QApplication::overrideCursor() != nullptr);

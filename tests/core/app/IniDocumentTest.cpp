@@ -12,12 +12,12 @@ std::string valueOf(const IniDocument& document, std::string_view section, std::
 
 TEST(IniDocument, OnlyHeadersAndEntriesCount) {
     IniDocument document(
-        "top=1\r\n"          // before any section: belongs to none
-        "[locate\r\n"        // no closing bracket: not a header
+        "top=1\r\n"    // before any section: belongs to none
+        "[locate\r\n"  // no closing bracket: not a header
         "left=2\r\n"
         "[ locate ]\r\n"
-        ";width=3\r\n"       // a comment
-        "height\r\n"         // no equals sign
+        ";width=3\r\n"  // a comment
+        "height\r\n"    // no equals sign
         "  width \t=\t 4 \r\n");
     EXPECT_EQ(valueOf(document, "locate", "top"), "<missing>");
     EXPECT_EQ(valueOf(document, "locate", "left"), "<missing>");

@@ -22,12 +22,27 @@ TEST(SettingsTable, HoldsTheDefaultsTheProgramReliesOn) {
         const SettingKey& row;
         std::int32_t number;
     } numbers[] = {
-        {LocateTop, 10},        {LocateLeft, 10},          {LocateWidth, 1100},     {LocateHeight, 750},
-        {LocateDELeft, 700},    {LocateKaiSetLeft, 700},   {IpatLogLocateWidth, 600},
-        {TimeAutoOzGet, 10},    {TimeAutoOzGetSec, 0},     {TimeAutoTohyoInterval, 5}, {TimeAutoRdataGet, 10},
-        {NaviQuitSel, 1},       {NaviQuitZandaka1, 10000}, {NaviQuitZandaka2, 5000},
-        {RaceFilterKyori1, 1000}, {RaceFilterKyori2, 5000}, {KaimeSetDefaultAmount[7], 3000},
-        {PlaySound1, 1},        {PlaySoundTohyo, 1},       {JvDataGetKakuteiOzGet, 1}, {TohyoSimMode, 0},
+        {LocateTop, 10},
+        {LocateLeft, 10},
+        {LocateWidth, 1100},
+        {LocateHeight, 750},
+        {LocateDELeft, 700},
+        {LocateKaiSetLeft, 700},
+        {IpatLogLocateWidth, 600},
+        {TimeAutoOzGet, 10},
+        {TimeAutoOzGetSec, 0},
+        {TimeAutoTohyoInterval, 5},
+        {TimeAutoRdataGet, 10},
+        {NaviQuitSel, 1},
+        {NaviQuitZandaka1, 10000},
+        {NaviQuitZandaka2, 5000},
+        {RaceFilterKyori1, 1000},
+        {RaceFilterKyori2, 5000},
+        {KaimeSetDefaultAmount[7], 3000},
+        {PlaySound1, 1},
+        {PlaySoundTohyo, 1},
+        {JvDataGetKakuteiOzGet, 1},
+        {TohyoSimMode, 0},
     };
     for (const auto& c : numbers) EXPECT_EQ(c.row.number, c.number) << c.row.section << "/" << c.row.key;
 

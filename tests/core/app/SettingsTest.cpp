@@ -89,13 +89,15 @@ TEST_F(SettingsTest, RaceFilterItemsDefaultToTheValueReadJustBefore) {
         {{"[NaviQuit]", "Sel=3"}, std::vector<std::int32_t>(total, 3)},
         // bashoList "03" = 0 clears the rest of that list and every later list, until TrackList
         // "01" = 1; ClassList starts from TrackList's last item.
-        {{"[bashoList]", "03=0", "[TrackList]", "01=1"}, [] {
+        {{"[bashoList]", "03=0", "[TrackList]", "01=1"},
+         [] {
              std::vector<std::int32_t> v(total, 1);
              for (int i = 3; i < 11; ++i) v[i] = 0;
              return v;
          }()},
         // A value that does not parse takes the default, which is the value before it.
-        {{"[bashoList]", "00=0", "01=x", "[TosuList]", "13=1"}, [] {
+        {{"[bashoList]", "00=0", "01=x", "[TosuList]", "13=1"},
+         [] {
              std::vector<std::int32_t> v(total, 0);
              v[total - 1] = 1;
              return v;

@@ -68,8 +68,14 @@ TEST(RunnerLineIndex, TwelveRacesOfEighteenHorses) {
         int race, horse;
         std::optional<int> index;
     };
-    const Case cases[] = {{1, 1, 0}, {1, 18, 17}, {2, 1, 18}, {12, 18, 215}, {0, 1, std::nullopt},
-                          {13, 1, std::nullopt}, {1, 0, std::nullopt}, {1, 19, std::nullopt}};
+    const Case cases[] = {{1, 1, 0},
+                          {1, 18, 17},
+                          {2, 1, 18},
+                          {12, 18, 215},
+                          {0, 1, std::nullopt},
+                          {13, 1, std::nullopt},
+                          {1, 0, std::nullopt},
+                          {1, 19, std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(runnerLineIndex(c.race, c.horse), c.index) << c.race << "/" << c.horse;
     EXPECT_EQ(runnerLineIndex(seRecord({"20240106", "06", 12}, 18)), 215);
 }
@@ -137,7 +143,8 @@ TEST_F(DayFileTest, RunnerRecordWithoutALineIsRefused) {
 
 TEST_F(DayFileTest, StoreKeepsWrittenFilesAndReadsThemAgainOnlyWhenChangedOutside) {
     DayFileStore store;
-    for (int race = 1; race <= 12; ++race) ASSERT_TRUE(store.storeRecordLine(path, raRecord({"20240106", "06", race}), true).ok());
+    for (int race = 1; race <= 12; ++race)
+        ASSERT_TRUE(store.storeRecordLine(path, raRecord({"20240106", "06", race}), true).ok());
     EXPECT_EQ(store.diskReads(), 0u);  // the file never existed before: nothing to read
     EXPECT_EQ(store.saves(), 12u);
     EXPECT_EQ(linesOf(path).size(), 12u);
@@ -159,7 +166,8 @@ TEST_F(DayFileTest, StoreKeepsWrittenFilesAndReadsThemAgainOnlyWhenChangedOutsid
 
 TEST_F(DayFileTest, StoreWithoutCacheReadsEveryTime) {
     DayFileStore store(0);
-    for (int race = 1; race <= 3; ++race) ASSERT_TRUE(store.storeRecordLine(path, raRecord({"20240106", "06", race}), true).ok());
+    for (int race = 1; race <= 3; ++race)
+        ASSERT_TRUE(store.storeRecordLine(path, raRecord({"20240106", "06", race}), true).ok());
     EXPECT_EQ(store.diskReads(), 2u);
     EXPECT_EQ(linesOf(path).size(), 3u);
 }

@@ -59,8 +59,9 @@ TEST(DecideRecord, TakeConditionsOfEveryType) {
         {"short RA", raRecord(day).substr(0, 1000) + "\r\n", kFrom, true, Outcome::Corrupt},
         {"long SE", seRecord(day, 1).insert(100, "X"), kFrom, true, Outcome::Corrupt},
         {"short O6 even without final odds", oddsRecord("O6", day).substr(0, 5000), kFrom, false, Outcome::Corrupt},
-        {"RA with a slash in its date", RecordBuilder("RA").text(12, "2024/106").number(26, 2, 1).number(882, 2, 8).record(),
-         kFrom, true, Outcome::Corrupt},
+        {"RA with a slash in its date",
+         RecordBuilder("RA").text(12, "2024/106").number(26, 2, 1).number(882, 2, 8).record(), kFrom, true,
+         Outcome::Corrupt},
         {"RA of 30 February", raRecord({"20240230", "06", 1}), kFrom, true, Outcome::Corrupt},
     };
     for (const auto& c : cases) EXPECT_EQ(decideRecord(c.record, c.from, c.finalOdds).outcome, c.outcome) << c.name;

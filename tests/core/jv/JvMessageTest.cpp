@@ -15,8 +15,7 @@ struct MessageCase {
 };
 
 void expectMessages(const std::vector<MessageCase>& cases) {
-    for (const auto& c : cases)
-        EXPECT_EQ(JVMessage(c.operation, c.code), c.expected) << c.operation << " " << c.code;
+    for (const auto& c : cases) EXPECT_EQ(JVMessage(c.operation, c.code), c.expected) << c.operation << " " << c.code;
 }
 
 const std::string kStillOpen = "前回のJVOpen/JVRTOpen/JVMVOpen に対してJVClose が呼ばれていません。（オープン中）";

@@ -34,9 +34,7 @@ void expectAllStyled(Lookup lookup, const std::vector<StyledCase>& cases) {
 }
 
 // Every text must survive the trip to the CP932 bytes of records and files unchanged.
-void expectCp932(const std::string& text) {
-    EXPECT_EQ(cp932ToUtf8(utf8ToCp932(text)), text) << text;
-}
+void expectCp932(const std::string& text) { EXPECT_EQ(cp932ToUtf8(utf8ToCp932(text)), text) << text; }
 
 TEST(CourseName, NamesEveryCourseCodeInFourBytes) {
     const std::vector<Case> courses = {
@@ -211,9 +209,7 @@ TEST(GoingText, HasThreeStylesAndNothingForUnknownCodes) {
                                });
 }
 
-TEST(SexText, IsExact) {
-    expectAll(SexText, {{"1", "牡"}, {"2", "牝"}, {"3", "ｾﾝ"}, {"0", ""}, {"4", ""}, {"", ""}});
-}
+TEST(SexText, IsExact) { expectAll(SexText, {{"1", "牡"}, {"2", "牝"}, {"3", "ｾﾝ"}, {"0", ""}, {"4", ""}, {"", ""}}); }
 
 TEST(AgeClassText, JoinsTheAgePartAndTheClassPart) {
     struct AgeClassCase {

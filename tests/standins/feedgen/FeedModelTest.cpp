@@ -63,13 +63,20 @@ TEST(CombinationTable, NumbersFollowTheOddsRecordOrder) {
         int index, expected;
     };
     const Case cases[] = {
-        {CombinationTable::pairIndex(1, 2), 0},           {CombinationTable::pairIndex(17, 18), 152},
-        {CombinationTable::orderedPairIndex(1, 2), 0},    {CombinationTable::orderedPairIndex(2, 1), 17},
-        {CombinationTable::orderedPairIndex(18, 17), 305}, {CombinationTable::tripleIndex(1, 2, 3), 0},
-        {CombinationTable::tripleIndex(16, 17, 18), 815}, {CombinationTable::orderedTripleIndex(9, 18, 17), 2447},
-        {CombinationTable::orderedTripleIndex(10, 1, 2), 2448}, {CombinationTable::orderedTripleIndex(18, 17, 16), 4895},
-        {CombinationTable::bracketPairIndex(1, 1), 0},    {CombinationTable::bracketPairIndex(1, 8), 7},
-        {CombinationTable::bracketPairIndex(2, 2), 8},    {CombinationTable::bracketPairIndex(8, 8), 35},
+        {CombinationTable::pairIndex(1, 2), 0},
+        {CombinationTable::pairIndex(17, 18), 152},
+        {CombinationTable::orderedPairIndex(1, 2), 0},
+        {CombinationTable::orderedPairIndex(2, 1), 17},
+        {CombinationTable::orderedPairIndex(18, 17), 305},
+        {CombinationTable::tripleIndex(1, 2, 3), 0},
+        {CombinationTable::tripleIndex(16, 17, 18), 815},
+        {CombinationTable::orderedTripleIndex(9, 18, 17), 2447},
+        {CombinationTable::orderedTripleIndex(10, 1, 2), 2448},
+        {CombinationTable::orderedTripleIndex(18, 17, 16), 4895},
+        {CombinationTable::bracketPairIndex(1, 1), 0},
+        {CombinationTable::bracketPairIndex(1, 8), 7},
+        {CombinationTable::bracketPairIndex(2, 2), 8},
+        {CombinationTable::bracketPairIndex(8, 8), 35},
     };
     for (const auto& c : cases) EXPECT_EQ(c.index, c.expected);
     // The tables list every combination at its index.
@@ -142,7 +149,8 @@ TEST(Calendar, RacesOnWeekendsAFewMondaysAndTheFixedDates) {
     EXPECT_EQ(days.back().date.dateKey(), "20241228");
     // A day is the same whatever range asks for it.
     const auto part = Calendar(3).meetingDays({2024, 6, 1}, {2024, 6, 30});
-    const auto same = std::find_if(days.begin(), days.end(), [&](const MeetingDay& d) { return d.date == part.front().date; });
+    const auto same =
+        std::find_if(days.begin(), days.end(), [&](const MeetingDay& d) { return d.date == part.front().date; });
     ASSERT_NE(same, days.end());
     EXPECT_EQ(same->courses.size(), part.front().courses.size());
     EXPECT_EQ(same->courses.back().day, part.front().courses.back().day);
@@ -260,12 +268,29 @@ TEST(PayoutModel, ADeadHeatPaysEveryWinningCombinationAShareOfTheProfit) {
         Combos win, place, quinella, wide, exacta, trio, trifecta;
     };
     const Case cases[] = {
-        {1, {{1, 0, 0}, {2, 0, 0}}, {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}}, {{1, 2, 0}},
-         {{1, 2, 0}, {1, 3, 0}, {2, 3, 0}}, {{1, 2, 0}, {2, 1, 0}}, {{1, 2, 3}}, {{1, 2, 3}, {2, 1, 3}}},
-        {2, {{1, 0, 0}}, {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}}, {{1, 2, 0}, {1, 3, 0}},
-         {{1, 2, 0}, {1, 3, 0}, {2, 3, 0}}, {{1, 2, 0}, {1, 3, 0}}, {{1, 2, 3}}, {{1, 2, 3}, {1, 3, 2}}},
-        {3, {{1, 0, 0}}, {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}}, {{1, 2, 0}},
-         {{1, 2, 0}, {1, 3, 0}, {2, 3, 0}, {1, 4, 0}, {2, 4, 0}}, {{1, 2, 0}}, {{1, 2, 3}, {1, 2, 4}},
+        {1,
+         {{1, 0, 0}, {2, 0, 0}},
+         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}},
+         {{1, 2, 0}},
+         {{1, 2, 0}, {1, 3, 0}, {2, 3, 0}},
+         {{1, 2, 0}, {2, 1, 0}},
+         {{1, 2, 3}},
+         {{1, 2, 3}, {2, 1, 3}}},
+        {2,
+         {{1, 0, 0}},
+         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}},
+         {{1, 2, 0}, {1, 3, 0}},
+         {{1, 2, 0}, {1, 3, 0}, {2, 3, 0}},
+         {{1, 2, 0}, {1, 3, 0}},
+         {{1, 2, 3}},
+         {{1, 2, 3}, {1, 3, 2}}},
+        {3,
+         {{1, 0, 0}},
+         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}},
+         {{1, 2, 0}},
+         {{1, 2, 0}, {1, 3, 0}, {2, 3, 0}, {1, 4, 0}, {2, 4, 0}},
+         {{1, 2, 0}},
+         {{1, 2, 3}, {1, 2, 4}},
          {{1, 2, 3}, {1, 2, 4}}},
     };
     Race race = someRace(10);
@@ -284,7 +309,8 @@ TEST(PayoutModel, ADeadHeatPaysEveryWinningCombinationAShareOfTheProfit) {
         EXPECT_EQ(combos(payout, BetKind::Trifecta), c.trifecta);
         // Sharing the profit never pays more than the combination's odds alone, never below 100 yen.
         for (const auto& e : payout.of(BetKind::Trifecta)) {
-            const auto i = static_cast<std::size_t>(CombinationTable::orderedTripleIndex(e.numbers[0], e.numbers[1], e.numbers[2]));
+            const auto i = static_cast<std::size_t>(
+                CombinationTable::orderedTripleIndex(e.numbers[0], e.numbers[1], e.numbers[2]));
             EXPECT_LE(e.yen, book.of(BetKind::Trifecta).odds[i] * 10LL);
             EXPECT_GE(e.yen, 100);
         }

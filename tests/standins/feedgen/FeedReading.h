@@ -35,9 +35,12 @@ inline long long number(const std::string& record, int position, int length) {
 inline std::string text(const std::string& record, int position, int length) {
     std::string utf8 = cp932ToUtf8(cut(record, position, length));
     for (;;) {
-        if (!utf8.empty() && utf8.back() == ' ') utf8.pop_back();
-        else if (utf8.size() >= 3 && utf8.compare(utf8.size() - 3, 3, "\xE3\x80\x80") == 0) utf8.resize(utf8.size() - 3);
-        else return utf8;
+        if (!utf8.empty() && utf8.back() == ' ')
+            utf8.pop_back();
+        else if (utf8.size() >= 3 && utf8.compare(utf8.size() - 3, 3, "\xE3\x80\x80") == 0)
+            utf8.resize(utf8.size() - 3);
+        else
+            return utf8;
     }
 }
 

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Dialogs.h"
-#include "core/app/Settings.h"
+#include "core/ports/Dialogs.h"
+#include "core/settings/Settings.h"
 #include "core/common/DateTime.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayFileStore.h"
 #include "core/jv/StoredDataDownload.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
 
@@ -124,7 +124,7 @@ void BM_DownloadOneYear(benchmark::State& state) {
             FeedJvLink link(clock, feed.folder());
             link.JVInit("BENCH");
             Settings settings(app, app, clock);
-            bool cancelled = false;
+            ReadCancelFlag cancelled;
             StoredDataDownload download(DownloadPorts{link, dialogs, clock, settings, app + "/Data", cancelled, {}});
             download.setSetupData(true);
             download.setDateTimePicker1({2023, 1, 1, 0, 0, 0});

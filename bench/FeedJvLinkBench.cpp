@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/common/TextFile.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/app/Settings.h"
+#include "core/settings/Settings.h"
 #include "platform/SystemClock.h"
 
 namespace marovix {

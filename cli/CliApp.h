@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/AppFolders.h"
+
 namespace marovix {
 
 // The arguments after the subcommand name: "--name value" options, "--flag" switches.
@@ -22,7 +24,7 @@ public:
     // The executable's folder.
     std::string executableFolder() const;
     // The program's shared-data folder (holds Media/ with the alert sounds).
-    std::string sharedDataFolder() const { return executableFolder() + "/share"; }
+    std::string sharedDataFolder() const { return AppFolders::sharedDataFolder(executableFolder()); }
     // Names of options given that are not in `known` (for a clear usage error).
     std::vector<std::string> unknown(const std::vector<std::string>& knownOptions,
                                      const std::vector<std::string>& knownFlags) const;

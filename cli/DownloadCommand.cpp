@@ -13,9 +13,9 @@
 
 #include "cli/CliApp.h"
 #include "cli/FeedOptions.h"
-#include "core/app/Dialogs.h"
+#include "core/ports/Dialogs.h"
 #include "core/app/MainModel.h"
-#include "core/app/Settings.h"
+#include "core/settings/Settings.h"
 #include "core/common/TextFile.h"
 #include "core/jv/JvMessage.h"
 #include "core/jv/StoredDataDownload.h"
@@ -135,7 +135,7 @@ int runDownload(const CliArgs& args) {
     Settings settings(appFolder, args.sharedDataFolder(), clock);
     ProgressPrinter* progress = nullptr;
     ConsoleDialogs dialogs(progress);
-    bool readCancelled = false;
+    ReadCancelFlag readCancelled;
     StoredDataDownload download(DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}});
     if (args.flag("--setup")) download.setSetupData(true);
     if (from) download.setDateTimePicker1(*from);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/CliApp.h"
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "standins/jvlink/FeedJvLink.h"
 
 namespace marovix {

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "cli/CliApp.h"
-#include "core/app/Settings.h"
-#include "core/app/SettingsTable.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "platform/SystemClock.h"
 
 namespace marovix {

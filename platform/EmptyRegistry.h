@@ -1,5 +1,5 @@
 #pragma once
-#include "core/app/Registry.h"
+#include "core/ports/Registry.h"
 
 namespace marovix {
 

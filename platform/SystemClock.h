@@ -1,5 +1,5 @@
 #pragma once
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 
 namespace marovix {
 

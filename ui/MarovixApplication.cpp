@@ -6,8 +6,10 @@
 
 #include "core/app/MainModel.h"
 #include "core/app/ProgramStart.h"
+#include "core/common/ProgramInfo.h"
 #include "core/jv/StoredDataDownload.h"
 #include "platform/EmptyRegistry.h"
+#include "platform/SeededRandom.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
 #include "ui/FeedSettingsDialog.h"
@@ -28,7 +30,7 @@ ProgramOptions programOptions(int argc, char** argv) {
     ProgramOptions options;
     QString exeFolder = QCoreApplication::applicationDirPath();
     options.appFolder = str(exeFolder);
-    options.windowsFolder = str(exeFolder + QStringLiteral("/share"));
+    options.windowsFolder = AppFolders::sharedDataFolder(str(exeFolder));
     for (int i = 1; i + 1 < argc; ++i) {
         if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--app-folder"))
             options.appFolder = str(QFileInfo(QString::fromLocal8Bit(argv[i + 1])).absoluteFilePath());
@@ -42,29 +44,26 @@ int runMarovix(const ProgramOptions& options) {
     QtDialogs dialogs;
     QtSound sound;
     QtDocumentOpener opener;
+    SeededRandom random;
     FeedJvLink jvLink(clock);
     jvLink.setSettingsDialog([](FeedJvLink& link) { return runFeedSettingsDialog(link); });
 
     if (!checkJvLinkInstalled(jvLink, dialogs)) return 1;
-    QApplication::setApplicationDisplayName(qs(MainModel::kTitle));
+    QApplication::setApplicationDisplayName(qs(kProgramTitle));
 
     QDir().mkpath(qs(options.appFolder));
     MainModel model(options.appFolder, options.windowsFolder,
-                    MainPorts{jvLink, dialogs, clock, registry, sound, opener});
+                    MainPorts{jvLink, dialogs, clock, registry, sound, opener, random});
     TMainForm mainForm(model);
     dialogs.setParent(&mainForm);
     TPrgrsForm progress(&mainForm);
     TKaimeSettingForm kaimeSetting(&mainForm);
     TIpatLogForm ipatLog(model, &mainForm);
     TKenshoForm kensho(&mainForm);
-    mainForm.setLogWindow(&ipatLog);
     mainForm.setDownloadAction([&model, &mainForm] {
-        StoredDataDownload download(downloadPortsOf(model));
-        TGetDataForm form(download, &mainForm);
-        form.exec();  // closing rebuilds the day list (the model's makeDataList)
-        // New days show in the list; no day is loaded any more.
-        if (auto* pages = mainForm.findChild<QWidget*>(QStringLiteral("PageControl1"))) pages->hide();
-        mainForm.refresh();
+        std::unique_ptr<StoredDataDownload> download = model.JVBtnClick();
+        TGetDataForm form(*download, &mainForm);
+        form.exec();  // closing empties the race list, hides the race pages and rebuilds the day list
     });
     mainForm.show();
     return QApplication::exec();

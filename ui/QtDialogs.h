@@ -2,7 +2,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/app/Dialogs.h"
+#include "core/ports/Dialogs.h"
 
 namespace marovix {
 

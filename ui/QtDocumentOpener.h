@@ -1,5 +1,5 @@
 #pragma once
-#include "core/app/DocumentOpener.h"
+#include "core/ports/DocumentOpener.h"
 
 namespace marovix {
 

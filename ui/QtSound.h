@@ -3,7 +3,7 @@
 #include <QSoundEffect>
 #include <memory>
 
-#include "core/app/Sound.h"
+#include "core/ports/Sound.h"
 
 namespace marovix {
 

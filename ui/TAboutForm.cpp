@@ -1,5 +1,8 @@
 #include "ui/TAboutForm.h"
 
+#include "core/common/ProgramInfo.h"
+#include "ui/QtText.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -10,7 +13,7 @@ TAboutForm::TAboutForm(const QString& versionText, QWidget* parent) : QDialog(pa
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     auto* layout = new QVBoxLayout(this);
-    auto* product = new QLabel(QStringLiteral("Marovix　中央競馬版"), this);
+    auto* product = new QLabel(qs(kProgramTitle), this);
     product->setObjectName(QStringLiteral("ProductName"));
     auto* version = new QLabel(versionText, this);
     version->setObjectName(QStringLiteral("Version"));

@@ -15,15 +15,19 @@ TIpatLogForm::TIpatLogForm(MainModel& model, QWidget* parent) : QWidget(parent, 
     m_list->setObjectName(QStringLiteral("AutoNaviList"));
     layout->addWidget(m_list);
     setGeometry(300, 10, 600, 400);
+    m_subscription = m_model.subscribe([this](StatePart part) {
+        if (part == StatePart::LogLines) refresh();
+    });
+    refresh();
 }
 
 void TIpatLogForm::refresh() {
-    const auto& lines = m_model.autoNaviList();
+    const auto& lines = m_model.state().autoNaviList;
     if (m_list->count() != static_cast<int>(lines.size())) {
         m_list->clear();
         for (const auto& line : lines) m_list->addItem(qs(line));
     }
-    int selected = m_model.autoNaviSelected();
+    int selected = m_model.state().autoNaviSelected;
     if (selected >= 0 && selected < m_list->count()) {
         m_list->setCurrentRow(selected);
         m_list->scrollToItem(m_list->item(selected));

@@ -2,9 +2,9 @@
 #include <QListWidget>
 #include <QWidget>
 
-namespace marovix {
+#include "core/app/MainModel.h"
 
-class MainModel;
+namespace marovix {
 
 // "自動運転稼働状況ログ": the run-log lines of the day in `AutoNaviList`.
 class TIpatLogForm : public QWidget {
@@ -18,6 +18,7 @@ public:
 private:
     MainModel& m_model;
     QListWidget* m_list;
+    MainModel::Subscription m_subscription;
 };
 
 }  // namespace marovix

@@ -19,11 +19,12 @@
 #include <QVBoxLayout>
 
 #include "core/app/MainModel.h"
-#include "core/app/SettingsTable.h"
-#include "core/kaime/BetType.h"
+#include "core/common/BetType.h"
+#include "core/common/MainLabels.h"
+#include "core/common/ProgramInfo.h"
+#include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
 #include "ui/TAboutForm.h"
-#include "ui/TIpatLogForm.h"
 #include "ui/TextGridModel.h"
 
 namespace marovix {
@@ -68,7 +69,7 @@ QStringList betTypeNames() {
 
 TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m_model(model) {
     setObjectName(QStringLiteral("TMainForm"));
-    setWindowTitle(qs(MainModel::kTitle));
+    setWindowTitle(qs(kProgramTitle));
     buildMenus();
     buildTopBar();
     buildCentre();
@@ -85,14 +86,14 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     addTimer("CurRaceTimer", 30000);
     addTimer("HenkoTimer", 300000);
 
-    m_model.changed = [this] { refresh(); };
+    m_subscription = m_model.subscribe([this](StatePart part) { refresh(part); });
     m_model.create();
-    const WindowPlacement& place = m_model.placement();
+    const WindowPlacement& place = m_model.state().placement;
     setGeometry(place.left, place.top, place.width, place.height);
     refresh();
 }
 
-TMainForm::~TMainForm() { m_model.changed = nullptr; }
+TMainForm::~TMainForm() = default;
 
 QTimer* TMainForm::addTimer(const char* timerName, int intervalMs) {
     auto* timer = named(new QTimer(this), name(timerName));
@@ -197,9 +198,8 @@ void TMainForm::buildTopBar() {
 
     auto* side = new QGridLayout;
     auto* simCaption = new QLabel(QStringLiteral("SimMode"), area);
-    m_simModeLabel = named(new QLabel(QStringLiteral("●"), area), QStringLiteral("SimModeLabel"));
     side->addWidget(simCaption, 0, 0);
-    side->addWidget(m_simModeLabel, 0, 1);
+    side->addWidget(named(new QLabel(QStringLiteral("●"), area), QStringLiteral("SimModeLabel")), 0, 1);
     auto* help = button("HelpButton", "ヘルプ", area);
     connect(help, &QPushButton::clicked, this, [this] { m_model.openManual(); });
     auto* version = button("VerButton1", "ﾊﾞｰｼﾞｮﾝ情報", area);
@@ -214,10 +214,10 @@ void TMainForm::buildTopBar() {
     bar->addWidget(area);
 }
 
-QTableView* TMainForm::makeGrid(const char* objectName, TextGrid& grid, QWidget* parent) {
-    auto* view = named(new QTableView(parent), name(objectName));
-    auto* model = new TextGridModel(grid, view);
-    m_gridModels.push_back(model);
+QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
+    auto* view = named(new QTableView(parent), qs(std::string(gridName(grid))));
+    auto* model = new TextGridModel(m_model.state().grid(grid), view);
+    m_gridModels.emplace_back(grid, model);
     view->setModel(model);
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(18);
@@ -288,7 +288,7 @@ QWidget* TMainForm::buildSelectionPage() {
         marks->addWidget(named(new QPushButton(QStringLiteral("CL"), page), QStringLiteral("AllDlBtn%1").arg(i)));
     }
     left->addLayout(marks);
-    left->addWidget(makeGrid("StringGrid26", m_model.stringGrid26, page));
+    left->addWidget(makeGrid(GridId::StringGrid26, page));
     bindRadio(radioGroup(QStringLiteral("ShihyoSetRadio"), QStringLiteral("買い目構築方法"),
                          {QStringLiteral("順位指標指定"), QStringLiteral("事前馬番指定"), QStringLiteral("手動")}, page,
                          left),
@@ -316,12 +316,11 @@ QWidget* TMainForm::buildSelectionPage() {
     allControls->addWidget(button("NoBakenBtn", "全解除", all));
     allControls->addStretch();
     allLayout->addLayout(allControls);
-    allLayout->addWidget(makeGrid("AllKaimeGrid", m_model.allKaimeGrid, all));
+    allLayout->addWidget(makeGrid(GridId::AllKaimeGrid, all));
     m_pageControl4->addTab(all, QStringLiteral("一括"));
     for (int i = 0; i < 8; ++i) {
         const BetTypeInfo& bet = kBetTypes[static_cast<std::size_t>(i)];
-        std::string gridName = std::string(bet.prefix) + "KaimeGrid";
-        QTableView* grid = makeGrid(gridName.c_str(), m_model.kaimeGrids[static_cast<std::size_t>(i)], page);
+        QTableView* grid = makeGrid(kaimeGridOf(bet.type), page);
         m_pageControl4->addTab(buildBetTypePage(i, grid), qs(std::string(bet.name)));
     }
     connect(m_pageControl4, &QTabWidget::currentChanged, this, [this](int index) {
@@ -355,15 +354,15 @@ void TMainForm::buildCentre() {
     m_pageControl1 = named(new QTabWidget(centre), QStringLiteral("PageControl1"));
     m_pageControl1->addTab(buildSelectionPage(), QStringLiteral("買い目"));
     auto* card = new QWidget;
-    (new QVBoxLayout(card))->addWidget(makeGrid("StringGrid1", m_model.stringGrid1, card));
+    (new QVBoxLayout(card))->addWidget(makeGrid(GridId::StringGrid1, card));
     m_pageControl1->addTab(card, QStringLiteral("出馬表"));
     m_pageControl1->addTab(named(new QWidget, QStringLiteral("PayoutPanel")), QStringLiteral("結果"));
     m_pageControl1->addTab(new QWidget, QStringLiteral("買い目"));
     auto* odds = new QWidget;
-    (new QVBoxLayout(odds))->addWidget(makeGrid("OddsGrid", m_model.oddsGrid, odds));
+    (new QVBoxLayout(odds))->addWidget(makeGrid(GridId::OddsGrid, odds));
     m_pageControl1->addTab(odds, QStringLiteral("オッズ"));
     auto* votes = new QWidget;
-    (new QVBoxLayout(votes))->addWidget(makeGrid("HyosuGrid", m_model.hyosuGrid, votes));
+    (new QVBoxLayout(votes))->addWidget(makeGrid(GridId::HyosuGrid, votes));
     m_pageControl1->addTab(votes, QStringLiteral("票数"));
     // The second selection page and the odds and vote-count pages have no visible tab header.
     for (int tab = 3; tab <= 5; ++tab) m_pageControl1->tabBar()->setTabVisible(tab, false);
@@ -374,7 +373,55 @@ void TMainForm::buildCentre() {
 }
 
 void TMainForm::refresh() {
-    for (TextGridModel* model : m_gridModels) {
+    for (int part = 0; part < static_cast<int>(StatePart::Count); ++part) refresh(static_cast<StatePart>(part));
+    refreshGrids({GridId::HyosuGrid, GridId::OddsGrid});
+}
+
+void TMainForm::refresh(StatePart part) {
+    const MainState& state = m_model.state();
+    switch (part) {
+        case StatePart::DayList:
+        case StatePart::ShownDay: {
+            auto* combo = findChild<QComboBox*>(QStringLiteral("DateCombo"));
+            QSignalBlocker block(combo);
+            QStringList items;
+            for (const auto& day : state.dateCombo) items << qs(day);
+            if (combo->count() != items.size() ||
+                std::any_of(items.begin(), items.end(), [&](const QString& t) { return combo->findText(t) < 0; })) {
+                combo->clear();
+                combo->addItems(items);
+            }
+            combo->setCurrentIndex(state.shownDay ? combo->findText(qs(*state.shownDay)) : -1);
+            m_pageControl1->setVisible(state.racePagesVisible);
+            break;
+        }
+        case StatePart::RaceList: {
+            auto* list = findChild<QListWidget*>(QStringLiteral("DatList"));
+            QSignalBlocker block(list);
+            list->clear();
+            for (const auto& entry : state.datList) list->addItem(qs(entry));
+            list->setCurrentRow(state.currentRace);
+            break;
+        }
+        case StatePart::RaceCard: refreshGrids({GridId::StringGrid26, GridId::StringGrid1}); break;
+        case StatePart::Selections:
+            refreshGrids({GridId::TanKaimeGrid, GridId::FukKaimeGrid, GridId::WRKaimeGrid, GridId::URKaimeGrid,
+                          GridId::WDKaimeGrid, GridId::UTKaimeGrid, GridId::SRFKaimeGrid, GridId::SRTKaimeGrid});
+            break;
+        case StatePart::CombinedList: refreshGrids({GridId::AllKaimeGrid}); break;
+        case StatePart::Options: refreshOptions(); break;
+        case StatePart::Labels:
+        case StatePart::Balance:
+        case StatePart::Clock: refreshLabels(); break;
+        case StatePart::Payouts:
+        case StatePart::LogLines:
+        case StatePart::Count: break;
+    }
+}
+
+void TMainForm::refreshGrids(std::initializer_list<GridId> grids) {
+    for (auto& [id, model] : m_gridModels) {
+        if (std::find(grids.begin(), grids.end(), id) == grids.end()) continue;
         model->refresh();
         auto* view = qobject_cast<QTableView*>(model->parent());
         for (int c = 0; c < model->grid().columnCount(); ++c) {
@@ -383,43 +430,61 @@ void TMainForm::refresh() {
             if (width >= 0) view->setColumnWidth(c, width);
         }
     }
-    for (auto& [item, option] : m_optionItems) item->setChecked(m_model.options().on(option));
+}
+
+void TMainForm::refreshOptions() {
+    const MainOptions& options = m_model.state().options;
+    for (auto& [item, option] : m_optionItems) item->setChecked(options.on(option));
     for (QCheckBox* box : findChildren<QCheckBox*>()) {
         QVariant option = box->property("marovixOption");
-        if (option.isValid()) box->setChecked(m_model.options().on(static_cast<MainOption>(option.toInt())));
+        if (option.isValid()) box->setChecked(options.on(static_cast<MainOption>(option.toInt())));
     }
     for (QButtonGroup* group : findChildren<QButtonGroup*>()) {
         QVariant option = group->property("marovixOption");
         if (!option.isValid()) continue;
-        if (QAbstractButton* b = group->button(m_model.options().value(static_cast<MainOption>(option.toInt()))))
+        if (QAbstractButton* b = group->button(options.value(static_cast<MainOption>(option.toInt()))))
             b->setChecked(true);
     }
-    for (std::size_t i = 0; i < m_model.ozSpanEdits().size(); ++i) {
+    const auto& ozSpan = m_model.state().ozSpan;
+    for (std::size_t i = 0; i < ozSpan.size(); ++i) {
         QString editName = qs(std::string(MainModel::ozSpanKey(static_cast<int>(i)).key));
         editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
         if (auto* edit = findChild<QLineEdit*>(editName)) {
-            QString text = qs(m_model.ozSpanEdits()[i]);
+            QString text = qs(ozSpan[i]);
             if (edit->text() != text) edit->setText(text);
         }
     }
-    int tab = m_model.options().value(MainOption::TabIndex);
+    int tab = options.value(MainOption::TabIndex);
     if (tab >= 0 && tab < m_pageControl4->count() && m_pageControl4->currentIndex() != tab) {
         QSignalBlocker block(m_pageControl4);
         m_pageControl4->setCurrentIndex(tab);
     }
     updateBakenLabel();
-    updateSimModeLabel();
-    if (m_logWindow) m_logWindow->refresh();
 }
 
-void TMainForm::updateSimModeLabel() {
-    m_simModeLabel->setStyleSheet(QStringLiteral("color: #%1").arg(m_model.simModeColor(), 6, 16, QLatin1Char('0')));
+void TMainForm::refreshLabels() {
+    const MainLabels& labels = m_model.state().labels;
+    for (int i = 0; i < static_cast<int>(LabelId::Count); ++i) {
+        const auto id = static_cast<LabelId>(i);
+        if (id == LabelId::BakenLabel) continue;  // the caption of the page that shows
+        QWidget* widget = findChild<QWidget*>(qs(labelName(id)));
+        if (!widget) continue;
+        const Label& label = labels[id];
+        if (auto* text = qobject_cast<QLabel*>(widget); text && id != LabelId::SimModeLabel)
+            text->setText(qs(label.text));
+        QString style;
+        if (label.color) style += QStringLiteral("color: #%1;").arg(*label.color, 6, 16, QLatin1Char('0'));
+        if (label.background)
+            style += QStringLiteral("background-color: #%1;").arg(*label.background, 6, 16, QLatin1Char('0'));
+        if (widget->styleSheet() != style) widget->setStyleSheet(style);
+        if (label.background) widget->setAutoFillBackground(true);
+    }
 }
 
 void TMainForm::updateBakenLabel() { m_bakenLabel->setText(m_pageControl4->tabText(m_pageControl4->currentIndex())); }
 
 void TMainForm::showAbout() {
-    TAboutForm about(qs(MainModel::kVersionText), this);
+    TAboutForm about(qs(kVersionText), this);
     about.exec();
 }
 

@@ -5,9 +5,12 @@
 #include <QTableView>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
-#include "core/app/MainOptions.h"
+#include "core/app/MainModel.h"
+#include "core/common/MainGrids.h"
+#include "core/settings/MainOptions.h"
 
 class QAction;
 class QButtonGroup;
@@ -17,9 +20,7 @@ class QListWidget;
 
 namespace marovix {
 
-class MainModel;
 class TIpatLogForm;
-class TextGrid;
 class TextGridModel;
 
 // The main window "Marovix　中央競馬版". Its controls carry the names the rest of the system knows
@@ -31,12 +32,13 @@ public:
     TMainForm(MainModel& model, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    void setLogWindow(TIpatLogForm* logWindow) { m_logWindow = logWindow; }
     // What the "JVﾃﾞｰﾀ取得" button opens (the download window).
     void setDownloadAction(std::function<void()> action) { m_downloadAction = std::move(action); }
     MainModel& model() { return m_model; }
-    // Shows what the core holds now (options, labels, grids, logs).
+    // Shows what the core holds now, every part.
     void refresh();
+    // Repaints the part of the state that changed.
+    void refresh(StatePart part);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,7 +48,10 @@ private:
     void buildMenus();
     void buildTopBar();
     void buildCentre();
-    QTableView* makeGrid(const char* name, TextGrid& grid, QWidget* parent);
+    QTableView* makeGrid(GridId grid, QWidget* parent);
+    void refreshGrids(std::initializer_list<GridId> grids);
+    void refreshOptions();
+    void refreshLabels();
     QWidget* buildSelectionPage();
     QWidget* buildBetTypePage(int betIndex, QTableView* grid);
     QAction* addOptionItem(QMenu* menu, const char* name, const char* caption, MainOption option);
@@ -54,16 +59,14 @@ private:
     void bindCheck(QCheckBox* box, MainOption option);
     void bindRadio(QButtonGroup* group, MainOption option);
     void showAbout();
-    void updateSimModeLabel();
     void updateBakenLabel();
 
     MainModel& m_model;
-    TIpatLogForm* m_logWindow = nullptr;
+    MainModel::Subscription m_subscription;
     std::function<void()> m_downloadAction;
     bool m_shownOnce = false;
-    std::vector<TextGridModel*> m_gridModels;
+    std::vector<std::pair<GridId, TextGridModel*>> m_gridModels;
     std::vector<std::pair<QAction*, MainOption>> m_optionItems;
-    QLabel* m_simModeLabel = nullptr;
     QLabel* m_bakenLabel = nullptr;
     QTabWidget* m_pageControl1 = nullptr;
     QTabWidget* m_pageControl4 = nullptr;

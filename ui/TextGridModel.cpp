@@ -4,7 +4,7 @@
 
 namespace marovix {
 
-TextGridModel::TextGridModel(TextGrid& grid, QObject* parent) : QAbstractTableModel(parent), m_grid(grid) {}
+TextGridModel::TextGridModel(const TextGrid& grid, QObject* parent) : QAbstractTableModel(parent), m_grid(grid) {}
 
 int TextGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : std::max(0, m_grid.rowCount() - 1);

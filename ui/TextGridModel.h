@@ -1,7 +1,7 @@
 #pragma once
 #include <QAbstractTableModel>
 
-#include "core/app/TextGrid.h"
+#include "core/common/TextGrid.h"
 
 namespace marovix {
 
@@ -9,7 +9,7 @@ namespace marovix {
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    TextGridModel(TextGrid& grid, QObject* parent = nullptr);
+    TextGridModel(const TextGrid& grid, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -21,7 +21,7 @@ public:
     const TextGrid& grid() const { return m_grid; }
 
 private:
-    TextGrid& m_grid;
+    const TextGrid& m_grid;
 };
 
 }  // namespace marovix

@@ -1,75 +1,21 @@
 #include "core/app/MainModel.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <ctime>
-
-#include "core/app/Clock.h"
-#include "core/app/Dialogs.h"
-#include "core/app/DocumentOpener.h"
-#include "core/app/MainGridLayout.h"
-#include "core/app/Registry.h"
-#include "core/app/Settings.h"
-#include "core/app/SettingsTable.h"
+#include "core/common/ProgramInfo.h"
 #include "core/common/TextFile.h"
-#include "core/jv/JvLink.h"
 #include "core/jv/JvMessage.h"
+#include "core/jv/StoredDataDownload.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Dialogs.h"
+#include "core/ports/DocumentOpener.h"
+#include "core/ports/JvLink.h"
+#include "core/ports/Random.h"
+#include "core/ports/Registry.h"
+#include "core/race/MeetingDays.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 
 namespace marovix {
 namespace {
-
-// The fixed identifier registered for the program, followed at once by the version text.
-constexpr const char* kSoftwareIdPrefix = "UNKNOWN/MRVX/Marovix/";
-
-// Which setting keeps which option, in the order the create step loads them.
-struct OptionKey {
-    MainOption option;
-    const SettingKey& key;
-};
-
-const std::vector<OptionKey>& optionKeys() {
-    static const std::vector<OptionKey> table = {
-        {MainOption::SimMode, settings::TohyoSimMode},
-        {MainOption::NotGetMining, settings::NotGetDataMining},
-        {MainOption::NotGetKekka, settings::NotGetDataKekka},
-        {MainOption::KaikataWR, settings::KaikataWR},
-        {MainOption::KaikataUR, settings::KaikataUR},
-        {MainOption::KaikataWD, settings::KaikataWD},
-        {MainOption::KaikataUT, settings::KaikataUT},
-        {MainOption::KaikataSRF, settings::KaikataSRF},
-        {MainOption::KaikataSRT, settings::KaikataSRT},
-        {MainOption::MultiUmatan, settings::MultiSetUmatan},
-        {MainOption::MultiSRT, settings::MultiSetSRTmulti},
-        {MainOption::MultiSRT12, settings::MultiSetSRTmulti12},
-        {MainOption::MultiSRT23, settings::MultiSetSRTmulti23},
-        {MainOption::MultiSRT13, settings::MultiSetSRTmulti13},
-        {MainOption::Sound1, settings::PlaySound1},
-        {MainOption::SoundTohyo, settings::PlaySoundTohyo},
-        {MainOption::DupOK, settings::TohyoDupOK},
-        {MainOption::OverWriteOK, settings::OzGetOverWriteOK},
-        {MainOption::BuyTan, settings::BuyBaken[0]},
-        {MainOption::BuyFuk, settings::BuyBaken[1]},
-        {MainOption::BuyWR, settings::BuyBaken[2]},
-        {MainOption::BuyUR, settings::BuyBaken[3]},
-        {MainOption::BuyWD, settings::BuyBaken[4]},
-        {MainOption::BuyUT, settings::BuyBaken[5]},
-        {MainOption::BuySRF, settings::BuyBaken[6]},
-        {MainOption::BuySRT, settings::BuyBaken[7]},
-        {MainOption::ShihyoSet, settings::KaimeSetShihyoSet},
-        {MainOption::TabIndex, settings::KaimeSetTabIndex},
-        {MainOption::HaibunSet, settings::KaimeSetHaibunSet},
-        {MainOption::KaimemakeKakesiki, settings::KaimemakeKakesiki},
-        {MainOption::NotRefresh, settings::DispNotRefresh},
-        {MainOption::OzViewKakesiki, settings::OzViewKakesiki},
-    };
-    return table;
-}
-
-const SettingKey* keyOf(MainOption option) {
-    for (const auto& row : optionKeys())
-        if (row.option == option) return &row.key;
-    return nullptr;
-}
 
 std::string trimmed(std::string text) {
     const char* blanks = " \t\r\n";
@@ -85,16 +31,15 @@ MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts
       m_windowsFolder(std::move(windowsFolder)),
       m_ports(ports),
       m_settings(std::make_unique<Settings>(m_folders.appFolder(), m_windowsFolder, ports.clock)),
-      m_errorLog(m_folders.errorLogPath()) {
-    layoutStringGrid26(stringGrid26);
-    for (TextGrid& grid : kaimeGrids) layoutKaimeGrid(grid);
-    layoutAllKaimeGrid(allKaimeGrid);
-    layoutStringGrid1(stringGrid1);
-    layoutHyosuGrid(hyosuGrid);
-    layoutOddsGrid(oddsGrid);
-}
+      m_errorLog(m_folders.errorLogPath()) {}
 
 MainModel::~MainModel() = default;
+
+MainModel::Subscription MainModel::subscribe(std::function<void(StatePart)> listener) {
+    return m_notices.subscribe(std::move(listener));
+}
+
+void MainModel::notify(StatePart part) { m_notices.notify(part); }
 
 const SettingKey& MainModel::ozSpanKey(int index) {
     const auto bet = static_cast<std::size_t>(index / 2);
@@ -121,36 +66,38 @@ void MainModel::lookUpCompanionFolders() {
 }
 
 void MainModel::loadSettings() {
-    m_placement =
+    m_state.placement =
         WindowPlacement{m_settings->readInt(settings::LocateTop), m_settings->readInt(settings::LocateLeft),
                         m_settings->readInt(settings::LocateWidth), m_settings->readInt(settings::LocateHeight)};
-    for (std::size_t i = 0; i < m_ozSpan.size(); ++i)
-        m_ozSpan[i] = m_settings->readText(ozSpanKey(static_cast<int>(i)));
-    for (const auto& row : optionKeys()) {
+    for (std::size_t i = 0; i < m_state.ozSpan.size(); ++i)
+        m_state.ozSpan[i] = m_settings->readText(ozSpanKey(static_cast<int>(i)));
+    for (const MainOptionKey& row : mainOptionKeys()) {
         int value =
             row.key.type == SettingType::Bool ? (m_settings->readBool(row.key) ? 1 : 0) : m_settings->readInt(row.key);
-        m_options.set(row.option, value);
+        m_state.options.set(row.option, value);
     }
+    m_state.labels[LabelId::SimModeLabel].color = m_state.options.on(MainOption::SimMode) ? 0x00FF00u : 0x808080u;
 }
 
 bool MainModel::create() {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // The random numbers start from the clock: a run replayed at the same moment draws the same numbers.
+    m_ports.random.seed(static_cast<std::uint64_t>(m_ports.clock.now().serial()));
     lookUpCompanionFolders();
     if (Status status = m_folders.createFolders(); !status) {
         m_ports.dialogs.beep();
         m_ports.dialogs.information(status.error());
-        notify();
         return false;
     }
     loadSettings();
+    notify(StatePart::Options);
+    notify(StatePart::Labels);
 
     const DateTime now = m_ports.clock.now();
     if (Status status = m_errorLog.start(now, appFolder()); !status) reportWrite(status);
-    if (makeDataList) makeDataList();
+    MakeDataListBtnClick();
     m_dayLog = std::make_unique<DayLog>(m_folders.dayLogPath(now.dateKey()));
     if (Status status = m_dayLog->start(now); !status) reportWrite(status);
     m_created = true;
-    notify();
     return true;
 }
 
@@ -175,7 +122,7 @@ void MainModel::closeRequest(const WindowPlacement& current) {
             break;
         }
     }
-    m_placement = current;
+    m_state.placement = current;
     if (m_dayLog) {
         if (Status status = m_dayLog->close(m_ports.clock.now()); !status) reportWrite(status);
         showAutoNaviList();
@@ -193,18 +140,22 @@ void MainModel::openManual() {
 }
 
 void MainModel::setOption(MainOption option, int value) {
-    m_options.set(option, value);
-    if (const SettingKey* key = keyOf(option)) {
-        reportWrite(key->type == SettingType::Bool ? m_settings->writeBool(*key, value != 0)
-                                                   : m_settings->writeInt(*key, value));
+    m_state.options.set(option, value);
+    if (option == MainOption::SimMode) m_state.labels[LabelId::SimModeLabel].color = value != 0 ? 0x00FF00u : 0x808080u;
+    const MainOptionKey& row = mainOptionKey(option);
+    if (row.writtenOnChange) {
+        reportWrite(row.key.type == SettingType::Bool ? m_settings->writeBool(row.key, value != 0)
+                                                      : m_settings->writeInt(row.key, value));
     }
-    notify();
+    notify(StatePart::Options);
+    if (option == MainOption::SimMode) notify(StatePart::Labels);
 }
 
 void MainModel::setOzSpanEdit(int index, std::string text) {
-    if (index < 0 || index >= static_cast<int>(m_ozSpan.size())) return;
-    m_ozSpan[static_cast<std::size_t>(index)] = text;
+    if (index < 0 || index >= static_cast<int>(m_state.ozSpan.size())) return;
+    m_state.ozSpan[static_cast<std::size_t>(index)] = text;
     reportWrite(m_settings->writeText(ozSpanKey(index), text));
+    notify(StatePart::Options);
 }
 
 void MainModel::appendErrorLog(const std::string& text) { reportWrite(m_errorLog.append(text, m_ports.clock.now())); }
@@ -216,17 +167,34 @@ void MainModel::appendDayLog(const std::vector<std::string>& lines, bool save) {
 }
 
 void MainModel::showAutoNaviList() {
-    m_autoNaviList = m_dayLog ? m_dayLog->lines() : std::vector<std::string>{};
-    m_autoNaviSelected = static_cast<int>(m_autoNaviList.size()) - 1;
-    notify();
+    m_state.autoNaviList = m_dayLog ? m_dayLog->lines() : std::vector<std::string>{};
+    m_state.autoNaviSelected = static_cast<int>(m_state.autoNaviList.size()) - 1;
+    notify(StatePart::LogLines);
+}
+
+void MainModel::MakeDataListBtnClick() {
+    m_state.dateCombo = listMeetingDays(m_folders.dataFolder());
+    m_state.shownDay.reset();
+    notify(StatePart::DayList);
+    notify(StatePart::ShownDay);
+}
+
+std::unique_ptr<StoredDataDownload> MainModel::JVBtnClick() {
+    return std::make_unique<StoredDataDownload>(DownloadPorts{m_ports.jvLink, m_ports.dialogs, m_ports.clock,
+                                                              *m_settings, m_folders.dataFolder(), m_readCancelled,
+                                                              [this] { downloadWindowClosed(); }});
+}
+
+void MainModel::downloadWindowClosed() {
+    m_state.datList.clear();
+    m_state.currentRace = -1;
+    notify(StatePart::RaceList);
+    m_state.racePagesVisible = false;
+    MakeDataListBtnClick();
 }
 
 void MainModel::reportWrite(const Status& status) {
     if (!status) m_ports.dialogs.error(status.error());
-}
-
-void MainModel::notify() {
-    if (changed) changed();
 }
 
 }  // namespace marovix

@@ -1,18 +1,19 @@
 #pragma once
-// The main window's state and its start-up, first-show and close operations. The window in ui/
-// shows this state and forwards its events here; everything it does is testable without a window.
-#include <array>
+// The main window's handlers over its state. The window in ui/ (and the command line) shows the state,
+// forwards its events to the handlers named after the window's controls, and repaints the part of the
+// state each notice names. Everything is testable without a window.
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/app/AppFolders.h"
-#include "core/app/DayLog.h"
-#include "core/app/ErrorLog.h"
-#include "core/app/MainOptions.h"
-#include "core/app/TextGrid.h"
+#include "core/app/MainState.h"
+#include "core/common/Notifier.h"
 #include "core/common/Result.h"
+#include "core/jv/ReadCancelFlag.h"
+#include "core/logs/DayLog.h"
+#include "core/logs/ErrorLog.h"
+#include "core/settings/AppFolders.h"
 
 namespace marovix {
 
@@ -20,10 +21,12 @@ class Clock;
 class Dialogs;
 class DocumentOpener;
 class JvLink;
+class Random;
 class Registry;
 class Settings;
 struct SettingKey;
 class Sound;
+class StoredDataDownload;
 
 // The outside world as the main window reaches it.
 struct MainPorts {
@@ -33,24 +36,23 @@ struct MainPorts {
     const Registry& registry;
     Sound& sound;
     DocumentOpener& opener;
-};
-
-struct WindowPlacement {
-    int top = 10;
-    int left = 10;
-    int width = 1100;
-    int height = 750;
+    Random& random;
 };
 
 class MainModel {
 public:
-    static constexpr const char* kVersionText = "Version.1.18";
-    static constexpr const char* kTitle = "Marovix　中央競馬版";
+    using Subscription = Notifier<StatePart>::Subscription;
 
     // `appFolder` is the executable's folder (or the --app-folder override); `windowsFolder` the
-    // program's shared-data folder holding Media/.
+    // program's shared-data folder holding Media/. The ports must outlive the model.
     MainModel(std::string appFolder, std::string windowsFolder, MainPorts ports);
     ~MainModel();
+
+    // The state as the window shows it.
+    const MainState& state() const { return m_state; }
+    // Tells `listener` which part of the state changed after each handler. REQUIRES: the model outlives
+    // the subscription.
+    [[nodiscard]] Subscription subscribe(std::function<void(StatePart)> listener);
 
     // The main window's create step. A data folder that cannot be created is reported (system error
     // text) and the remaining steps are skipped; the result says whether every step ran.
@@ -63,76 +65,52 @@ public:
     // Opens Marovix.pdf of the application folder, or reports that it is missing.
     void openManual();
 
-    const std::string& appFolder() const { return m_folders.appFolder(); }
     const AppFolders& folders() const { return m_folders; }
-    const std::string& windowsFolder() const { return m_windowsFolder; }
+    const std::string& appFolder() const { return m_folders.appFolder(); }
     static std::string softwareId();
-    Settings& settings() { return *m_settings; }
-    MainPorts& ports() { return m_ports; }
 
-    const WindowPlacement& placement() const { return m_placement; }
-    const MainOptions& options() const { return m_options; }
+    // A menu tick, radio group or check box changed: the control takes the value and its setting is
+    // written at once unless the setting is only read at start; a write failure is shown and the
+    // control keeps its new state.
+    void setOption(MainOption option, int value);
+    // An odds-range edit changed (index in the order Toz1A, Toz1B, Foz1A, ... SRToz1B): stored at once.
+    void setOzSpanEdit(int index, std::string text);
+    static const SettingKey& ozSpanKey(int index);
     // "自動運転" (automatic operation): not kept in the settings, off at every start.
     bool autoRunMode() const { return m_autoRunMode; }
-    // Sets an option's control state and writes its setting at once; a write failure is shown
-    // and the control keeps its new state.
-    void setOption(MainOption option, int value);
-    // The odds-range edits, in the order Toz1A, Toz1B, Foz1A, Foz1B, ... SRToz1B; the key of each.
-    static const SettingKey& ozSpanKey(int index);
-    std::array<std::string, 16>& ozSpanEdits() { return m_ozSpan; }
-    void setOzSpanEdit(int index, std::string text);
 
-    // Colour of SimModeLabel: green when simulation mode is on, grey when off (0xRRGGBB).
-    unsigned simModeColor() const { return m_options.on(MainOption::SimMode) ? 0x00FF00u : 0x808080u; }
-
-    ErrorLog& errorLog() { return m_errorLog; }
-    DayLog& dayLog() { return *m_dayLog; }
     // AppendErrorLog of a fetch error; a failure to save is shown.
     void appendErrorLog(const std::string& text);
     // AppendDayLog: adds lines to the run log (saved when `save`) and shows them in the log window.
     void appendDayLog(const std::vector<std::string>& lines, bool save = true);
+    const ErrorLog& errorLog() const { return m_errorLog; }
 
-    // The log window's list `AutoNaviList` and its selected line (-1 none).
-    const std::vector<std::string>& autoNaviList() const { return m_autoNaviList; }
-    int autoNaviSelected() const { return m_autoNaviSelected; }
-
-    // Grids of the main window.
-    TextGrid stringGrid26;
-    TextGrid stringGrid1;
-    std::array<TextGrid, 8> kaimeGrids;  // in bet-type order: Tan, Fuk, WR, UR, WD, UT, SRF, SRT
-    TextGrid allKaimeGrid;
-    TextGrid hyosuGrid;
-    TextGrid oddsGrid;
-
-    // ReadCancelled: raised by a cancelled download, lowered when the next one starts; every read loop
-    // of JV-Link data stops while it is raised.
-    bool ReadCancelled = false;
-    // The action that builds the list of meeting days (MakeDataListBtn); empty until the race
-    // calendar is built.
-    std::function<void()> makeDataList;
-    // Told when state shown by the window changed (options, logs, grids).
-    std::function<void()> changed;
+    // MakeDataListBtn: DateCombo lists the meeting days of the data folder, newest first; none selected.
+    void MakeDataListBtnClick();
+    // JVBtn: the stored-data download of the window "ＪＶデータ取込", bound to this model's ports, settings
+    // and cancel flag. Its FormClose runs downloadWindowClosed().
+    std::unique_ptr<StoredDataDownload> JVBtnClick();
+    // The download window closed: the race list is emptied, the race pages hidden, the day list rebuilt.
+    void downloadWindowClosed();
 
 private:
     void lookUpCompanionFolders();
     void loadSettings();
     void showAutoNaviList();
     void reportWrite(const Status& status);
-    void notify();
+    void notify(StatePart part);
 
     AppFolders m_folders;
     std::string m_windowsFolder;
     MainPorts m_ports;
     std::unique_ptr<Settings> m_settings;
+    MainState m_state;
+    Notifier<StatePart> m_notices;
+    ReadCancelFlag m_readCancelled;
     bool m_created = false;
-    WindowPlacement m_placement;
-    MainOptions m_options;
     bool m_autoRunMode = false;
-    std::array<std::string, 16> m_ozSpan;
     ErrorLog m_errorLog;
     std::unique_ptr<DayLog> m_dayLog;
-    std::vector<std::string> m_autoNaviList;
-    int m_autoNaviSelected = -1;
 };
 
 }  // namespace marovix

@@ -1,7 +1,7 @@
 #include "core/app/ProgramStart.h"
 
-#include "core/app/Dialogs.h"
-#include "core/jv/JvLink.h"
+#include "core/ports/Dialogs.h"
+#include "core/ports/JvLink.h"
 
 namespace marovix {
 

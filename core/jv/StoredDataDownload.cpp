@@ -2,14 +2,13 @@
 
 #include <cstdio>
 
-#include "core/app/Clock.h"
-#include "core/app/Dialogs.h"
-#include "core/app/MainModel.h"
-#include "core/app/Settings.h"
-#include "core/app/SettingsTable.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Dialogs.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DownloadRecordRule.h"
-#include "core/jv/JvLink.h"
+#include "core/ports/JvLink.h"
 #include "core/jv/JvMessage.h"
 
 namespace marovix {
@@ -49,19 +48,6 @@ std::string trimmed(const std::string& text) {
 std::string corruptLabel(std::int64_t count) { return kCorruptSkipped + std::to_string(count) + "件"; }
 
 }  // namespace
-
-DownloadPorts downloadPortsOf(MainModel& model) {
-    MainPorts& ports = model.ports();
-    return DownloadPorts{ports.jvLink,
-                         ports.dialogs,
-                         ports.clock,
-                         model.settings(),
-                         model.folders().dataFolder(),
-                         model.ReadCancelled,
-                         [&model] {
-                             if (model.makeDataList) model.makeDataList();
-                         }};
-}
 
 StoredDataDownload::StoredDataDownload(DownloadPorts ports) : m_ports(std::move(ports)) {
     Settings& settings = m_ports.settings;
@@ -120,7 +106,7 @@ void StoredDataDownload::ButtonStartClick() {
     m_ports.dialogs.information(japaneseMoment(m_state.DateTimePicker1) + kStartNotice);
 
     stopTimer();
-    m_ports.readCancelled = false;
+    m_ports.readCancelled.lower();
     m_state.ProgressBar1.position = 0;
     m_state.ProgressBar2.position = 0;
     m_counts = {};
@@ -217,7 +203,7 @@ void StoredDataDownload::read() {
     std::string fileName;
     for (;;) {
         if (processEvents) processEvents();
-        if (m_ports.readCancelled) {
+        if (m_ports.readCancelled.raised()) {
             m_outcome = Outcome::Cancelled;
             break;
         }
@@ -234,7 +220,7 @@ void StoredDataDownload::read() {
         } else if (r == 0) {
             // After a cancel the component reports the end although files were left unread: that must
             // not advance LastTime past them.
-            if (m_ports.readCancelled) {
+            if (m_ports.readCancelled.raised()) {
                 m_outcome = Outcome::Cancelled;
                 break;
             }
@@ -318,7 +304,7 @@ void StoredDataDownload::endAttempt() {
 void StoredDataDownload::cancel() {
     stopTimer();
     m_ports.jvLink.JVCancel();
-    m_ports.readCancelled = true;
+    m_ports.readCancelled.raise();
     if (m_phase == Phase::Downloading || m_phase == Phase::Reading) m_outcome = Outcome::Cancelled;
     m_ports.dialogs.beep();
     m_ports.dialogs.information(kCancelled);

@@ -18,13 +18,13 @@
 
 #include "core/common/DateTime.h"
 #include "core/jv/DayFileStore.h"
+#include "core/jv/ReadCancelFlag.h"
 
 namespace marovix {
 
 class Clock;
 class Dialogs;
 class JvLink;
-class MainModel;
 class Settings;
 
 // What the download reaches.
@@ -34,13 +34,10 @@ struct DownloadPorts {
     const Clock& clock;
     Settings& settings;      // JvDataGet/KakuteiOzGet and JvDataGet/LastTime
     std::string dataFolder;  // AppFolder/Data
-    bool& readCancelled;     // ReadCancelled, the cancel flag shared with the real-time fetch
+    ReadCancelFlag& readCancelled;  // ReadCancelled, shared with the real-time fetches
     // The main window's day-list rebuild (MakeDataListBtn), run after the window closed; may be empty.
     std::function<void()> dayListRebuild;
 };
-
-// The download's ports on the main window's state. REQUIRES: `model` outlives the download.
-DownloadPorts downloadPortsOf(MainModel& model);
 
 struct ProgressBarState {
     int position = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // Announcement records of a race day: WE (weather and going of a course), AV (a scratched runner)
 // and TC (a post-time change).
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/FeedModel.h"
 #include "standins/feedgen/RecordHeader.h"
 

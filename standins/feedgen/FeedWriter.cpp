@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "core/common/TextFile.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/Calendar.h"
 #include "standins/feedgen/ChangeRecordWriter.h"
 #include "standins/feedgen/CompanionWriter.h"

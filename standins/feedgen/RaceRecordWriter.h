@@ -1,7 +1,7 @@
 #pragma once
 // Race records of the race card and results: RA (race), SE (runner), DM (time-type mining) and TM
 // (match-type mining).
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/FeedModel.h"
 #include "standins/feedgen/RecordHeader.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/common/DateTime.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/FeedModel.h"
 
 namespace marovix::feedgen {

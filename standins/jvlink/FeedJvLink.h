@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Clock.h"
-#include "core/jv/JvLink.h"
+#include "core/ports/Clock.h"
+#include "core/ports/JvLink.h"
 #include "standins/jvlink/FeedFaults.h"
 
 namespace marovix {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/common/Cp932.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"

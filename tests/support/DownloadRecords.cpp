@@ -1,6 +1,6 @@
 #include "tests/support/DownloadRecords.h"
 
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix {
 namespace {

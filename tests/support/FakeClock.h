@@ -1,6 +1,6 @@
 #pragma once
 // A clock for tests: it shows the time it was set to until the test sets or advances it.
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 
 namespace marovix {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Dialogs.h"
+#include "core/ports/Dialogs.h"
 
 namespace marovix {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/DocumentOpener.h"
+#include "core/ports/DocumentOpener.h"
 
 namespace marovix {
 

@@ -4,6 +4,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeDocumentOpener.h"
+#include "tests/support/FakeRandom.h"
 #include "tests/support/FakeRegistry.h"
 #include "tests/support/FakeSound.h"
 #include "tests/support/ScriptedJvLink.h"
@@ -17,8 +18,9 @@ struct FakeMainPorts {
     FakeSound sound;
     FakeDocumentOpener opener;
     ScriptedJvLink jvLink;
+    FakeRandom random;
 
-    MainPorts ports() { return MainPorts{jvLink, dialogs, clock, registry, sound, opener}; }
+    MainPorts ports() { return MainPorts{jvLink, dialogs, clock, registry, sound, opener, random}; }
 };
 
 }  // namespace marovix

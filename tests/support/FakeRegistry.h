@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Registry.h"
+#include "core/ports/Registry.h"
 
 namespace marovix {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Sound.h"
+#include "core/ports/Sound.h"
 
 namespace marovix {
 

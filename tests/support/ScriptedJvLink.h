@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/jv/JvLink.h"
+#include "core/ports/JvLink.h"
 
 namespace marovix {
 

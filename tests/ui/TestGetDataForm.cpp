@@ -12,8 +12,8 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "core/app/Settings.h"
-#include "core/app/SettingsTable.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/jv/StoredDataDownload.h"
@@ -36,7 +36,7 @@ struct World {
     FakeClock clock{DateTime{2024, 1, 20, 9, 30, 0}};
     FakeDialogs dialogs;
     Settings settings{folder.path(), folder.path(), clock};
-    bool readCancelled = false;
+    ReadCancelFlag readCancelled;
     int rebuilds = 0;
     std::string dataFolder = folder.file("Data");
 

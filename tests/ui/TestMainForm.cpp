@@ -188,7 +188,6 @@ void TestMainForm::firstShowInitialisesJvLinkAndFillsTheLogWindow() {
     MainModel model(world.folder.path(), world.folder.path(), world.ports());
     TMainForm form(model);
     TIpatLogForm log(model);
-    form.setLogWindow(&log);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(world.jvLink.calls().front().name, std::string("JVInit"));
@@ -230,10 +229,11 @@ void TestMainForm::optionMenuWritesItsSettingAtOnce() {
     TMainForm form(model);
     auto* sim = form.findChild<QAction*>(QStringLiteral("SimMode"));
     QVERIFY(!sim->isChecked());
-    QCOMPARE(model.simModeColor(), 0x808080u);
+    QCOMPARE(model.state().labels[LabelId::SimModeLabel].color, std::optional<Rgb>(0x808080u));
     sim->trigger();
     QVERIFY(sim->isChecked());
-    QCOMPARE(model.simModeColor(), 0x00FF00u);
+    QCOMPARE(model.state().labels[LabelId::SimModeLabel].color, std::optional<Rgb>(0x00FF00u));
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("SimModeLabel"))->styleSheet().contains(QStringLiteral("#00ff00")));
     auto lines = readTextLines(world.folder.file("Marovix.ini"));
     QVERIFY(lines.ok());
     QVERIFY(std::find(lines->begin(), lines->end(), "SimMode=1") != lines->end());

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "core/app/Settings.h"
-#include "core/app/SettingsTable.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
 #include "tests/support/FakeMainPorts.h"
@@ -33,8 +33,10 @@ protected:
         ASSERT_TRUE(model->create());
         model->firstShow();
         clock.advance(60);
-        model->closeRequest(model->placement());
+        model->closeRequest(model->state().placement);
     }
+    // The settings file as another reader sees it.
+    Settings stored() { return Settings(folder.path(), folder.path() + "/share", clock); }
     std::vector<std::string> lines(const std::string& name) {
         auto read = readTextLines(folder.file(name));
         EXPECT_TRUE(read.ok()) << name;
@@ -71,8 +73,8 @@ TEST_F(MainModelTest, AnEntryAfterMidnightGoesToTheStartDaysLog) {
     model->appendDayLog({"-----", "■オッズ取得 "});
     EXPECT_EQ(lines("log/20240106.log").back(), "■オッズ取得 ");
     EXPECT_FALSE(fileExists(folder.file("log/20240107.log")));
-    EXPECT_EQ(model->autoNaviList().size(), 4u);
-    EXPECT_EQ(model->autoNaviSelected(), 3);
+    EXPECT_EQ(model->state().autoNaviList.size(), 4u);
+    EXPECT_EQ(model->state().autoNaviSelected, 3);
 }
 
 TEST_F(MainModelTest, ErrorLogOf450LinesKeepsItsLast300AndGainsTheTwoStartLines) {
@@ -109,15 +111,15 @@ TEST_F(MainModelTest, CompanionFoldersComeFromTheRegistryOnlyWhileTheirKeysAreEm
     ASSERT_TRUE(writeTextLines(folder.file("Marovix.ini"), {"[Dir]", "VQMTohyo2=/home/me/vqm"}).ok());
     auto model = makeModel();
     ASSERT_TRUE(model->create());
-    EXPECT_EQ(model->settings().readText(settings::DirLumidex), "/opt/lumidexquick");
-    EXPECT_EQ(model->settings().readText(settings::DirJikeiretu), "/opt/kalvora/Data");
-    EXPECT_EQ(model->settings().readText(settings::DirVQMTohyo2), "/home/me/vqm");  // never replaced
+    EXPECT_EQ(stored().readText(settings::DirLumidex), "/opt/lumidexquick");
+    EXPECT_EQ(stored().readText(settings::DirJikeiretu), "/opt/kalvora/Data");
+    EXPECT_EQ(stored().readText(settings::DirVQMTohyo2), "/home/me/vqm");  // never replaced
 
     registry.set(kUninstall + "Lumidex_is1", "Inno Setup: App Path", "/opt/lumidex");
-    ASSERT_TRUE(model->settings().writeText(settings::DirLumidex, "").ok());
+    ASSERT_TRUE(stored().writeText(settings::DirLumidex, "").ok());
     auto again = makeModel();
     ASSERT_TRUE(again->create());
-    EXPECT_EQ(again->settings().readText(settings::DirLumidex), "/opt/lumidex");  // the first program wins
+    EXPECT_EQ(stored().readText(settings::DirLumidex), "/opt/lumidex");  // the first program wins
 }
 
 TEST_F(MainModelTest, MissingManualIsReportedAndAPresentOneIsOpened) {
@@ -147,12 +149,12 @@ TEST_F(MainModelTest, OptionsAreReadAtCreateAndWrittenAtOnce) {
                     .ok());
     auto model = makeModel();
     ASSERT_TRUE(model->create());
-    EXPECT_TRUE(model->options().on(MainOption::SimMode));
-    EXPECT_EQ(model->simModeColor(), 0x00FF00u);
-    EXPECT_EQ(model->options().value(MainOption::TabIndex), 3);
-    EXPECT_TRUE(model->options().on(MainOption::Sound1));  // default true
-    EXPECT_EQ(model->ozSpanEdits()[7], "5000.0");
-    EXPECT_EQ(model->ozSpanEdits()[15], "9999999.9");
+    EXPECT_TRUE(model->state().options.on(MainOption::SimMode));
+    EXPECT_EQ(model->state().labels[LabelId::SimModeLabel].color, 0x00FF00u);
+    EXPECT_EQ(model->state().options.value(MainOption::TabIndex), 3);
+    EXPECT_TRUE(model->state().options.on(MainOption::Sound1));  // default true
+    EXPECT_EQ(model->state().ozSpan[7], "5000.0");
+    EXPECT_EQ(model->state().ozSpan[15], "9999999.9");
     model->setOption(MainOption::DupOK, 1);
     auto ini = lines("Marovix.ini");
     // "tohyo"/"DupOK" lands in the existing "Tohyo" section.
@@ -178,7 +180,7 @@ TEST_F(MainModelTest, AReadOnlySettingsFileIsReportedAndKeepsItsContent) {
     ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
     model->setOption(MainOption::Sound1, 0);
     EXPECT_EQ(dialogs.errors, (std::vector<std::string>{ini + " に書き込めません"}));
-    EXPECT_FALSE(model->options().on(MainOption::Sound1));  // the control keeps its new state
+    EXPECT_FALSE(model->state().options.on(MainOption::Sound1));  // the control keeps its new state
     EXPECT_EQ(*readFileBytes(ini), *before);
 }
 

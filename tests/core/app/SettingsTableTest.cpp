@@ -1,4 +1,4 @@
-#include "core/app/SettingsTable.h"
+#include "core/settings/SettingsTable.h"
 
 #include <algorithm>
 #include <cctype>

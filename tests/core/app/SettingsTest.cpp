@@ -1,4 +1,4 @@
-#include "core/app/Settings.h"
+#include "core/settings/Settings.h"
 
 #include <sys/stat.h>
 

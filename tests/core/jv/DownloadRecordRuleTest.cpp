@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/race/JvRecord.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "tests/support/DownloadRecords.h"
 
 namespace marovix {

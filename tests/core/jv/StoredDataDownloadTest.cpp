@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Settings.h"
-#include "core/app/SettingsTable.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/race/JvRecord.h"
@@ -73,7 +73,7 @@ protected:
     FakeDialogs dialogs;
     ScriptedJvLink jv;
     Settings settings{folder.path(), folder.path(), clock};
-    bool readCancelled = false;
+    ReadCancelFlag readCancelled;
     int rebuilds = 0;
     int eventRuns = 0;
     int closeRequests = 0;
@@ -134,7 +134,8 @@ TEST_F(StoredDataDownloadTest, NothingNewAndOpenErrorsEndWithTheirMessageAndClos
     for (const auto& c : cases) {
         ScriptedJvLink link;
         FakeDialogs shown;
-        bool cancelled = true;
+        ReadCancelFlag cancelled;
+        cancelled.raise();
         link.queueOpen(c.open);
         StoredDataDownload window(DownloadPorts{link, shown, clock, settings, dataFolder, cancelled, {}});
         window.ButtonStartClick();
@@ -143,7 +144,7 @@ TEST_F(StoredDataDownloadTest, NothingNewAndOpenErrorsEndWithTheirMessageAndClos
         ASSERT_EQ(shown.informations.size(), 2u);
         EXPECT_EQ(shown.informations[1], c.message);
         EXPECT_EQ(shown.beeps, 2);  // the failure, then the close
-        EXPECT_FALSE(cancelled) << "lowered at the start";
+        EXPECT_FALSE(cancelled.raised()) << "lowered at the start";
         EXPECT_EQ(window.outcome(), c.outcome);
         EXPECT_FALSE(window.state().busyPointer);
         EXPECT_FALSE(window.running());
@@ -313,7 +314,7 @@ TEST_F(StoredDataDownloadTest, CancelWhileDownloadingEndsAtOnceWithoutClose) {
     EXPECT_EQ(window->outcome(), Outcome::Cancelled);
     EXPECT_EQ(jv.callCount("JVCancel"), 1);
     EXPECT_EQ(jv.callCount("JVClose"), 0);
-    EXPECT_TRUE(readCancelled);
+    EXPECT_TRUE(readCancelled.raised());
     EXPECT_FALSE(window->state().TimerJVStatus);
     EXPECT_FALSE(window->state().busyPointer);
     EXPECT_EQ(window->state().ProgressLabel, "JVCancel:キャンセルされました");
@@ -325,7 +326,7 @@ TEST_F(StoredDataDownloadTest, CancelWhileDownloadingEndsAtOnceWithoutClose) {
     // The next attempt lowers the flag again.
     jv.queueOpen({-1, 0, 0, ""});
     window->ButtonStartClick();
-    EXPECT_FALSE(readCancelled);
+    EXPECT_FALSE(readCancelled.raised());
 }
 
 TEST_F(StoredDataDownloadTest, CancelWhileReadingEndsAfterTheRecordInHand) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/common/Cp932.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "core/race/RecordKeys.h"
 
 namespace marovix {

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix {
 

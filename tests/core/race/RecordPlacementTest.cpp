@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/race/JvRecord.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix {
 namespace {

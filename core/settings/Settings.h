@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/Clock.h"
-#include "core/app/SettingsTable.h"
-#include "core/app/TIniGT.h"
 #include "core/common/Result.h"
+#include "core/ports/Clock.h"
+#include "core/settings/SettingsTable.h"
+#include "core/settings/TIniGT.h"
 
 namespace marovix {
 

@@ -1,8 +1,13 @@
-#include "core/app/AppFolders.h"
+#include "core/settings/AppFolders.h"
 
+#include "core/common/ProgramInfo.h"
 #include "core/common/TextFile.h"
 
 namespace marovix {
+
+std::string AppFolders::sharedDataFolder(std::string_view executableFolder) {
+    return joinPath(executableFolder, kSharedDataFolderName);
+}
 
 std::string AppFolders::path(std::string_view tail) const { return joinPath(m_appFolder, tail); }
 

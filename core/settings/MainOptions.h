@@ -1,10 +1,12 @@
 #pragma once
 // The menu ticks and radio choices of the main window that are kept in the settings file.
 #include <array>
+#include <span>
 #include <string_view>
 #include <utility>
 
-#include "core/kaime/BetType.h"
+#include "core/common/BetType.h"
+#include "core/settings/SettingsTable.h"
 
 namespace marovix {
 
@@ -54,6 +56,18 @@ struct BetPageOptions {
 
 // Nothing for win and place, which have no buying method.
 const BetPageOptions* betPageOptions(BetType type);
+
+// Which setting keeps an option, and whether a change of its control writes it: a few options are only
+// read when the main window is created (kaimemake/kakesiki, Disp/NotRefresh) and are never written.
+struct MainOptionKey {
+    MainOption option;
+    const SettingKey& key;
+    bool writtenOnChange;
+};
+
+// Every option with its setting, in the order the main window's create step loads them.
+std::span<const MainOptionKey> mainOptionKeys();
+const MainOptionKey& mainOptionKey(MainOption option);
 
 // The values of the options, indexed by MainOption (booleans held as 0 and 1). Their defaults and
 // keys live in the settings table; they are loaded when the main window is created.

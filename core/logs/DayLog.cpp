@@ -1,4 +1,4 @@
-#include "core/app/DayLog.h"
+#include "core/logs/DayLog.h"
 
 #include "core/common/TextFile.h"
 

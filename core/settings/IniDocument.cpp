@@ -1,4 +1,4 @@
-#include "core/app/IniDocument.h"
+#include "core/settings/IniDocument.h"
 
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"

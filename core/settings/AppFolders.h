@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/common/Result.h"
+#include "core/settings/SettingsTable.h"
 
 namespace marovix {
 
@@ -16,6 +17,9 @@ public:
 
     explicit AppFolders(std::string appFolder) : m_appFolder(std::move(appFolder)) {}
 
+    // The program's shared-data folder (Media/ with the alert sounds) of an executable's folder.
+    static std::string sharedDataFolder(std::string_view executableFolder);
+
     const std::string& appFolder() const { return m_appFolder; }
     // AppFolder + "/" + tail.
     std::string path(std::string_view tail) const;
@@ -25,7 +29,7 @@ public:
     std::string tcsvFolder() const { return path("TCSV"); }
     std::string csvFolder() const { return path("CSV"); }
     std::string errorLogPath() const { return path("ErrorLog.txt"); }
-    std::string settingsPath() const { return path("Marovix.ini"); }
+    std::string settingsPath() const { return path(SettingsFileName); }
     std::string manualPath() const { return path("Marovix.pdf"); }
     // The day's run log: log/yyyymmdd.log.
     std::string dayLogPath(std::string_view yyyymmdd) const;

@@ -1,4 +1,6 @@
-#include "core/app/TextGrid.h"
+#include "core/common/TextGrid.h"
+
+#include <utility>
 
 namespace marovix {
 
@@ -39,6 +41,19 @@ void TextGrid::setColumnWidth(int column, int width) {
 
 void TextGrid::clearBody() {
     for (std::size_t i = static_cast<std::size_t>(m_columns); i < m_cells.size(); ++i) m_cells[i].clear();
+}
+
+void TextGrid::clearRow(int row, int firstColumn) {
+    if (row < 0 || row >= m_rows) return;
+    for (int c = firstColumn < 0 ? 0 : firstColumn; c < m_columns; ++c)
+        m_cells[static_cast<std::size_t>(row * m_columns + c)].clear();
+}
+
+void TextGrid::swapRows(int a, int b) {
+    if (a < 0 || b < 0 || a >= m_rows || b >= m_rows || a == b) return;
+    for (int c = 0; c < m_columns; ++c)
+        std::swap(m_cells[static_cast<std::size_t>(a * m_columns + c)],
+                  m_cells[static_cast<std::size_t>(b * m_columns + c)]);
 }
 
 }  // namespace marovix

@@ -1,4 +1,4 @@
-#include "core/app/ErrorLog.h"
+#include "core/logs/ErrorLog.h"
 
 #include "core/common/TextFile.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/IniDocument.h"
 #include "core/common/Result.h"
+#include "core/settings/IniDocument.h"
 
 namespace marovix {
 

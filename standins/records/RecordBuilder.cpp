@@ -1,4 +1,4 @@
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 
 #include <stdexcept>
 

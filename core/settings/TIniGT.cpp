@@ -1,4 +1,4 @@
-#include "core/app/TIniGT.h"
+#include "core/settings/TIniGT.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,0 +1,27 @@
+#include "core/app/MainState.h"
+
+namespace marovix {
+
+MainState::MainState() {
+    layoutGrid(GridId::StringGrid26, stringGrid26.text());
+    layoutGrid(GridId::StringGrid1, stringGrid1.text());
+    for (const auto& bet : kBetTypes) layoutGrid(kaimeGridOf(bet.type), kaimeGrid(bet.type).text());
+    layoutGrid(GridId::AllKaimeGrid, allKaimeGrid.text());
+    layoutGrid(GridId::HyosuGrid, hyosuGrid.text());
+    layoutGrid(GridId::OddsGrid, oddsGrid.text());
+}
+
+const TextGrid& MainState::grid(GridId id) const {
+    switch (id) {
+        case GridId::StringGrid26: return stringGrid26.text();
+        case GridId::StringGrid1: return stringGrid1.text();
+        case GridId::AllKaimeGrid: return allKaimeGrid.text();
+        case GridId::HyosuGrid: return hyosuGrid.text();
+        case GridId::OddsGrid: return oddsGrid.text();
+        default: break;
+    }
+    const int bet = static_cast<int>(id) - static_cast<int>(GridId::TanKaimeGrid);
+    return kaimeGrids[static_cast<std::size_t>(bet)].text();
+}
+
+}  // namespace marovix

@@ -1,0 +1,77 @@
+#pragma once
+// The main window's state: its grids (each with named columns), its labels, its options, the day and
+// race it shows and its log lines. The main model owns it and hands it out read-only; its handlers change
+// it through the operations of the subsystems and then say which part changed (StatePart).
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/common/MainGrids.h"
+#include "core/common/MainLabels.h"
+#include "core/settings/MainOptions.h"
+
+namespace marovix {
+
+// The parts of the state a window repaints separately.
+enum class StatePart {
+    DayList,       // DateCombo's items
+    ShownDay,      // which day is loaded (or none) and whether the race pages show
+    RaceList,      // DatList's entries and selection, CurrentRace
+    RaceCard,      // StringGrid26 and StringGrid1
+    Selections,    // the eight bet-type grids
+    CombinedList,  // AllKaimeGrid
+    Payouts,       // the payout panel
+    Labels,        // the named labels and their colours
+    LogLines,      // the log window's AutoNaviList
+    Balance,       // the IPAT balance label
+    Options,       // menu ticks, radio groups, check boxes, filter edits, the active bet-type page
+    Clock,         // the clock and time-to-post labels (changes every second; never rebuilds a grid)
+    Count
+};
+
+struct WindowPlacement {
+    int top = 10;
+    int left = 10;
+    int width = 1100;
+    int height = 750;
+    friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
+};
+
+struct MainState {
+    MainState();
+
+    // Grids.
+    RaceCard26Grid stringGrid26;
+    RaceCard1Grid stringGrid1;
+    std::array<KaimeGrid, 8> kaimeGrids;  // in bet-type order
+    KaimeGrid allKaimeGrid;
+    HyosuGrid hyosuGrid;
+    OddsViewGrid oddsGrid;
+    KaimeGrid& kaimeGrid(BetType bet) { return kaimeGrids[static_cast<std::size_t>(bet)]; }
+    const KaimeGrid& kaimeGrid(BetType bet) const { return kaimeGrids[static_cast<std::size_t>(bet)]; }
+    // Any grid as plain text, for views and dumps.
+    const TextGrid& grid(GridId id) const;
+
+    MainLabels labels;
+    MainOptions options;
+    // The odds-range edits, in the order Toz1A, Toz1B, Foz1A, Foz1B, ... SRToz1B.
+    std::array<std::string, 16> ozSpan;
+    WindowPlacement placement;
+
+    // The meeting days of DateCombo, newest first.
+    std::vector<std::string> dateCombo;
+    // The DayText of the loaded day; nothing while no day is loaded.
+    std::optional<std::string> shownDay;
+    // Whether the race pages (PageControl1) show.
+    bool racePagesVisible = false;
+    // DatList's entry texts and CurrentRace (the selected entry, -1 none).
+    std::vector<std::string> datList;
+    int currentRace = -1;
+
+    // The log window's list AutoNaviList (the day's run log) and its selected line (-1 none).
+    std::vector<std::string> autoNaviList;
+    int autoNaviSelected = -1;
+};
+
+}  // namespace marovix

@@ -1,0 +1,79 @@
+#pragma once
+// The named labels (and the coloured header panel) of the main window: their texts and colours.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "core/common/BetType.h"
+
+namespace marovix {
+
+// A colour as 0xRRGGBB.
+using Rgb = unsigned;
+
+struct Label {
+    std::string text;
+    std::optional<Rgb> color;       // text colour; nothing: the default
+    std::optional<Rgb> background;  // nothing: the default
+    friend bool operator==(const Label&, const Label&) = default;
+};
+
+enum class LabelId {
+    // The race header (the panel Panel21 carries the track colour).
+    Panel21,
+    BashoLabel,
+    RaceLabel,
+    Label1,
+    Label2,
+    Label3,
+    RestTimeLabel,
+    OzGetTimeLabel,
+    TaishoRLabel,
+    NowTimLabel,
+    DLlabel,  // FetchStatusText
+    SimModeLabel,
+    BakenLabel,
+    IPATBalanceLabel,
+    // The combined list's own labels and its overall totals.
+    TensuLabel,
+    ToshiLabel,
+    YosoKaishuLabel,
+    SoTensuLabel,
+    SoTohyoGakuLabel,
+    YosoKaisyuLabel,
+    SoGOLabel,
+    KaishuLabel,
+    FirstBetLabel,  // then five labels per bet type, see betLabel()
+    Count = FirstBetLabel + 5 * 8
+};
+
+// The summary labels of a bet type's tab.
+enum class BetLabel {
+    Tensu,       // "買い点数"
+    Toshi,       // "投票金額"
+    YosoKaishu,  // "予想回収率"
+    GO,          // "合成オッズ"
+    Kaishu,      // "結果回収額"
+    Count
+};
+
+LabelId betLabel(BetType bet, BetLabel which);
+// The control name: "BashoLabel", "TanTensuLabel", "SRTKaishuLabel", ...
+std::string labelName(LabelId id);
+
+class MainLabels {
+public:
+    static constexpr std::size_t kCount = static_cast<std::size_t>(LabelId::Count);
+
+    Label& operator[](LabelId id) { return m_labels[static_cast<std::size_t>(id)]; }
+    const Label& operator[](LabelId id) const { return m_labels[static_cast<std::size_t>(id)]; }
+    Label& operator[](std::pair<BetType, BetLabel> bet) { return (*this)[betLabel(bet.first, bet.second)]; }
+    const Label& operator[](std::pair<BetType, BetLabel> bet) const { return (*this)[betLabel(bet.first, bet.second)]; }
+
+private:
+    std::array<Label, kCount> m_labels{};
+};
+
+}  // namespace marovix

@@ -7,6 +7,7 @@
 
 #include "core/common/DateTime.h"
 #include "core/common/Result.h"
+#include "core/logs/LogLines.h"
 
 namespace marovix {
 
@@ -15,7 +16,8 @@ public:
     explicit DayLog(std::string path) : m_path(std::move(path)) {}
 
     const std::string& path() const { return m_path; }
-    const std::vector<std::string>& lines() const { return m_lines; }
+    // The lines as text to show; the file keeps every byte of the lines it held.
+    const std::vector<std::string>& lines() const { return m_lines.text(); }
 
     // At start: load the file if present, add "============================" and
     // "■利用開始 yyyy/mm/dd hh:nn:ss", save.
@@ -29,7 +31,7 @@ public:
 
 private:
     std::string m_path;
-    std::vector<std::string> m_lines;
+    LogLines m_lines;
 };
 
 }  // namespace marovix

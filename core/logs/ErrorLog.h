@@ -5,6 +5,7 @@
 
 #include "core/common/DateTime.h"
 #include "core/common/Result.h"
+#include "core/logs/LogLines.h"
 
 namespace marovix {
 
@@ -15,8 +16,8 @@ public:
     explicit ErrorLog(std::string path) : m_path(std::move(path)) {}
 
     const std::string& path() const { return m_path; }
-    // The lines as last loaded or saved.
-    const std::vector<std::string>& lines() const { return m_lines; }
+    // The lines as last loaded or saved, as text to show. The file keeps every byte of its lines.
+    const std::vector<std::string>& lines() const { return m_lines.text(); }
 
     // At program start: load the file if present, keep its last 300 lines, add
     // "ソフト起動：yyyy/mm/dd hh:nn:ss" and the application folder, save.
@@ -26,9 +27,8 @@ public:
     Status append(const std::string& text, const DateTime& now);
 
 private:
-    Status load();
     std::string m_path;
-    std::vector<std::string> m_lines;
+    LogLines m_lines;
 };
 
 }  // namespace marovix

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "core/settings/Settings.h"
-#include "core/settings/SettingsTable.h"
+#include <cstdio>
+#include <functional>
+
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
 
@@ -182,6 +185,105 @@ TEST_F(MainModelTest, AReadOnlySettingsFileIsReportedAndKeepsItsContent) {
     EXPECT_EQ(dialogs.errors, (std::vector<std::string>{ini + " に書き込めません"}));
     EXPECT_FALSE(model->state().options.on(MainOption::Sound1));  // the control keeps its new state
     EXPECT_EQ(*readFileBytes(ini), *before);
+}
+
+}  // namespace
+}  // namespace marovix
+
+namespace marovix {
+namespace {
+
+// What each control writes to the settings file when the user changes it, and what it must leave alone:
+// the settings the main window only reads at start are never written.
+TEST_F(MainModelTest, EachControlWritesItsOwnSettingOnly) {
+    struct Action {
+        const char* control;
+        std::function<void(MainModel&)> act;
+        std::vector<std::string> writes;        // lines that must appear
+        std::vector<std::string> mustNotWrite;  // keys that must not appear
+    };
+    const Action actions[] = {
+        {"KakesikiRadio3", [](MainModel& m) { m.setOption(MainOption::KaimemakeKakesiki, 3); }, {}, {"kakesiki="}},
+        {"NotRefresh (read at start only)",
+         [](MainModel& m) { m.setOption(MainOption::NotRefresh, 1); },
+         {},
+         {"NotRefresh="}},
+        {"OzBakenRadio2",
+         [](MainModel& m) { m.setOption(MainOption::OzViewKakesiki, 2); },
+         {"[OzView]", "kakesiki=2"},
+         {}},
+        {"SimMode", [](MainModel& m) { m.setOption(MainOption::SimMode, 1); }, {"[Tohyo]", "SimMode=1"}, {"DupOK="}},
+        {"UTKaikataRadio1",
+         [](MainModel& m) { m.setOption(MainOption::KaikataUT, 1); },
+         {"[Kaikata]", "UT=1"},
+         {"WR=", "SRT="}},
+        {"CheckMulti3T13",
+         [](MainModel& m) { m.setOption(MainOption::MultiSRT13, 1); },
+         {"[MultiSet]", "SRTmulti13=1"},
+         {"SRTmulti="}},
+        {"SRFCheckBox", [](MainModel& m) { m.setOption(MainOption::BuySRF, 1); }, {"[BuyBaken]", "SRF=1"}, {"SRT="}},
+        {"PageControl4",
+         [](MainModel& m) { m.setOption(MainOption::TabIndex, 5); },
+         {"[KaimeSet]", "TabIndex=5"},
+         {"ShihyoSet=", "HaibunSet="}},
+        {"HaibunRadio3",
+         [](MainModel& m) { m.setOption(MainOption::HaibunSet, 3); },
+         {"[KaimeSet]", "HaibunSet=3"},
+         {"TabIndex="}},
+        {"URoz1editB", [](MainModel& m) { m.setOzSpanEdit(7, "500.0"); }, {"[OzSpan]", "URoz1B=500.0"}, {"URoz1A="}},
+    };
+    for (const Action& action : actions) {
+        TempFolder fresh;
+        MainModel model(fresh.path(), fresh.path() + "/share", fakes.ports());
+        ASSERT_TRUE(model.create());
+        std::remove(fresh.file("Marovix.ini").c_str());  // only the action's writes remain
+        action.act(model);
+        auto read = readTextLines(fresh.file("Marovix.ini"));
+        const std::vector<std::string> ini = read.ok() ? *read : std::vector<std::string>{};
+        for (const auto& line : action.writes)
+            EXPECT_TRUE(std::find(ini.begin(), ini.end(), line) != ini.end()) << action.control << ": " << line;
+        for (const auto& key : action.mustNotWrite)
+            for (const auto& line : ini) EXPECT_NE(line.rfind(key, 0), 0u) << action.control << ": " << line;
+        if (action.writes.empty()) EXPECT_TRUE(ini.empty()) << action.control;
+    }
+}
+
+TEST_F(MainModelTest, EverySubscriberHearsWhichPartChanged) {
+    auto model = makeModel();
+    std::vector<StatePart> window, logWindow;
+    auto a = model->subscribe([&](StatePart part) { window.push_back(part); });
+    auto b = model->subscribe([&](StatePart part) { logWindow.push_back(part); });
+    ASSERT_TRUE(model->create());
+    window.clear();
+    logWindow.clear();
+    model->setOption(MainOption::Sound1, 0);
+    EXPECT_EQ(window, (std::vector<StatePart>{StatePart::Options}));
+    model->appendDayLog({"-----"});
+    EXPECT_EQ(logWindow, (std::vector<StatePart>{StatePart::Options, StatePart::LogLines}));
+    a.reset();
+    model->setOption(MainOption::SimMode, 1);
+    EXPECT_EQ(window.size(), 2u);  // no longer subscribed
+    EXPECT_EQ(logWindow.back(), StatePart::Labels);
+}
+
+TEST_F(MainModelTest, TheDayListShowsTheRaceFilesNewestFirstWithNoDaySelected) {
+    ASSERT_TRUE(makeDirectory(folder.file("Data")).ok());
+    for (const char* day : {"2024年01月06日", "2024年01月13日", "2023年12月28日"})
+        ASSERT_TRUE(replaceFile(folder.file(std::string("Data/") + day + ".jvRA"), "").ok());
+    ASSERT_TRUE(replaceFile(folder.file("Data/notes.jvRA"), "").ok());
+    ASSERT_TRUE(replaceFile(folder.file("Data/2024年01月20日.jvSE"), "").ok());
+    auto model = makeModel();
+    ASSERT_TRUE(model->create());
+    EXPECT_EQ(model->state().dateCombo,
+              (std::vector<std::string>{"2024年01月13日", "2024年01月06日", "2023年12月28日"}));
+    EXPECT_FALSE(model->state().shownDay.has_value());
+}
+
+TEST_F(MainModelTest, TheRandomNumbersStartFromTheClock) {
+    auto model = makeModel();
+    ASSERT_TRUE(model->create());
+    ASSERT_EQ(fakes.random.seeds.size(), 1u);
+    EXPECT_EQ(fakes.random.seeds[0], static_cast<std::uint64_t>(clock.now().serial()));
 }
 
 }  // namespace

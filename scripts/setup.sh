@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev googletest libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+          libcli11-dev nlohmann-json3-dev clang-format-14
           fonts-noto-cjk xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

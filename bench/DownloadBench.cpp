@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "core/ports/Dialogs.h"
-#include "core/settings/Settings.h"
 #include "core/common/DateTime.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayFileStore.h"
 #include "core/jv/StoredDataDownload.h"
-#include "standins/records/RecordBuilder.h"
+#include "core/ports/Dialogs.h"
+#include "core/settings/Settings.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/common/TextFile.h"
-#include "standins/records/RecordBuilder.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix {
 namespace {

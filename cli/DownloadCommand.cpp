@@ -13,12 +13,12 @@
 
 #include "cli/CliApp.h"
 #include "cli/FeedOptions.h"
-#include "core/ports/Dialogs.h"
 #include "core/app/MainModel.h"
-#include "core/settings/Settings.h"
 #include "core/common/TextFile.h"
 #include "core/jv/JvMessage.h"
 #include "core/jv/StoredDataDownload.h"
+#include "core/ports/Dialogs.h"
+#include "core/settings/Settings.h"
 #include "platform/SystemClock.h"
 
 namespace marovix {

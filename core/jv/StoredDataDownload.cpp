@@ -2,14 +2,14 @@
 
 #include <cstdio>
 
-#include "core/ports/Clock.h"
-#include "core/ports/Dialogs.h"
-#include "core/settings/Settings.h"
-#include "core/settings/SettingsTable.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DownloadRecordRule.h"
-#include "core/ports/JvLink.h"
 #include "core/jv/JvMessage.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Dialogs.h"
+#include "core/ports/JvLink.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 
 namespace marovix {
 namespace {

@@ -32,8 +32,8 @@ struct DownloadPorts {
     JvLink& jvLink;
     Dialogs& dialogs;
     const Clock& clock;
-    Settings& settings;      // JvDataGet/KakuteiOzGet and JvDataGet/LastTime
-    std::string dataFolder;  // AppFolder/Data
+    Settings& settings;             // JvDataGet/KakuteiOzGet and JvDataGet/LastTime
+    std::string dataFolder;         // AppFolder/Data
     ReadCancelFlag& readCancelled;  // ReadCancelled, shared with the real-time fetches
     // The main window's day-list rebuild (MakeDataListBtn), run after the window closed; may be empty.
     std::function<void()> dayListRebuild;

@@ -1,9 +1,9 @@
 #pragma once
 // Announcement records of a race day: WE (weather and going of a course), AV (a scratched runner)
 // and TC (a post-time change).
-#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/FeedModel.h"
 #include "standins/feedgen/RecordHeader.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix::feedgen {
 

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "core/common/TextFile.h"
-#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/Calendar.h"
 #include "standins/feedgen/ChangeRecordWriter.h"
 #include "standins/feedgen/CompanionWriter.h"
@@ -16,6 +15,7 @@
 #include "standins/feedgen/PayoutRecordWriter.h"
 #include "standins/feedgen/RaceModel.h"
 #include "standins/feedgen/RaceRecordWriter.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix::feedgen {
 namespace {

@@ -4,10 +4,10 @@
 // 0.1 units and its popularity; an entry with a scratched horse holds "-" in its odds fields; a
 // combination that cannot exist (a horse beyond the registered runners) is blank apart from its
 // combination number.
-#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/FeedModel.h"
 #include "standins/feedgen/OddsBook.h"
 #include "standins/feedgen/RecordHeader.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix::feedgen {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Race records of the race card and results: RA (race), SE (runner), DM (time-type mining) and TM
 // (match-type mining).
-#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/FeedModel.h"
 #include "standins/feedgen/RecordHeader.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix::feedgen {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/common/DateTime.h"
-#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/FeedModel.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix::feedgen {
 

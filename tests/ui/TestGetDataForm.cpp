@@ -12,11 +12,11 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "core/settings/Settings.h"
-#include "core/settings/SettingsTable.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/jv/StoredDataDownload.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "standins/jvlink/FeedJvLink.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/FakeClock.h"

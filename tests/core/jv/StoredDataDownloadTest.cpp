@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "core/settings/Settings.h"
-#include "core/settings/SettingsTable.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/race/JvRecord.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDialogs.h"

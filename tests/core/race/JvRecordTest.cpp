@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/common/Cp932.h"
-#include "standins/records/RecordBuilder.h"
 #include "core/race/RecordKeys.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix {
 namespace {

@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "core/app/MainState.h"
+#include "core/common/CellStyle.h"
 #include "core/common/Notifier.h"
 #include "core/common/Result.h"
 #include "core/jv/ReadCancelFlag.h"
 #include "core/logs/DayLog.h"
 #include "core/logs/ErrorLog.h"
+#include "core/race/RaceCard.h"
+#include "core/race/RaceDay.h"
 #include "core/settings/AppFolders.h"
 
 namespace marovix {
@@ -93,12 +96,49 @@ public:
     // The download window closed: the race list is emptied, the race pages hidden, the day list rebuilt.
     void downloadWindowClosed();
 
+    // LoadRaceDay: the user chose a day in DateCombo. Loads the day's race data and shows its first race.
+    void DateComboChange(const std::string& dayText);
+    // ShowRace: the user clicked entry `index` of DatList. Makes it CurrentRace and shows it.
+    void DatListClick(int index);
+    // N38 "Lumidexフォルダ指定": chooses the computer-index companion's folder.
+    void N38Click();
+
+    // The loaded meeting day (all blank before the first load).
+    const RaceDay& raceDay() const { return m_day; }
+    // QuietFlag: while raised, the information dialogs of loading and showing races are not shown.
+    bool quietFlag() const { return m_quietFlag; }
+    void setQuietFlag(bool raised) { m_quietFlag = raised; }
+    // Lets pending window events run inside long operations (the window wires processEvents).
+    void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
+
+    // How a grid cell is painted.
+    CellStyle cellStyle(GridId grid, int column, int row) const;
+    // The background of DatList's entry `index`.
+    Rgb raceListColor(int index) const;
+
 private:
     void lookUpCompanionFolders();
     void loadSettings();
     void showAutoNaviList();
     void reportWrite(const Status& status);
     void notify(StatePart part);
+    void letEventsRun();
+    void inform(const std::string& text);  // beep and an information message, unless QuietFlag
+    bool isToday(const std::string& dayText) const;
+    void stopDayTimers();
+    // The steps of LoadRaceDay and ShowRace whose subsystems come later do nothing until they land.
+    void readPayouts();
+    void readOddsOfSlot(RaceSlot slot);
+    void rebuildUpcomingRaces();
+    void computeSchedules();
+    void resetDefaultStakes();
+    void applyChangeInfo();
+    void computeTargets();
+    void showPayoutPanel();
+    void loadRaceStakes();
+    void SetSihyoBtnClick();
+    void KaimeMakeBtnClick();
+    CardOdds cardOdds(RaceSlot slot) const;
 
     AppFolders m_folders;
     std::string m_windowsFolder;
@@ -111,6 +151,10 @@ private:
     bool m_autoRunMode = false;
     ErrorLog m_errorLog;
     std::unique_ptr<DayLog> m_dayLog;
+    RaceDay m_day;
+    int m_previousRace = -1;
+    bool m_quietFlag = false;
+    std::function<void()> m_eventPump;
 };
 
 }  // namespace marovix

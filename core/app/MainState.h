@@ -27,6 +27,8 @@ enum class StatePart {
     Balance,       // the IPAT balance label
     Options,       // menu ticks, radio groups, check boxes, filter edits, the active bet-type page
     Clock,         // the clock and time-to-post labels (changes every second; never rebuilds a grid)
+    Progress,      // the progress pop-up
+    Timers,        // which timers of the main window run
     Count
 };
 
@@ -36,6 +38,26 @@ struct WindowPlacement {
     int width = 1100;
     int height = 750;
     friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
+};
+
+// The progress pop-up TPrgrsForm: its fixed title line, a text, a second line and a bar.
+struct ProgressPopup {
+    static constexpr const char* kTitle = "データを読み込んでいます";
+    bool visible = false;
+    std::string text;
+    std::string secondLine;
+    int position = 0;
+    int maximum = 0;
+    friend bool operator==(const ProgressPopup&, const ProgressPopup&) = default;
+};
+
+// The main window's timers that the handlers start and stop (the window runs them).
+struct MainTimers {
+    bool Timer2 = false;       // the clock
+    bool CurRaceTimer = true;  // the upcoming-race list, every 30 s; runs from start-up
+    bool HenkoTimer = false;   // change information, every 5 min, on today's meeting only
+    bool HenkoJohoTimer = false;
+    friend bool operator==(const MainTimers&, const MainTimers&) = default;
 };
 
 struct MainState {
@@ -68,6 +90,11 @@ struct MainState {
     // DatList's entry texts and CurrentRace (the selected entry, -1 none).
     std::vector<std::string> datList;
     int currentRace = -1;
+    // Whether the time-to-post label shows (only on today's meeting).
+    bool restTimeVisible = false;
+
+    ProgressPopup progress;
+    MainTimers timers;
 
     // The log window's list AutoNaviList (the day's run log) and its selected line (-1 none).
     std::vector<std::string> autoNaviList;

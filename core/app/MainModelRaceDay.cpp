@@ -1,0 +1,210 @@
+// The race-day handlers of the main window: choosing a day (LoadRaceDay) and showing a race (ShowRace).
+#include <algorithm>
+
+#include "core/app/MainModel.h"
+#include "core/common/TextFile.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Dialogs.h"
+#include "core/race/JvRecord.h"
+#include "core/race/RaceCard.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
+
+namespace marovix {
+namespace {
+
+constexpr int kProgressSteps = 35;
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+void MainModel::letEventsRun() {
+    if (m_eventPump) m_eventPump();
+}
+
+void MainModel::inform(const std::string& text) {
+    if (m_quietFlag) return;
+    m_ports.dialogs.beep();
+    m_ports.dialogs.information(text);
+}
+
+bool MainModel::isToday(const std::string& dayText) const { return dayText == m_ports.clock.now().dayText(); }
+
+void MainModel::stopDayTimers() {
+    m_state.timers.Timer2 = false;
+    m_state.timers.CurRaceTimer = false;
+    m_state.timers.HenkoTimer = false;
+    m_state.timers.HenkoJohoTimer = false;
+    notify(StatePart::Timers);
+}
+
+void MainModel::DateComboChange(const std::string& dayText) {
+    m_state.shownDay = dayText;
+    notify(StatePart::ShownDay);
+    // 1. The time-to-post label only on today's meeting; the race list and pages empty; timers stopped.
+    m_state.restTimeVisible = isToday(dayText);
+    m_state.datList.clear();
+    m_state.currentRace = -1;
+    m_previousRace = -1;
+    m_state.racePagesVisible = false;
+    m_state.labels[LabelId::NowTimLabel].text.clear();
+    m_state.labels[LabelId::RestTimeLabel].text.clear();
+    notify(StatePart::RaceList);
+    notify(StatePart::ShownDay);
+    notify(StatePart::Clock);
+    stopDayTimers();
+    // 2.-3. Every race's working values reset, the short race card emptied; the day's file names.
+    m_day.clear();
+    m_day.files = DayFiles::of(m_folders.dataFolder(), dayText);
+    m_state.stringGrid26.clearBody();
+    notify(StatePart::RaceCard);
+    // 4. No race file: the day's data is not complete.
+    if (!fileExists(m_day.files.race)) {
+        inform("データ作成が未完了のようです。");
+        return;
+    }
+    // 5. The progress pop-up; the window repaints once before the reading starts.
+    m_state.progress = ProgressPopup{true, "レースデータを読み込んでいます。", dayText, 0, kProgressSteps};
+    notify(StatePart::Progress);
+    letEventsRun();
+    // 6.-7. The race file, with each race's weather, computer index and runners.
+    LoadNotes notes;
+    Status read = readRaceDay(m_day, m_settings->readText(settings::DirLumidex), notes, [this] {
+        ++m_state.progress.position;
+        notify(StatePart::Progress);
+    });
+    if (!read) notes.push_back(read.error());
+    // 8. Payouts, mining and the odds of every slot.
+    readPayouts();
+    readMining(m_day, notes);
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) readOddsOfSlot(slot);
+    // 9. The race list (the strategy window's two lists follow it when that window lands).
+    for (RaceSlot slot : m_day.usedSlots()) m_state.datList.push_back(raceListText(m_day.race(slot)));
+    notify(StatePart::RaceList);
+    // 10. The upcoming-race list.
+    rebuildUpcomingRaces();
+    // 11. The pre-marked horse table.
+    if (Status status = readUmaSet(m_day, static_cast<int>(m_state.datList.size())); !status)
+        m_ports.dialogs.error(status.error());
+    // 12. The own indexes; the pop-up closes.
+    readOwnIndexFiles(m_day, m_folders.tcsvFolder(), trimmed(m_settings->readText(settings::OriginalSisu1)),
+                      trimmed(m_settings->readText(settings::OriginalSisu2)));
+    m_state.progress.visible = false;
+    notify(StatePart::Progress);
+    // 13.-14. Schedules, default stakes and the results timer.
+    computeSchedules();
+    resetDefaultStakes();
+    // 15. On today's meeting the clock, the upcoming races and the change information run.
+    if (isToday(dayText)) {
+        m_state.timers.HenkoTimer = true;
+        m_state.timers.Timer2 = true;
+        m_state.timers.CurRaceTimer = true;
+        notify(StatePart::Timers);
+        applyChangeInfo();
+    }
+    // 16. The targets of automatic operation.
+    computeTargets();
+    // 17. The day log.
+    appendDayLog({"-----", "■開催日選択 [" + dayText + "] " + m_ports.clock.now().slashText()});
+    for (const std::string& problem : notes) appendErrorLog(problem);
+    // 18. The first race.
+    if (!m_state.datList.empty()) DatListClick(0);
+}
+
+void MainModel::DatListClick(int index) {
+    if (index < 0 || index >= static_cast<int>(m_state.datList.size())) return;
+    // 1. CurrentRace, remembering the race shown before.
+    const int previous = m_previousRace;
+    m_state.currentRace = index;
+    m_previousRace = index;
+    notify(StatePart::RaceList);
+    const RaceSlot slot = index;
+    const RaceRecord& race = m_day.race(slot);
+    const RunnerRecords& runners = m_day.runners[static_cast<std::size_t>(slot)];
+    // 2. A race without runner data.
+    if (fieldNumber(runners[0], 29, 2) <= 0) {
+        inform(std::to_string(fieldNumber(race, 26, 2)) + "レースはデータが不十分です。");
+        return;
+    }
+    // 3.-4. The combined list emptied (the race-card sort order comes with the sorting).
+    m_state.allKaimeGrid.clearBody();
+    m_state.allKaimeGrid.setRowCount(2);
+    notify(StatePart::CombinedList);
+    // 5. The race cards: the same race again keeps the marks and hidden columns of StringGrid26.
+    const int registered = std::clamp(fieldNumber(race, 882, 2), 0, kRunnerSlotCount);
+    RaceCard26Grid& card26 = m_state.stringGrid26;
+    for (int r = 1; r < card26.rowCount(); ++r) {
+        if (previous == index) {
+            for (int c = 0; c <= RaceCard26Grid::index(Card26Col::TanJun); ++c) card26.text().setCell(c, r, {});
+        } else {
+            card26.clearRow(r);
+        }
+    }
+    card26.setRowCount(registered + 1);
+    m_state.stringGrid1.clearBody();
+    m_state.stringGrid1.setRowCount(registered + 1);
+    // 6. The payout panel.
+    showPayoutPanel();
+    // 7. The header.
+    const RaceHeader header = raceHeader(race, m_day.work[static_cast<std::size_t>(slot)]);
+    m_state.labels[LabelId::BashoLabel].text = header.basho;
+    m_state.labels[LabelId::RaceLabel].text = header.race;
+    m_state.labels[LabelId::Label1].text = header.label1;
+    m_state.labels[LabelId::Label2].text = header.label2;
+    m_state.labels[LabelId::Label3].text = header.label3;
+    m_state.labels[LabelId::Panel21].background = header.panelColor;
+    // 8. The race cards.
+    fillRaceCard(card26, m_state.stringGrid1, runners, m_day.work[static_cast<std::size_t>(slot)].indexes,
+                 cardOdds(slot));
+    notify(StatePart::RaceCard);
+    // 9. The race's stakes. 10. Whether automatic operation targets it.
+    loadRaceStakes();
+    m_state.labels[LabelId::TaishoRLabel].background = 0x808080;
+    notify(StatePart::Labels);
+    // 11. Marks, then selections.
+    SetSihyoBtnClick();
+    KaimeMakeBtnClick();
+    // 12. The race pages show.
+    m_state.racePagesVisible = true;
+    notify(StatePart::ShownDay);
+}
+
+void MainModel::N38Click() {
+    const std::string current = m_settings->readText(settings::DirLumidex);
+    if (auto folder = m_ports.dialogs.chooseFolder("Lumidex・フォルダの指定", current))
+        reportWrite(m_settings->writeText(settings::DirLumidex, *folder));
+}
+
+CellStyle MainModel::cellStyle(GridId grid, int column, int row) const {
+    const int slot = std::max(m_state.currentRace, 0);
+    switch (grid) {
+        case GridId::StringGrid26:
+            return raceCard26Style(m_state.stringGrid26, m_day.work[static_cast<std::size_t>(slot)], column, row);
+        case GridId::StringGrid1: return raceCard1Style(m_state.stringGrid1, column, row);
+        default: return {};
+    }
+}
+
+Rgb MainModel::raceListColor(int index) const { return raceListBackground(index == m_state.currentRace, false); }
+
+CardOdds MainModel::cardOdds(RaceSlot) const { return {}; }
+
+// Steps of later subsystems; each does nothing until its subsystem lands.
+void MainModel::readPayouts() {}
+void MainModel::readOddsOfSlot(RaceSlot) {}
+void MainModel::rebuildUpcomingRaces() {}
+void MainModel::computeSchedules() {}
+void MainModel::resetDefaultStakes() {}
+void MainModel::applyChangeInfo() {}
+void MainModel::computeTargets() {}
+void MainModel::showPayoutPanel() {}
+void MainModel::loadRaceStakes() {}
+void MainModel::SetSihyoBtnClick() {}
+void MainModel::KaimeMakeBtnClick() {}
+
+}  // namespace marovix

@@ -1,0 +1,222 @@
+#include "core/race/RaceCard.h"
+
+#include <cstdio>
+
+#include "core/race/JvRecord.h"
+#include "core/race/KeibaFunc.h"
+
+namespace marovix {
+namespace {
+
+constexpr const char* kFullWidthBlank = "　";
+constexpr Rgb kWhite = 0xFFFFFF;
+constexpr Rgb kRed = 0xFF0000;
+constexpr Rgb kBlue = 0x0000FF;
+constexpr Rgb kBlack = 0x000000;
+
+std::string format(const char* pattern, int value) {
+    char text[32];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+std::string trim(std::string text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Bracket colours 1..8.
+Rgb bracketColor(int bracket) {
+    static constexpr Rgb colors[] = {0xFFFFFF, 0x808080, 0xFF0000, 0x0000FF, 0xFFFF00, 0x00FF00, 0xFF8000, 0xFF00FF};
+    return bracket >= 1 && bracket <= 8 ? colors[bracket - 1] : kWhite;
+}
+
+// Ranks: bold, red for 1, blue for 2 and 3, black otherwise.
+void rankRule(CellStyle& style, const std::string& text) {
+    const int value = lenientInt(text);
+    style.bold = true;
+    style.color = value == 1 ? kRed : (value == 2 || value == 3) ? kBlue : kBlack;
+}
+
+std::string sexAge(std::string_view runner) {
+    return SexText(fieldUtf8(runner, 79, 1)) + FixedWidthNumber(fieldUtf8(runner, 83, 2));
+}
+
+}  // namespace
+
+std::string oddsText(double odds) {
+    if (!(odds > 0)) return "     ";
+    char text[32];
+    std::snprintf(text, sizeof text, "%5.1f", odds);
+    return text;
+}
+
+std::string rankText(int rank) { return rank < 1 ? kFullWidthBlank : format("%2d", rank); }
+
+std::string dmTimeText(int time) {
+    if (time == 0) return {};
+    const std::string digits = format("%05d", time);
+    return digits.substr(0, 1) + "." + digits.substr(1, 2) + "." + digits.substr(3, 2);
+}
+
+void fillRaceCard(RaceCard26Grid& card26, RaceCard1Grid& card1, const RunnerRecords& runners,
+                  const RunnerIndexes& indexes, const CardOdds& odds) {
+    auto fill = [&](auto& grid, int rows, auto setCell) {
+        for (int r = 1; r < rows && r <= kRunnerSlotCount; ++r) setCell(grid, r);
+        (void)grid;
+    };
+    fill(card26, card26.rowCount(), [&](RaceCard26Grid& grid, int r) {
+        const std::string& runner = runners[static_cast<std::size_t>(r - 1)];
+        const auto h = static_cast<std::size_t>(r);
+        grid.setCell(Card26Col::Waku, r, format("%2d", fieldNumber(runner, 28, 1)));
+        grid.setCell(Card26Col::Uma, r, format("%2d", fieldNumber(runner, 29, 2)));
+        grid.setCell(Card26Col::Bamei, r, fieldUtf8(runner, 41, 36));
+        grid.setCell(Card26Col::SeiRei, r, sexAge(runner));
+        grid.setCell(Card26Col::Kishu, r, fieldUtf8(runner, 307, 8));
+        grid.setCell(Card26Col::Kinryo, r, carriedWeightText(fieldText(runner, 289, 3)));
+        grid.setCell(Card26Col::TanOz, r, oddsText(odds.win[h]));
+        grid.setCell(Card26Col::TanJun, r, rankText(odds.winPop[h]));
+    });
+    fill(card1, card1.rowCount(), [&](RaceCard1Grid& grid, int r) {
+        const std::string& runner = runners[static_cast<std::size_t>(r - 1)];
+        const auto h = static_cast<std::size_t>(r);
+        grid.setCell(Card1Col::Waku, r, format("%2d", fieldNumber(runner, 28, 1)));
+        grid.setCell(Card1Col::Uma, r, format("%2d", fieldNumber(runner, 29, 2)));
+        grid.setCell(Card1Col::Bamei, r, fieldUtf8(runner, 41, 36));
+        grid.setCell(Card1Col::SeiRei, r, sexAge(runner));
+        grid.setCell(Card1Col::Kishu, r, fieldUtf8(runner, 307, 8));
+        grid.setCell(Card1Col::Kinryo, r, carriedWeightText(fieldText(runner, 289, 3)));
+        grid.setCell(Card1Col::Chokyoshi, r, fieldUtf8(runner, 91, 8));
+        grid.setCell(Card1Col::Compi, r, indexes.CompiValue[h] < 1 ? "     " : format("%3d", indexes.CompiValue[h]));
+        grid.setCell(Card1Col::CompiRank, r, rankText(indexes.CompiRank[h]));
+        grid.setCell(Card1Col::TanOz, r, oddsText(odds.win[h]));
+        grid.setCell(Card1Col::TanPop, r, rankText(odds.winPop[h]));
+        grid.setCell(Card1Col::FukOz, r, oddsText(odds.placeLow[h]));
+        grid.setCell(Card1Col::FukPop, r, rankText(odds.placePop[h]));
+        grid.setCell(Card1Col::DMTime, r, dmTimeText(indexes.DMTime[h]));
+        grid.setCell(Card1Col::DMRank, r, rankText(indexes.DMRank[h]));
+        grid.setCell(Card1Col::TMScore, r, indexes.TMRank[h] > 0 ? oddsText(indexes.TMScore[h] / 10.0) : "     ");
+        grid.setCell(Card1Col::TMRank, r, rankText(indexes.TMRank[h]));
+        grid.setCell(Card1Col::Own1, r, rankText(indexes.OwnIndex1[h]));
+        grid.setCell(Card1Col::Own2, r, rankText(indexes.OwnIndex2[h]));
+        grid.setCell(Card1Col::Chakujun, r, rankText(fieldNumber(runner, 335, 2)));
+        grid.setCell(Card1Col::Ninki, r, rankText(fieldNumber(runner, 364, 2)));
+        grid.setCell(Card1Col::KakuOdds, r, winOddsText(fieldText(runner, 360, 4)));
+    });
+}
+
+RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {
+    RaceHeader header;
+    const std::string course = CourseName(fieldUtf8(race, 20, 2));
+    const std::string raceNumber = fieldUtf8(race, 26, 2);
+    header.basho = course;
+    header.race = trim(FixedWidthNumber(raceNumber));
+    const int track = fieldNumber(race, 706, 2);
+    header.panelColor = track >= 10 && track <= 22 ? 0x008000 : 0xAAA66A;
+    const std::string monthDay = fieldUtf8(race, 16, 4);
+    const std::string post = fieldUtf8(race, 874, 4);
+    const std::string weather = WeatherText(work.WeatherCode) + "　" + GoingText(work.TurfGoingCode, 1) + "　" +
+                                GoingText(work.DirtGoingCode, 2);
+    header.label1 = fieldUtf8(race, 12, 4) + "年" + monthDay.substr(0, 2) + "月" + monthDay.substr(2, 2) + "日(" +
+                    WeekdayText(fieldUtf8(race, 28, 1)) + ")" + course + fieldUtf8(race, 22, 2) + "回" +
+                    fieldUtf8(race, 24, 2) + "日" + raceNumber + "R   " + post.substr(0, 2) + "." + post.substr(2, 2) +
+                    "発走  " + weather;
+    header.label2 = trim(StripFullWidthSpaces(fieldUtf8(race, 33, 60)));
+    header.label3 = format("%2d", fieldNumber(race, 882, 2)) + "頭 " + format("%4d", fieldNumber(race, 698, 4)) +
+                    "ﾒｰﾄﾙ " + TrackText(fieldUtf8(race, 706, 2)) + " " + GradeText(fieldUtf8(race, 615, 1), 1) + " " +
+                    WeightRuleText(fieldUtf8(race, 622, 1)) + " " +
+                    AgeClassText(fieldUtf8(race, 617, 2), fieldUtf8(race, 635, 3));
+    return header;
+}
+
+CellStyle raceCard26Style(const RaceCard26Grid& grid, const RaceWork& work, int column, int row) {
+    CellStyle style;
+    if (row == 0) {
+        style.background = 0xC0C0C0;
+        return style;
+    }
+    if (column == RaceCard26Grid::index(Card26Col::Bamei)) style.align = CellStyle::Align::Left;
+    const int horse = lenientInt(grid.cell(Card26Col::Uma, row));
+    if (horse <= 0) return style;
+    switch (static_cast<Card26Col>(column)) {
+        case Card26Col::Waku: style.background = bracketColor(lenientInt(grid.cell(Card26Col::Waku, row))); break;
+        case Card26Col::Uma: style.toolTipBackground = true; break;
+        case Card26Col::Bamei:
+            style.background = horse <= 18 && work.Scratched[static_cast<std::size_t>(horse)] ? 0xC0C0C0 : kWhite;
+            break;
+        case Card26Col::SeiRei:
+        case Card26Col::Kishu:
+        case Card26Col::Kinryo:
+        case Card26Col::TanOz: style.background = kWhite; break;
+        case Card26Col::TanJun:
+            style.background = kWhite;
+            rankRule(style, grid.cell(Card26Col::TanJun, row));
+            break;
+        case Card26Col::Mark1:
+        case Card26Col::Mark2:
+        case Card26Col::Mark3:
+            style.background = 0xFFFF80;
+            style.bold = true;
+            break;
+        default: break;
+    }
+    return style;
+}
+
+CellStyle raceCard1Style(const RaceCard1Grid& grid, int column, int row) {
+    CellStyle style;
+    if (row == 0) {
+        style.background = 0xD3C7FE;
+        return style;
+    }
+    const auto col = static_cast<Card1Col>(column);
+    if (col == Card1Col::Bamei) style.align = CellStyle::Align::Left;
+    const std::string& text = grid.text().cell(column, row);
+    switch (col) {
+        case Card1Col::Waku: style.background = bracketColor(lenientInt(text)); return style;
+        case Card1Col::Uma:
+        case Card1Col::Kishu: style.toolTipBackground = true; return style;
+        case Card1Col::Bamei:
+        case Card1Col::SeiRei:
+        case Card1Col::Kinryo:
+        case Card1Col::Chokyoshi: style.background = kWhite; return style;
+        case Card1Col::Compi:
+        case Card1Col::CompiRank: style.background = 0xACFFAC; break;
+        case Card1Col::TanOz:
+        case Card1Col::TanPop:
+        case Card1Col::FukOz:
+        case Card1Col::FukPop: style.background = 0xFFFF80; break;
+        case Card1Col::DMTime:
+        case Card1Col::DMRank:
+        case Card1Col::TMScore:
+        case Card1Col::TMRank: style.background = 0xFFB5FF; break;
+        case Card1Col::Own1:
+        case Card1Col::Own2: style.background = 0xCACAFF; break;
+        default: style.background = 0xA2FFFF; break;
+    }
+    switch (col) {
+        case Card1Col::CompiRank:
+        case Card1Col::TanPop:
+        case Card1Col::FukPop:
+        case Card1Col::DMRank:
+        case Card1Col::TMRank:
+        case Card1Col::Own1:
+        case Card1Col::Own2:
+        case Card1Col::Chakujun:
+        case Card1Col::Ninki: rankRule(style, text); break;
+        default: break;
+    }
+    return style;
+}
+
+Rgb raceListBackground(bool selected, bool target) {
+    if (selected) return 0x0000FF;
+    return target ? 0xD4E6FC : kWhite;
+}
+
+std::string raceListText(const RaceRecord& race) {
+    return CourseName(fieldUtf8(race, 20, 2)) + FixedWidthNumber(fieldUtf8(race, 26, 2)) + "R";
+}
+
+}  // namespace marovix

@@ -1,0 +1,60 @@
+#pragma once
+// RaceDay: the one meeting day the main window has loaded, per race slot 0..35: the race record, the 18
+// runner records, the two mining records, the line of the pre-marked horse table and the race's working
+// values. Used slots come first, so a race's position in the race list is its slot.
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/common/Result.h"
+#include "core/race/DayFiles.h"
+#include "core/race/RaceSlot.h"
+#include "core/race/RaceWork.h"
+
+namespace marovix {
+
+// A line of the pre-marked horse table (UmaSetTable): 54 characters, three per horse in horse-number
+// order (◎, ○, ▲), "1" when set and a blank when not.
+inline constexpr int kUmaSetLineLength = 54;
+
+struct RaceDay {
+    DayFiles files;
+    RaceRecords races;
+    std::array<RunnerRecords, kRaceSlotCount> runners;
+    std::array<std::string, kRaceSlotCount> dm;
+    std::array<std::string, kRaceSlotCount> tm;
+    std::array<std::string, kRaceSlotCount> umaSet;
+    std::array<RaceWork, kRaceSlotCount> work;
+
+    // Every slot of every record kind blank, every working value reset.
+    void clear();
+    // The used slots (year neither blank nor "0000"), in slot order.
+    std::vector<RaceSlot> usedSlots() const;
+    // REQUIRES: 0 <= slot < 36.
+    const RaceRecord& race(RaceSlot slot) const { return races[static_cast<std::size_t>(slot)]; }
+};
+
+// Problems met while loading a day that cost no data but deserve a word (a damaged record skipped).
+using LoadNotes = std::vector<std::string>;
+
+// The race file into the race slots (at most 36 races, line i into slot i) with each race's weather and
+// going codes, its computer index and its runners (when its course's runner file exists). `compiFolder`
+// is the computer-index companion's folder (its Data/<DayText><course>.comp; when missing there, the same
+// name in the application's data folder is read). `progress` is told after each race. A race file that
+// cannot be read is an error; other missing files are no error.
+Status readRaceDay(RaceDay& day, const std::string& compiFolder, LoadNotes& notes,
+                   const std::function<void()>& progress = {});
+
+// ReadMining: the day's DM and TM files into their slots, then the mining values and ranks of every slot.
+void readMining(RaceDay& day, LoadNotes& notes);
+
+// The pre-marked horse table: the ".Uset" file is created with one line of 54 blanks per race of the race
+// list when missing; otherwise up to 36 records (56 bytes with CR LF) are read into the slots in order.
+Status readUmaSet(RaceDay& day, int raceListCount);
+
+// The two own-index files of the day: TCSV/<name1><yyyymmdd>.csv and TCSV/<name2><yyyymmdd>.csv, yyyy and
+// mmdd from the day's first race. Missing files change nothing.
+void readOwnIndexFiles(RaceDay& day, const std::string& tcsvFolder, const std::string& name1, const std::string& name2);
+
+}  // namespace marovix

@@ -1,0 +1,142 @@
+#include "core/race/RunnerIndexReading.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/race/JvRecord.h"
+#include "core/race/RecordKeys.h"
+
+namespace marovix {
+namespace {
+
+constexpr int kHorses = 18;
+
+bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20 && c != '\0'; }
+
+// Ranks the horses of `values` whose value is above 0 by the text "%5d%2d" (value, horse) sorted
+// ascending, as the lists of the original did; `rank(position, count)` gives the rank of a position.
+template <class Rank>
+void rankByText(const PerHorse& values, PerHorse& ranks, Rank rank) {
+    ranks.fill(0);
+    std::vector<std::string> list;
+    char text[32];
+    for (int h = 1; h <= kHorses; ++h) {
+        if (values[static_cast<std::size_t>(h)] <= 0) continue;
+        std::snprintf(text, sizeof text, "%5d%2d", values[static_cast<std::size_t>(h)], h);
+        list.emplace_back(text);
+    }
+    std::sort(list.begin(), list.end());
+    const int count = static_cast<int>(list.size());
+    for (int p = 0; p < count; ++p) {
+        const int horse = lenientInt(
+            std::string_view(list[static_cast<std::size_t>(p)]).substr(list[static_cast<std::size_t>(p)].size() - 2));
+        if (horse >= 1 && horse <= kHorses) ranks[static_cast<std::size_t>(horse)] = rank(p, count);
+    }
+}
+
+}  // namespace
+
+void readComputerIndex(std::span<const std::string> compiLines, std::string_view race, RunnerIndexes& indexes) {
+    const int raceNumber = fieldNumber(race, 26, 2);
+    if (raceNumber <= 0 || static_cast<std::size_t>(raceNumber) > compiLines.size()) return;
+    const std::string& line = compiLines[static_cast<std::size_t>(raceNumber - 1)];
+    const int runners = std::clamp(fieldNumber(race, 882, 2), 0, kHorses);
+    for (int c = 1; c <= runners; ++c) {
+        const int horse = fieldNumber(line, 4 * c + 11, 2);
+        const int value = fieldNumber(line, 4 * c + 13, 2);
+        if (horse < 1 || horse > kHorses || value <= 0) continue;
+        indexes.CompiValue[static_cast<std::size_t>(horse)] = value;
+        indexes.CompiRank[static_cast<std::size_t>(horse)] = c;
+    }
+}
+
+std::vector<std::string> splitIndexLine(std::string_view line) {
+    std::vector<std::string> fields;
+    std::size_t p = 0;
+    const std::size_t n = line.size();
+    auto skipBlanks = [&] {
+        while (p < n && isBlankOrControl(line[p])) ++p;
+    };
+    skipBlanks();
+    while (p < n && line[p] != '\0') {
+        std::string field;
+        if (line[p] == '"') {
+            ++p;
+            while (p < n) {
+                if (line[p] == '"') {
+                    if (p + 1 < n && line[p + 1] == '"') {
+                        field += '"';
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                field += line[p++];
+            }
+        } else {
+            const std::size_t start = p;
+            while (p<n&& static_cast<unsigned char>(line[p])> 0x20 && line[p] != ',') ++p;
+            field.assign(line.substr(start, p - start));
+        }
+        fields.push_back(std::move(field));
+        skipBlanks();
+        if (p < n && line[p] == ',') {
+            if (p + 1 >= n) fields.emplace_back();
+            ++p;
+            skipBlanks();
+        }
+    }
+    return fields;
+}
+
+std::string shortHorseKey(std::string_view key) {
+    if (key.size() == 18) return std::string(key.substr(0, 10)) + std::string(key.substr(14));
+    return std::string(key);
+}
+
+void readOwnIndex(std::span<const std::string> lines, OwnIndex which, const RaceRecords& races,
+                  std::span<RaceWork, kRaceSlotCount> work) {
+    std::array<std::string, kRaceSlotCount> raceKeys;
+    for (std::size_t slot = 0; slot < races.size(); ++slot)
+        if (isUsedSlot(races[slot])) raceKeys[slot] = dayMatchingKey(races[slot]);
+    for (const std::string& line : lines) {
+        const auto fields = splitIndexLine(line);
+        if (fields.empty()) continue;
+        const std::string key = shortHorseKey(fields[0]);
+        if (key.size() < 12) continue;
+        const int horse = lenientInt(std::string_view(key).substr(12, 2));
+        const int value = fields.size() > 1 ? lenientInt(fields[1]) : 0;
+        const std::string_view raceKey = std::string_view(key).substr(0, 12);
+        for (std::size_t slot = 0; slot < raceKeys.size(); ++slot) {
+            if (raceKeys[slot].empty() || raceKeys[slot] != raceKey) continue;
+            if (horse >= 1 && horse <= kHorses) {
+                RunnerIndexes& indexes = work[slot].indexes;
+                (which == OwnIndex::First ? indexes.OwnIndex1 : indexes.OwnIndex2)[static_cast<std::size_t>(horse)] =
+                    value;
+            }
+            break;
+        }
+    }
+}
+
+void computeMining(const std::array<std::string, kRaceSlotCount>& dm, const std::array<std::string, kRaceSlotCount>& tm,
+                   const std::array<RunnerRecords, kRaceSlotCount>& runners, std::span<RaceWork, kRaceSlotCount> work) {
+    for (std::size_t slot = 0; slot < kRaceSlotCount; ++slot) {
+        RunnerIndexes& indexes = work[slot].indexes;
+        indexes.DMTime.fill(0);
+        indexes.TMScore.fill(0);
+        for (int k = 0; k < kHorses; ++k) {
+            const auto horse = static_cast<std::size_t>(k + 1);
+            indexes.DMTime[horse] = fieldNumber(dm[slot], 34 + 15 * k, 5);
+            const int mining = fieldNumber(runners[slot][static_cast<std::size_t>(k)], 538, 5);
+            if (mining > 0 && mining < 99999) indexes.DMTime[horse] = mining;
+            const int score = fieldNumber(tm[slot], 34 + 6 * k, 4);
+            indexes.TMScore[horse] = score >= 0 && score <= 1000 ? score : 0;
+        }
+        rankByText(indexes.DMTime, indexes.DMRank, [](int p, int) { return p + 1; });
+        rankByText(indexes.TMScore, indexes.TMRank, [](int p, int count) { return count - p; });
+    }
+}
+
+}  // namespace marovix

@@ -56,7 +56,7 @@ int runMarovix(const ProgramOptions& options) {
                     MainPorts{jvLink, dialogs, clock, registry, sound, opener, random});
     TMainForm mainForm(model);
     dialogs.setParent(&mainForm);
-    TPrgrsForm progress(&mainForm);
+    TPrgrsForm progress(model, &mainForm);
     TKaimeSettingForm kaimeSetting(&mainForm);
     TIpatLogForm ipatLog(model, &mainForm);
     TKenshoForm kensho(&mainForm);

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -87,6 +88,8 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     addTimer("HenkoTimer", 300000);
 
     m_subscription = m_model.subscribe([this](StatePart part) { refresh(part); });
+    // Long operations let the window repaint between their steps.
+    m_model.setEventPump([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     m_model.create();
     const WindowPlacement& place = m_model.state().placement;
     setGeometry(place.left, place.top, place.width, place.height);
@@ -173,11 +176,14 @@ void TMainForm::buildTopBar() {
     auto* dateCombo = named(new QComboBox(area), QStringLiteral("DateCombo"));
     dateCombo->setMaxVisibleItems(36);
     dateCombo->setMinimumWidth(160);
+    connect(dateCombo, &QComboBox::activated, this,
+            [this, dateCombo](int index) { m_model.DateComboChange(str(dateCombo->itemText(index))); });
     buttons->addWidget(dateCombo);
     buttons->addStretch();
     grid->addLayout(buttons, 0, 0);
 
     auto* header = named(new QWidget(area), QStringLiteral("Panel21"));
+    header->setAttribute(Qt::WA_StyledBackground, true);
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(0, 0, 0, 0);
     for (const char* label : {"BashoLabel", "RaceLabel", "Label1", "Label2", "Label3", "RestTimeLabel"})
@@ -216,7 +222,13 @@ void TMainForm::buildTopBar() {
 
 QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
     auto* view = named(new QTableView(parent), qs(std::string(gridName(grid))));
-    auto* model = new TextGridModel(m_model.state().grid(grid), view);
+    auto* model = new TextGridModel(
+        m_model.state().grid(grid), [this, grid](int column, int row) { return m_model.cellStyle(grid, column, row); },
+        view);
+    if (const CellStyle heading = m_model.cellStyle(grid, 0, 0); heading.background) {
+        view->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: #%1; }")
+                                                    .arg(*heading.background, 6, 16, QLatin1Char('0')));
+    }
     m_gridModels.emplace_back(grid, model);
     view->setModel(model);
     view->verticalHeader()->hide();
@@ -347,6 +359,11 @@ void TMainForm::buildCentre() {
     QFont mono(QStringLiteral("Noto Sans Mono CJK JP"));
     mono.setStyleHint(QFont::Monospace);
     datList->setFont(mono);
+    datList->setStyleSheet(
+        QStringLiteral("QListWidget::item { padding-left: 2px; }"
+                       "QListWidget::item:selected { background: #0000FF; color: white; }"));
+    connect(datList, &QListWidget::itemClicked, this,
+            [this, datList](QListWidgetItem* item) { m_model.DatListClick(datList->row(item)); });
     leftLayout->addWidget(datList);
     leftLayout->addWidget(named(new QLabel(panel6), QStringLiteral("DLlabel")));
     centreLayout->addWidget(panel6);
@@ -400,6 +417,8 @@ void TMainForm::refresh(StatePart part) {
             QSignalBlocker block(list);
             list->clear();
             for (const auto& entry : state.datList) list->addItem(qs(entry));
+            for (int i = 0; i < list->count(); ++i)
+                list->item(i)->setBackground(QColor(QRgb(m_model.raceListColor(i))));
             list->setCurrentRow(state.currentRace);
             break;
         }
@@ -413,8 +432,20 @@ void TMainForm::refresh(StatePart part) {
         case StatePart::Labels:
         case StatePart::Balance:
         case StatePart::Clock: refreshLabels(); break;
+        case StatePart::Timers: {
+            const MainTimers& timers = state.timers;
+            const std::pair<const char*, bool> running[] = {
+                {"Timer2", timers.Timer2}, {"CurRaceTimer", timers.CurRaceTimer}, {"HenkoTimer", timers.HenkoTimer}};
+            for (const auto& [timerName, on] : running) {
+                auto* timer = findChild<QTimer*>(name(timerName));
+                if (on && !timer->isActive()) timer->start();
+                if (!on) timer->stop();
+            }
+            break;
+        }
         case StatePart::Payouts:
         case StatePart::LogLines:
+        case StatePart::Progress:
         case StatePart::Count: break;
     }
 }

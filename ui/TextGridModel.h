@@ -1,6 +1,9 @@
 #pragma once
 #include <QAbstractTableModel>
 
+#include <functional>
+
+#include "core/common/CellStyle.h"
 #include "core/common/TextGrid.h"
 
 namespace marovix {
@@ -9,7 +12,8 @@ namespace marovix {
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    TextGridModel(const TextGrid& grid, QObject* parent = nullptr);
+    // `style` paints a cell (column, row of the grid, row 0 the heading row); it may be empty.
+    TextGridModel(const TextGrid& grid, std::function<CellStyle(int column, int row)> style, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -22,6 +26,7 @@ public:
 
 private:
     const TextGrid& m_grid;
+    std::function<CellStyle(int, int)> m_style;
 };
 
 }  // namespace marovix

@@ -1,0 +1,208 @@
+// Choosing a day and showing a race in the main model: LoadRaceDay and ShowRace.
+#include <gtest/gtest.h>
+
+#include "core/app/MainModel.h"
+#include "core/common/Cp932.h"
+#include "core/common/TextFile.h"
+#include "core/race/JvRecord.h"
+#include "standins/records/RecordBuilder.h"
+#include "tests/support/DemoDay.h"
+#include "tests/support/FakeMainPorts.h"
+#include "tests/support/TempFolder.h"
+
+namespace marovix {
+namespace {
+
+const std::string kDay = "2024年05月26日";
+
+std::string raceLine(int race, int runners, const char* course = "05") {
+    return RecordBuilder("RA")
+        .text(12, "2024")
+        .text(16, "0526")
+        .text(20, course)
+        .text(22, "02")
+        .text(24, "08")
+        .number(26, 2, race)
+        .number(28, 1, 2)
+        .field(33, 60, "日本ダービー")
+        .number(698, 4, 2400)
+        .number(706, 2, 11)
+        .number(874, 4, 1540)
+        .number(882, 2, runners)
+        .text(888, "1")
+        .text(889, "1")
+        .text(890, "2")
+        .line();
+}
+
+std::string runnerLine(int race, int horse) {
+    return RecordBuilder("SE")
+        .text(12, "2024")
+        .text(16, "0526")
+        .text(20, "05")
+        .number(26, 2, race)
+        .number(28, 1, (horse + 1) / 2)
+        .number(29, 2, horse)
+        .field(41, 36, "テストホース" + std::to_string(horse))
+        .text(79, "1")
+        .number(83, 2, 3)
+        .field(307, 8, "騎手")
+        .number(289, 3, 570)
+        .line();
+}
+
+class RaceDayHandlersTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    FakeMainPorts fakes;
+    std::unique_ptr<MainModel> model;
+
+    void SetUp() override {
+        fakes.clock.set(DateTime{2024, 5, 20, 9, 0, 0});
+        ASSERT_TRUE(makeDirectory(folder.file("Data")).ok());
+    }
+    std::string data(const std::string& name) { return folder.file("Data/" + name); }
+    // A day at Tokyo with `races` races of `runners` runners (the runner file only when `withRunners`).
+    void writeDay(int races, int runners, bool withRunners = true) {
+        std::vector<std::string> ra, se(216, std::string(553, ' '));
+        for (int r = 1; r <= races; ++r) ra.push_back(raceLine((r - 1) % 12 + 1, runners));
+        ASSERT_TRUE(writeRawLines(data(kDay + ".jvRA"), ra).ok());
+        if (!withRunners) return;
+        for (int r = 1; r <= 12; ++r)
+            for (int h = 1; h <= runners; ++h) se[static_cast<std::size_t>((r - 1) * 18 + h - 1)] = runnerLine(r, h);
+        ASSERT_TRUE(writeRawLines(data(kDay + "東京.jvSEr"), se).ok());
+    }
+    MainModel& start() {
+        model = std::make_unique<MainModel>(folder.path(), folder.path() + "/share", fakes.ports());
+        EXPECT_TRUE(model->create());
+        return *model;
+    }
+};
+
+TEST_F(RaceDayHandlersTest, ADayOf24RacesLists24EntriesAndShowsTheFirst) {
+    writeDay(24, 16);
+    MainModel& m = start();
+    m.DateComboChange(kDay);
+    EXPECT_EQ(m.state().datList.size(), 24u);
+    EXPECT_EQ(m.state().datList[0], "東京 1R");
+    EXPECT_EQ(m.state().datList[10], "東京11R");
+    EXPECT_EQ(m.state().currentRace, 0);
+    EXPECT_TRUE(m.state().racePagesVisible);
+    EXPECT_EQ(m.state().stringGrid26.rowCount(), 17);
+    EXPECT_EQ(m.state().stringGrid1.rowCount(), 17);
+    EXPECT_FALSE(isUsedSlot(m.raceDay().race(24)));
+    EXPECT_TRUE(fakes.dialogs.informations.empty());
+}
+
+TEST_F(RaceDayHandlersTest, AMissingRaceFileIsReportedUnlessQuiet) {
+    MainModel& m = start();
+    m.DateComboChange(kDay);
+    EXPECT_EQ(fakes.dialogs.informations, (std::vector<std::string>{"データ作成が未完了のようです。"}));
+    EXPECT_EQ(fakes.dialogs.beeps, 1);
+    EXPECT_TRUE(m.state().datList.empty());
+    EXPECT_FALSE(m.state().racePagesVisible);
+    m.setQuietFlag(true);
+    m.DateComboChange(kDay);
+    EXPECT_EQ(fakes.dialogs.informations.size(), 1u);
+}
+
+TEST_F(RaceDayHandlersTest, ARaceWithoutRunnersSaysSoAndBecomesCurrent) {
+    writeDay(3, 10, false);
+    MainModel& m = start();
+    m.DateComboChange(kDay);
+    EXPECT_EQ(fakes.dialogs.informations, (std::vector<std::string>{"1レースはデータが不十分です。"}));
+    m.DatListClick(2);
+    EXPECT_EQ(fakes.dialogs.informations.back(), "3レースはデータが不十分です。");
+    EXPECT_EQ(m.state().currentRace, 2);
+    EXPECT_FALSE(m.state().racePagesVisible);
+}
+
+TEST_F(RaceDayHandlersTest, TheHeaderShowsTheRaceAsSpecified) {
+    writeDay(11, 18);
+    MainModel& m = start();
+    m.DateComboChange(kDay);
+    m.DatListClick(10);
+    const MainLabels& labels = m.state().labels;
+    EXPECT_EQ(labels[LabelId::BashoLabel].text, "東京");
+    EXPECT_EQ(labels[LabelId::RaceLabel].text, "11");
+    EXPECT_EQ(labels[LabelId::Label1].text, "2024年05月26日(日)東京02回08日11R   15.40発走  晴　芝:良　ダ:稍重");
+    EXPECT_EQ(labels[LabelId::Label2].text, "日本ダービー");
+    EXPECT_EQ(labels[LabelId::Label3].text, "18頭 2400ﾒｰﾄﾙ 芝 左回り 　　   ");
+    EXPECT_EQ(labels[LabelId::Panel21].background, 0x008000u);
+}
+
+TEST_F(RaceDayHandlersTest, ShowingTheSameRaceAgainKeepsItsMarks) {
+    writeDay(2, 8);
+    MainModel& m = start();
+    m.DateComboChange(kDay);
+    // The marks are the user's clicks; set one as a click would, through the state the window shows.
+    const_cast<RaceCard26Grid&>(m.state().stringGrid26).setCell(Card26Col::Mark1, 3, "ν");
+    m.DatListClick(0);
+    EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Mark1, 3), "ν");
+    EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Uma, 3), " 3");
+    m.DatListClick(1);
+    EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Mark1, 3), "");
+}
+
+TEST_F(RaceDayHandlersTest, TheUsetFileIsCreatedWithABlankLinePerRaceAndTheDayIsLogged) {
+    writeDay(5, 8);
+    MainModel& m = start();
+    fakes.clock.set(DateTime{2024, 5, 20, 9, 15, 30});
+    m.DateComboChange(kDay);
+    auto uset = readFileBytes(data(kDay + ".Uset"));
+    ASSERT_TRUE(uset.ok());
+    std::string expected;
+    for (int i = 0; i < 5; ++i) expected += std::string(54, ' ') + "\r\n";
+    EXPECT_EQ(*uset, expected);
+    const auto& log = m.state().autoNaviList;
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[log.size() - 2], "-----");
+    EXPECT_EQ(log.back(), "■開催日選択 [" + kDay + "] 2024/05/20 09:15:30");
+}
+
+TEST_F(RaceDayHandlersTest, TodayStartsTheDayTimersAndShowsTheTimeToPost) {
+    writeDay(2, 8);
+    MainModel& m = start();
+    m.DateComboChange(kDay);
+    EXPECT_FALSE(m.state().timers.HenkoTimer);
+    EXPECT_FALSE(m.state().restTimeVisible);
+    fakes.clock.set(DateTime{2024, 5, 26, 9, 0, 0});
+    m.DateComboChange(kDay);
+    EXPECT_TRUE(m.state().timers.HenkoTimer);
+    EXPECT_TRUE(m.state().timers.Timer2);
+    EXPECT_TRUE(m.state().restTimeVisible);
+}
+
+TEST(RaceDayOnAGeneratedDay, EveryRaceShowsItsRunnersAndIndexes) {
+    DemoDay demo;
+    ASSERT_EQ(demo.days().size(), 2u);
+    FakeMainPorts fakes;
+    fakes.clock.set(DateTime{2025, 3, 3, 9, 0, 0});
+    MainModel m(demo.appFolder(), demo.appFolder() + "/share", fakes.ports());
+    ASSERT_TRUE(m.create());
+    EXPECT_EQ(m.state().dateCombo, demo.days());
+    m.DateComboChange(demo.days()[1]);
+    ASSERT_FALSE(m.state().datList.empty());
+    int withCompi = 0, withMining = 0, withOwn = 0;
+    for (int i = 0; i < static_cast<int>(m.state().datList.size()); ++i) {
+        m.DatListClick(i);
+        const RaceRecord& race = m.raceDay().race(i);
+        const int runners = fieldNumber(race, 882, 2);
+        ASSERT_EQ(m.state().stringGrid1.rowCount(), runners + 1) << i;
+        for (int r = 1; r <= runners; ++r) {
+            EXPECT_EQ(lenientInt(m.state().stringGrid26.cell(Card26Col::Uma, r)), r);
+            EXPECT_FALSE(m.state().stringGrid1.cell(Card1Col::Bamei, r).empty());
+        }
+        withCompi += m.state().stringGrid1.cell(Card1Col::CompiRank, 1) != "　";
+        withMining += m.state().stringGrid1.cell(Card1Col::DMRank, 1) != "　";
+        withOwn += m.state().stringGrid1.cell(Card1Col::Own1, 1) != "　";
+    }
+    EXPECT_GT(withCompi, 0);
+    EXPECT_GT(withMining, 0);
+    EXPECT_GT(withOwn, 0);
+    EXPECT_TRUE(fakes.dialogs.informations.empty());
+    EXPECT_TRUE(fakes.dialogs.errors.empty());
+}
+
+}  // namespace
+}  // namespace marovix

@@ -1,8 +1,12 @@
 #include "cli/CliApp.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
+
+#include "core/settings/AppFolders.h"
+#include "platform/StartedClock.h"
+#include "platform/SystemClock.h"
 
 namespace marovix {
 namespace {
@@ -12,51 +16,36 @@ std::map<std::string, CliCommand>& commands() {
     return table;
 }
 
-void printUsage() {
-    std::fprintf(stderr, "usage: marovix-cli COMMAND [options]\ncommands:\n");
-    for (const auto& [name, command] : commands()) std::fprintf(stderr, "  %s\n", command.usage.c_str());
+std::string absoluteFolder(const std::string& folder) {
+    return std::filesystem::absolute(folder).lexically_normal().string();
+}
+
+// A folder option may not be empty: "" would silently mean the current folder.
+const CLI::Validator kNotEmpty(
+    [](std::string& value) {
+        return value.empty() ? std::string("an empty folder name is not allowed") : std::string();
+    },
+    "", "NotEmpty");
+
+std::string executableFolder(const char* argv0) {
+    std::error_code ec;
+    auto self = std::filesystem::canonical("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv0);
+    return self.parent_path().string();
 }
 
 }  // namespace
 
-CliArgs::CliArgs(std::vector<std::string> args, std::string executable)
-    : m_args(std::move(args)), m_executable(std::move(executable)) {}
+std::string CliContext::sharedDataFolder() const { return AppFolders::sharedDataFolder(m_executableFolder); }
 
-std::optional<std::string> CliArgs::option(const std::string& name) const {
-    for (std::size_t i = 0; i + 1 < m_args.size(); ++i)
-        if (m_args[i] == name) return m_args[i + 1];
-    return std::nullopt;
-}
-
-bool CliArgs::flag(const std::string& name) const {
-    return std::find(m_args.begin(), m_args.end(), name) != m_args.end();
-}
-
-std::string CliArgs::appFolder() const {
-    if (auto folder = option("--app-folder")) return std::filesystem::absolute(*folder).lexically_normal().string();
-    return executableFolder();
-}
-
-std::string CliArgs::executableFolder() const {
-    std::error_code ec;
-    auto self = std::filesystem::canonical("/proc/self/exe", ec);
-    if (ec) self = std::filesystem::absolute(m_executable);
-    return self.parent_path().string();
-}
-
-std::vector<std::string> CliArgs::unknown(const std::vector<std::string>& knownOptions,
-                                          const std::vector<std::string>& knownFlags) const {
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < m_args.size(); ++i) {
-        const auto& a = m_args[i];
-        if (std::find(knownOptions.begin(), knownOptions.end(), a) != knownOptions.end()) {
-            ++i;
-            continue;
-        }
-        if (std::find(knownFlags.begin(), knownFlags.end(), a) != knownFlags.end()) continue;
-        out.push_back(a);
+const Clock& CliContext::clock() {
+    if (!m_clock) {
+        if (m_at)
+            m_clock = std::make_unique<StartedClock>(*m_at);
+        else
+            m_clock = std::make_unique<SystemClock>();
     }
-    return out;
+    return *m_clock;
 }
 
 bool registerCliCommand(CliCommand command) {
@@ -65,18 +54,78 @@ bool registerCliCommand(CliCommand command) {
     return true;
 }
 
-int runCli(const std::vector<std::string>& args, const std::string& executable) {
-    if (args.empty() || args[0] == "--help" || args[0] == "help") {
-        printUsage();
-        return args.empty() ? 2 : 0;
+CLI::Option* addAppFolderOption(CLI::App& sub, std::string& folder) {
+    return sub.add_option("--app-folder", folder, "application folder (default: the program's folder)")
+        ->check(kNotEmpty)
+        ->type_name("DIR");
+}
+
+std::string appFolderOf(const std::string& option, const CliContext& context) {
+    return option.empty() ? context.executableFolder() : absoluteFolder(option);
+}
+
+CLI::Option* addFeedOption(CLI::App& sub, std::string& folder) {
+    return sub
+        .add_option("--feed", folder,
+                    "feed folder the JV-Link stand-in serves (default: the one in the stand-in's settings)")
+        ->check(kNotEmpty)
+        ->type_name("DIR");
+}
+
+CLI::Option* addMomentOption(CLI::App& sub, const std::string& name, std::optional<DateTime>& moment,
+                             const std::string& description) {
+    return sub
+        .add_option_function<std::string>(
+            name,
+            [&moment, name](const std::string& text) {
+                moment = DateTime::parseSlash(text);
+                if (!moment) throw CLI::ValidationError(name, "needs \"yyyy/mm/dd hh:nn:ss\", got '" + text + "'");
+            },
+            description)
+        ->type_name("\"yyyy/mm/dd hh:nn:ss\"");
+}
+
+int runCli(int argc, char** argv) {
+    CliContext context(executableFolder(argv[0]));
+    CLI::App app("marovix-cli: the Marovix core from the command line", "marovix-cli");
+    app.require_subcommand(1);
+    app.fallthrough();
+    std::optional<DateTime> at;
+    addMomentOption(app, "--at", at, "start the program's clock at this moment (it then runs on)");
+    app.add_subcommand("help", "print this help");
+
+    std::map<CLI::App*, CliRunner> runners;
+    for (auto& [name, command] : commands()) {
+        CLI::App* sub = app.add_subcommand(name, command.description);
+        runners[sub] = command.define(*sub);
     }
-    auto it = commands().find(args[0]);
-    if (it == commands().end()) {
-        std::fprintf(stderr, "marovix-cli: unknown command '%s'\n", args[0].c_str());
-        printUsage();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);  // usage on standard output, 0
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        // One line: the reason; then the usage of the (sub)command that failed; exit 2.
+        const auto rest = app.remaining();
+        if (app.get_subcommands().empty() && !rest.empty())
+            std::fprintf(stderr, "marovix-cli: unknown command '%s'\n", rest.front().c_str());
+        else
+            std::fprintf(stderr, "marovix-cli: %s\n", e.what());
+        const auto subs = app.get_subcommands();
+        const std::string usage = subs.empty() ? app.help() : subs.back()->help(app.get_name());
+        std::fprintf(stderr, "%s", usage.c_str());
         return 2;
     }
-    return it->second.run(CliArgs(std::vector<std::string>(args.begin() + 1, args.end()), executable));
+    if (app.got_subcommand("help")) {
+        // The program's own usage, not the help subcommand's.
+        std::printf("%s", app.get_formatter()->make_help(&app, "marovix-cli", CLI::AppFormatMode::Normal).c_str());
+        return 0;
+    }
+    if (at) context.startClockAt(*at);
+    for (auto& [sub, runner] : runners)
+        if (sub->parsed()) return runner(context);
+    return 2;
 }
 
 }  // namespace marovix

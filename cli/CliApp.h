@@ -1,48 +1,65 @@
 #pragma once
-// marovix-cli: subcommands over the core. Each subcommand lives in its own file and registers itself.
+// marovix-cli: subcommands over the core, parsed with CLI11. Each subcommand lives in its own file and
+// registers itself: it adds its options to its CLI11 sub-app and returns what runs it once they parsed.
+//
+// `marovix-cli --help`, `marovix-cli help` and `marovix-cli SUB --help` print the usage on standard
+// output and exit 0. A bad argument exits 2 with a one-line reason and the usage on standard error,
+// before anything is created. The global option --at "yyyy/mm/dd hh:nn:ss" starts the program's clock
+// at that moment (it then runs on).
+#include <CLI/CLI.hpp>
+
 #include <functional>
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/settings/AppFolders.h"
+#include "core/common/DateTime.h"
+#include "core/ports/Clock.h"
 
 namespace marovix {
 
-// The arguments after the subcommand name: "--name value" options, "--flag" switches.
-class CliArgs {
+// What every subcommand shares: the program's folders and its clock.
+class CliContext {
 public:
-    CliArgs(std::vector<std::string> args, std::string executable);
+    explicit CliContext(std::string executableFolder) : m_executableFolder(std::move(executableFolder)) {}
 
-    // The value of "--name VALUE"; nothing when absent.
-    std::optional<std::string> option(const std::string& name) const;
-    bool flag(const std::string& name) const;
-    const std::vector<std::string>& raw() const { return m_args; }
-    // AppFolder: --app-folder, else the executable's folder.
-    std::string appFolder() const;
-    // The executable's folder.
-    std::string executableFolder() const;
-    // The program's shared-data folder (holds Media/ with the alert sounds).
-    std::string sharedDataFolder() const { return AppFolders::sharedDataFolder(executableFolder()); }
-    // Names of options given that are not in `known` (for a clear usage error).
-    std::vector<std::string> unknown(const std::vector<std::string>& knownOptions,
-                                     const std::vector<std::string>& knownFlags) const;
+    const std::string& executableFolder() const { return m_executableFolder; }
+    // The program's shared-data folder (Media/ with the alert sounds).
+    std::string sharedDataFolder() const;
+    // The local time, started at --at when given.
+    const Clock& clock();
+    void startClockAt(const DateTime& moment) { m_at = moment; }
 
 private:
-    std::vector<std::string> m_args;
-    std::string m_executable;
+    std::string m_executableFolder;
+    std::optional<DateTime> m_at;
+    std::unique_ptr<Clock> m_clock;
 };
+
+using CliRunner = std::function<int(CliContext&)>;
 
 struct CliCommand {
     std::string name;
-    std::string usage;
-    std::function<int(const CliArgs&)> run;
+    std::string description;
+    // Adds the command's options to `sub`; the returned runner reads them after parsing.
+    std::function<CliRunner(CLI::App& sub)> define;
 };
 
 // Registers a subcommand; call from a static initialiser in the command's file.
 bool registerCliCommand(CliCommand command);
 
-int runCli(const std::vector<std::string>& args, const std::string& executable);
+int runCli(int argc, char** argv);
+
+// Options shared by several commands. Each refuses an empty value; folders are made absolute.
+// --app-folder DIR: the application folder (default: the program's folder, filled in before running).
+CLI::Option* addAppFolderOption(CLI::App& sub, std::string& folder);
+// The application folder the command runs on: the option's value, or the program's folder.
+std::string appFolderOf(const std::string& option, const CliContext& context);
+// --feed DIR: the feed folder the JV-Link stand-in serves (default: the one in its own settings).
+CLI::Option* addFeedOption(CLI::App& sub, std::string& folder);
+// A moment written "yyyy/mm/dd hh:nn:ss" (the seconds part may be left out).
+CLI::Option* addMomentOption(CLI::App& sub, const std::string& name, std::optional<DateTime>& moment,
+                             const std::string& description);
 
 }  // namespace marovix

@@ -12,14 +12,13 @@
 #include <thread>
 
 #include "cli/CliApp.h"
+#include "cli/ConsoleDialogs.h"
 #include "cli/FeedOptions.h"
 #include "core/app/MainModel.h"
 #include "core/common/TextFile.h"
 #include "core/jv/JvMessage.h"
 #include "core/jv/StoredDataDownload.h"
-#include "core/ports/Dialogs.h"
 #include "core/settings/Settings.h"
-#include "platform/SystemClock.h"
 
 namespace marovix {
 namespace {
@@ -66,31 +65,6 @@ private:
     std::string m_lastLine;
 };
 
-// The window's dialogs on the console: messages printed, questions answered Yes.
-class ConsoleDialogs : public Dialogs {
-public:
-    explicit ConsoleDialogs(ProgressPrinter*& progress) : m_progress(progress) {}
-    void beep() override {}
-    void information(const std::string& text) override { print(stdout, text); }
-    bool confirm(const std::string& text) override {
-        print(stdout, text + " [Yes]");
-        return true;
-    }
-    void error(const std::string& text) override { print(stderr, text); }
-    std::optional<std::string> chooseFolder(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> chooseFile(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-
-private:
-    void print(std::FILE* to, const std::string& text) {
-        if (m_progress) m_progress->breakLine();
-        std::fprintf(to, "%s\n", text.c_str());
-        std::fflush(to);
-    }
-    ProgressPrinter*& m_progress;
-};
-
 const char* outcomeText(StoredDataDownload::Outcome outcome) {
     switch (outcome) {
         case StoredDataDownload::Outcome::None: return "not started";
@@ -102,69 +76,69 @@ const char* outcomeText(StoredDataDownload::Outcome outcome) {
     return "";
 }
 
-int runDownload(const CliArgs& args) {
-    if (auto unknown = args.unknown({"--app-folder", kFeedOption, "--from"}, {"--setup", "--no-final-odds"});
-        !unknown.empty()) {
-        std::fprintf(stderr, "marovix-cli download: unknown argument '%s'\n", unknown.front().c_str());
-        return 2;
-    }
+struct DownloadArgs {
+    std::string appFolder, feed;
     std::optional<DateTime> from;
-    if (auto text = args.option("--from")) {
-        from = DateTime::parseSlash(*text);
-        if (!from) {
-            std::fprintf(stderr, "marovix-cli download: --from needs \"yyyy/mm/dd hh:nn:ss\", got '%s'\n",
-                         text->c_str());
-            return 2;
+    bool setup = false;
+    bool noFinalOdds = false;
+};
+
+CliRunner defineDownload(CLI::App& sub) {
+    auto args = std::make_shared<DownloadArgs>();
+    addAppFolderOption(sub, args->appFolder);
+    addFeedOption(sub, args->feed);
+    sub.add_flag("--setup", args->setup, "setup data (\"セットアップデータ\") instead of normal data");
+    addMomentOption(sub, "--from", args->from, "from-moment (default: LastTime, or a year back)");
+    sub.add_flag("--no-final-odds", args->noFinalOdds, "leave out the final odds (\"確定オッズ\")");
+    return [args](CliContext& context) {
+        const std::string appFolder = appFolderOf(args->appFolder, context);
+        const std::string dataFolder = joinPath(appFolder, "Data");
+        std::error_code ec;
+        std::filesystem::create_directories(dataFolder, ec);
+        if (ec) {
+            std::fprintf(stderr, "%s: %s\n", dataFolder.c_str(), ec.message().c_str());
+            return 1;
         }
-    }
-    const std::string appFolder = args.appFolder();
-    const std::string dataFolder = joinPath(appFolder, "Data");
-    std::error_code ec;
-    std::filesystem::create_directories(dataFolder, ec);
-    if (ec) {
-        std::fprintf(stderr, "%s: %s\n", dataFolder.c_str(), ec.message().c_str());
-        return 1;
-    }
 
-    SystemClock clock;
-    auto jvLink = makeFeedJvLink(args, clock);
-    if (int result = jvLink->JVInit(MainModel::softwareId()); result != 0) {
-        std::fprintf(stderr, "%s\n", ("JVInitエラー：" + JVMessage("JVInit", result)).c_str());
-        return 1;
-    }
-    Settings settings(appFolder, args.sharedDataFolder(), clock);
-    ProgressPrinter* progress = nullptr;
-    ConsoleDialogs dialogs(progress);
-    ReadCancelFlag readCancelled;
-    StoredDataDownload download(DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}});
-    if (args.flag("--setup")) download.setSetupData(true);
-    if (from) download.setDateTimePicker1(*from);
-    if (args.flag("--no-final-odds")) download.setCheckBox1(false);
+        const Clock& clock = context.clock();
+        auto jvLink = makeFeedJvLink(args->feed, clock);
+        if (int result = jvLink->JVInit(MainModel::softwareId()); result != 0) {
+            std::fprintf(stderr, "%s\n", ("JVInitエラー：" + JVMessage("JVInit", result)).c_str());
+            return 1;
+        }
+        Settings settings(appFolder, context.sharedDataFolder(), clock);
+        ConsoleDialogs dialogs;
+        ReadCancelFlag readCancelled;
+        StoredDataDownload download(DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}});
+        if (args->setup) download.setSetupData(true);
+        if (args->from) download.setDateTimePicker1(*args->from);
+        if (args->noFinalOdds) download.setCheckBox1(false);
 
-    ProgressPrinter printer(download);
-    progress = &printer;
-    download.changed = [&printer] { printer.update(); };
-    // The window's status timer: one JVStatus every 10 ms.
-    const auto outcome = download.runUnattended(
-        [] { std::this_thread::sleep_for(std::chrono::milliseconds(StoredDataDownload::kStatusIntervalMs)); });
-    printer.breakLine();
+        ProgressPrinter printer(download);
+        dialogs.setBeforePrint([&printer] { printer.breakLine(); });
+        download.changed = [&printer] { printer.update(); };
+        // The window's status timer: one JVStatus every 10 ms.
+        const auto outcome = download.runUnattended(
+            [] { std::this_thread::sleep_for(std::chrono::milliseconds(StoredDataDownload::kStatusIntervalMs)); });
+        printer.breakLine();
 
-    const DownloadCounts& counts = download.counts();
-    std::printf(
-        "download %s: %d files, %lld records read, %lld stored, %lld not taken, %lld corrupt; %llu bytes written\n",
-        outcomeText(outcome), counts.filesRead, static_cast<long long>(counts.recordsRead),
-        static_cast<long long>(counts.recordsStored), static_cast<long long>(counts.recordsNotTaken),
-        static_cast<long long>(counts.recordsCorrupt), static_cast<unsigned long long>(download.bytesWritten()));
-    for (const auto& problem : download.problems()) std::fprintf(stderr, "skipped: %s\n", problem.c_str());
-    return outcome == StoredDataDownload::Outcome::Failed ? 1 : 0;
+        const DownloadCounts& counts = download.counts();
+        std::printf(
+            "download %s: %d files, %lld records read, %lld stored, %lld not taken, %lld corrupt; %llu bytes "
+            "written\n",
+            outcomeText(outcome), counts.filesRead, static_cast<long long>(counts.recordsRead),
+            static_cast<long long>(counts.recordsStored), static_cast<long long>(counts.recordsNotTaken),
+            static_cast<long long>(counts.recordsCorrupt), static_cast<unsigned long long>(download.bytesWritten()));
+        for (const auto& problem : download.problems()) std::fprintf(stderr, "skipped: %s\n", problem.c_str());
+        return outcome == StoredDataDownload::Outcome::Failed ? 1 : 0;
+    };
 }
 
 const bool registered = registerCliCommand(
     {"download",
-     "download --app-folder DIR --feed FEED [--setup] [--from \"yyyy/mm/dd hh:nn:ss\"] [--no-final-odds]\n"
-     "      stored-data download into DIR/Data (from LastTime of DIR/Marovix.ini, or a year back with setup\n"
-     "      data on the first download)",
-     runDownload});
+     "stored-data download into DIR/Data through the JV-Link stand-in (from LastTime of DIR/Marovix.ini, or a "
+     "year back with setup data on the first download)",
+     defineDownload});
 
 }  // namespace
 }  // namespace marovix

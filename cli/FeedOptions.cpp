@@ -6,13 +6,13 @@
 
 namespace marovix {
 
-std::string feedFolderOf(const CliArgs& args) {
-    if (auto folder = args.option(kFeedOption)) return std::filesystem::absolute(*folder).lexically_normal().string();
+std::string feedFolderOf(const std::string& option) {
+    if (!option.empty()) return std::filesystem::absolute(option).lexically_normal().string();
     return FeedSettings::load().feedFolder;
 }
 
-std::unique_ptr<FeedJvLink> makeFeedJvLink(const CliArgs& args, const Clock& clock) {
-    return std::make_unique<FeedJvLink>(clock, feedFolderOf(args));
+std::unique_ptr<FeedJvLink> makeFeedJvLink(const std::string& option, const Clock& clock) {
+    return std::make_unique<FeedJvLink>(clock, feedFolderOf(option));
 }
 
 }  // namespace marovix

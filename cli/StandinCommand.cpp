@@ -8,30 +8,30 @@
 namespace marovix {
 namespace {
 
-int runStandin(const CliArgs& args) {
-    if (auto unknown = args.unknown({kFeedOption}, {}); !unknown.empty()) {
-        std::fprintf(stderr, "marovix-cli standin: unknown argument '%s'\n", unknown.front().c_str());
-        return 2;
-    }
-    const std::string folder = FeedSettings::defaultFolder();
-    if (folder.empty()) {
-        std::fprintf(stderr, "marovix-cli standin: no settings folder (set HOME or MAROVIX_JVLINK_CONFIG)\n");
-        return 1;
-    }
-    if (args.option(kFeedOption)) {
-        FeedSettings settings{feedFolderOf(args)};
-        if (Status saved = settings.save(folder); !saved) {
-            std::fprintf(stderr, "marovix-cli standin: %s\n", saved.error().c_str());
+CliRunner defineStandin(CLI::App& sub) {
+    auto feed = std::make_shared<std::string>();
+    addFeedOption(sub, *feed);
+    return [feed](CliContext&) {
+        const std::string folder = FeedSettings::defaultFolder();
+        if (folder.empty()) {
+            std::fprintf(stderr, "marovix-cli standin: no settings folder (set HOME or MAROVIX_JVLINK_CONFIG)\n");
             return 1;
         }
-    }
-    FeedSettings current = FeedSettings::load(folder);
-    std::printf("settings: %s\nfeed: %s\n", FeedSettings::filePath(folder).c_str(), current.feedFolder.c_str());
-    return 0;
+        if (!feed->empty()) {
+            FeedSettings settings{feedFolderOf(*feed)};
+            if (Status saved = settings.save(folder); !saved) {
+                std::fprintf(stderr, "marovix-cli standin: %s\n", saved.error().c_str());
+                return 1;
+            }
+        }
+        FeedSettings current = FeedSettings::load(folder);
+        std::printf("settings: %s\nfeed: %s\n", FeedSettings::filePath(folder).c_str(), current.feedFolder.c_str());
+        return 0;
+    };
 }
 
-const bool registered = registerCliCommand(
-    {"standin", "standin [--feed DIR]    show or set the feed folder the JV-Link stand-in serves", runStandin});
+const bool registered =
+    registerCliCommand({"standin", "show or set the feed folder the JV-Link stand-in serves", defineStandin});
 
 }  // namespace
 }  // namespace marovix

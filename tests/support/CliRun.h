@@ -2,8 +2,10 @@
 // Runs the built marovix-cli as a user would, with its standard output and error captured.
 // Only for the core test binary, which knows where the command was built (MAROVIX_CLI_PATH).
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace marovix {
@@ -11,6 +13,13 @@ namespace marovix {
 struct CliRun {
     int exitCode = -1;
     std::string output;  // standard output and standard error
+};
+
+// A run whose standard output and standard error are kept apart.
+struct CliSplitRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
 };
 
 inline CliRun runCli(const std::string& arguments) {
@@ -23,6 +32,31 @@ inline CliRun runCli(const std::string& arguments) {
     while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
     const int status = ::pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+inline CliSplitRun runCliSplit(const std::string& arguments) {
+    CliSplitRun run;
+    char errPath[] = "/tmp/marovix-cli-err-XXXXXX";
+    const int fd = ::mkstemp(errPath);
+    if (fd < 0) return run;
+    ::close(fd);
+    const std::string command = std::string(MAROVIX_CLI_PATH) + " " + arguments + " 2>" + errPath;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+        const int status = ::pclose(pipe);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    if (std::FILE* err = std::fopen(errPath, "rb")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, err)) > 0) run.err.append(buffer, n);
+        std::fclose(err);
+    }
+    std::remove(errPath);
     return run;
 }
 

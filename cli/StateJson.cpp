@@ -1,0 +1,56 @@
+#include "cli/StateJson.h"
+
+#include <cstdio>
+
+namespace marovix {
+namespace {
+
+std::string colorText(Rgb color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", color & 0xFFFFFFu);
+    return text;
+}
+
+}  // namespace
+
+nlohmann::ordered_json gridJson(const TextGrid& grid) {
+    auto rows = nlohmann::ordered_json::array();
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        auto row = nlohmann::ordered_json::array();
+        for (int c = 0; c < grid.columnCount(); ++c)
+            if (!grid.columnHidden(c)) row.push_back(grid.cell(c, r));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+nlohmann::ordered_json stateJson(const MainModel& model) {
+    const MainState& state = model.state();
+    nlohmann::ordered_json json;
+    json["DateCombo"] = state.dateCombo;
+    json["selectedDay"] = state.shownDay ? nlohmann::ordered_json(*state.shownDay) : nlohmann::ordered_json();
+    json["DatList"] = state.datList;
+    json["CurrentRace"] = state.currentRace;
+    auto labels = nlohmann::ordered_json::object();
+    auto colors = nlohmann::ordered_json::object();
+    for (int i = 0; i < static_cast<int>(LabelId::Count); ++i) {
+        const auto id = static_cast<LabelId>(i);
+        const Label& label = state.labels[id];
+        if (id != LabelId::Panel21) labels[labelName(id)] = label.text;
+        if (label.background)
+            colors[labelName(id)] = colorText(*label.background);
+        else if (label.color)
+            colors[labelName(id)] = colorText(*label.color);
+    }
+    json["labels"] = std::move(labels);
+    json["colors"] = std::move(colors);
+    auto grids = nlohmann::ordered_json::object();
+    for (int i = 0; i < static_cast<int>(GridId::Count); ++i) {
+        const auto id = static_cast<GridId>(i);
+        grids[std::string(gridName(id))] = gridJson(state.grid(id));
+    }
+    json["grids"] = std::move(grids);
+    return json;
+}
+
+}  // namespace marovix

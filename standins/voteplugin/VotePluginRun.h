@@ -1,0 +1,31 @@
+#pragma once
+// The vote plug-in stand-in, a paper-trading VQMTohyoPlugIn2.exe. Started with a vote file path it
+// checks the file's lines and takes each accepted stake from a simulated balance; started with
+// " money" it leaves ipatbalance.ini. All its files live in its own folder (see docs/vote-plugin.md):
+// VQMTohyoPlugIn2.ini (INETID and the balance), ipatbalance.ini, and the day logs
+// logs/yyyymmdd.log (the date of the run). It never uses a network.
+#include <string>
+#include <vector>
+
+#include "core/ports/Clock.h"
+#include "core/common/Result.h"
+
+namespace marovix {
+
+// Places a vote file on paper: decides it whole (decideVoteFile), takes the accepted stakes from the
+// balance, and appends every line with its verdict to the day log. Nothing is taken when the file
+// is refused whole, when the balance cannot be read, or when the balance or the log cannot be
+// written (a taken balance is put back then). An error only when the files cannot be written.
+Status runVote(const std::string& folder, const std::string& voteFile, const Clock& clock);
+
+// Writes ipatbalance.ini ("[ipatbalance]", "date=" + time, "balance=" + yen) and logs the query.
+// A settings file without a balance gets the initial one stored.
+Status runBalanceQuery(const std::string& folder, const Clock& clock);
+
+// The program: `parameters` are its arguments, joined by blanks into one parameter text (a start
+// that split a path with blanks loses nothing). "money", blanks around it ignored, asks for the
+// balance; any other text is a vote file path (relative paths from the working folder). Exit code:
+// 0 when done (refused lines included), 1 when its files could not be written, 2 without a parameter.
+int runVotePlugin(const std::vector<std::string>& parameters, const std::string& folder, const Clock& clock);
+
+}  // namespace marovix

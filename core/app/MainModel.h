@@ -138,6 +138,9 @@ private:
     void loadRaceStakes();
     void SetSihyoBtnClick();
     void KaimeMakeBtnClick();
+    // After a bet type's builder filled its grid: stakes, synthetic odds and the hit judgement.
+    void finishBetGrid(BetType bet);
+    void KaimeMixBtnClick();
     CardOdds cardOdds(RaceSlot slot) const;
 
     AppFolders m_folders;

@@ -192,19 +192,4 @@ CellStyle MainModel::cellStyle(GridId grid, int column, int row) const {
 
 Rgb MainModel::raceListColor(int index) const { return raceListBackground(index == m_state.currentRace, false); }
 
-CardOdds MainModel::cardOdds(RaceSlot) const { return {}; }
-
-// Steps of later subsystems; each does nothing until its subsystem lands.
-void MainModel::readPayouts() {}
-void MainModel::readOddsOfSlot(RaceSlot) {}
-void MainModel::rebuildUpcomingRaces() {}
-void MainModel::computeSchedules() {}
-void MainModel::resetDefaultStakes() {}
-void MainModel::applyChangeInfo() {}
-void MainModel::computeTargets() {}
-void MainModel::showPayoutPanel() {}
-void MainModel::loadRaceStakes() {}
-void MainModel::SetSihyoBtnClick() {}
-void MainModel::KaimeMakeBtnClick() {}
-
 }  // namespace marovix

@@ -1,0 +1,12 @@
+// The race-day steps of automatic operation and change information, which come later: each does nothing
+// until its subsystem lands.
+#include "core/app/MainModel.h"
+
+namespace marovix {
+
+void MainModel::rebuildUpcomingRaces() {}
+void MainModel::computeSchedules() {}
+void MainModel::applyChangeInfo() {}
+void MainModel::computeTargets() {}
+
+}  // namespace marovix

@@ -131,7 +131,8 @@ void TMainForm::buildMenus() {
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"));
     folders->setObjectName(QStringLiteral("FolderMenu"));
     named(folders->addAction(QStringLiteral("VQM投票プラグイン２フォルダ指定")), QStringLiteral("VQM1"));
-    named(folders->addAction(QStringLiteral("Lumidexフォルダ指定")), QStringLiteral("N38"));
+    connect(named(folders->addAction(QStringLiteral("Lumidexフォルダ指定")), QStringLiteral("N38")),
+            &QAction::triggered, this, [this] { m_model.N38Click(); });
     named(folders->addAction(QStringLiteral("時系列オッズフォルダ指定(&T)")), QStringLiteral("N12"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
@@ -232,7 +233,13 @@ QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
     m_gridModels.emplace_back(grid, model);
     view->setModel(model);
     view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(18);
+    // The grids' widths are those of a small monospaced font: the race card's columns are 20 to 130 pixels.
+    QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(11);
+    view->setFont(font);
+    view->horizontalHeader()->setFont(font);
+    view->verticalHeader()->setDefaultSectionSize(20);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return view;
 }

@@ -1,7 +1,5 @@
 #include "tests/support/DemoDay.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "core/jv/StoredDataDownload.h"
@@ -23,13 +21,13 @@ DemoDay::DemoDay(DemoDayOptions options) {
     feed.folder = m_feed.path();
     feed.extraMeetingDays = {options.from, options.to};
     auto written = feedgen::FeedWriter(feed).write();
-    EXPECT_TRUE(written.ok()) << (written.ok() ? "" : written.error());
+    if (!written) m_problems.push_back("feed: " + written.error());
 
     // The download runs the evening after the last day, so its results exist.
     FakeClock clock(options.to.addDays(1));
     FeedJvLink link(clock, m_feed.path());
     FakeDialogs dialogs;
-    EXPECT_EQ(link.JVInit("UNKNOWN/MRVX/Marovix/Version.1.18"), 0);
+    if (link.JVInit("UNKNOWN/MRVX/Marovix/Version.1.18") != 0) m_problems.push_back("JVInit failed");
     Settings settings(m_app.path(), m_app.path() + "/share", clock);
     const std::string data = m_app.file("Data");
     std::filesystem::create_directories(data);
@@ -38,11 +36,13 @@ DemoDay::DemoDay(DemoDayOptions options) {
     download.setSetupData(true);
     download.setCheckBox1(options.finalOdds);
     download.setDateTimePicker1(options.from.addDays(-7));
-    EXPECT_EQ(download.runUnattended({}), StoredDataDownload::Outcome::Completed);
+    if (download.runUnattended({}) != StoredDataDownload::Outcome::Completed)
+        m_problems.push_back("the download did not complete: " + download.state().ProgressLabel);
 
     if (options.companions) {
         const std::string companions = m_feed.file("companions");
-        EXPECT_TRUE(settings.writeText(settings::DirLumidex, companions + "/Lumidex").ok());
+        if (!settings.writeText(settings::DirLumidex, companions + "/Lumidex"))
+            m_problems.push_back("settings cannot be written");
         std::filesystem::create_directories(m_app.file("TCSV"));
         for (const auto& entry : std::filesystem::directory_iterator(companions + "/TCSV"))
             std::filesystem::copy_file(entry.path(), m_app.file("TCSV/" + entry.path().filename().string()),

@@ -27,11 +27,14 @@ public:
     const std::string& feedFolder() const { return m_feed.path(); }
     // The meeting days downloaded, newest first (as DateCombo lists them).
     const std::vector<std::string>& days() const { return m_days; }
+    // What went wrong while making the folder (empty when all went well).
+    const std::vector<std::string>& problems() const { return m_problems; }
 
 private:
     TempFolder m_feed;
     TempFolder m_app;
     std::vector<std::string> m_days;
+    std::vector<std::string> m_problems;
 };
 
 }  // namespace marovix

@@ -175,6 +175,7 @@ TEST_F(RaceDayHandlersTest, TodayStartsTheDayTimersAndShowsTheTimeToPost) {
 
 TEST(RaceDayOnAGeneratedDay, EveryRaceShowsItsRunnersAndIndexes) {
     DemoDay demo;
+    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
     ASSERT_EQ(demo.days().size(), 2u);
     FakeMainPorts fakes;
     fakes.clock.set(DateTime{2025, 3, 3, 9, 0, 0});

@@ -244,7 +244,9 @@ TEST_F(MainModelTest, EachControlWritesItsOwnSettingOnly) {
             EXPECT_TRUE(std::find(ini.begin(), ini.end(), line) != ini.end()) << action.control << ": " << line;
         for (const auto& key : action.mustNotWrite)
             for (const auto& line : ini) EXPECT_NE(line.rfind(key, 0), 0u) << action.control << ": " << line;
-        if (action.writes.empty()) EXPECT_TRUE(ini.empty()) << action.control;
+        if (action.writes.empty()) {
+            EXPECT_TRUE(ini.empty()) << action.control;
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "standins/records/RecordBuilder.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/common/Cp932.h"
@@ -51,6 +52,15 @@ RecordBuilder& RecordBuilder::number(int position, int length, long long value) 
 
 RecordBuilder& RecordBuilder::bytes(int position, std::string_view raw) {
     place(position, raw);
+    return *this;
+}
+
+RecordBuilder& RecordBuilder::bytes(RecordField target, std::string_view raw) {
+    if (raw.size() > static_cast<std::size_t>(std::max(target.length, 0)))
+        throw std::out_of_range(std::to_string(raw.size()) + " bytes for a field of " + std::to_string(target.length));
+    char* out = fieldBytes(target);
+    raw.copy(out, raw.size());
+    std::fill(out + raw.size(), out + target.length, ' ');
     return *this;
 }
 

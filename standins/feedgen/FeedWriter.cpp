@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "core/common/TextFile.h"
-#include "standins/records/RecordBuilder.h"
 #include "standins/feedgen/Calendar.h"
 #include "standins/feedgen/ChangeRecordWriter.h"
 #include "standins/feedgen/CompanionWriter.h"
@@ -16,6 +15,7 @@
 #include "standins/feedgen/PayoutRecordWriter.h"
 #include "standins/feedgen/RaceModel.h"
 #include "standins/feedgen/RaceRecordWriter.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix::feedgen {
 namespace {
@@ -209,7 +209,7 @@ private:
                 snapshot.add(record);
                 if (inSeries) series[type - 1].add(record);
                 if (last) {
-                    record.bytes(3, std::string_view(&kFinalOddsKind, 1));
+                    record.bytes(IdField::dataKind, std::string_view(&kFinalOddsKind, 1));
                     m_finalOdds[type - 1].add(record);
                 }
             }

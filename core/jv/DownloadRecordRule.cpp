@@ -84,9 +84,11 @@ std::string firstCharacters(const std::string& utf8, int count) {
 
 bool hasRealDate(std::string_view record) {
     std::string_view date = fieldText(record, IdField::dayKey8);
-    if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string_view::npos) return false;
-    return DateTime::isValidDate(lenientInt(date.substr(0, 4)), lenientInt(date.substr(4, 2)),
-                                 lenientInt(date.substr(6, 2)));
+    if (date.size() != static_cast<std::size_t>(IdField::dayKey8.length) ||
+        date.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    return DateTime::isValidDate(fieldNumber(record, IdField::year), fieldNumber(record, IdField::month),
+                                 fieldNumber(record, IdField::dayOfMonth));
 }
 
 bool taken(const RecordRule& rule, std::string_view record, int fromDateNumber, bool finalOdds) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/common/Cp932.h"
+#include "core/race/RecordFields.h"
 #include "core/race/RecordLayout.h"
 
 namespace marovix {
@@ -13,13 +14,18 @@ RecordBuilder::RecordBuilder(std::string_view type) {
     if (!length) throw std::invalid_argument("unknown record type " + std::string(type));
     m_record.assign(static_cast<std::size_t>(*length) - 2, ' ');
     m_record += "\r\n";
-    m_record.replace(0, 2, type);
+    bytes(MeetingIdField::recordType, type);
+}
+
+std::string RecordBuilder::type() const {
+    constexpr RecordField kType = MeetingIdField::recordType;
+    return m_record.substr(kType.position - 1, kType.length);
 }
 
 void RecordBuilder::place(int position, std::string_view raw) {
     if (position < 1 || static_cast<std::size_t>(position - 1) + raw.size() > m_record.size() - 2)
         throw std::out_of_range("field at " + std::to_string(position) + " of " + std::to_string(raw.size()) +
-                                " bytes does not fit in a " + m_record.substr(0, 2) + " record");
+                                " bytes does not fit in a " + type() + " record");
     m_record.replace(static_cast<std::size_t>(position - 1), raw.size(), raw);
 }
 
@@ -74,7 +80,7 @@ char* RecordBuilder::fieldBytes(int position, int length) {
     if (position < 1 || length < 0 ||
         static_cast<std::size_t>(position - 1) + static_cast<std::size_t>(length) > m_record.size() - 2)
         throw std::out_of_range("field at " + std::to_string(position) + " of " + std::to_string(length) +
-                                " bytes does not fit in a " + m_record.substr(0, 2) + " record");
+                                " bytes does not fit in a " + type() + " record");
     return m_record.data() + (position - 1);
 }
 

@@ -67,6 +67,7 @@ public:
     std::string line() const { return m_record.substr(0, m_record.size() - 2); }
 
 private:
+    std::string type() const;
     void place(int position, std::string_view raw);
     std::string m_record;
 };

@@ -7,8 +7,10 @@
 //   fieldNumber(record, RaField::registeredRunners)       // RA 882-883
 //   fieldNumber(record, DmField::predictedTime.at(k))     // DM entry k (horse k + 1)
 //
-// Every table's `fields` lists its own fields (the identification block's are in IdField::fields), so
-// that tests can check that each field lies inside its record and that no two fields share a byte.
+// Each table inherits the identification block (IdField, or MeetingIdField for WE; the odds records also
+// OddsField), so RaField::raceNumber is the race number of an RA record. Every table's `fields` lists its
+// own fields only; kFieldTables gathers the lists of each type, so that tests can check that each field
+// lies inside its record and that no two fields share a byte.
 #include <array>
 #include <span>
 #include <string_view>
@@ -26,7 +28,7 @@ struct MeetingIdField {
     static constexpr RecordField monthDay{16, 4};            // meeting date: mmdd
     static constexpr RecordField month{16, 2};               // meeting date: mm
     static constexpr RecordField dayOfMonth{18, 2};          // meeting date: dd
-    static constexpr RecordField courseCode{20, 2};          // 場コード, "01".."10"
+    static constexpr RecordField courseCode{20, 2};          // course code "01".."10", code table
     static constexpr RecordField meetingNumber{22, 2};       // the meeting of the year at the course ("回")
     static constexpr RecordField dayNumber{24, 2};           // the day of the meeting ("日")
     static constexpr RecordField dayKey8{12, 8};             // DayKey8: yyyymmdd of the meeting

@@ -17,6 +17,7 @@
 #include "core/jv/DayFileStore.h"
 #include "core/jv/StoredDataDownload.h"
 #include "core/ports/Dialogs.h"
+#include "core/race/RecordFields.h"
 #include "core/settings/Settings.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
@@ -49,8 +50,13 @@ std::string makeTempFolder(const char* name) {
 
 RecordBuilder keyed(const char* type, const std::string& date, const char* course, int race, char kind) {
     RecordBuilder builder(type);
-    builder.bytes(3, std::string(1, kind)).text(4, date).text(12, date).text(20, course).text(22, "0102");
-    builder.number(26, 2, race);
+    builder.bytes(IdField::dataKind, std::string(1, kind))
+        .field(IdField::creationDate, date)
+        .field(IdField::dayKey8, date)
+        .field(IdField::courseCode, course)
+        .number(IdField::meetingNumber, 1)
+        .number(IdField::dayNumber, 2)
+        .number(IdField::raceNumber, race);
     return builder;
 }
 
@@ -80,13 +86,13 @@ private:
             for (int race = 1; race <= kRaces; ++race) {
                 const int runners = runnersOf(dayIndex, c, race);
                 races += keyed("RA", date, kCourses[c], race, '7')
-                             .field(33, 60, "ベンチマーク特別")
-                             .number(882, 2, runners)
+                             .field(RaField::raceName, "ベンチマーク特別")
+                             .number(RaField::registeredRunners, runners)
                              .record();
                 for (int horse = 1; horse <= runners; ++horse)
                     races += keyed("SE", date, kCourses[c], race, '7')
-                                 .number(29, 2, horse)
-                                 .field(41, 36, "ベンチホース")
+                                 .number(SeField::horseNumber, horse)
+                                 .field(SeField::horseName, "ベンチホース")
                                  .record();
                 payouts += keyed("HR", date, kCourses[c], race, '2').record();
                 mining += keyed("TM", date, kCourses[c], race, '7').record();

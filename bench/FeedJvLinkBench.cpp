@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/common/TextFile.h"
+#include "core/race/RecordFields.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
 #include "standins/records/RecordBuilder.h"
@@ -25,11 +26,11 @@ public:
         std::filesystem::create_directories(m_folder + "/stored");
         std::string bytes;
         for (int i = 0; i < kRecords; ++i)
-            bytes += RecordBuilder("SE")
-                         .text(12, "20240106")
-                         .number(26, 2, i % 12 + 1)
-                         .number(29, 2, i % 18 + 1)
-                         .field(41, 36, "ベンチマークホース")
+            bytes += RecordBuilder(SeField::type)
+                         .field(SeField::dayKey8, "20240106")
+                         .number(SeField::raceNumber, i % 12 + 1)
+                         .number(SeField::horseNumber, i % 18 + 1)
+                         .field(SeField::horseName, "ベンチマークホース")
                          .record();
         if (!replaceFile(m_folder + "/stored/20240106093000_SE.jvf", bytes)) std::abort();
     }

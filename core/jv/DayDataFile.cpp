@@ -4,13 +4,15 @@
 
 #include "core/jv/DayFileStore.h"
 #include "core/race/JvRecord.h"
+#include "core/race/RecordFields.h"
 #include "core/race/RecordKeys.h"
 
 namespace marovix {
 namespace {
 
-constexpr std::string_view kZeroKind = "000000000";  // positions 3-11
-constexpr std::size_t kZeroFrom = 2;                 // position 3, from 0
+constexpr RecordField kZeroed = IdField::kindAndCreationDate;  // positions 3-11
+constexpr std::size_t kZeroFrom = kZeroed.position - 1;
+constexpr std::size_t kZeroLength = kZeroed.length;
 
 // Empty or only blanks and control characters: what a trimmed line leaves empty.
 bool trimsToEmpty(std::string_view line) {
@@ -25,8 +27,8 @@ std::string recordLine(std::string_view record) {
 }
 
 void zeroDataKind(std::string& line) {
-    if (line.size() < kZeroFrom + kZeroKind.size()) line.resize(kZeroFrom + kZeroKind.size(), ' ');
-    line.replace(kZeroFrom, kZeroKind.size(), kZeroKind);
+    if (line.size() < kZeroFrom + kZeroLength) line.resize(kZeroFrom + kZeroLength, ' ');
+    line.replace(kZeroFrom, kZeroLength, kZeroLength, '0');
 }
 
 void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dropEmptyFirstLine) {
@@ -47,7 +49,7 @@ std::optional<int> runnerLineIndex(int race, int horse) {
 }
 
 std::optional<int> runnerLineIndex(std::string_view seRecord) {
-    return runnerLineIndex(fieldNumber(seRecord, 26, 2), fieldNumber(seRecord, 29, 2));
+    return runnerLineIndex(fieldNumber(seRecord, SeField::raceNumber), fieldNumber(seRecord, SeField::horseNumber));
 }
 
 void placeRunnerLine(std::vector<std::string>& lines, int index, std::string line) {

@@ -4,6 +4,7 @@
 #include "core/jv/DayDataFile.h"
 #include "core/race/JvRecord.h"
 #include "core/race/KeibaFunc.h"
+#include "core/race/RecordFields.h"
 #include "core/race/RecordKeys.h"
 
 namespace marovix {
@@ -18,8 +19,7 @@ enum class Label {
 
 // A field whose number must lie in a range for the record to be taken; position 0: none.
 struct NumberRange {
-    int position = 0;
-    int length = 0;
+    RecordField field{0, 0};
     int min = 0;
     int max = 0;
 };
@@ -38,21 +38,33 @@ struct RecordRule {
     std::string_view labelPrefix;
 };
 
-constexpr NumberRange kRegisteredRunners{882, 2, 1, 18};
-constexpr NumberRange kHorseNumber{29, 2, 1, 18};
+constexpr NumberRange kRegisteredRunners{RaField::registeredRunners, 1, 18};
+constexpr NumberRange kHorseNumber{SeField::horseNumber, 1, 18};
 
 constexpr RecordRule kRules[] = {
-    {"RA", "AB", true, false, kRegisteredRunners, ".jvRA", false, true, true, Label::Meeting, "開催:"},
-    {"SE", "AB", true, false, kHorseNumber, ".jvSEr", true, false, false, Label::Runner, "馬毎:"},
-    {"HR", "", true, false, {}, ".jvHR", false, true, false, Label::Meeting, "払戻:"},
-    {"TM", "", false, false, {}, ".jvTM", false, true, true, Label::Unchanged, ""},
-    {"O1", "09", false, true, {}, ".jvO1", false, true, true, Label::Odds, "単勝確定ｵｯｽﾞ:"},
-    {"O2", "09", false, true, {}, ".jvO2", false, true, true, Label::Odds, "馬連確定ｵｯｽﾞ:"},
-    {"O3", "09", false, true, {}, ".jvO3", false, true, true, Label::Odds, "ﾜｲﾄﾞ確定ｵｯｽﾞ:"},
-    {"O4", "09", false, true, {}, ".jvO4", false, true, true, Label::Odds, "馬単確定ｵｯｽﾞ:"},
-    {"O5", "09", false, true, {}, ".jvO5", false, true, true, Label::Odds, "3連複確定ｵｯｽﾞ:"},
-    {"O6", "09", false, true, {}, ".jvO6", false, true, true, Label::Odds, "3連単確定ｵｯｽﾞ:"},
+    {RaField::type, "AB", true, false, kRegisteredRunners, ".jvRA", false, true, true, Label::Meeting, "開催:"},
+    {SeField::type, "AB", true, false, kHorseNumber, ".jvSEr", true, false, false, Label::Runner, "馬毎:"},
+    {HrField::type, "", true, false, {}, ".jvHR", false, true, false, Label::Meeting, "払戻:"},
+    {TmField::type, "", false, false, {}, ".jvTM", false, true, true, Label::Unchanged, ""},
+    {O1Field::type, "09", false, true, {}, ".jvO1", false, true, true, Label::Odds, "単勝確定ｵｯｽﾞ:"},
+    {O2Field::type, "09", false, true, {}, ".jvO2", false, true, true, Label::Odds, "馬連確定ｵｯｽﾞ:"},
+    {O3Field::type, "09", false, true, {}, ".jvO3", false, true, true, Label::Odds, "ﾜｲﾄﾞ確定ｵｯｽﾞ:"},
+    {O4Field::type, "09", false, true, {}, ".jvO4", false, true, true, Label::Odds, "馬単確定ｵｯｽﾞ:"},
+    {O5Field::type, "09", false, true, {}, ".jvO5", false, true, true, Label::Odds, "3連複確定ｵｯｽﾞ:"},
+    {O6Field::type, "09", false, true, {}, ".jvO6", false, true, true, Label::Odds, "3連単確定ｵｯｽﾞ:"},
 };
+
+// The download handles only types the program stores; any other type a stream delivers (H1, H6, WF,
+// JC ...) is passed over as not taken, whatever its length, since no field of it is ever cut.
+constexpr bool rulesOnlyForStoredTypes() {
+    for (const auto& rule : kRules) {
+        bool stored = false;
+        for (const auto& layout : kRecordLayouts) stored = stored || (layout.type == rule.type && layout.stored);
+        if (!stored) return false;
+    }
+    return true;
+}
+static_assert(rulesOnlyForStoredTypes());
 
 const RecordRule* ruleOf(std::string_view type) {
     for (const auto& rule : kRules)
@@ -71,20 +83,22 @@ std::string firstCharacters(const std::string& utf8, int count) {
 }
 
 bool hasRealDate(std::string_view record) {
-    std::string_view date = fieldText(record, 12, 8);
-    if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string_view::npos) return false;
-    return DateTime::isValidDate(lenientInt(date.substr(0, 4)), lenientInt(date.substr(4, 2)),
-                                 lenientInt(date.substr(6, 2)));
+    std::string_view date = fieldText(record, IdField::dayKey8);
+    if (date.size() != static_cast<std::size_t>(IdField::dayKey8.length) ||
+        date.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    return DateTime::isValidDate(fieldNumber(record, IdField::year), fieldNumber(record, IdField::month),
+                                 fieldNumber(record, IdField::dayOfMonth));
 }
 
 bool taken(const RecordRule& rule, std::string_view record, int fromDateNumber, bool finalOdds) {
     if (rule.finalOddsOnly && !finalOdds) return false;
-    std::string_view kind = fieldText(record, 3, 1);
+    std::string_view kind = fieldText(record, IdField::dataKind);
     if (!kind.empty() && rule.refusedKinds.find(kind) != std::string_view::npos) return false;
-    if (rule.fromDateLimit && fieldNumber(record, 12, 8) < fromDateNumber - 10) return false;
-    if (fieldNumber(record, 26, 2) <= 0) return false;
-    if (rule.range.position > 0) {
-        int value = fieldNumber(record, rule.range.position, rule.range.length);
+    if (rule.fromDateLimit && fieldNumber(record, IdField::dayKey8) < fromDateNumber - 10) return false;
+    if (fieldNumber(record, IdField::raceNumber) <= 0) return false;
+    if (rule.range.field.position > 0) {
+        int value = fieldNumber(record, rule.range.field);
         if (value < rule.range.min || value > rule.range.max) return false;
     }
     // The runner file has lines for races 1 to 12 only.
@@ -92,14 +106,15 @@ bool taken(const RecordRule& rule, std::string_view record, int fromDateNumber, 
 }
 
 std::optional<std::string> labelOf(const RecordRule& rule, std::string_view record, const std::string& fileName) {
-    const std::string race = std::to_string(fieldNumber(record, 26, 2));
-    const std::string course = CourseName(fieldUtf8(record, 20, 2));
+    const std::string race = std::to_string(fieldNumber(record, IdField::raceNumber));
+    const std::string course = CourseName(fieldUtf8(record, IdField::courseCode));
     switch (rule.label) {
         case Label::Unchanged: return std::nullopt;
         case Label::Meeting: return std::string(rule.labelPrefix) + DayText(record) + course + race + "R";
         case Label::Runner:
-            return std::string(rule.labelPrefix) + course + race + "R/" + CircledNumber(fieldUtf8(record, 29, 2)) +
-                   firstCharacters(fieldUtf8(record, 41, 36), 18);
+            return std::string(rule.labelPrefix) + course + race + "R/" +
+                   CircledNumber(fieldUtf8(record, SeField::horseNumber)) +
+                   firstCharacters(fieldUtf8(record, SeField::horseName), 18);
         case Label::Odds: return std::string(rule.labelPrefix) + race + "R/" + fileName;
     }
     return std::nullopt;
@@ -109,7 +124,7 @@ std::optional<std::string> labelOf(const RecordRule& rule, std::string_view reco
 
 RecordDecision decideRecord(std::string_view record, int fromDateNumber, bool finalOdds) {
     RecordDecision decision;
-    const RecordRule* rule = ruleOf(record.substr(0, 2));
+    const RecordRule* rule = ruleOf(fieldText(record, IdField::recordType));
     if (!rule) return decision;
     if (auto layout = checkRecord(record, rule->type); !layout) {
         decision.outcome = RecordDecision::Outcome::Corrupt;
@@ -119,15 +134,15 @@ RecordDecision decideRecord(std::string_view record, int fromDateNumber, bool fi
     // The date names the day files: anything but a real yyyymmdd could make a path of any shape.
     if (!hasRealDate(record)) {
         decision.outcome = RecordDecision::Outcome::Corrupt;
-        decision.problem =
-            std::string(rule->type) + " record with a malformed date \"" + std::string(fieldText(record, 12, 8)) + "\"";
+        decision.problem = std::string(rule->type) + " record with a malformed date \"" +
+                           std::string(fieldText(record, IdField::dayKey8)) + "\"";
         return decision;
     }
     if (!taken(*rule, record, fromDateNumber, finalOdds)) return decision;
 
     decision.outcome = RecordDecision::Outcome::Store;
     decision.fileName = DayText(record);
-    if (rule->runnerFile) decision.fileName += CourseName(fieldUtf8(record, 20, 2));
+    if (rule->runnerFile) decision.fileName += CourseName(fieldUtf8(record, IdField::courseCode));
     decision.fileName += rule->extension;
     decision.line = recordLine(record);
     if (rule->zero) zeroDataKind(decision.line);

@@ -10,9 +10,11 @@
 //   O1-O6 final odds wanted, kind not 0/9, race > 0               .jvO1..O6     yes        yes
 //
 // The date comparison is on the eight-digit numbers (from 20240105 the limit is 20240095). Records of any
-// other type are not taken. A record of a handled type must also have its type's exact length; one that
-// does not, or whose date (positions 12-19) is no real yyyymmdd, is corrupt and never stored: its
-// positions could not be trusted, and its date names the file.
+// other type are not taken, whatever their length: DM (fetched in real time only), the types a stream
+// delivers that the program does not store (H1, H6, WF, JG, WH, JC, CC, TK ...) and unknown types. A
+// record of a handled type must also have its type's exact length; one that does not, or whose date
+// (positions 12-19) is no real yyyymmdd, is corrupt and never stored: its positions could not be trusted,
+// and its date names the file.
 #include <optional>
 #include <string>
 #include <string_view>

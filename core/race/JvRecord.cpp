@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/common/Cp932.h"
+#include "core/race/RecordFields.h"
 
 namespace marovix {
 namespace {
@@ -81,7 +82,9 @@ int fieldNumber(std::string_view record, int position, int length) {
 Result<RecordLayout> checkRecord(std::string_view record) {
     if (record.empty() || record == kLineEnd) return Error{"empty record"};
     std::string_view body = endsWithLineEnd(record) ? record.substr(0, record.size() - kLineEnd.size()) : record;
-    std::string_view type = body.substr(0, 2);
+    // Cut by hand, not with fieldText: a NUL in the type must show in the error.
+    constexpr RecordField kType = MeetingIdField::recordType;
+    std::string_view type = body.substr(kType.position - 1, kType.length);
     const RecordLayout* layout = findLayout(type);
     if (!layout) {
         return Error{"unknown record type \"" + printableType(type) + "\" (" + std::to_string(body.size()) +

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/common/Result.h"
+#include "core/race/RecordField.h"
 #include "core/race/RecordLayout.h"
 
 namespace marovix {
@@ -31,6 +32,17 @@ std::string fieldUtf8(std::string_view record, int position, int length);
 
 // The field read with the lenient integer parse (0 for blanks, invalid text, or a field past the end).
 int fieldNumber(std::string_view record, int position, int length);
+
+// The same three for a named field of core/race/RecordFields.h, e.g. fieldNumber(ra, RaField::distance).
+inline std::string_view fieldText(std::string_view record, RecordField field) {
+    return fieldText(record, field.position, field.length);
+}
+inline std::string fieldUtf8(std::string_view record, RecordField field) {
+    return fieldUtf8(record, field.position, field.length);
+}
+inline int fieldNumber(std::string_view record, RecordField field) {
+    return fieldNumber(record, field.position, field.length);
+}
 
 // Checks a record against the fixed length of its type (positions 1-2). `record` may be the whole
 // record ending in CR LF or a day-file line without it. On success gives the type's layout; otherwise

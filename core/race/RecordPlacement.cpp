@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/race/JvRecord.h"
+#include "core/race/RecordFields.h"
 #include "core/race/RecordKeys.h"
 
 namespace marovix {
@@ -34,23 +35,23 @@ bool acceptLine(PlacedRecords<N>& placed, std::span<const std::string> lines, st
 PlacedRecords<kRaceSlotCount> placeRaceRecords(std::span<const std::string> raLines) {
     // Line i of the day's race file is slot i: later steps address the file's lines by slot. A faulty
     // line leaves its slot blank (unused) instead of shifting the races after it.
-    auto placed = blankSlots<kRaceSlotCount>("RA");
+    auto placed = blankSlots<kRaceSlotCount>(RaField::type);
     const std::size_t readable = std::min(raLines.size(), placed.slots.size());
     for (std::size_t i = 0; i < readable; ++i)
-        if (acceptLine(placed, raLines, i, "RA")) placed.slots[i] = wholeRecord(raLines[i]);
+        if (acceptLine(placed, raLines, i, RaField::type)) placed.slots[i] = wholeRecord(raLines[i]);
     return placed;
 }
 
 PlacedRecords<kRunnerSlotCount> readRunnerSlots(std::string_view race, std::span<const std::string> runnerLines) {
-    auto placed = blankSlots<kRunnerSlotCount>("SE");
+    auto placed = blankSlots<kRunnerSlotCount>(SeField::type);
     if (!isUsedSlot(race)) return placed;
-    int raceNumber = fieldNumber(race, 26, 2);
+    int raceNumber = fieldNumber(race, RaField::raceNumber);
     if (raceNumber < 1 || raceNumber > kRacesPerRunnerFile) return placed;
-    int runners = std::clamp(fieldNumber(race, 882, 2), 0, kRunnerSlotCount);
+    int runners = std::clamp(fieldNumber(race, RaField::registeredRunners), 0, kRunnerSlotCount);
     for (int k = 0; k < runners; ++k) {
         std::size_t line = static_cast<std::size_t>((raceNumber - 1) * kRunnerSlotCount + k);
         if (line >= runnerLines.size()) break;
-        if (acceptLine(placed, runnerLines, line, "SE"))
+        if (acceptLine(placed, runnerLines, line, SeField::type))
             placed.slots[static_cast<std::size_t>(k)] = wholeRecord(runnerLines[line]);
     }
     return placed;

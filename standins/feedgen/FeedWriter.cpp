@@ -209,7 +209,7 @@ private:
                 snapshot.add(record);
                 if (inSeries) series[type - 1].add(record);
                 if (last) {
-                    record.bytes(3, std::string_view(&kFinalOddsKind, 1));
+                    record.bytes(IdField::dataKind, std::string_view(&kFinalOddsKind, 1));
                     m_finalOdds[type - 1].add(record);
                 }
             }

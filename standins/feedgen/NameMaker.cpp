@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/common/Cp932.h"
+#include "core/race/RecordFields.h"
 
 namespace marovix::feedgen {
 namespace {
@@ -50,13 +51,13 @@ struct People {
             std::string name(kSurnames[static_cast<std::size_t>(i * 7) % surnames]);
             name += kJockeyGivenNames[static_cast<std::size_t>(i * 5 + i / 16) % std::size(kJockeyGivenNames)];
             jockeys.push_back(name);
-            jockeyFields.push_back(fullWidthField(name, 8));
+            jockeyFields.push_back(fullWidthField(name, SeField::jockeyShortName.length));
         }
         for (int i = 0; i < kTrainers; ++i) {
             std::string name(kSurnames[static_cast<std::size_t>(i * 11 + 3) % surnames]);
             name += kTrainerInitials[static_cast<std::size_t>(i * 3 + i / 11) % std::size(kTrainerInitials)];
             trainers.push_back(name);
-            trainerFields.push_back(fullWidthField(name, 8));
+            trainerFields.push_back(fullWidthField(name, SeField::trainerShortName.length));
         }
     }
 };

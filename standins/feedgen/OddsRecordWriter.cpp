@@ -7,30 +7,49 @@
 namespace marovix::feedgen {
 namespace {
 
-// The layout of one list of entries in an odds record.
+// One list of entries of an odds record and the bet type it serves.
 struct EntryLayout {
     BetKind kind;
-    int start;        // position of entry 1
-    int stride;       // bytes per entry
-    int numberWidth;  // combination number (or horse number)
-    int oddsWidth;
-    int highWidth;  // 0: no upper end
-    int popularityWidth;
-    int totalPosition;  // the pool's vote total (11 digits)
+    const OddsList& list;
 };
 
-constexpr EntryLayout kWin{BetKind::Win, 44, 8, 2, 4, 0, 2, 928};
-constexpr EntryLayout kPlace{BetKind::Place, 268, 12, 2, 4, 4, 2, 939};
-constexpr EntryLayout kBracket{BetKind::Bracket, 604, 9, 2, 5, 0, 2, 950};
+constexpr EntryLayout kWin{BetKind::Win, O1Field::win};
+constexpr EntryLayout kPlace{BetKind::Place, O1Field::place};
+constexpr EntryLayout kBracket{BetKind::Bracket, O1Field::bracketQuinella};
 constexpr EntryLayout kRecordLists[6] = {
     kBracket,  // O1 holds win and place too
-    {BetKind::Quinella, 41, 13, 4, 6, 0, 3, 2030},
-    {BetKind::Wide, 41, 17, 4, 5, 5, 3, 2642},
-    {BetKind::Exacta, 41, 13, 4, 6, 0, 3, 4019},
-    {BetKind::Trio, 41, 15, 6, 6, 0, 3, 12281},
-    {BetKind::Trifecta, 41, 17, 6, 7, 0, 4, 83273},
+    {BetKind::Quinella, O2Field::quinella},
+    {BetKind::Wide, O3Field::quinellaPlace},
+    {BetKind::Exacta, O4Field::exacta},
+    {BetKind::Trio, O5Field::trio},
+    {BetKind::Trifecta, O6Field::trifecta},
 };
-constexpr const char* kTypes[6] = {"O1", "O2", "O3", "O4", "O5", "O6"};
+constexpr std::string_view kTypes[6] = {O1Field::type, O2Field::type, O3Field::type,
+                                        O4Field::type, O5Field::type, O6Field::type};
+
+// Where the fields of an entry lie from the start of its combination field.
+struct EntryOffsets {
+    int odds, high, popularity;
+};
+constexpr EntryOffsets offsetsOf(const OddsList& list) {
+    return {list.odds.position - list.combination.position, list.oddsHigh.position - list.combination.position,
+            list.popularity.position - list.combination.position};
+}
+
+// Every list's fields lie in one entry of its stride, after the combination, so that an entry can be
+// written through one pointer.
+constexpr bool entriesAreCompact(const OddsList& list) {
+    const EntryOffsets at = offsetsOf(list);
+    const bool high = list.oddsHigh.count == 0 ||
+                      (at.high >= list.combination.length && at.high + list.oddsHigh.length <= list.combination.stride);
+    return at.odds >= list.combination.length && at.odds + list.odds.length <= list.combination.stride &&
+           at.popularity + list.popularity.length <= list.combination.stride && high &&
+           list.odds.stride == list.combination.stride && list.popularity.stride == list.combination.stride;
+}
+static_assert(entriesAreCompact(O1Field::win) && entriesAreCompact(O1Field::place) &&
+              entriesAreCompact(O1Field::bracketQuinella) && entriesAreCompact(O2Field::quinella) &&
+              entriesAreCompact(O3Field::quinellaPlace) && entriesAreCompact(O4Field::exacta) &&
+              entriesAreCompact(O5Field::trio) && entriesAreCompact(O6Field::trifecta));
 
 const std::vector<Combination>& combinationsOf(BetKind kind) {
     switch (kind) {
@@ -47,14 +66,16 @@ const std::vector<Combination>& combinationsOf(BetKind kind) {
 // pairs as "0102", triples as "010203").
 RecordBuilder makeTemplate(int kind) {
     RecordBuilder record(kTypes[kind - 1]);
-    const EntryLayout& list = kRecordLists[kind - 1];
-    const auto& combos = combinationsOf(list.kind);
-    const int digitsPerNumber = list.kind == BetKind::Bracket ? 1 : 2;
-    char* base = record.fieldBytes(list.start, static_cast<int>(combos.size()) * list.stride);
+    const EntryLayout& layout = kRecordLists[kind - 1];
+    const OddsList& list = layout.list;
+    const auto& combos = combinationsOf(layout.kind);
+    const int digitsPerNumber = layout.kind == BetKind::Bracket ? 1 : 2;
+    char* base =
+        record.fieldBytes(list.combination.position, static_cast<int>(combos.size()) * list.combination.stride);
     for (std::size_t i = 0; i < combos.size(); ++i) {
-        char* at = base + i * static_cast<std::size_t>(list.stride);
+        char* at = base + i * static_cast<std::size_t>(list.combination.stride);
         const int numbers[3] = {combos[i].first, combos[i].second, combos[i].third};
-        const int count = list.numberWidth / digitsPerNumber;
+        const int count = list.combination.length / digitsPerNumber;
         for (int k = 0; k < count; ++k)
             RecordBuilder::putDigits(at + k * digitsPerNumber, digitsPerNumber,
                                      static_cast<unsigned long long>(numbers[k]));
@@ -69,29 +90,34 @@ const RecordBuilder& templateOf(int kind) {
 }
 
 // Writes the entries of one list straight into the record's bytes.
-void writeEntries(RecordBuilder& record, const EntryLayout& list, const OddsEntries& entries, int count) {
-    char* base = record.fieldBytes(list.start, count * list.stride);
-    const bool horseList = list.kind == BetKind::Win || list.kind == BetKind::Place;
+void writeEntries(RecordBuilder& record, const EntryLayout& layout, const OddsEntries& entries, int count) {
+    const OddsList& list = layout.list;
+    const int stride = list.combination.stride;
+    const EntryOffsets offsets = offsetsOf(list);
+    char* base = record.fieldBytes(list.combination.position, count * stride);
+    const bool horseList = layout.kind == BetKind::Win || layout.kind == BetKind::Place;
+    const bool hasHigh = list.oddsHigh.count > 0;
     for (int i = 0; i < count; ++i) {
         const auto state = entries.state[static_cast<std::size_t>(i)];
         if (state == EntryState::Absent) continue;
-        char* at = base + i * list.stride;
-        if (horseList) RecordBuilder::putDigits(at, list.numberWidth, static_cast<unsigned long long>(i + 1));
-        char* odds = at + list.numberWidth;
-        char* high = odds + list.oddsWidth;
-        char* popularity = high + list.highWidth;
+        char* at = base + i * stride;
+        if (horseList) RecordBuilder::putDigits(at, list.combination.length, static_cast<unsigned long long>(i + 1));
+        char* odds = at + offsets.odds;
         if (state == EntryState::Scratched) {
-            for (int k = 0; k < list.oddsWidth + list.highWidth; ++k) odds[k] = '-';
+            for (int k = 0; k < list.odds.length; ++k) odds[k] = '-';
+            if (hasHigh)
+                for (int k = 0; k < list.oddsHigh.length; ++k) at[offsets.high + k] = '-';
             continue;
         }
         const auto index = static_cast<std::size_t>(i);
-        RecordBuilder::putDigits(odds, list.oddsWidth, static_cast<unsigned long long>(entries.odds[index]));
-        if (list.highWidth > 0)
-            RecordBuilder::putDigits(high, list.highWidth, static_cast<unsigned long long>(entries.oddsHigh[index]));
-        RecordBuilder::putDigits(popularity, list.popularityWidth,
+        RecordBuilder::putDigits(odds, list.odds.length, static_cast<unsigned long long>(entries.odds[index]));
+        if (hasHigh)
+            RecordBuilder::putDigits(at + offsets.high, list.oddsHigh.length,
+                                     static_cast<unsigned long long>(entries.oddsHigh[index]));
+        RecordBuilder::putDigits(at + offsets.popularity, list.popularity.length,
                                  static_cast<unsigned long long>(entries.popularity[index]));
     }
-    record.number(list.totalPosition, 11, entries.total);
+    record.number(list.voteTotal, entries.total);
 }
 
 // Sale flags: 7 on sale, 0 not sold.
@@ -102,26 +128,26 @@ char saleFlag(bool sold) { return sold ? '7' : '0'; }
 RecordBuilder OddsRecordWriter::record(int kind, const Race& race, const OddsBook& book, const RecordStamp& stamp) {
     RecordBuilder record = templateOf(kind);
     writeRaceHeader(record, stamp, race);
-    writeMonthDayTime(record, 28, stamp.announced);
-    record.number(36, 2, book.registered).number(38, 2, book.starters);
-    const EntryLayout& list = kRecordLists[kind - 1];
-    const OddsEntries& entries = book.of(list.kind);
+    writeMonthDayTime(record, OddsField::announced, stamp.announced);
+    record.number(OddsField::registeredRunners, book.registered).number(OddsField::starters, book.starters);
+    const EntryLayout& layout = kRecordLists[kind - 1];
+    const OddsEntries& entries = book.of(layout.kind);
     if (kind == 1) {
         const bool placeSold = book.starters >= 5;
-        const char flags[4] = {saleFlag(true), saleFlag(placeSold), saleFlag(entries.sold),
-                               static_cast<char>('0' + book.placeCount)};
-        record.bytes(40, std::string_view(flags, 4));
+        record.bytes(O1Field::saleFlag, std::string(1, saleFlag(true)))
+            .bytes(O1Field::placeSaleFlag, std::string(1, saleFlag(placeSold)))
+            .bytes(O1Field::bracketQuinellaSaleFlag, std::string(1, saleFlag(entries.sold)))
+            .number(O1Field::placePayingPlaces, book.placeCount);
         writeEntries(record, kWin, book.of(BetKind::Win), kMaxHorses);
         writeEntries(record, kPlace, book.of(BetKind::Place), kMaxHorses);
         if (entries.sold)
-            writeEntries(record, list, entries, static_cast<int>(entries.state.size()));
+            writeEntries(record, layout, entries, static_cast<int>(entries.state.size()));
         else
-            record.number(list.totalPosition, 11, 0);
+            record.number(layout.list.voteTotal, 0);
         return record;
     }
-    const char flag = saleFlag(entries.sold);
-    record.bytes(40, std::string_view(&flag, 1));
-    writeEntries(record, list, entries, static_cast<int>(entries.state.size()));
+    record.bytes(OddsField::saleFlag, std::string(1, saleFlag(entries.sold)));
+    writeEntries(record, layout, entries, static_cast<int>(entries.state.size()));
     return record;
 }
 

@@ -6,29 +6,28 @@ namespace marovix::feedgen {
 
 void writeCourseHeader(RecordBuilder& record, const RecordStamp& stamp, const DateTime& date,
                        const CourseMeeting& course) {
-    record.bytes(3, std::string_view(&stamp.kind, 1))
-        .number(4, 4, stamp.created.year)
-        .number(8, 2, stamp.created.month)
-        .number(10, 2, stamp.created.day)
-        .number(12, 4, date.year)
-        .number(16, 2, date.month)
-        .number(18, 2, date.day)
-        .number(20, 2, course.course)
-        .number(22, 2, course.meeting)
-        .number(24, 2, course.day);
+    record.bytes(MeetingIdField::dataKind, std::string_view(&stamp.kind, 1))
+        .number(MeetingIdField::creationDate, yyyymmdd(stamp.created))
+        .number(MeetingIdField::year, date.year)
+        .number(MeetingIdField::month, date.month)
+        .number(MeetingIdField::dayOfMonth, date.day)
+        .number(MeetingIdField::courseCode, course.course)
+        .number(MeetingIdField::meetingNumber, course.meeting)
+        .number(MeetingIdField::dayNumber, course.day);
 }
 
 void writeRaceHeader(RecordBuilder& record, const RecordStamp& stamp, const Race& race) {
     writeCourseHeader(record, stamp, race.date, CourseMeeting{race.course, race.meeting, race.day});
-    record.number(26, 2, race.number);
+    record.number(IdField::raceNumber, race.number);
 }
 
-void writeMonthDayTime(RecordBuilder& record, int position, const DateTime& moment) {
-    record.number(position, 2, moment.month)
-        .number(position + 2, 2, moment.day)
-        .number(position + 4, 2, moment.hour)
-        .number(position + 6, 2, moment.minute);
+void writeMonthDayTime(RecordBuilder& record, RecordField field, const DateTime& moment) {
+    record.number(field, ((moment.month * 100LL + moment.day) * 100 + moment.hour) * 100 + moment.minute);
 }
+
+long long yyyymmdd(const DateTime& date) { return (date.year * 100LL + date.month) * 100 + date.day; }
+
+long long hhmm(int hour, int minute) { return hour * 100LL + minute; }
 
 std::string twoDigits(int value) {
     char text[8];

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/common/DateTime.h"
+#include "core/race/RecordFields.h"
 #include "standins/feedgen/FeedModel.h"
 #include "standins/records/RecordBuilder.h"
 
@@ -17,13 +18,17 @@ struct RecordStamp {
     DateTime announced;
 };
 
-// Positions 3-27: data kind, creation date, year, month-day, course, meeting, day, race number.
+// The identification block after the type (IdField): data kind, creation date, year, month-day, course,
+// meeting, day, race number.
 void writeRaceHeader(RecordBuilder& record, const RecordStamp& stamp, const Race& race);
-// Positions 3-25 of a day-and-course record (weather): no race number.
+// The identification block of a day-and-course record (weather, MeetingIdField): no race number.
 void writeCourseHeader(RecordBuilder& record, const RecordStamp& stamp, const DateTime& date,
                        const CourseMeeting& course);
-// "mmddhhmm" of a moment at `position`.
-void writeMonthDayTime(RecordBuilder& record, int position, const DateTime& moment);
+// "mmddhhmm" of a moment into an announcement field (8 bytes).
+void writeMonthDayTime(RecordBuilder& record, RecordField field, const DateTime& moment);
+// A date as the number yyyymmdd, and a time of day as the number hhmm, for fields of 8 and 4 digits.
+long long yyyymmdd(const DateTime& date);
+long long hhmm(int hour, int minute);
 
 // RaceKey16 of a race: yyyymmdd, course, meeting, day and race number, two digits each.
 std::string raceKey16(const Race& race);

@@ -8,6 +8,7 @@
 
 #include "core/common/DateTime.h"
 #include "core/common/TextFile.h"
+#include "core/race/RecordFields.h"
 #include "standins/jvlink/FeedFileReader.h"
 #include "standins/jvlink/FeedSettings.h"
 
@@ -40,8 +41,11 @@ struct RealtimeDataspec {
     std::string_view dataspec;
     std::array<std::size_t, 2> keyLengths;
 };
+constexpr std::size_t kDayKey = IdField::dayKey8.length;
+constexpr std::size_t kRaceKey = IdField::raceKey16.length;
 constexpr RealtimeDataspec kRealtimeDataspecs[] = {
-    {"0B30", {16, 16}}, {"0B12", {8, 16}}, {"0B13", {8, 8}}, {"0B17", {8, 8}}, {"0B14", {8, 8}},
+    {"0B30", {kRaceKey, kRaceKey}}, {"0B12", {kDayKey, kRaceKey}}, {"0B13", {kDayKey, kDayKey}},
+    {"0B17", {kDayKey, kDayKey}},   {"0B14", {kDayKey, kDayKey}},
 };
 
 bool allDigits(std::string_view text) {

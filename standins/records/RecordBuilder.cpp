@@ -1,8 +1,10 @@
 #include "standins/records/RecordBuilder.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/common/Cp932.h"
+#include "core/race/RecordFields.h"
 #include "core/race/RecordLayout.h"
 
 namespace marovix {
@@ -12,13 +14,18 @@ RecordBuilder::RecordBuilder(std::string_view type) {
     if (!length) throw std::invalid_argument("unknown record type " + std::string(type));
     m_record.assign(static_cast<std::size_t>(*length) - 2, ' ');
     m_record += "\r\n";
-    m_record.replace(0, 2, type);
+    bytes(MeetingIdField::recordType, type);
+}
+
+std::string RecordBuilder::type() const {
+    constexpr RecordField kType = MeetingIdField::recordType;
+    return m_record.substr(kType.position - 1, kType.length);
 }
 
 void RecordBuilder::place(int position, std::string_view raw) {
     if (position < 1 || static_cast<std::size_t>(position - 1) + raw.size() > m_record.size() - 2)
         throw std::out_of_range("field at " + std::to_string(position) + " of " + std::to_string(raw.size()) +
-                                " bytes does not fit in a " + m_record.substr(0, 2) + " record");
+                                " bytes does not fit in a " + type() + " record");
     m_record.replace(static_cast<std::size_t>(position - 1), raw.size(), raw);
 }
 
@@ -54,6 +61,15 @@ RecordBuilder& RecordBuilder::bytes(int position, std::string_view raw) {
     return *this;
 }
 
+RecordBuilder& RecordBuilder::bytes(RecordField target, std::string_view raw) {
+    if (raw.size() > static_cast<std::size_t>(std::max(target.length, 0)))
+        throw std::out_of_range(std::to_string(raw.size()) + " bytes for a field of " + std::to_string(target.length));
+    char* out = fieldBytes(target);
+    raw.copy(out, raw.size());
+    std::fill(out + raw.size(), out + target.length, ' ');
+    return *this;
+}
+
 RecordBuilder& RecordBuilder::fill(int position, int length, char byte) {
     char* out = fieldBytes(position, length);
     for (int i = 0; i < length; ++i) out[i] = byte;
@@ -64,7 +80,7 @@ char* RecordBuilder::fieldBytes(int position, int length) {
     if (position < 1 || length < 0 ||
         static_cast<std::size_t>(position - 1) + static_cast<std::size_t>(length) > m_record.size() - 2)
         throw std::out_of_range("field at " + std::to_string(position) + " of " + std::to_string(length) +
-                                " bytes does not fit in a " + m_record.substr(0, 2) + " record");
+                                " bytes does not fit in a " + type() + " record");
     return m_record.data() + (position - 1);
 }
 

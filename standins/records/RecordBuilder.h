@@ -1,11 +1,15 @@
 #pragma once
 // Builds JV-Data records for tests and the demo-data generator: a record of a known type at its exact
-// length, blank-filled, CR LF at the end, fields set by 1-based byte position, texts CP932-encoded.
+// length, blank-filled, CR LF at the end, fields set by name (core/race/RecordFields.h) or by 1-based
+// byte position, texts CP932-encoded.
 //
 //   RecordBuilder ra("RA");
-//   ra.text(12, "2024").text(16, "0106").text(20, "06").number(26, 2, 11).number(874, 4, 1540);
+//   ra.field(RaField::dayKey8, "20240106").field(RaField::courseCode, "06").number(RaField::raceNumber, 11)
+//       .number(RaField::postTime, 1540);
 #include <string>
 #include <string_view>
+
+#include "core/race/RecordField.h"
 
 namespace marovix {
 
@@ -41,12 +45,29 @@ public:
         }
     }
 
+    // The same writes into a named field (core/race/RecordFields.h); each throws std::out_of_range as
+    // above when the field does not fit in the record or what is written does not fit in the field.
+    //
+    // The number right-aligned with leading zeros in the field's length.
+    RecordBuilder& number(RecordField target, long long value) { return number(target.position, target.length, value); }
+    // The UTF-8 text as CP932, padded on the right with blanks to the field's length.
+    RecordBuilder& field(RecordField target, std::string_view utf8) {
+        return field(target.position, target.length, utf8);
+    }
+    // Raw bytes (no conversion), padded on the right with blanks to the field's length.
+    RecordBuilder& bytes(RecordField target, std::string_view raw);
+    // The field's bytes all set to `byte`.
+    RecordBuilder& fill(RecordField target, char byte) { return fill(target.position, target.length, byte); }
+    // The field's bytes for direct writes, as fieldBytes above.
+    char* fieldBytes(RecordField target) { return fieldBytes(target.position, target.length); }
+
     // The whole record: CP932 bytes of the type's exact length, ending in CR LF.
     const std::string& record() const { return m_record; }
     // The record without its CR LF, as a day-file line.
     std::string line() const { return m_record.substr(0, m_record.size() - 2); }
 
 private:
+    std::string type() const;
     void place(int position, std::string_view raw);
     std::string m_record;
 };

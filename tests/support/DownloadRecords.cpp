@@ -1,5 +1,6 @@
 #include "tests/support/DownloadRecords.h"
 
+#include "core/race/RecordFields.h"
 #include "standins/records/RecordBuilder.h"
 
 namespace marovix {
@@ -7,19 +8,27 @@ namespace {
 
 RecordBuilder keyed(std::string_view type, const RaceId& id, char kind) {
     RecordBuilder builder(type);
-    builder.bytes(3, std::string(1, kind)).text(4, "20240101").text(12, id.date).text(20, id.course);
-    builder.text(22, "0102").number(26, 2, id.race);
+    builder.bytes(IdField::dataKind, std::string(1, kind))
+        .field(IdField::creationDate, "20240101")
+        .field(IdField::dayKey8, id.date)
+        .field(IdField::courseCode, id.course)
+        .number(IdField::meetingNumber, 1)
+        .number(IdField::dayNumber, 2)
+        .number(IdField::raceNumber, id.race);
     return builder;
 }
 
 }  // namespace
 
 std::string raRecord(const RaceId& id, int runners, char kind, std::string_view mark) {
-    return keyed("RA", id, kind).field(33, 60, mark).number(882, 2, runners).record();
+    return keyed(RaField::type, id, kind)
+        .field(RaField::raceName, mark)
+        .number(RaField::registeredRunners, runners)
+        .record();
 }
 
 std::string seRecord(const RaceId& id, int horse, std::string_view name, char kind) {
-    return keyed("SE", id, kind).number(29, 2, horse).field(41, 36, name).record();
+    return keyed(SeField::type, id, kind).number(SeField::horseNumber, horse).field(SeField::horseName, name).record();
 }
 
 std::string hrRecord(const RaceId& id, char kind) { return keyed("HR", id, kind).record(); }

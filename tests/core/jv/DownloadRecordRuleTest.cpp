@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/race/JvRecord.h"
+#include "core/race/RecordFields.h"
 #include "standins/records/RecordBuilder.h"
 #include "tests/support/DownloadRecords.h"
 
@@ -55,7 +56,8 @@ TEST(DecideRecord, TakeConditionsOfEveryType) {
         {"O4 race 0", oddsRecord("O4", raceZero), kFrom, true, Outcome::NotTaken},
         {"DM is not downloaded", RecordBuilder("DM").text(12, "2024010606010211").record(), kFrom, true,
          Outcome::NotTaken},
-        {"unknown type", "YS2" + std::string(100, ' ') + "\r\n", kFrom, true, Outcome::NotTaken},
+        {"short YS, a type not stored", "YS2" + std::string(100, ' ') + "\r\n", kFrom, true, Outcome::NotTaken},
+        {"unknown type", "ZZ2" + std::string(100, ' ') + "\r\n", kFrom, true, Outcome::NotTaken},
         {"short RA", raRecord(day).substr(0, 1000) + "\r\n", kFrom, true, Outcome::Corrupt},
         {"long SE", seRecord(day, 1).insert(100, "X"), kFrom, true, Outcome::Corrupt},
         {"short O6 even without final odds", oddsRecord("O6", day).substr(0, 5000), kFrom, false, Outcome::Corrupt},
@@ -65,6 +67,31 @@ TEST(DecideRecord, TakeConditionsOfEveryType) {
         {"RA of 30 February", raRecord({"20240230", "06", 1}), kFrom, true, Outcome::Corrupt},
     };
     for (const auto& c : cases) EXPECT_EQ(decideRecord(c.record, c.from, c.finalOdds).outcome, c.outcome) << c.name;
+}
+
+// A record of `type` at its full length with a real race key, as a stream delivers it.
+std::string keyedRecord(std::string_view type) {
+    return RecordBuilder(type)
+        .bytes(IdField::dataKind, "1")
+        .field(IdField::dayKey8, "20240106")
+        .field(IdField::courseCode, "06")
+        .number(IdField::raceNumber, 11)
+        .record();
+}
+
+TEST(DecideRecord, TypesTheProgramDoesNotStoreAreNotTakenWhateverTheirLength) {
+    for (const char* type : {"H1", "H6", "WF", "JG", "WH", "JC", "CC", "TK", "UM", "YS"}) {
+        const std::string whole = keyedRecord(type);
+        for (const std::string& record : {whole, whole.substr(0, 40), whole.substr(0, 60) + "\r\n", whole + "XX"}) {
+            const RecordDecision d = decideRecord(record, kFrom, true);
+            EXPECT_EQ(d.outcome, Outcome::NotTaken) << type << ", " << record.size() << " bytes: " << d.problem;
+        }
+    }
+    // A stored type the download does not take (mining comes in real time) is passed over the same way.
+    EXPECT_EQ(decideRecord(keyedRecord("DM"), kFrom, true).outcome, Outcome::NotTaken);
+    EXPECT_EQ(decideRecord(keyedRecord("WE").substr(0, 20), kFrom, true).outcome, Outcome::NotTaken);
+    // One the download takes must still be whole.
+    EXPECT_EQ(decideRecord(keyedRecord("HR").substr(0, 600) + "\r\n", kFrom, true).outcome, Outcome::Corrupt);
 }
 
 TEST(DecideRecord, FilesLinesAndLabels) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,8 +10,10 @@
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/race/JvRecord.h"
+#include "core/race/RecordFields.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
+#include "standins/records/RecordBuilder.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDialogs.h"
@@ -512,6 +515,30 @@ TEST_F(DownloadRecordsTest, ShortRecordIsSkippedAndCounted) {
     EXPECT_NE(window->problems()[0].find("short RA record"), std::string::npos);
     // The file's end cleared the label; the count is shown again when the read ends.
     EXPECT_EQ(window->state().MkDataLabel, "不正レコード読み飛ばし:1件");
+}
+
+TEST_F(DownloadRecordsTest, TypesTheProgramDoesNotStoreCountAsNotTakenNeverAsCorrupt) {
+    const RaceId id{"20240106", "06", 11};
+    std::vector<std::string> stream;
+    for (const char* type : {"H1", "H6", "WF", "JG", "WH", "JC", "CC", "TK"}) {
+        RecordBuilder record(type);
+        record.field(IdField::dayKey8, id.date).field(IdField::courseCode, id.course).number(IdField::raceNumber, 11);
+        stream.push_back(record.record());
+    }
+    stream.push_back("ZZ1" + std::string(200, '0') + "\r\n");  // a type no stream knows
+    stream.push_back(raRecord(id).substr(0, 900) + "\r\n");    // a short race record
+    stream.push_back(raRecord(id));
+    auto window = download(stream);
+    EXPECT_EQ(window->counts().recordsRead, 11);
+    EXPECT_EQ(window->counts().recordsNotTaken, 9);
+    EXPECT_EQ(window->counts().recordsCorrupt, 1);
+    EXPECT_EQ(window->counts().recordsStored, 1);
+    ASSERT_EQ(window->problems().size(), 1u);
+    EXPECT_NE(window->problems()[0].find("short RA record"), std::string::npos) << window->problems()[0];
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dataFolder))
+        files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files, std::vector<std::string>{"2024年01月06日.jvRA"});
 }
 
 TEST_F(DownloadRecordsTest, DayFileThatCannotBeWrittenEndsTheRead) {

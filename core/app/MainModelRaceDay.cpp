@@ -7,6 +7,7 @@
 #include "core/ports/Dialogs.h"
 #include "core/race/JvRecord.h"
 #include "core/race/RaceCard.h"
+#include "core/race/RecordFields.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 
@@ -127,8 +128,8 @@ void MainModel::DatListClick(int index) {
     const RaceRecord& race = m_day.race(slot);
     const RunnerRecords& runners = m_day.runners[static_cast<std::size_t>(slot)];
     // 2. A race without runner data.
-    if (fieldNumber(runners[0], 29, 2) <= 0) {
-        inform(std::to_string(fieldNumber(race, 26, 2)) + "レースはデータが不十分です。");
+    if (fieldNumber(runners[0], SeField::horseNumber) <= 0) {
+        inform(std::to_string(fieldNumber(race, RaField::raceNumber)) + "レースはデータが不十分です。");
         return;
     }
     // 3.-4. The combined list emptied (the race-card sort order comes with the sorting).
@@ -136,7 +137,7 @@ void MainModel::DatListClick(int index) {
     m_state.allKaimeGrid.setRowCount(2);
     notify(StatePart::CombinedList);
     // 5. The race cards: the same race again keeps the marks and hidden columns of StringGrid26.
-    const int registered = std::clamp(fieldNumber(race, 882, 2), 0, kRunnerSlotCount);
+    const int registered = std::clamp(fieldNumber(race, RaField::registeredRunners), 0, kRunnerSlotCount);
     RaceCard26Grid& card26 = m_state.stringGrid26;
     for (int r = 1; r < card26.rowCount(); ++r) {
         if (previous == index) {

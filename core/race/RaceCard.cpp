@@ -4,6 +4,7 @@
 
 #include "core/race/JvRecord.h"
 #include "core/race/KeibaFunc.h"
+#include "core/race/RecordFields.h"
 
 namespace marovix {
 namespace {
@@ -40,7 +41,7 @@ void rankRule(CellStyle& style, const std::string& text) {
 }
 
 std::string sexAge(std::string_view runner) {
-    return SexText(fieldUtf8(runner, 79, 1)) + FixedWidthNumber(fieldUtf8(runner, 83, 2));
+    return SexText(fieldUtf8(runner, SeField::sexCode)) + FixedWidthNumber(fieldUtf8(runner, SeField::age));
 }
 
 }  // namespace
@@ -69,25 +70,25 @@ void fillRaceCard(RaceCard26Grid& card26, RaceCard1Grid& card1, const RunnerReco
     fill(card26, card26.rowCount(), [&](RaceCard26Grid& grid, int r) {
         const std::string& runner = runners[static_cast<std::size_t>(r - 1)];
         const auto h = static_cast<std::size_t>(r);
-        grid.setCell(Card26Col::Waku, r, format("%2d", fieldNumber(runner, 28, 1)));
-        grid.setCell(Card26Col::Uma, r, format("%2d", fieldNumber(runner, 29, 2)));
-        grid.setCell(Card26Col::Bamei, r, fieldUtf8(runner, 41, 36));
+        grid.setCell(Card26Col::Waku, r, format("%2d", fieldNumber(runner, SeField::bracketNumber)));
+        grid.setCell(Card26Col::Uma, r, format("%2d", fieldNumber(runner, SeField::horseNumber)));
+        grid.setCell(Card26Col::Bamei, r, fieldUtf8(runner, SeField::horseName));
         grid.setCell(Card26Col::SeiRei, r, sexAge(runner));
-        grid.setCell(Card26Col::Kishu, r, fieldUtf8(runner, 307, 8));
-        grid.setCell(Card26Col::Kinryo, r, carriedWeightText(fieldText(runner, 289, 3)));
+        grid.setCell(Card26Col::Kishu, r, fieldUtf8(runner, SeField::jockeyShortName));
+        grid.setCell(Card26Col::Kinryo, r, carriedWeightText(fieldText(runner, SeField::carriedWeight)));
         grid.setCell(Card26Col::TanOz, r, oddsText(odds.win[h]));
         grid.setCell(Card26Col::TanJun, r, rankText(odds.winPop[h]));
     });
     fill(card1, card1.rowCount(), [&](RaceCard1Grid& grid, int r) {
         const std::string& runner = runners[static_cast<std::size_t>(r - 1)];
         const auto h = static_cast<std::size_t>(r);
-        grid.setCell(Card1Col::Waku, r, format("%2d", fieldNumber(runner, 28, 1)));
-        grid.setCell(Card1Col::Uma, r, format("%2d", fieldNumber(runner, 29, 2)));
-        grid.setCell(Card1Col::Bamei, r, fieldUtf8(runner, 41, 36));
+        grid.setCell(Card1Col::Waku, r, format("%2d", fieldNumber(runner, SeField::bracketNumber)));
+        grid.setCell(Card1Col::Uma, r, format("%2d", fieldNumber(runner, SeField::horseNumber)));
+        grid.setCell(Card1Col::Bamei, r, fieldUtf8(runner, SeField::horseName));
         grid.setCell(Card1Col::SeiRei, r, sexAge(runner));
-        grid.setCell(Card1Col::Kishu, r, fieldUtf8(runner, 307, 8));
-        grid.setCell(Card1Col::Kinryo, r, carriedWeightText(fieldText(runner, 289, 3)));
-        grid.setCell(Card1Col::Chokyoshi, r, fieldUtf8(runner, 91, 8));
+        grid.setCell(Card1Col::Kishu, r, fieldUtf8(runner, SeField::jockeyShortName));
+        grid.setCell(Card1Col::Kinryo, r, carriedWeightText(fieldText(runner, SeField::carriedWeight)));
+        grid.setCell(Card1Col::Chokyoshi, r, fieldUtf8(runner, SeField::trainerShortName));
         grid.setCell(Card1Col::Compi, r, indexes.CompiValue[h] < 1 ? "     " : format("%3d", indexes.CompiValue[h]));
         grid.setCell(Card1Col::CompiRank, r, rankText(indexes.CompiRank[h]));
         grid.setCell(Card1Col::TanOz, r, oddsText(odds.win[h]));
@@ -100,33 +101,35 @@ void fillRaceCard(RaceCard26Grid& card26, RaceCard1Grid& card1, const RunnerReco
         grid.setCell(Card1Col::TMRank, r, rankText(indexes.TMRank[h]));
         grid.setCell(Card1Col::Own1, r, rankText(indexes.OwnIndex1[h]));
         grid.setCell(Card1Col::Own2, r, rankText(indexes.OwnIndex2[h]));
-        grid.setCell(Card1Col::Chakujun, r, rankText(fieldNumber(runner, 335, 2)));
-        grid.setCell(Card1Col::Ninki, r, rankText(fieldNumber(runner, 364, 2)));
-        grid.setCell(Card1Col::KakuOdds, r, winOddsText(fieldText(runner, 360, 4)));
+        grid.setCell(Card1Col::Chakujun, r, rankText(fieldNumber(runner, SeField::finishingPosition)));
+        grid.setCell(Card1Col::Ninki, r, rankText(fieldNumber(runner, SeField::finalWinPopularity)));
+        grid.setCell(Card1Col::KakuOdds, r, winOddsText(fieldText(runner, SeField::finalWinOdds)));
     });
 }
 
 RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {
     RaceHeader header;
-    const std::string course = CourseName(fieldUtf8(race, 20, 2));
-    const std::string raceNumber = fieldUtf8(race, 26, 2);
+    const std::string course = CourseName(fieldUtf8(race, RaField::courseCode));
+    const std::string raceNumber = fieldUtf8(race, RaField::raceNumber);
     header.basho = course;
     header.race = trim(FixedWidthNumber(raceNumber));
-    const int track = fieldNumber(race, 706, 2);
+    const int track = fieldNumber(race, RaField::trackCode);
     header.panelColor = track >= 10 && track <= 22 ? 0x008000 : 0xAAA66A;
-    const std::string monthDay = fieldUtf8(race, 16, 4);
-    const std::string post = fieldUtf8(race, 874, 4);
+    const std::string monthDay = fieldUtf8(race, RaField::monthDay);
+    const std::string post = fieldUtf8(race, RaField::postTime);
     const std::string weather = WeatherText(work.WeatherCode) + "　" + GoingText(work.TurfGoingCode, 1) + "　" +
                                 GoingText(work.DirtGoingCode, 2);
-    header.label1 = fieldUtf8(race, 12, 4) + "年" + monthDay.substr(0, 2) + "月" + monthDay.substr(2, 2) + "日(" +
-                    WeekdayText(fieldUtf8(race, 28, 1)) + ")" + course + fieldUtf8(race, 22, 2) + "回" +
-                    fieldUtf8(race, 24, 2) + "日" + raceNumber + "R   " + post.substr(0, 2) + "." + post.substr(2, 2) +
-                    "発走  " + weather;
-    header.label2 = trim(StripFullWidthSpaces(fieldUtf8(race, 33, 60)));
-    header.label3 = format("%2d", fieldNumber(race, 882, 2)) + "頭 " + format("%4d", fieldNumber(race, 698, 4)) +
-                    "ﾒｰﾄﾙ " + TrackText(fieldUtf8(race, 706, 2)) + " " + GradeText(fieldUtf8(race, 615, 1), 1) + " " +
-                    WeightRuleText(fieldUtf8(race, 622, 1)) + " " +
-                    AgeClassText(fieldUtf8(race, 617, 2), fieldUtf8(race, 635, 3));
+    header.label1 = fieldUtf8(race, RaField::year) + "年" + monthDay.substr(0, 2) + "月" + monthDay.substr(2, 2) +
+                    "日(" + WeekdayText(fieldUtf8(race, RaField::weekdayCode)) + ")" + course +
+                    fieldUtf8(race, RaField::meetingNumber) + "回" + fieldUtf8(race, RaField::dayNumber) + "日" +
+                    raceNumber + "R   " + post.substr(0, 2) + "." + post.substr(2, 2) + "発走  " + weather;
+    header.label2 = trim(StripFullWidthSpaces(fieldUtf8(race, RaField::raceName)));
+    header.label3 =
+        format("%2d", fieldNumber(race, RaField::registeredRunners)) + "頭 " +
+        format("%4d", fieldNumber(race, RaField::distance)) + "ﾒｰﾄﾙ " + TrackText(fieldUtf8(race, RaField::trackCode)) +
+        " " + GradeText(fieldUtf8(race, RaField::gradeCode), 1) + " " +
+        WeightRuleText(fieldUtf8(race, RaField::weightRuleCode)) + " " +
+        AgeClassText(fieldUtf8(race, RaField::raceTypeCode), fieldUtf8(race, RaField::youngestConditionCode));
     return header;
 }
 
@@ -216,7 +219,8 @@ Rgb raceListBackground(bool selected, bool target) {
 }
 
 std::string raceListText(const RaceRecord& race) {
-    return CourseName(fieldUtf8(race, 20, 2)) + FixedWidthNumber(fieldUtf8(race, 26, 2)) + "R";
+    return CourseName(fieldUtf8(race, RaField::courseCode)) + FixedWidthNumber(fieldUtf8(race, RaField::raceNumber)) +
+           "R";
 }
 
 }  // namespace marovix

@@ -5,6 +5,7 @@
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
 #include "core/race/KeibaFunc.h"
+#include "core/race/RecordFields.h"
 #include "core/race/RecordPlacement.h"
 #include "core/race/RunnerIndexReading.h"
 
@@ -58,10 +59,10 @@ Status readRaceDay(RaceDay& day, const std::string& compiFolder, LoadNotes& note
         const std::string& race = placed.slots[slot];
         day.races[slot] = race;
         RaceWork& work = day.work[slot];
-        work.WeatherCode = std::string(fieldText(race, 888, 1));
-        work.TurfGoingCode = std::string(fieldText(race, 889, 1));
-        work.DirtGoingCode = std::string(fieldText(race, 890, 1));
-        const std::string course = CourseName(fieldUtf8(race, 20, 2));
+        work.WeatherCode = std::string(fieldText(race, RaField::weatherCode));
+        work.TurfGoingCode = std::string(fieldText(race, RaField::turfGoingCode));
+        work.DirtGoingCode = std::string(fieldText(race, RaField::dirtGoingCode));
+        const std::string course = CourseName(fieldUtf8(race, RaField::courseCode));
         const std::string compiName = day.files.dayText + course + ".comp";
         auto compi = compiFiles.find(compiName);
         if (compi == compiFiles.end()) {
@@ -131,7 +132,8 @@ Status readUmaSet(RaceDay& day, int raceListCount) {
 void readOwnIndexFiles(RaceDay& day, const std::string& tcsvFolder, const std::string& name1,
                        const std::string& name2) {
     const RaceRecord& first = day.race(0);
-    const std::string date = std::string(fieldText(first, 12, 4)) + std::string(fieldText(first, 16, 4));
+    const std::string date =
+        std::string(fieldText(first, RaField::year)) + std::string(fieldText(first, RaField::monthDay));
     const std::pair<const std::string*, OwnIndex> files[] = {{&name1, OwnIndex::First}, {&name2, OwnIndex::Second}};
     for (const auto& [name, which] : files) {
         auto lines = linesIfPresent(joinPath(tcsvFolder, *name + date + ".csv"));

@@ -4,12 +4,16 @@
 #include <cstdio>
 
 #include "core/race/JvRecord.h"
+#include "core/race/RecordFields.h"
 #include "core/race/RecordKeys.h"
 
 namespace marovix {
 namespace {
 
 constexpr int kHorses = 18;
+// A line of the computer-index file: from position 15 on, per rank the horse number and the index value.
+constexpr RepeatedField kCompiHorse{15, 2, 4, kHorses};
+constexpr RepeatedField kCompiValue{17, 2, 4, kHorses};
 
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20 && c != '\0'; }
 
@@ -37,13 +41,13 @@ void rankByText(const PerHorse& values, PerHorse& ranks, Rank rank) {
 }  // namespace
 
 void readComputerIndex(std::span<const std::string> compiLines, std::string_view race, RunnerIndexes& indexes) {
-    const int raceNumber = fieldNumber(race, 26, 2);
+    const int raceNumber = fieldNumber(race, RaField::raceNumber);
     if (raceNumber <= 0 || static_cast<std::size_t>(raceNumber) > compiLines.size()) return;
     const std::string& line = compiLines[static_cast<std::size_t>(raceNumber - 1)];
-    const int runners = std::clamp(fieldNumber(race, 882, 2), 0, kHorses);
+    const int runners = std::clamp(fieldNumber(race, RaField::registeredRunners), 0, kHorses);
     for (int c = 1; c <= runners; ++c) {
-        const int horse = fieldNumber(line, 4 * c + 11, 2);
-        const int value = fieldNumber(line, 4 * c + 13, 2);
+        const int horse = fieldNumber(line, kCompiHorse.at(c - 1));
+        const int value = fieldNumber(line, kCompiValue.at(c - 1));
         if (horse < 1 || horse > kHorses || value <= 0) continue;
         indexes.CompiValue[static_cast<std::size_t>(horse)] = value;
         indexes.CompiRank[static_cast<std::size_t>(horse)] = c;
@@ -128,10 +132,10 @@ void computeMining(const std::array<std::string, kRaceSlotCount>& dm, const std:
         indexes.TMScore.fill(0);
         for (int k = 0; k < kHorses; ++k) {
             const auto horse = static_cast<std::size_t>(k + 1);
-            indexes.DMTime[horse] = fieldNumber(dm[slot], 34 + 15 * k, 5);
-            const int mining = fieldNumber(runners[slot][static_cast<std::size_t>(k)], 538, 5);
+            indexes.DMTime[horse] = fieldNumber(dm[slot], DmField::predictedTime.at(k));
+            const int mining = fieldNumber(runners[slot][static_cast<std::size_t>(k)], SeField::miningTime);
             if (mining > 0 && mining < 99999) indexes.DMTime[horse] = mining;
-            const int score = fieldNumber(tm[slot], 34 + 6 * k, 4);
+            const int score = fieldNumber(tm[slot], TmField::score.at(k));
             indexes.TMScore[horse] = score >= 0 && score <= 1000 ? score : 0;
         }
         rankByText(indexes.DMTime, indexes.DMRank, [](int p, int) { return p + 1; });

@@ -1,7 +1,7 @@
 #include "core/race/RunnerIndexReading.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <map>
 
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
@@ -17,25 +17,20 @@ constexpr RepeatedField kCompiValue{17, 2, 4, kHorses};
 
 bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20 && c != '\0'; }
 
-// Ranks the horses of `values` whose value is above 0 by the text "%5d%2d" (value, horse) sorted
-// ascending, as the lists of the original did; `rank(position, count)` gives the rank of a position.
+// Ranks the horses of `values` whose value is above 0 by value, then horse number, ascending: the order
+// of the texts "%5d%2d" sorted as text, which is numeric order for the values here (0 < value < 100000).
+// `rank(position, count)` gives the rank of a position.
 template <class Rank>
-void rankByText(const PerHorse& values, PerHorse& ranks, Rank rank) {
+void rankByValue(const PerHorse& values, PerHorse& ranks, Rank rank) {
     ranks.fill(0);
-    std::vector<std::string> list;
-    char text[32];
-    for (int h = 1; h <= kHorses; ++h) {
-        if (values[static_cast<std::size_t>(h)] <= 0) continue;
-        std::snprintf(text, sizeof text, "%5d%2d", values[static_cast<std::size_t>(h)], h);
-        list.emplace_back(text);
-    }
-    std::sort(list.begin(), list.end());
-    const int count = static_cast<int>(list.size());
-    for (int p = 0; p < count; ++p) {
-        const int horse = lenientInt(
-            std::string_view(list[static_cast<std::size_t>(p)]).substr(list[static_cast<std::size_t>(p)].size() - 2));
-        if (horse >= 1 && horse <= kHorses) ranks[static_cast<std::size_t>(horse)] = rank(p, count);
-    }
+    std::array<std::pair<int, int>, kHorses> list{};
+    int count = 0;
+    for (int h = 1; h <= kHorses; ++h)
+        if (values[static_cast<std::size_t>(h)] > 0)
+            list[static_cast<std::size_t>(count++)] = {values[static_cast<std::size_t>(h)], h};
+    std::sort(list.begin(), list.begin() + count);
+    for (int p = 0; p < count; ++p)
+        ranks[static_cast<std::size_t>(list[static_cast<std::size_t>(p)].second)] = rank(p, count);
 }
 
 }  // namespace
@@ -56,6 +51,12 @@ void readComputerIndex(std::span<const std::string> compiLines, std::string_view
 
 std::vector<std::string> splitIndexLine(std::string_view line) {
     std::vector<std::string> fields;
+    splitIndexLine(line, fields);
+    return fields;
+}
+
+void splitIndexLine(std::string_view line, std::vector<std::string>& fields) {
+    fields.clear();
     std::size_t p = 0;
     const std::size_t n = line.size();
     auto skipBlanks = [&] {
@@ -91,7 +92,6 @@ std::vector<std::string> splitIndexLine(std::string_view line) {
             skipBlanks();
         }
     }
-    return fields;
 }
 
 std::string shortHorseKey(std::string_view key) {
@@ -138,8 +138,8 @@ void computeMining(const std::array<std::string, kRaceSlotCount>& dm, const std:
             const int score = fieldNumber(tm[slot], TmField::score.at(k));
             indexes.TMScore[horse] = score >= 0 && score <= 1000 ? score : 0;
         }
-        rankByText(indexes.DMTime, indexes.DMRank, [](int p, int) { return p + 1; });
-        rankByText(indexes.TMScore, indexes.TMRank, [](int p, int count) { return count - p; });
+        rankByValue(indexes.DMTime, indexes.DMRank, [](int p, int) { return p + 1; });
+        rankByValue(indexes.TMScore, indexes.TMRank, [](int p, int count) { return count - p; });
     }
 }
 

@@ -22,6 +22,8 @@ void readComputerIndex(std::span<const std::string> compiLines, std::string_view
 // quotes; a quoted field keeps its blanks ("" inside it stands for one quote); a comma at the very end
 // gives a last empty field.
 std::vector<std::string> splitIndexLine(std::string_view line);
+// The same into `fields`, reusing its storage.
+void splitIndexLine(std::string_view line, std::vector<std::string>& fields);
 
 // The horse key of an own-index or import line reduced to 14 characters (yyyymmddCCRRHH): an 18-character
 // key (yyyymmddCCMMDDRRHH) loses its characters 11-14 (meeting and day numbers); other keys stay as they are.

@@ -1,0 +1,176 @@
+#include "core/odds/OddsFileIndex.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+#include "core/common/TextFile.h"
+#include "core/race/JvRecord.h"
+
+namespace marovix {
+namespace {
+
+// A file changed less than this long before it was read may change again without a new stamp.
+constexpr std::int64_t kTrustAfterSeconds = 1;
+
+std::string systemError(const std::string& path) { return path + ": " + std::strerror(errno); }
+
+// Whether a file last changed at `mtime` can be told apart from a later change by its stamp alone.
+bool oldEnough(const struct stat& st) {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const std::int64_t age = static_cast<std::int64_t>(now.tv_sec) - static_cast<std::int64_t>(st.st_mtim.tv_sec);
+    return age > kTrustAfterSeconds;
+}
+
+}  // namespace
+
+OddsFilePaths oddsDayFilePaths(std::string_view dataFolder, std::string_view dayText) {
+    OddsFilePaths paths;
+    for (const auto& layout : kOddsKindLayouts)
+        paths[kindIndex(layout.kind)] = joinPath(dataFolder, std::string(dayText) + std::string(layout.extension));
+    return paths;
+}
+
+OddsFileIndex::OddsFileIndex(OddsFilePaths paths) : m_paths(std::move(paths)) {}
+
+std::string OddsFileIndex::indexKey(std::string_view record) {
+    // Course code and race number are compared field by field, so a field cut short at a NUL byte must
+    // not join with its neighbour: the course field's length leads the key.
+    const std::string_view course =
+        fieldText(record, OddsKeyFields::CourseCode.position, OddsKeyFields::CourseCode.width);
+    const std::string_view race =
+        fieldText(record, OddsKeyFields::RaceNumber.position, OddsKeyFields::RaceNumber.width);
+    std::string key(1, static_cast<char>(course.size()));
+    key += course;
+    key += race;
+    return key;
+}
+
+void OddsFileIndex::refresh(OddsKind kind) {
+    FileState& file = m_files[kindIndex(kind)];
+    const std::string& path = m_paths[kindIndex(kind)];
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        const std::string error = systemError(path);
+        file = FileState{};
+        if (!missing) {
+            file.state = FileState::State::Unreadable;
+            file.error = error;
+        }
+        return;
+    }
+    const FileStamp stamp{static_cast<std::uint64_t>(st.st_dev),
+                          static_cast<std::uint64_t>(st.st_ino),
+                          static_cast<std::uint64_t>(st.st_size),
+                          st.st_mtim.tv_sec,
+                          st.st_mtim.tv_nsec,
+                          st.st_ctim.tv_sec,
+                          st.st_ctim.tv_nsec};
+    if (file.state == FileState::State::Read && file.trusted && file.stamp == stamp) return;
+    read(file, path);
+}
+
+void OddsFileIndex::refreshAll() {
+    for (OddsKind kind : kAllOddsKinds) refresh(kind);
+}
+
+void OddsFileIndex::read(FileState& file, const std::string& path) {
+    file = FileState{};
+    ++m_diskReads;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0) {
+        file.state = FileState::State::Unreadable;
+        file.error = systemError(path);
+        if (fd >= 0) ::close(fd);
+        return;
+    }
+    // The stamp of the very file read, so a replacement after this moment is noticed.
+    file.stamp = FileStamp{static_cast<std::uint64_t>(st.st_dev),
+                           static_cast<std::uint64_t>(st.st_ino),
+                           static_cast<std::uint64_t>(st.st_size),
+                           st.st_mtim.tv_sec,
+                           st.st_mtim.tv_nsec,
+                           st.st_ctim.tv_sec,
+                           st.st_ctim.tv_nsec};
+    file.trusted = oldEnough(st);
+    std::string& bytes = file.bytes;
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);  // one more byte shows a file that grew
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const std::string error = systemError(path);
+            ::close(fd);
+            file = FileState{};
+            file.state = FileState::State::Unreadable;
+            file.error = error;
+            return;
+        }
+        if (n == 0) break;
+        filled += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(filled);
+    file.state = FileState::State::Read;
+
+    // Lines as readRawLines splits them: at LF, a CR before it dropped, a last line without LF kept.
+    const std::string_view all(bytes);
+    std::size_t start = 0;
+    int index = 0;
+    while (start < all.size()) {
+        std::size_t end = all.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? all.size() : end + 1;
+        if (end == std::string_view::npos)
+            end = all.size();
+        else if (end > start && all[end - 1] == '\r')
+            --end;
+        const std::string_view line = all.substr(start, end - start);
+        file.firstLine.try_emplace(indexKey(line), LineRef{start, line.size(), index});
+        ++index;
+        start = next;
+    }
+}
+
+OddsFileLookup OddsFileIndex::find(OddsKind kind, std::string_view race) const {
+    const FileState& file = m_files[kindIndex(kind)];
+    OddsFileLookup lookup;
+    switch (file.state) {
+        case FileState::State::Missing: lookup.outcome = OddsFileLookup::Outcome::NoFile; return lookup;
+        case FileState::State::Unreadable:
+            lookup.outcome = OddsFileLookup::Outcome::Unreadable;
+            lookup.problem = file.error;
+            return lookup;
+        case FileState::State::Read: break;
+    }
+    const auto found = file.firstLine.find(indexKey(race));
+    if (found == file.firstLine.end()) {
+        lookup.outcome = OddsFileLookup::Outcome::NoRecord;
+        return lookup;
+    }
+    const LineRef& ref = found->second;
+    const std::string_view line = std::string_view(file.bytes).substr(ref.offset, ref.length);
+    lookup.line = ref.index;
+    const auto sound = checkRecord(line, oddsKindLayout(kind).type);
+    if (!sound.ok()) {
+        lookup.outcome = OddsFileLookup::Outcome::FaultyRecord;
+        lookup.problem = m_paths[kindIndex(kind)] + " line " + std::to_string(ref.index + 1) + ": " + sound.error();
+        return lookup;
+    }
+    lookup.outcome = OddsFileLookup::Outcome::Found;
+    lookup.record = line;
+    return lookup;
+}
+
+void OddsFileIndex::forget() {
+    for (auto& file : m_files) file = FileState{};
+}
+
+}  // namespace marovix

@@ -52,6 +52,18 @@ void setCombination(RecordBuilder& record, int kind, int number, std::string_vie
     put(record, f.popularityPosition + f.stride * (number - 1), f.popularityWidth, popularity);
 }
 
+void setCombination(RecordBuilder& record, int kind, int number, long long odds, int popularity) {
+    const CombinationFields& f = fieldsOf(kind);
+    setCombination(record, kind, number, digits(odds, f.oddsWidth), digits(popularity, f.popularityWidth));
+}
+
+std::string digits(long long value, int width) {
+    std::string text = std::to_string(value);
+    if (value < 0 || text.size() > static_cast<std::size_t>(width))
+        throw std::invalid_argument(text + " does not fit in " + std::to_string(width) + " digits");
+    return std::string(static_cast<std::size_t>(width) - text.size(), '0') + text;
+}
+
 int combinationOddsWidth(int kind) { return fieldsOf(kind).oddsWidth; }
 
 void setAnnounced(RecordBuilder& record, std::string_view monthDayTime) { put(record, 28, 8, monthDayTime); }

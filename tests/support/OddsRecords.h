@@ -22,6 +22,10 @@ void setPlace(RecordBuilder& o1, int horse, std::string_view low, std::string_vi
 // Odds and popularity of combination `number` (1-based) of kind 1..6: the combination list of that kind
 // (O1 bracket quinella ... O6 trifecta), each field of its published width.
 void setCombination(RecordBuilder& record, int kind, int number, std::string_view odds, std::string_view popularity);
+// `value` as exactly `width` digits with leading zeros ("0123").
+std::string digits(long long value, int width);
+// The same with numbers written as digits of the fields' widths.
+void setCombination(RecordBuilder& record, int kind, int number, long long odds, int popularity);
 // The width of the combination odds field of kind 1..6 (5, 6, 5, 6, 6, 7).
 int combinationOddsWidth(int kind);
 // The announcement "mmddhhmm" at 28-35.

@@ -5,7 +5,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <cstdio>
 #include <filesystem>
 
 #include "core/common/TextFile.h"
@@ -39,15 +38,20 @@ std::string raceRecord(const std::string& course, int race, int runners, const s
 // An O1 line whose horse 1 has win odds `win` (0.1 units), and an O2 line whose quinella 1-2 has `odds`.
 std::string winLine(const std::string& course, int race, int win, const std::string& meetingDay = "0102") {
     RecordBuilder o1 = oddsRecord(1, "20240106", course, race, meetingDay);
-    o1.number(46, 4, win);
+    setWin(o1, 1, oddstest::digits(win, 4));
     return o1.line();
 }
 std::string quinellaLine(const std::string& course, int race, int odds) {
     RecordBuilder o2 = oddsRecord(2, "20240106", course, race);
-    char text[16];
-    std::snprintf(text, sizeof text, "%06d", odds);
-    setCombination(o2, 2, 1, text, "001");
+    setCombination(o2, 2, 1, odds, 1);
     return o2.line();
+}
+
+// An O6 line whose trifecta 1-2-3 has `odds`.
+std::string sixthKindLine(const std::string& course, int race, int odds) {
+    RecordBuilder o6 = oddsRecord(6, "20240106", course, race);
+    setCombination(o6, 6, 1, odds, 1);
+    return o6.line();
 }
 
 // Makes a file look as if it had been written a minute ago, old enough for its index to be trusted.
@@ -141,7 +145,7 @@ TEST_F(DayOddsTest, ADayWithOddsForSomeRacesOnlyGivesTheOthersEmptyEntriesAndNoR
         races[static_cast<std::size_t>(slot)] =
             slot < 24 ? raceRecord(slot < 12 ? "06" : "09", slot % 12 + 1, 14) : blankRecord("RA");
     write(OddsKind::O1, {winLine("06", 2, 30), winLine("09", 5, 45)});
-    write(OddsKind::O6, {oddsRecord(6, "20240106", "06", 2).number(47, 7, 1234).number(54, 4, 1).line()});
+    write(OddsKind::O6, {sixthKindLine("06", 2, 1234)});
     const auto problems = odds.readDay(races, files);
     EXPECT_TRUE(problems.empty());
     EXPECT_DOUBLE_EQ(odds.table(1).TanOdds[1], 3.0);

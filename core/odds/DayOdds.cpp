@@ -21,10 +21,39 @@ bool hasOddsKey(std::string_view race) {
 DayOdds::DayOdds() : m_slots(kRaceSlotCount) { openDay(); }
 
 void DayOdds::openDay() {
-    const OddsRawRecords blanks = blankOddsRecords();
+    // A table is written whole by every reading of its slot; until then it reads as cleared.
     for (Slot& slot : m_slots) {
-        slot.raw = blanks;
-        slot.table.clear();
+        for (RawRecord& raw : slot.raw) {
+            raw.source.reset();
+            raw.view = {};
+        }
+        slot.read = false;
+    }
+}
+
+const OddsTable& DayOdds::table(RaceSlot slot) const {
+    static const OddsTable notRead{};
+    const Slot& held = m_slots[static_cast<std::size_t>(slot)];
+    return held.read ? held.table : notRead;
+}
+
+OddsRawRecords DayOdds::rawRecords(RaceSlot slot) const {
+    OddsRawRecords views = blankOddsRecords();
+    const Slot& held = m_slots[static_cast<std::size_t>(slot)];
+    for (std::size_t kind = 0; kind < views.size(); ++kind)
+        if (!held.raw[kind].view.empty()) views[kind] = held.raw[kind].view;
+    return views;
+}
+
+void DayOdds::releaseOldFiles(const OddsFileIndex& files) {
+    for (Slot& slot : m_slots) {
+        for (OddsKind kind : kAllOddsKinds) {
+            RawRecord& raw = slot.raw[kindIndex(kind)];
+            if (!raw.source || files.isCurrent(kind, raw.source)) continue;
+            raw.own.assign(raw.view);
+            raw.view = raw.own;
+            raw.source.reset();
+        }
     }
 }
 
@@ -36,9 +65,9 @@ void DayOdds::take(RaceSlot slot, std::string_view race, const OddsFileIndex& fi
             const OddsFileLookup found = files.find(kind, race);
             switch (found.outcome) {
                 case OddsFileLookup::Outcome::Found: {
-                    std::string& raw = target.raw[kindIndex(kind)];
-                    raw.assign(found.record);
-                    raw += "\r\n";
+                    RawRecord& raw = target.raw[kindIndex(kind)];
+                    raw.source = found.bytes;
+                    raw.view = found.record;
                     break;
                 }
                 case OddsFileLookup::Outcome::FaultyRecord:
@@ -48,9 +77,10 @@ void DayOdds::take(RaceSlot slot, std::string_view race, const OddsFileIndex& fi
             }
         }
     }
-    fillOddsTable(target.raw,
+    fillOddsTable(rawRecords(slot),
                   fieldNumber(race, RaceRecordFields::Registered.position, RaceRecordFields::Registered.width),
                   target.table);
+    target.read = true;
 }
 
 std::vector<std::string> DayOdds::readSlot(RaceSlot slot, std::string_view race, OddsFileIndex& files) {
@@ -60,6 +90,7 @@ std::vector<std::string> DayOdds::readSlot(RaceSlot slot, std::string_view race,
         return problems;
     }
     files.refreshAll();
+    releaseOldFiles(files);
     take(slot, race, files, problems);
     return problems;
 }
@@ -67,6 +98,7 @@ std::vector<std::string> DayOdds::readSlot(RaceSlot slot, std::string_view race,
 std::vector<std::string> DayOdds::readDay(const RaceRecords& races, OddsFileIndex& files) {
     std::vector<std::string> problems;
     files.refreshAll();
+    releaseOldFiles(files);
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
         std::vector<std::string> slotProblems;
         take(slot, races[static_cast<std::size_t>(slot)], files, slotProblems);

@@ -1,6 +1,7 @@
 #pragma once
 // The odds of the selected meeting day: per race slot 0..35 the raw odds records O1..O6 last found for the
 // race and the OddsTable derived from them.
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,6 +18,11 @@ class DayOdds {
 public:
     // As after openDay().
     DayOdds();
+    // The raw records view their own bytes: a day's odds are moved, never copied.
+    DayOdds(const DayOdds&) = delete;
+    DayOdds& operator=(const DayOdds&) = delete;
+    DayOdds(DayOdds&&) = default;
+    DayOdds& operator=(DayOdds&&) = default;
 
     // Opening a day: every raw record of every slot holds blanks, every table is cleared (not read).
     void openDay();
@@ -35,21 +41,35 @@ public:
     std::vector<std::string> readSlot(RaceSlot slot, std::string_view race, OddsFileIndex& files);
 
     // Reads slots 0..35 in turn as readSlot does, `races[i]` the race record of slot i, with every odds
-    // file looked at and read at most once for the whole day. Returns the problems of all slots, each
-    // once.
+    // file looked at and read at most once for the whole day: what opening a day does after openDay().
+    // Returns the problems of all slots, each once.
     std::vector<std::string> readDay(const RaceRecords& races, OddsFileIndex& files);
 
+    // The slot's table; all 0 (not read) until the slot is read after the day was opened.
     // REQUIRES: 0 <= slot < 36.
-    const OddsTable& table(RaceSlot slot) const { return m_slots[static_cast<std::size_t>(slot)].table; }
-    const OddsRawRecords& rawRecords(RaceSlot slot) const { return m_slots[static_cast<std::size_t>(slot)].raw; }
+    const OddsTable& table(RaceSlot slot) const;
+    // The slot's raw records: the day-file lines last taken (without CR LF), or blank lines. The views
+    // stay valid until the next reading of any slot or the next opening of the day.
+    OddsRawRecords rawRecords(RaceSlot slot) const;
 
 private:
+    // A raw record held without copying while its file is unchanged: a view into the file's bytes as the
+    // index read them. Once the index has read the file again, the record is copied into `own` and the old
+    // bytes are let go, so a day never holds more than the current files and one copy of each record.
+    struct RawRecord {
+        std::shared_ptr<const char[]> source;  // the file's bytes `view` lies in, or null
+        std::string own;                       // the record's own copy; capacity kept for the next day
+        std::string_view view;                 // empty: blank
+    };
     struct Slot {
-        OddsRawRecords raw;
-        OddsTable table;
+        std::array<RawRecord, kOddsKindCount> raw;
+        OddsTable table;  // valid while `read`
+        bool read = false;
     };
     // Steps 1-3 of readSlot against the files as last refreshed.
     void take(RaceSlot slot, std::string_view race, const OddsFileIndex& files, std::vector<std::string>& problems);
+    // Copies out every raw record whose file bytes are no longer the index's current ones.
+    void releaseOldFiles(const OddsFileIndex& files);
 
     std::vector<Slot> m_slots;  // kRaceSlotCount; on the heap, a table is large
 };

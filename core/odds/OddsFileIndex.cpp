@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <memory>
 
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
@@ -13,17 +14,17 @@
 namespace marovix {
 namespace {
 
-// A file changed less than this long before it was read may change again without a new stamp.
-constexpr std::int64_t kTrustAfterSeconds = 1;
+// Whole seconds between a file's last change and its reading after which a later change is sure to give
+// it another stamp (time stamps of file systems advance in steps of a clock tick).
+constexpr std::int64_t kTrustedAge = 2;
 
 std::string systemError(const std::string& path) { return path + ": " + std::strerror(errno); }
 
-// Whether a file last changed at `mtime` can be told apart from a later change by its stamp alone.
+// Whether the file, as its status shows it now, can be told apart from a later change by its stamp alone.
 bool oldEnough(const struct stat& st) {
     struct timespec now {};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    const std::int64_t age = static_cast<std::int64_t>(now.tv_sec) - static_cast<std::int64_t>(st.st_mtim.tv_sec);
-    return age > kTrustAfterSeconds;
+    return static_cast<std::int64_t>(now.tv_sec) - static_cast<std::int64_t>(st.st_mtim.tv_sec) >= kTrustedAge;
 }
 
 }  // namespace
@@ -36,6 +37,16 @@ OddsFilePaths oddsDayFilePaths(std::string_view dataFolder, std::string_view day
 }
 
 OddsFileIndex::OddsFileIndex(OddsFilePaths paths) : m_paths(std::move(paths)) {}
+
+OddsFileIndex::FileStamp OddsFileIndex::stampOf(const struct stat& st) {
+    return FileStamp{static_cast<std::uint64_t>(st.st_dev),
+                     static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::uint64_t>(st.st_size),
+                     st.st_mtim.tv_sec,
+                     st.st_mtim.tv_nsec,
+                     st.st_ctim.tv_sec,
+                     st.st_ctim.tv_nsec};
+}
 
 std::string OddsFileIndex::indexKey(std::string_view record) {
     // Course code and race number are compared field by field, so a field cut short at a NUL byte must
@@ -64,13 +75,7 @@ void OddsFileIndex::refresh(OddsKind kind) {
         }
         return;
     }
-    const FileStamp stamp{static_cast<std::uint64_t>(st.st_dev),
-                          static_cast<std::uint64_t>(st.st_ino),
-                          static_cast<std::uint64_t>(st.st_size),
-                          st.st_mtim.tv_sec,
-                          st.st_mtim.tv_nsec,
-                          st.st_ctim.tv_sec,
-                          st.st_ctim.tv_nsec};
+    const FileStamp stamp = stampOf(st);
     if (file.state == FileState::State::Read && file.trusted && file.stamp == stamp) return;
     read(file, path);
 }
@@ -91,20 +96,20 @@ void OddsFileIndex::read(FileState& file, const std::string& path) {
         return;
     }
     // The stamp of the very file read, so a replacement after this moment is noticed.
-    file.stamp = FileStamp{static_cast<std::uint64_t>(st.st_dev),
-                           static_cast<std::uint64_t>(st.st_ino),
-                           static_cast<std::uint64_t>(st.st_size),
-                           st.st_mtim.tv_sec,
-                           st.st_mtim.tv_nsec,
-                           st.st_ctim.tv_sec,
-                           st.st_ctim.tv_nsec};
+    file.stamp = stampOf(st);
     file.trusted = oldEnough(st);
-    std::string& bytes = file.bytes;
-    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);  // one more byte shows a file that grew
+    // One byte more than the file's size shows a file that grew meanwhile.
+    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
+    file.buffer = std::shared_ptr<char[]>(new char[capacity]);  // not initialised: the file's bytes fill it
     std::size_t filled = 0;
     for (;;) {
-        if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
-        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (filled == capacity) {
+            std::shared_ptr<char[]> larger(new char[capacity * 2]);
+            std::memcpy(larger.get(), file.buffer.get(), filled);
+            file.buffer = std::move(larger);
+            capacity *= 2;
+        }
+        const ssize_t n = ::read(fd, file.buffer.get() + filled, capacity - filled);
         if (n < 0) {
             if (errno == EINTR) continue;
             const std::string error = systemError(path);
@@ -118,11 +123,11 @@ void OddsFileIndex::read(FileState& file, const std::string& path) {
         filled += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    bytes.resize(filled);
+    file.size = filled;
     file.state = FileState::State::Read;
 
     // Lines as readRawLines splits them: at LF, a CR before it dropped, a last line without LF kept.
-    const std::string_view all(bytes);
+    const std::string_view all = file.bytes();
     std::size_t start = 0;
     int index = 0;
     while (start < all.size()) {
@@ -156,7 +161,7 @@ OddsFileLookup OddsFileIndex::find(OddsKind kind, std::string_view race) const {
         return lookup;
     }
     const LineRef& ref = found->second;
-    const std::string_view line = std::string_view(file.bytes).substr(ref.offset, ref.length);
+    const std::string_view line = file.bytes().substr(ref.offset, ref.length);
     lookup.line = ref.index;
     const auto sound = checkRecord(line, oddsKindLayout(kind).type);
     if (!sound.ok()) {
@@ -166,7 +171,13 @@ OddsFileLookup OddsFileIndex::find(OddsKind kind, std::string_view race) const {
     }
     lookup.outcome = OddsFileLookup::Outcome::Found;
     lookup.record = line;
+    lookup.bytes = file.buffer;
     return lookup;
+}
+
+bool OddsFileIndex::isCurrent(OddsKind kind, const std::shared_ptr<const char[]>& bytes) const {
+    const FileState& file = m_files[kindIndex(kind)];
+    return file.state == FileState::State::Read && bytes && bytes.get() == file.buffer.get();
 }
 
 void OddsFileIndex::forget() {

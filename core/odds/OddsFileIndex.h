@@ -9,11 +9,14 @@
 // second change inside the file system's time granularity could leave its stamp as it was.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 #include "core/odds/OddsRecordLayout.h"
+
+struct stat;
 
 namespace marovix {
 
@@ -33,9 +36,10 @@ struct OddsFileLookup {
         Unreadable,    // the file exists but cannot be read; `problem` says why
     };
     Outcome outcome = Outcome::NoFile;
-    std::string_view record;  // Found: the line without its CR LF; valid until the next refresh of the kind
-    int line = -1;            // Found, FaultyRecord: 0-based line index in the file
-    std::string problem;      // FaultyRecord, Unreadable: the file, the line and the fault
+    std::string_view record;              // Found: the line without its CR LF, a view into `bytes`
+    std::shared_ptr<const char[]> bytes;  // Found: the file's bytes as read; they live as long as someone holds them
+    int line = -1;                        // Found, FaultyRecord: 0-based line index in the file
+    std::string problem;                  // FaultyRecord, Unreadable: the file, the line and the fault
 };
 
 class OddsFileIndex {
@@ -55,6 +59,10 @@ public:
     // same line a reading of the file line by line from its start would meet first. A kind never
     // refreshed reads as NoFile.
     OddsFileLookup find(OddsKind kind, std::string_view race) const;
+
+    // True when `bytes` are the kind's file bytes as last read (and so still the file on disk as of the last
+    // refresh).
+    bool isCurrent(OddsKind kind, const std::shared_ptr<const char[]>& bytes) const;
 
     // Forgets every index; the next refresh reads each file again.
     void forget();
@@ -76,12 +84,15 @@ private:
     struct FileState {
         enum class State { Missing, Unreadable, Read } state = State::Missing;
         std::string error;
-        std::string bytes;
+        std::shared_ptr<char[]> buffer;  // the file's bytes, shared with the lookups that found records in them
+        std::size_t size = 0;
+        std::string_view bytes() const { return {buffer.get(), size}; }
         std::unordered_map<std::string, LineRef> firstLine;  // by indexKey
         FileStamp stamp;
         bool trusted = false;
     };
 
+    static FileStamp stampOf(const struct stat& st);
     void read(FileState& file, const std::string& path);
     static std::string indexKey(std::string_view record);
 

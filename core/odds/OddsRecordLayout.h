@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/odds/CombinationNumber.h"
+#include "core/odds/FieldDigits.h"
 #include "core/race/RecordLayout.h"
 
 namespace marovix {
@@ -66,11 +67,15 @@ inline constexpr std::array<OddsKindLayout, kOddsKindCount> kOddsKindLayouts = {
 inline constexpr const OddsKindLayout& oddsKindLayout(OddsKind kind) { return kOddsKindLayouts[kindIndex(kind)]; }
 
 namespace detail {
+// A field lies before the record's CR LF, holds at most kMaxFieldDigits bytes, and eight bytes can be
+// read from its start before the CR LF (FieldDigits.h reads it so, also from a line without CR LF).
 constexpr bool fieldFits(const OddsEntryList& list, OddsFieldSpan field, std::string_view type) {
     if (field.width == 0) return true;
-    const int last = field.position + (list.count - 1) * list.stride + field.width - 1;
+    const int start = field.position + (list.count - 1) * list.stride;
     for (const auto& layout : kRecordLayouts)
-        if (layout.type == type) return last <= layout.length - 2;  // before the CR LF
+        if (layout.type == type)
+            return field.width <= kMaxFieldDigits && start + field.width - 1 <= layout.length - 2 &&
+                   start + 8 - 1 <= layout.length - 2;
     return false;
 }
 constexpr bool listFits(const OddsEntryList& list, std::string_view type) {

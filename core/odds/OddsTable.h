@@ -43,7 +43,7 @@ struct OddsTable {
     Popularity<kCombinationsSRT> SRTPop{};
 
     // Every odds and popularity entry back to 0 (not read).
-    void clear() { *this = OddsTable{}; }
+    void clear();
 
     // The combination list that odds kind `kind` fills (O1 bracket quinella, O2 quinella ... O6
     // trifecta), index 0 unused.

@@ -2,17 +2,19 @@
 // Deriving the OddsTable of a race from its raw odds records O1..O6. A pure function: the records are
 // held by the caller (DayOdds keeps them per race slot).
 #include <array>
-#include <string>
+#include <string_view>
 
 #include "core/odds/OddsRecordLayout.h"
 #include "core/odds/OddsTable.h"
 
 namespace marovix {
 
-// The raw odds records of a race, indexed by kindIndex(O1..O6): whole records ending in CR LF.
-using OddsRawRecords = std::array<std::string, kOddsKindCount>;
+// The raw odds records of a race, indexed by kindIndex(O1..O6): views of whole records or day-file lines
+// (a record without its CR LF); the caller keeps the bytes.
+using OddsRawRecords = std::array<std::string_view, kOddsKindCount>;
 
-// Six records of blanks: the raw records of a race for which no odds have been found.
+// Six lines of blanks of the kinds' lengths: the raw records of a race for which no odds have been found.
+// The views are of static storage.
 OddsRawRecords blankOddsRecords();
 
 // Fills `table` from the raw records of a race with `registered` runners (RA 882-883, taken as 0..18):

@@ -28,6 +28,11 @@ using oddstest::setWin;
 
 const std::string kDay = "2024年01月06日";
 
+std::string blankLine(std::string_view type) {
+    std::string record = blankRecord(type);
+    return record.substr(0, record.size() - 2);
+}
+
 std::string raceRecord(const std::string& course, int race, int runners, const std::string& meetingDay = "0102") {
     RecordBuilder ra("RA");
     ra.bytes(12, "20240106").bytes(20, course).bytes(22, meetingDay).number(26, 2, race).number(882, 2, runners);
@@ -88,7 +93,7 @@ TEST_F(DayOddsTest, OpeningADayFillsEveryRawRecordWithBlanksAndClearsEveryTable)
     odds.openDay();
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
         for (const auto& layout : kOddsKindLayouts)
-            ASSERT_EQ(odds.rawRecords(slot)[kindIndex(layout.kind)], blankRecord(layout.type));
+            ASSERT_EQ(odds.rawRecords(slot)[kindIndex(layout.kind)], blankLine(layout.type));
         ASSERT_EQ(odds.table(slot), OddsTable{});
     }
 }
@@ -100,7 +105,7 @@ TEST_F(DayOddsTest, TheFirstLineWithTheRacesCourseAndRaceNumberIsTaken) {
     const auto problems = odds.readSlot(4, raceRecord("06", 11, 16), files);
     EXPECT_TRUE(problems.empty());
     EXPECT_DOUBLE_EQ(odds.table(4).TanOdds[1], 3.3);
-    EXPECT_EQ(odds.rawRecords(4)[0], winLine("06", 11, 33, "0108") + "\r\n");
+    EXPECT_EQ(odds.rawRecords(4)[0], winLine("06", 11, 33, "0108"));
     EXPECT_EQ(odds.table(4).TanPop[1], 1);
     EXPECT_EQ(odds.table(4).TanOdds[2], kEmptyOdds);
     EXPECT_EQ(odds.table(4).TanOdds[17], 0.0);  // beyond the 16 registered runners
@@ -135,7 +140,7 @@ TEST_F(DayOddsTest, ARaceWithoutRaceNumberReadsNoFileButIsDerivedAgain) {
     RecordBuilder noNumber("RA");
     noNumber.bytes(12, "20240106").bytes(20, "06").number(882, 2, 8);  // race number blank
     odds.readSlot(0, noNumber.record(), files);
-    EXPECT_EQ(odds.rawRecords(0)[0], blankRecord("O1"));
+    EXPECT_EQ(odds.rawRecords(0)[0], blankLine("O1"));
     EXPECT_EQ(odds.table(0).TanOdds[1], kEmptyOdds);
 }
 
@@ -234,11 +239,38 @@ TEST_F(DayOddsTest, ReadingADayReadsEveryFileOnceAndASlotReadsOnlyWhatChanged) {
     EXPECT_EQ(aged.diskReads(), 6u);
 
     // A fetch rewrites the win file: the next slot reading reads that file again and sees the new odds.
+    std::vector<std::string> before;
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
+        for (std::string_view raw : odds.rawRecords(slot)) before.emplace_back(raw);
     o1Lines[20] = winLine("06", 9, 99);
+    o1Lines[3] = winLine("05", 4, 77);
     write(OddsKind::O1, o1Lines);
     odds.readSlot(20, races[20], aged);
     EXPECT_EQ(aged.diskReads(), 7u);
     EXPECT_DOUBLE_EQ(odds.table(20).TanOdds[1], 9.9);
+    // The other slots keep the records they had, whatever became of the file they came from.
+    EXPECT_DOUBLE_EQ(odds.table(3).TanOdds[1], 2.3);
+    std::size_t i = 0;
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
+        for (std::string_view raw : odds.rawRecords(slot)) {
+            if (slot != 20) {
+                EXPECT_EQ(raw, before[i]) << slot;
+            }
+            ++i;
+        }
+    // Rewritten again and gone: still the same.
+    write(OddsKind::O1, {winLine("06", 9, 11)});
+    odds.readSlot(20, races[20], aged);
+    std::filesystem::remove(path(OddsKind::O1));
+    odds.readSlot(20, races[20], aged);
+    EXPECT_DOUBLE_EQ(odds.table(20).TanOdds[1], 1.1);
+    EXPECT_EQ(odds.rawRecords(3)[0], std::string_view(before[3 * 6]));
+    odds.readSlot(3, races[3], aged);
+    EXPECT_DOUBLE_EQ(odds.table(3).TanOdds[1], 2.3);
+
+    // A moved day keeps its records.
+    DayOdds moved = std::move(odds);
+    EXPECT_EQ(moved.rawRecords(3)[0], std::string_view(before[3 * 6]));
 }
 
 // --- The index against the record-by-record scan, on a generated day ---
@@ -277,7 +309,7 @@ GeneratedDay generateDay() {
 
 // The reading as the odds reading describes it: each file line by line from its start until the first
 // line of the race's course and race number.
-void scanSlot(const OddsFilePaths& paths, std::string_view race, OddsRawRecords& raw) {
+void scanSlot(const OddsFilePaths& paths, std::string_view race, std::array<std::string, kOddsKindCount>& raw) {
     if (fieldNumber(race, 26, 2) < 1 ||
         isAllBlanks(std::string(fieldText(race, 20, 2)) + std::string(fieldText(race, 26, 2))))
         return;
@@ -288,7 +320,7 @@ void scanSlot(const OddsFilePaths& paths, std::string_view race, OddsRawRecords&
         for (const std::string& line : *lines) {
             if (fieldText(line, 20, 2) != fieldText(race, 20, 2) || fieldText(line, 26, 2) != fieldText(race, 26, 2))
                 continue;
-            if (checkRecord(line, "O" + std::to_string(kind + 1)).ok()) raw[kind] = wholeRecord(line);
+            if (checkRecord(line, "O" + std::to_string(kind + 1)).ok()) raw[kind] = line;
             break;
         }
     }
@@ -305,12 +337,16 @@ TEST_F(DayOddsTest, IndexedReadingEqualsTheRecordByRecordScanOnAGeneratedDay) {
     for (std::size_t kind = 0; kind < 6; ++kind) write(kAllOddsKinds[kind], files0[kind]);
     std::filesystem::remove(path(OddsKind::O4));
 
-    std::vector<OddsRawRecords> expected(kRaceSlotCount, blankOddsRecords());
+    std::vector<std::array<std::string, kOddsKindCount>> expected(kRaceSlotCount);
+    for (auto& slot : expected)
+        for (std::size_t kind = 0; kind < slot.size(); ++kind) slot[kind] = blankLine("O" + std::to_string(kind + 1));
     auto expectSame = [&](RaceSlot slot) {
         const auto s = static_cast<std::size_t>(slot);
         scanSlot(files.paths(), day.races[s], expected[s]);
-        ASSERT_EQ(odds.rawRecords(slot), expected[s]) << "slot " << slot;
-        ASSERT_EQ(odds.table(slot), deriveOddsTable(expected[s], fieldNumber(day.races[s], 882, 2))) << slot;
+        OddsRawRecords views;
+        for (std::size_t kind = 0; kind < views.size(); ++kind) views[kind] = expected[s][kind];
+        ASSERT_EQ(odds.rawRecords(slot), views) << "slot " << slot;
+        ASSERT_EQ(odds.table(slot), deriveOddsTable(views, fieldNumber(day.races[s], 882, 2))) << slot;
     };
 
     // A whole day at once.

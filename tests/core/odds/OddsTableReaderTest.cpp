@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
+#include <random>
 #include <string>
 
 #include "core/odds/CombinationNumber.h"
@@ -23,12 +26,21 @@ using oddstest::setCombination;
 using oddstest::setPlace;
 using oddstest::setWin;
 
-// Raw records of a race: blanks but for the records given.
-OddsRawRecords rawWith(const RecordBuilder& record) {
-    OddsRawRecords raw = blankOddsRecords();
-    raw[static_cast<std::size_t>(record.record()[1] - '1')] = record.record();
-    return raw;
-}
+// Raw records of a race: blanks but for the record given, which the table keeps.
+class RawRecords {
+public:
+    explicit RawRecords(const RecordBuilder& record) : m_record(record.record()) {
+        m_views[static_cast<std::size_t>(m_record[1] - '1')] = m_record;
+    }
+    const OddsRawRecords& views() const { return m_views; }
+    operator const OddsRawRecords&() const { return m_views; }
+    std::string& record() { return m_record; }
+
+private:
+    std::string m_record;
+    OddsRawRecords m_views = blankOddsRecords();
+};
+RawRecords rawWith(const RecordBuilder& record) { return RawRecords(record); }
 
 // An O1 record of `runners` open horses: win odds 2.0, 3.0, ... by horse, place 1.1-1.5, 1.2-1.6, ...
 RecordBuilder openField(int runners) {
@@ -160,6 +172,43 @@ TEST(OddsTableReader, WinTiesWithPlaceSentinelsFollowTheTextOrder) {
     EXPECT_EQ(table.FukLowPop[2], 0);
 }
 
+// Ranks over every kind of field a record may hold (negative values, sentinels, zeros, ties) follow the
+// texts Format("%6.1f%6.1f%2d") sorted as bytes.
+TEST(OddsTableReader, RanksFollowTheFormattedTextsForEveryKindOfField) {
+    const char* fields[] = {"0012", "0012", "0150", "9999", "0000", "----", "****", "    ", "  12",
+                            "-123", "+005", "12a4", "0001", "1000", "0099", "-  1", "0012", "0150"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        RecordBuilder o1 = oddsRecord(1);
+        const int runners = 1 + static_cast<int>(random() % 18);
+        for (int horse = 1; horse <= runners; ++horse) {
+            setWin(o1, horse, fields[random() % std::size(fields)]);
+            setPlace(o1, horse, fields[random() % std::size(fields)], fields[random() % std::size(fields)]);
+        }
+        const OddsTable table = deriveOddsTable(rawWith(o1), runners);
+        auto expectedRanks = [&](const auto& first, const auto& second) {
+            std::vector<std::pair<std::string, int>> texts;
+            for (int horse = 1; horse <= runners; ++horse) {
+                if (!(first[horse] > 0)) continue;
+                char text[64];
+                std::snprintf(text, sizeof text, "%6.1f%6.1f%2d", first[horse], second[horse], horse);
+                texts.emplace_back(text, horse);
+            }
+            std::sort(texts.begin(), texts.end());
+            std::array<int, 19> ranks{};
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                ranks[static_cast<std::size_t>(texts[i].second)] = static_cast<int>(i) + 1;
+            return ranks;
+        };
+        const auto tan = expectedRanks(table.TanOdds, table.FukOddsLow);
+        const auto fuk = expectedRanks(table.FukOddsLow, table.FukOddsHigh);
+        for (int horse = 1; horse <= 18; ++horse) {
+            ASSERT_EQ(table.TanPop[horse], tan[static_cast<std::size_t>(horse)]) << round << " horse " << horse;
+            ASSERT_EQ(table.FukLowPop[horse], fuk[static_cast<std::size_t>(horse)]) << round << " horse " << horse;
+        }
+    }
+}
+
 TEST(OddsTableReader, TenRunnersReadWinAndPlaceEntriesOfHorsesOneToTenOnly) {
     const OddsTable table = deriveOddsTable(rawWith(openField(18)), 10);
     for (int horse = 1; horse <= 10; ++horse) {
@@ -238,12 +287,21 @@ TEST(OddsTableReader, BlankOrFaultyRecordsGiveEmptyEntriesAndNoRanks) {
     EXPECT_EQ(*std::max_element(blank.TanPop.begin(), blank.TanPop.end()), 0);
 
     // A record cut short, or one of the wrong kind, is no record: it reads as blanks.
-    OddsRawRecords faulty = rawWith(openField(12));
-    faulty[0].erase(100, 1);
-    EXPECT_EQ(deriveOddsTable(faulty, 12), blank);
-    OddsRawRecords wrongKind = blankOddsRecords();
-    wrongKind[1] = openField(12).record();  // an O1 record where the O2 belongs
-    EXPECT_EQ(deriveOddsTable(wrongKind, 12), blank);
+    std::string faulty = openField(12).record();
+    faulty.erase(100, 1);
+    OddsRawRecords raw = blankOddsRecords();
+    raw[0] = faulty;
+    EXPECT_EQ(deriveOddsTable(raw, 12), blank);
+    const std::string o1 = openField(12).record();
+    raw = blankOddsRecords();
+    raw[1] = o1;  // an O1 record where the O2 belongs
+    EXPECT_EQ(deriveOddsTable(raw, 12), blank);
+    // Whole records and day-file lines read alike.
+    raw[0] = o1;
+    const OddsTable whole = deriveOddsTable(raw, 12);
+    raw[0] = std::string_view(o1).substr(0, o1.size() - 2);
+    EXPECT_EQ(deriveOddsTable(raw, 12), whole);
+    EXPECT_DOUBLE_EQ(whole.TanOdds[12], 13.0);
 }
 
 // The demo generator writes odds records with its own layout and its own order of combinations: every
@@ -257,9 +315,12 @@ TEST(OddsTableReader, ReadsTheDemoGeneratorsOddsRecordsAsItsOddsBook) {
         const OddsModel market(race, 3, race.date.dayNumber());
         const OddsBook book = market.book(market.snapshotMinutes().size() - 1);
         const RecordStamp stamp{'1', race.date, race.date};
+        std::array<std::string, 6> records;
         OddsRawRecords raw;
-        for (int kind = 1; kind <= 6; ++kind)
-            raw[static_cast<std::size_t>(kind - 1)] = OddsRecordWriter::record(kind, race, book, stamp).record();
+        for (std::size_t kind = 0; kind < 6; ++kind) {
+            records[kind] = OddsRecordWriter::record(static_cast<int>(kind) + 1, race, book, stamp).record();
+            raw[kind] = records[kind];
+        }
         const OddsTable table = deriveOddsTable(raw, race.registered());
 
         auto expectedOdds = [](const OddsEntries& entries, std::size_t i, bool high) {

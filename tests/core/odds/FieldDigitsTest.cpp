@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <random>
 #include <string>
-
-#include <cstdio>
 
 namespace marovix {
 namespace {

@@ -1,0 +1,30 @@
+#pragma once
+// The odds of a race listed per bet type, for views that print them (the command line).
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "core/odds/OddsTable.h"
+
+namespace marovix {
+
+struct OddsListEntry {
+    int number;       // horse number (win, place) or combination number
+    double odds;      // the lower end for place; kScratchedOdds for a scratched entry
+    double oddsHigh;  // place: the upper end; 0 for the other bet types
+    int popularity;   // 0: none
+    friend bool operator==(const OddsListEntry&, const OddsListEntry&) = default;
+};
+
+struct OddsList {
+    std::string_view prefix;  // "Tan", "Fuk", "WR", "UR", "WD", "UT", "SRF", "SRT"
+    std::vector<OddsListEntry> entries;
+};
+
+// The eight bet types in their order (win, place, bracket quinella, quinella, quinella place, exacta,
+// trio, trifecta), each with its entries in ascending number: every entry that holds odds (above 0) or is
+// scratched (kScratchedOdds). Empty entries (kEmptyOdds) and entries not read or without votes (0) are
+// left out.
+std::array<OddsList, 8> listOdds(const OddsTable& table);
+
+}  // namespace marovix

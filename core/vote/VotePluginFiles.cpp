@@ -1,7 +1,7 @@
 #include "core/vote/VotePluginFiles.h"
 
-#include "core/settings/TIniGT.h"
 #include "core/common/TextFile.h"
+#include "core/settings/TIniGT.h"
 
 namespace marovix {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/settings/TIniGT.h"
 #include "core/common/Result.h"
+#include "core/settings/TIniGT.h"
 
 namespace marovix {
 

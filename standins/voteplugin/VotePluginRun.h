@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/ports/Clock.h"
 #include "core/common/Result.h"
+#include "core/ports/Clock.h"
 
 namespace marovix {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 
 namespace marovix::oddstest {
 

@@ -9,13 +9,13 @@
 
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
-#include "core/race/RecordBuilder.h"
 #include "core/race/RecordPlacement.h"
 #include "standins/feedgen/Calendar.h"
 #include "standins/feedgen/OddsModel.h"
 #include "standins/feedgen/OddsRecordWriter.h"
 #include "standins/feedgen/RaceModel.h"
 #include "standins/feedgen/RaceRecordWriter.h"
+#include "standins/records/RecordBuilder.h"
 #include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
 

@@ -8,7 +8,7 @@
 #include "core/common/TextFile.h"
 #include "core/odds/DayOdds.h"
 #include "core/race/JvRecord.h"
-#include "core/race/RecordBuilder.h"
+#include "standins/records/RecordBuilder.h"
 #include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
 

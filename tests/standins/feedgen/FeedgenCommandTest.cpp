@@ -39,7 +39,8 @@ TEST(FeedgenCommand, RefusesBadArgumentsAndAFolderInUse) {
         {"--from 2024-01-06 --to 20240107 --seed 3 --out " + folder.file("a"), "YYYYMMDD"},
         {"--from 20240107 --to 20240106 --seed 3 --out " + folder.file("a"), "before"},
         {"--from 20240106 --to 20240107 --seed x --out " + folder.file("a"), "--seed"},
-        {"--from 20240106 --to 20240107 --seed 3 --out " + folder.file("a") + " --colour red", "not expected: red --colour"},
+        {"--from 20240106 --to 20240107 --seed 3 --out " + folder.file("a") + " --colour red",
+         "not expected: red --colour"},
     };
     for (const auto& c : cases) {
         const CliRun run = feedgen(c.arguments);

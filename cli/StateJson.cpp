@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/odds/OddsListing.h"
+
 namespace marovix {
 namespace {
 
@@ -22,6 +24,29 @@ nlohmann::ordered_json gridJson(const TextGrid& grid) {
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+nlohmann::ordered_json oddsJson(const MainModel& model, int slot) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    if (slot < 0 || slot >= kRaceSlotCount) return json;
+    for (const OddsList& list : listOdds(model.dayOdds().table(slot))) {
+        auto entries = nlohmann::ordered_json::array();
+        const bool place = list.prefix == "Fuk";
+        for (const OddsListEntry& entry : list.entries) {
+            nlohmann::ordered_json e;
+            e[list.prefix == "Tan" || place ? "horse" : "combination"] = entry.number;
+            if (place) {
+                e["low"] = entry.odds;
+                e["high"] = entry.oddsHigh;
+            } else {
+                e["odds"] = entry.odds;
+            }
+            e["popularity"] = entry.popularity;
+            entries.push_back(std::move(e));
+        }
+        json[std::string(list.prefix)] = std::move(entries);
+    }
+    return json;
 }
 
 nlohmann::ordered_json stateJson(const MainModel& model) {
@@ -50,6 +75,7 @@ nlohmann::ordered_json stateJson(const MainModel& model) {
         grids[std::string(gridName(id))] = gridJson(state.grid(id));
     }
     json["grids"] = std::move(grids);
+    json["odds"] = oddsJson(model, state.currentRace);
     return json;
 }
 

@@ -11,6 +11,10 @@ namespace marovix {
 // (every grid by name: rows of the texts of the columns shown, the heading row first).
 nlohmann::ordered_json stateJson(const MainModel& model);
 
+// The odds of race slot `slot` (OddsTable): "Tan" and "Fuk" (per horse: odds, for place "low" and "high",
+// and popularity) and per other bet type the odds and popularity by combination number.
+nlohmann::ordered_json oddsJson(const MainModel& model, int slot);
+
 // A grid as shown: rows of cell texts of the columns that are not hidden, the heading row first.
 nlohmann::ordered_json gridJson(const TextGrid& grid);
 

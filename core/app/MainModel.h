@@ -14,6 +14,7 @@
 #include "core/jv/ReadCancelFlag.h"
 #include "core/logs/DayLog.h"
 #include "core/logs/ErrorLog.h"
+#include "core/odds/DayOdds.h"
 #include "core/race/RaceCard.h"
 #include "core/race/RaceDay.h"
 #include "core/settings/AppFolders.h"
@@ -105,6 +106,12 @@ public:
 
     // The loaded meeting day (all blank before the first load).
     const RaceDay& raceDay() const { return m_day; }
+    // The odds of the loaded day's races.
+    const DayOdds& dayOdds() const { return m_odds; }
+    // OzReadBtn: reads the odds of race slot OddsReadSlot into its OddsTable.
+    void OzReadBtnClick();
+    // OddsReadSlot: the race slot the odds reading fills; set by its callers.
+    void setOddsReadSlot(RaceSlot slot) { m_oddsReadSlot = slot; }
     // QuietFlag: while raised, the information dialogs of loading and showing races are not shown.
     bool quietFlag() const { return m_quietFlag; }
     void setQuietFlag(bool raised) { m_quietFlag = raised; }
@@ -128,7 +135,8 @@ private:
     void stopDayTimers();
     // The steps of LoadRaceDay and ShowRace whose subsystems come later do nothing until they land.
     void readPayouts();
-    void readOddsOfSlot(RaceSlot slot);
+    // Step 8 of LoadRaceDay: the odds of every slot, each odds file read once.
+    void readDayOdds();
     void rebuildUpcomingRaces();
     void computeSchedules();
     void resetDefaultStakes();
@@ -142,6 +150,8 @@ private:
     void finishBetGrid(BetType bet);
     void KaimeMixBtnClick();
     CardOdds cardOdds(RaceSlot slot) const;
+    // OzGetTimeLabel: the announcement time of the race's O1 record, "hh:nn".
+    std::string oddsAnnouncementLabel(RaceSlot slot) const;
 
     AppFolders m_folders;
     std::string m_windowsFolder;
@@ -155,6 +165,9 @@ private:
     ErrorLog m_errorLog;
     std::unique_ptr<DayLog> m_dayLog;
     RaceDay m_day;
+    DayOdds m_odds;
+    std::unique_ptr<OddsFileIndex> m_oddsFiles;
+    RaceSlot m_oddsReadSlot = 0;
     int m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;

@@ -62,6 +62,8 @@ void MainModel::DateComboChange(const std::string& dayText) {
     // 2.-3. Every race's working values reset, the short race card emptied; the day's file names.
     m_day.clear();
     m_day.files = DayFiles::of(m_folders.dataFolder(), dayText);
+    m_odds.openDay();
+    m_oddsFiles = std::make_unique<OddsFileIndex>(m_day.files.odds);
     m_state.stringGrid26.clearBody();
     notify(StatePart::RaceCard);
     // 4. No race file: the day's data is not complete.
@@ -83,7 +85,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     // 8. Payouts, mining and the odds of every slot.
     readPayouts();
     readMining(m_day, notes);
-    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) readOddsOfSlot(slot);
+    readDayOdds();
     // 9. The race list (the strategy window's two lists follow it when that window lands).
     for (RaceSlot slot : m_day.usedSlots()) m_state.datList.push_back(raceListText(m_day.race(slot)));
     notify(StatePart::RaceList);
@@ -159,6 +161,7 @@ void MainModel::DatListClick(int index) {
     m_state.labels[LabelId::Label2].text = header.label2;
     m_state.labels[LabelId::Label3].text = header.label3;
     m_state.labels[LabelId::Panel21].background = header.panelColor;
+    m_state.labels[LabelId::OzGetTimeLabel].text = oddsAnnouncementLabel(slot);
     // 8. The race cards.
     fillRaceCard(card26, m_state.stringGrid1, runners, m_day.work[static_cast<std::size_t>(slot)].indexes,
                  cardOdds(slot));

@@ -108,6 +108,10 @@ void TMainForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("FileMenu"));
     named(file->addAction(QStringLiteral("自動運転ログ")), QStringLiteral("N35"));
+    connect(named(file->addAction(QStringLiteral("時系列オッズより取得(&T)")), QStringLiteral("T1")),
+            &QAction::triggered, this, [this] { m_model.T1Click(); });
+    connect(named(file->addAction(QStringLiteral("1日分の全オッズを一括取得")), QStringLiteral("N110")),
+            &QAction::triggered, this, [this] { m_model.N110Click(); });
     connect(named(file->addAction(QStringLiteral("終了(&X)")), QStringLiteral("FileExitItem")), &QAction::triggered,
             this, &QWidget::close);
 
@@ -133,7 +137,8 @@ void TMainForm::buildMenus() {
     named(folders->addAction(QStringLiteral("VQM投票プラグイン２フォルダ指定")), QStringLiteral("VQM1"));
     connect(named(folders->addAction(QStringLiteral("Lumidexフォルダ指定")), QStringLiteral("N38")),
             &QAction::triggered, this, [this] { m_model.N38Click(); });
-    named(folders->addAction(QStringLiteral("時系列オッズフォルダ指定(&T)")), QStringLiteral("N12"));
+    connect(named(folders->addAction(QStringLiteral("時系列オッズフォルダ指定(&T)")), QStringLiteral("N12")),
+            &QAction::triggered, this, [this] { m_model.N12Click(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("HelpMenu"));

@@ -112,6 +112,15 @@ public:
     void OzReadBtnClick();
     // OddsReadSlot: the race slot the odds reading fills; set by its callers.
     void setOddsReadSlot(RaceSlot slot) { m_oddsReadSlot = slot; }
+    // T1 "時系列オッズより取得(&T)": imports the odds nearest to post time from the time-series viewer's
+    // folder into the day's odds files, then loads the day again.
+    void T1Click();
+    // N12 "時系列オッズフォルダ指定(&T)": chooses the time-series viewer's folder.
+    void N12Click();
+    // N110 "1日分の全オッズを一括取得": the quick odds fetch of every race of the day in turn.
+    void N110Click();
+    // SokuhoOddsBtn "速報ｵｯｽﾞ": the quick odds fetch of the current race.
+    void SokuhoOddsBtnClick();
     // QuietFlag: while raised, the information dialogs of loading and showing races are not shown.
     bool quietFlag() const { return m_quietFlag; }
     void setQuietFlag(bool raised) { m_quietFlag = raised; }

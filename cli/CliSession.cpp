@@ -9,7 +9,7 @@ CliSession::CliSession(CliContext& context, const std::string& appFolder, const 
     : m_dialogs(dialogs), m_jvLink(makeFeedJvLink(feed, context.clock())) {
     m_model = std::make_unique<MainModel>(
         appFolder, context.sharedDataFolder(),
-        MainPorts{*m_jvLink, m_dialogs, context.clock(), m_registry, m_sound, m_opener, m_random});
+        MainPorts{*m_jvLink, m_dialogs, context.clock(), m_registry, m_sound, m_opener, m_random, m_launcher});
     m_created = m_model->create();
 }
 

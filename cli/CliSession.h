@@ -11,6 +11,7 @@
 #include "core/ports/DocumentOpener.h"
 #include "core/ports/Sound.h"
 #include "platform/EmptyRegistry.h"
+#include "platform/PosixVotePluginLauncher.h"
 #include "platform/SeededRandom.h"
 #include "standins/jvlink/FeedJvLink.h"
 
@@ -46,6 +47,7 @@ private:
     NoSound m_sound;
     NoOpener m_opener;
     SeededRandom m_random;
+    PosixVotePluginLauncher m_launcher;
     std::unique_ptr<MainModel> m_model;
     bool m_created = false;
     bool m_closed = false;

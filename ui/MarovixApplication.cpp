@@ -9,6 +9,7 @@
 #include "core/common/ProgramInfo.h"
 #include "core/jv/StoredDataDownload.h"
 #include "platform/EmptyRegistry.h"
+#include "platform/PosixVotePluginLauncher.h"
 #include "platform/SeededRandom.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
@@ -45,6 +46,7 @@ int runMarovix(const ProgramOptions& options) {
     QtSound sound;
     QtDocumentOpener opener;
     SeededRandom random;
+    PosixVotePluginLauncher launcher;
     FeedJvLink jvLink(clock);
     jvLink.setSettingsDialog([](FeedJvLink& link) { return runFeedSettingsDialog(link); });
 
@@ -53,7 +55,7 @@ int runMarovix(const ProgramOptions& options) {
 
     QDir().mkpath(qs(options.appFolder));
     MainModel model(options.appFolder, options.windowsFolder,
-                    MainPorts{jvLink, dialogs, clock, registry, sound, opener, random});
+                    MainPorts{jvLink, dialogs, clock, registry, sound, opener, random, launcher});
     TMainForm mainForm(model);
     dialogs.setParent(&mainForm);
     TPrgrsForm progress(model, &mainForm);

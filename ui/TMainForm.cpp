@@ -134,7 +134,8 @@ void TMainForm::buildMenus() {
 
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"));
     folders->setObjectName(QStringLiteral("FolderMenu"));
-    named(folders->addAction(QStringLiteral("VQM投票プラグイン２フォルダ指定")), QStringLiteral("VQM1"));
+    connect(named(folders->addAction(QStringLiteral("VQM投票プラグイン２フォルダ指定")), QStringLiteral("VQM1")),
+            &QAction::triggered, this, [this] { m_model.VQM1Click(); });
     connect(named(folders->addAction(QStringLiteral("Lumidexフォルダ指定")), QStringLiteral("N38")),
             &QAction::triggered, this, [this] { m_model.N38Click(); });
     connect(named(folders->addAction(QStringLiteral("時系列オッズフォルダ指定(&T)")), QStringLiteral("N12")),
@@ -144,7 +145,8 @@ void TMainForm::buildMenus() {
     help->setObjectName(QStringLiteral("HelpMenu"));
     connect(named(help->addAction(QStringLiteral("使用解説書(&C)")), QStringLiteral("HelpContentsItem")),
             &QAction::triggered, this, [this] { m_model.openManual(); });
-    named(help->addAction(QStringLiteral("IPATメニュー")), QStringLiteral("IPAT2"));
+    connect(named(help->addAction(QStringLiteral("IPATメニュー")), QStringLiteral("IPAT2")), &QAction::triggered, this,
+            [this] { m_model.IPAT2Click(); });
     connect(named(help->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), QStringLiteral("HelpAboutItem")),
             &QAction::triggered, this, &TMainForm::showAbout);
 }
@@ -353,8 +355,11 @@ QWidget* TMainForm::buildSelectionPage() {
     });
     right->addWidget(m_pageControl4);
     auto* voteRow = new QHBoxLayout;
-    voteRow->addWidget(button("TohyoBtn", "投票", page));
-    voteRow->addWidget(button("ZanDakaBtn", "残高照会", page));
+    auto* tohyou = button("TohyouBtn", "投票", page);
+    connect(tohyou, &QPushButton::clicked, this, [this] { m_model.TohyouBtnClick(); });
+    voteRow->addWidget(tohyou);
+    voteRow->addWidget(button("IPTZanDakaBtn", "IPAT残高", page));
+    voteRow->addWidget(named(new QLabel(page), QStringLiteral("IPATBalanceLabel")));
     voteRow->addStretch();
     right->addLayout(voteRow);
     layout->addLayout(right, 3);

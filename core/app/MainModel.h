@@ -31,6 +31,7 @@ class Settings;
 struct SettingKey;
 class Sound;
 class StoredDataDownload;
+class VotePluginLauncher;
 
 // The outside world as the main window reaches it.
 struct MainPorts {
@@ -41,6 +42,7 @@ struct MainPorts {
     Sound& sound;
     DocumentOpener& opener;
     Random& random;
+    VotePluginLauncher& launcher;
 };
 
 class MainModel {
@@ -121,6 +123,18 @@ public:
     void N110Click();
     // SokuhoOddsBtn "速報ｵｯｽﾞ": the quick odds fetch of the current race.
     void SokuhoOddsBtnClick();
+
+    // TohyouBtn "投票": votes the selections of the showing page for the current race, after the checks
+    // and the user's confirmation.
+    void TohyouBtnClick();
+    // AutoTohyoBtn "投票auto" (never visible): the vote of automatic operation; refusals go to the day log.
+    void AutoTohyoBtnClick();
+    // TohyoDone: the race's vote was handed over (or simulation kept an automatic vote from the plug-in).
+    bool tohyoDone(RaceSlot slot) const;
+    // VQM1 "VQM投票プラグイン２フォルダ指定": chooses the vote plug-in's folder.
+    void VQM1Click();
+    // IPAT2 "IPATメニュー": the IPAT service's page in the default browser.
+    void IPAT2Click();
     // QuietFlag: while raised, the information dialogs of loading and showing races are not shown.
     bool quietFlag() const { return m_quietFlag; }
     void setQuietFlag(bool raised) { m_quietFlag = raised; }
@@ -139,6 +153,7 @@ private:
     void reportWrite(const Status& status);
     void notify(StatePart part);
     void letEventsRun();
+    void vote(bool automatic);
     void inform(const std::string& text);  // beep and an information message, unless QuietFlag
     bool isToday(const std::string& dayText) const;
     void stopDayTimers();
@@ -177,6 +192,7 @@ private:
     DayOdds m_odds;
     std::unique_ptr<OddsFileIndex> m_oddsFiles;
     RaceSlot m_oddsReadSlot = 0;
+    std::array<bool, kRaceSlotCount> m_tohyoDone{};
     int m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;

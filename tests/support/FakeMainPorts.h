@@ -7,6 +7,7 @@
 #include "tests/support/FakeRandom.h"
 #include "tests/support/FakeRegistry.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/FakeVotePluginLauncher.h"
 #include "tests/support/ScriptedJvLink.h"
 
 namespace marovix {
@@ -19,8 +20,9 @@ struct FakeMainPorts {
     FakeDocumentOpener opener;
     ScriptedJvLink jvLink;
     FakeRandom random;
+    FakeVotePluginLauncher launcher;
 
-    MainPorts ports() { return MainPorts{jvLink, dialogs, clock, registry, sound, opener, random}; }
+    MainPorts ports() { return MainPorts{jvLink, dialogs, clock, registry, sound, opener, random, launcher}; }
 };
 
 }  // namespace marovix

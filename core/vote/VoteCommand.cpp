@@ -1,0 +1,95 @@
+#include "core/vote/VoteCommand.h"
+
+#include <cstdio>
+
+#include "core/race/JvRecord.h"
+
+namespace marovix {
+namespace {
+
+std::string trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool complete(const KaimeGrid& grid, int row) {
+    return !trim(grid.cell(KaimeCol::Kaime, row)).empty() && !trim(grid.cell(KaimeCol::Odds, row)).empty() &&
+           !trim(grid.cell(KaimeCol::Stake, row)).empty();
+}
+
+bool struckOut(const KaimeGrid& grid, int row) { return trim(grid.cell(KaimeCol::Kesu, row)) == "消"; }
+
+// "yyyymmddhhnn" of a moment.
+std::string minuteKey(const DateTime& t) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour, t.minute);
+    return text;
+}
+
+VoteRefusal refusal(const VoteInputs& inputs, const char* message, const char* tag, const char* text) {
+    VoteRefusal r{message, std::nullopt};
+    if (inputs.automatic) r.logLine = std::string(tag) + inputs.now.timeText() + " " + text;
+    return r;
+}
+
+}  // namespace
+
+std::optional<VoteRefusal> checkVote(const VoteInputs& inputs, const KaimeGrid& grid) {
+    if (trim(inputs.dateText).empty())
+        return refusal(inputs, "開催日ﾃﾞｰﾀを読み込んでください。", "[エラー]", "開催日が読み込まれていません。");
+    if (!inputs.raceSelected)
+        return refusal(inputs, "レースデータを読み込んでください。", "[エラー]", "レースが読み込まれていません。");
+    if (inputs.dateText != inputs.now.dayText() && inputs.dateText != inputs.now.addDays(1).dayText())
+        return refusal(inputs, "本日(または翌日)のデータが読み込まれていません。", "[エラー]",
+                       "本日のデータが読み込まれていません。");
+    const std::string raceMinute = inputs.raceKey16.substr(0, 8) + inputs.postTime;
+    if (raceMinute < minuteKey(inputs.now))
+        return refusal(inputs, "発走時刻を過ぎました。", "[エラー]", "発走時刻を過ぎています。");
+    // A grid whose complete rows are all struck out votes nothing: it is refused like an empty one
+    // instead of handing an empty vote file to the plug-in.
+    bool any = false;
+    for (int row = 1; row < grid.rowCount() && !any; ++row) any = complete(grid, row) && !struckOut(grid, row);
+    if (!any) return refusal(inputs, "買い目が作成されていません。", "[投票不可]", "買い目が作成されていません。");
+    if (trim(inputs.pluginFolder).empty())
+        return VoteRefusal{"「VQM投票プラグイン２」が正常にインストールされていません。再インストールしてください。",
+                           std::nullopt};
+    return std::nullopt;
+}
+
+std::vector<VoteRow> votedRows(const KaimeGrid& grid) {
+    std::vector<VoteRow> rows;
+    for (int row = 1; row < grid.rowCount(); ++row)
+        if (complete(grid, row) && !struckOut(grid, row))
+            rows.push_back(VoteRow{grid.cell(KaimeCol::Baken, row), grid.cell(KaimeCol::Kaime, row),
+                                   grid.cell(KaimeCol::Stake, row)});
+    return rows;
+}
+
+std::string votePageLabel(int page) {
+    static const char* const labels[] = {"[一括]",   "[単勝]", "[複勝]",   "[枠連]",  "[馬連]",
+                                         "[ワイド]", "[馬単]", "[３連複]", "[３連単]"};
+    return page >= 0 && page < 9 ? labels[page] : "";
+}
+
+std::string voteQuestion(const std::string& raceEntry) {
+    return "[" + raceEntry + ":" + "]に投票します。実行してよろしいですか？";
+}
+
+std::vector<std::string> voteLogBlock(const VoteInputs& inputs, const std::vector<std::string>& voteLines) {
+    char amount[32];
+    std::snprintf(amount, sizeof amount, "%7d", lenientInt(trim(inputs.stakeTotal)));
+    std::vector<std::string> block = {
+        "-----",
+        std::string(inputs.simulation ? "[SIM]" : "") + "■投票" + "[" + inputs.buildMethod + "]" +
+            votePageLabel(inputs.page) + inputs.now.slashText(),
+        "[" + inputs.raceEntry + "]投票実行",
+        std::string("■投票金額:") + amount,
+        "***",
+    };
+    block.insert(block.end(), voteLines.begin(), voteLines.end());
+    block.push_back("***");
+    return block;
+}
+
+}  // namespace marovix

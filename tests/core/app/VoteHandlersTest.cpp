@@ -1,0 +1,192 @@
+// The vote command of the main model: its checks in order, the confirmation, the vote file, the hand-over
+// to the plug-in, the day-log block, the sound and TohyoDone.
+#include <gtest/gtest.h>
+
+#include "core/app/MainModel.h"
+#include "core/common/Cp932.h"
+#include "core/common/TextFile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
+#include "core/vote/VoteCommand.h"
+#include "standins/records/RecordBuilder.h"
+#include "tests/support/FakeMainPorts.h"
+#include "tests/support/TempFolder.h"
+
+namespace marovix {
+namespace {
+
+const std::string kDay = "2024年05月26日";
+
+std::string raceLine(int race) {
+    return RecordBuilder("RA")
+        .text(12, "20240526")
+        .text(20, "05")
+        .text(22, "02")
+        .text(24, "08")
+        .number(26, 2, race)
+        .number(874, 4, 1540)
+        .number(882, 2, 8)
+        .line();
+}
+
+std::string runnerLine(int race, int horse) {
+    return RecordBuilder("SE").text(12, "20240526").text(20, "05").number(26, 2, race).number(29, 2, horse).line();
+}
+
+class VoteHandlersTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    FakeMainPorts fakes;
+    std::unique_ptr<MainModel> model;
+    std::string plugin;
+
+    void SetUp() override {
+        plugin = folder.file("VQM plug in");
+        ASSERT_TRUE(makeDirectory(folder.file("Data")).ok());
+        ASSERT_TRUE(makeDirectory(plugin).ok());
+        ASSERT_TRUE(makeDirectory(plugin + "/kaime").ok());
+        std::vector<std::string> ra = {raceLine(10), raceLine(11)}, se(216, std::string(553, ' '));
+        for (int r : {10, 11})
+            for (int h = 1; h <= 8; ++h) se[static_cast<std::size_t>((r - 1) * 18 + h - 1)] = runnerLine(r, h);
+        ASSERT_TRUE(writeRawLines(folder.file("Data/" + kDay + ".jvRA"), ra).ok());
+        ASSERT_TRUE(writeRawLines(folder.file("Data/" + kDay + "東京.jvSEr"), se).ok());
+        setting(settings::DirVQMTohyo2, plugin);
+        fakes.clock.set(DateTime{2024, 5, 26, 15, 30, 0});
+        model = std::make_unique<MainModel>(folder.path(), folder.path() + "/share", fakes.ports());
+        ASSERT_TRUE(model->create());
+        model->DateComboChange(kDay);
+        model->DatListClick(1);  // race 11, post 15:40
+    }
+    void setting(const SettingKey& key, const std::string& value) {
+        ASSERT_TRUE(Settings(folder.path(), folder.path() + "/share", fakes.clock).writeText(key, value).ok());
+    }
+    // The rows of the quinella page as its builder leaves them (stake and total as allocation writes them).
+    void quinellaRows(std::vector<std::array<const char*, 4>> rows) {
+        auto& grid = const_cast<KaimeGrid&>(model->state().kaimeGrid(BetType::UR));
+        grid.setRowCount(static_cast<int>(rows.size()) + 1);
+        int r = 1;
+        for (const auto& [kesu, kaime, odds, stake] : rows) {
+            grid.setCell(KaimeCol::Kesu, r, kesu);
+            grid.setCell(KaimeCol::No, r, std::to_string(r));
+            grid.setCell(KaimeCol::Baken, r, "馬連");
+            grid.setCell(KaimeCol::Kaime, r, kaime);
+            grid.setCell(KaimeCol::Odds, r, odds);
+            grid.setCell(KaimeCol::Stake, r, stake);
+            ++r;
+        }
+        const_cast<MainLabels&>(model->state().labels)[{BetType::UR, BetLabel::Toshi}].text = "   800";
+        model->setOption(MainOption::TabIndex, 4);
+    }
+    std::string voteFile() {
+        auto bytes = readFileBytes(plugin + "/kaime/240526.csv");
+        return bytes ? *bytes : std::string("(none)");
+    }
+    std::vector<std::string> logTail(std::size_t n) {
+        const auto& log = model->state().autoNaviList;
+        return std::vector<std::string>(log.end() - static_cast<std::ptrdiff_t>(std::min(n, log.size())), log.end());
+    }
+};
+
+TEST_F(VoteHandlersTest, AManualVoteAsksWritesHandsOverAndLogs) {
+    quinellaRows({{"", " 3- 7", "   12.5", "   500"},
+                  {"消", " 3-12", "   30.1", "   100"},
+                  {"", " 7-12", "       ", "   300"},
+                  {"", " 1- 8", "    8.0", "   300"}});
+    fakes.dialogs.setNextAnswer(true);
+    model->TohyouBtnClick();
+    EXPECT_EQ(fakes.dialogs.questions, (std::vector<std::string>{"[東京11R:]に投票します。実行してよろしいですか？"}));
+    EXPECT_EQ(voteFile(), "20240526,05,11,UMAFUKU,NORMAL,500,03-07,\r\n20240526,05,11,UMAFUKU,NORMAL,300,01-08,\r\n");
+    ASSERT_EQ(fakes.launcher.starts.size(), 1u);
+    EXPECT_EQ(fakes.launcher.starts[0].program, plugin + "/VQMTohyoPlugIn2.exe");
+    EXPECT_EQ(fakes.launcher.starts[0].parameter, plugin + "/kaime/240526.csv");
+    EXPECT_EQ(logTail(8),
+              (std::vector<std::string>{"-----", "■投票[順位指標指定][馬連]2024/05/26 15:30:00", "[東京11R]投票実行",
+                                        "■投票金額:    800", "***", "20240526,05,11,UMAFUKU,NORMAL,500,03-07,",
+                                        "20240526,05,11,UMAFUKU,NORMAL,300,01-08,", "***"}));
+    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_TRUE(fakes.sound.played.empty());  // never after a manual vote
+}
+
+TEST_F(VoteHandlersTest, NoAnswerWritesAndLogsNothing) {
+    quinellaRows({{"", " 3- 7", "   12.5", "   500"}});
+    const std::size_t logLines = model->state().autoNaviList.size();
+    model->TohyouBtnClick();  // the fake answers No
+    EXPECT_EQ(voteFile(), "(none)");
+    EXPECT_TRUE(fakes.launcher.starts.empty());
+    EXPECT_EQ(model->state().autoNaviList.size(), logLines);
+    EXPECT_FALSE(model->tohyoDone(1));
+}
+
+TEST_F(VoteHandlersTest, ThePostTimeCheckAllowsTheMinuteOfPostAndRefusesTheNext) {
+    quinellaRows({{"", " 3- 7", "   12.5", "   500"}});
+    fakes.clock.set(DateTime{2024, 5, 26, 15, 40, 59});
+    fakes.dialogs.setNextAnswer(true);
+    model->TohyouBtnClick();
+    EXPECT_TRUE(model->tohyoDone(1));
+    fakes.clock.set(DateTime{2024, 5, 26, 15, 41, 0});
+    model->TohyouBtnClick();
+    EXPECT_EQ(fakes.dialogs.informations.back(), "発走時刻を過ぎました。");
+    model->AutoTohyoBtnClick();
+    EXPECT_EQ(logTail(1), (std::vector<std::string>{"[エラー]15:41:00 発走時刻を過ぎています。"}));
+}
+
+TEST_F(VoteHandlersTest, TheDayMustBeTodayOrTomorrow) {
+    quinellaRows({{"", " 3- 7", "   12.5", "   500"}});
+    fakes.clock.set(DateTime{2024, 5, 25, 10, 0, 0});  // the day before: advance voting
+    fakes.dialogs.setNextAnswer(true);
+    model->TohyouBtnClick();
+    EXPECT_TRUE(model->tohyoDone(1));
+    fakes.clock.set(DateTime{2024, 5, 24, 10, 0, 0});  // two days before
+    model->TohyouBtnClick();
+    EXPECT_EQ(fakes.dialogs.informations.back(), "本日(または翌日)のデータが読み込まれていません。");
+    model->AutoTohyoBtnClick();
+    EXPECT_EQ(logTail(1), (std::vector<std::string>{"[エラー]10:00:00 本日のデータが読み込まれていません。"}));
+}
+
+TEST_F(VoteHandlersTest, RowsAllStruckOutAreRefusedLikeNoRows) {
+    quinellaRows({{"消", " 3- 7", "   12.5", "   500"}, {"", " 7-12", "       ", "   300"}});
+    model->TohyouBtnClick();
+    EXPECT_EQ(fakes.dialogs.informations.back(), "買い目が作成されていません。");
+    EXPECT_TRUE(fakes.dialogs.questions.empty());
+    EXPECT_EQ(voteFile(), "(none)");
+    model->AutoTohyoBtnClick();
+    EXPECT_EQ(logTail(1), (std::vector<std::string>{"[投票不可]15:30:00 買い目が作成されていません。"}));
+}
+
+TEST_F(VoteHandlersTest, ABlankPluginFolderIsAMessageEvenInAutomaticMode) {
+    quinellaRows({{"", " 3- 7", "   12.5", "   500"}});
+    setting(settings::DirVQMTohyo2, "");
+    const std::size_t logLines = model->state().autoNaviList.size();
+    model->AutoTohyoBtnClick();
+    EXPECT_EQ(fakes.dialogs.informations.back(),
+              "「VQM投票プラグイン２」が正常にインストールされていません。再インストールしてください。");
+    EXPECT_EQ(model->state().autoNaviList.size(), logLines);
+}
+
+TEST_F(VoteHandlersTest, SimulationKeepsOnlyAutomaticVotesFromThePlugIn) {
+    quinellaRows({{"", " 3- 7", "   12.5", "   500"}});
+    model->setOption(MainOption::SimMode, 1);
+    fakes.dialogs.setNextAnswer(true);
+    model->TohyouBtnClick();
+    EXPECT_EQ(fakes.launcher.starts.size(), 1u);  // a manual vote is handed over even so
+    EXPECT_EQ(logTail(6).front().substr(0, 5), "[SIM]");
+    model->AutoTohyoBtnClick();
+    EXPECT_EQ(fakes.launcher.starts.size(), 1u);
+    EXPECT_EQ(logTail(6).front(), "[SIM]■投票[順位指標指定][馬連]2024/05/26 15:30:00");
+    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_EQ(fakes.sound.played.size(), 1u);  // after the automatic vote only
+}
+
+TEST_F(VoteHandlersTest, APlugInStartThePlatformRefusesIsReportedAndTheRaceIsNotVoted) {
+    quinellaRows({{"", " 3- 7", "   12.5", "   500"}});
+    fakes.launcher.refuseWith("No such file or directory");
+    fakes.dialogs.setNextAnswer(true);
+    const std::size_t logLines = model->state().autoNaviList.size();
+    model->TohyouBtnClick();
+    EXPECT_EQ(fakes.dialogs.informations.back(), kVotePluginStartError);
+    EXPECT_FALSE(model->tohyoDone(1));
+    EXPECT_EQ(model->state().autoNaviList.size(), logLines);
+}
+
+}  // namespace
+}  // namespace marovix

@@ -24,6 +24,19 @@ nlohmann::ordered_json gridJson(const TextGrid& grid) {
     return rows;
 }
 
+nlohmann::ordered_json payoutJson(const PayoutPanel& panel) {
+    auto json = nlohmann::ordered_json::object();
+    for (const BetTypeInfo& bet : kBetTypes) {
+        auto entries = nlohmann::ordered_json::array();
+        for (const PayoutPanelEntry& entry : panel.of(bet.type))
+            entries.push_back(
+                {{"combination", entry.combination}, {"popularity", entry.popularity}, {"payout", entry.payout}});
+        json[std::string(bet.prefix)] = {{"heading", std::string(payoutPanelHeading(bet.type))},
+                                         {"entries", std::move(entries)}};
+    }
+    return json;
+}
+
 nlohmann::ordered_json stateJson(const MainModel& model) {
     const MainState& state = model.state();
     nlohmann::ordered_json json;
@@ -50,6 +63,7 @@ nlohmann::ordered_json stateJson(const MainModel& model) {
         grids[std::string(gridName(id))] = gridJson(state.grid(id));
     }
     json["grids"] = std::move(grids);
+    json["payout"] = payoutJson(state.payoutPanel);
     return json;
 }
 

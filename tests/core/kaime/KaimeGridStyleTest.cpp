@@ -16,6 +16,11 @@ struct StyleCase {
     Rgb background;
 };
 
+void PrintTo(const StyleCase& c, std::ostream* out) {
+    *out << (c.combined ? "combined" : "bet grid") << " col " << c.column << " row " << c.row
+         << (c.winning ? " winning" : "");
+}
+
 class KaimeGridStyleTest : public ::testing::TestWithParam<StyleCase> {};
 
 TEST_P(KaimeGridStyleTest, PaintsItsCell) {

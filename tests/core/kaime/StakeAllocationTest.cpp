@@ -36,6 +36,8 @@ struct AllocationCase {
     const char* investment;  // the "投票金額" label
 };
 
+void PrintTo(const AllocationCase& c, std::ostream* out) { *out << c.name; }
+
 class AllocationTest : public ::testing::TestWithParam<AllocationCase> {};
 
 TEST_P(AllocationTest, GivesTheStakesOfItsMethod) {

@@ -56,6 +56,10 @@ struct CombinationCase {
     bool hits;
 };
 
+void PrintTo(const CombinationCase& c, std::ostream* out) {
+    *out << betTypeInfo(c.bet).prefix << " \"" << c.kaime << "\"" << (c.hits ? " hits" : " misses");
+}
+
 class HitCombinationTest : public ::testing::TestWithParam<CombinationCase> {};
 
 TEST_P(HitCombinationTest, MatchesTheTextExactly) {
@@ -80,7 +84,11 @@ INSTANTIATE_TEST_SUITE_P(EveryKindOfCombination, HitCombinationTest,
                                            CombinationCase{BetType::UT, {12, 5}, " 5-12", false},
                                            CombinationCase{BetType::SRF, {2, 5, 9}, " 2- 5- 9", true},
                                            CombinationCase{BetType::SRT, {10, 1, 2}, "10- 1- 2", true},
-                                           CombinationCase{BetType::SRT, {10, 1, 2}, " 1- 2-10", false}));
+                                           CombinationCase{BetType::SRT, {10, 1, 2}, " 1- 2-10", false}),
+                         [](const auto& info) {
+                             return std::string(betTypeInfo(info.param.bet).prefix) +
+                                    (info.param.hits ? "Hit" : "Miss") + std::to_string(info.index);
+                         });
 
 TEST(HitJudgementTest, NothingHitsBeforeThePayoutRecordExists) {
     KaimeGrid grid;

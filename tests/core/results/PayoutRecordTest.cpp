@@ -26,6 +26,8 @@ struct LastEntryCase {
     const char* text;
 };
 
+void PrintTo(const LastEntryCase& c, std::ostream* out) { *out << betTypeInfo(c.bet).prefix << " " << c.text; }
+
 class PayoutLastEntryTest : public ::testing::TestWithParam<LastEntryCase> {};
 
 TEST_P(PayoutLastEntryTest, ReadsNumbersPayoutAndPopularity) {
@@ -52,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(AllBetTypes, PayoutLastEntryTest,
                                            LastEntryCase{BetType::WD, {17, 18}, 99999, 153, "17-18"},
                                            LastEntryCase{BetType::UT, {12, 5}, 5670, 21, "12- 5"},
                                            LastEntryCase{BetType::SRF, {1, 2, 3}, 123456, 816, " 1- 2- 3"},
-                                           LastEntryCase{BetType::SRT, {10, 1, 2}, 123456789, 4896, "10- 1- 2"}));
+                                           LastEntryCase{BetType::SRT, {10, 1, 2}, 123456789, 4896, "10- 1- 2"}),
+                         [](const auto& info) { return std::string(betTypeInfo(info.param.bet).prefix); });
 
 TEST(PayoutRecordTest, BlankEntriesReadAsNoWinner) {
     const std::string hr = PayoutRecordBuilder(testRaceKey(1)).blank(BetType::UR).record();

@@ -88,6 +88,13 @@ QWidget* TMainForm::buildCombinedTotals(QWidget* parent) {
         hidden->setObjectName(qs(labelName(id)));
         hidden->hide();
     }
+    // "保存" and "再読込" have no action.
+    for (auto [objectName, caption] : {std::pair{"SaveKaiBtn", "保存"}, {"LoadKaiBtn", "再読込"}}) {
+        auto* inert = new QPushButton(qs(caption), row);
+        inert->setObjectName(qs(objectName));
+        inert->setEnabled(false);
+        grid->addWidget(inert, 1, column++);
+    }
     grid->setColumnStretch(column, 1);
     return row;
 }

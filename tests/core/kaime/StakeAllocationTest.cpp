@@ -138,6 +138,15 @@ TEST(StakeAllocationTest, EveryRowStruckOutEmptiesStakesAndLabels) {
     EXPECT_EQ(go.text, "");
 }
 
+TEST(StakeAllocationTest, ProportionalWithoutUsableOddsOnRowOneGivesTheSmallestStakes) {
+    KaimeGrid grid = gridOf({2.0, 4.0});
+    grid.setCell(KaimeCol::Odds, 1, "   -1.0");  // a scratched combination: no weight can be formed
+    Labels labels;
+    AllocateStakes(grid, HaibunMethod::Hirei, 3000, labels.refs());
+    EXPECT_EQ(columnTexts(grid, KaimeCol::Stake), (std::vector<std::string>{"", "   100"}));
+    EXPECT_EQ(labels.toshi.text, "   100");
+}
+
 TEST(StakeAllocationTest, AListOfMoreThan4896RowsIsNotAllocated) {
     KaimeGrid grid = gridOf(std::vector<double>(4897, 100.0), BetType::SRT);
     Labels labels;

@@ -49,6 +49,19 @@ nlohmann::ordered_json oddsJson(const MainModel& model, int slot) {
     return json;
 }
 
+nlohmann::ordered_json payoutJson(const PayoutPanel& panel) {
+    auto json = nlohmann::ordered_json::object();
+    for (const BetTypeInfo& bet : kBetTypes) {
+        auto entries = nlohmann::ordered_json::array();
+        for (const PayoutPanelEntry& entry : panel.of(bet.type))
+            entries.push_back(
+                {{"combination", entry.combination}, {"popularity", entry.popularity}, {"payout", entry.payout}});
+        json[std::string(bet.prefix)] = {{"heading", std::string(payoutPanelHeading(bet.type))},
+                                         {"entries", std::move(entries)}};
+    }
+    return json;
+}
+
 nlohmann::ordered_json stateJson(const MainModel& model) {
     const MainState& state = model.state();
     nlohmann::ordered_json json;
@@ -76,6 +89,7 @@ nlohmann::ordered_json stateJson(const MainModel& model) {
     }
     json["grids"] = std::move(grids);
     json["odds"] = oddsJson(model, state.currentRace);
+    json["payout"] = payoutJson(state.payoutPanel);
     return json;
 }
 

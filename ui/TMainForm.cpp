@@ -74,6 +74,7 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     buildMenus();
     buildTopBar();
     buildCentre();
+    connectStakeControls();
     auto* status = named(new QStatusBar(this), QStringLiteral("StatusLine"));
     setStatusBar(status);  // shows the hints (status tips) of the controls
     addTimer("Timer1", 1000);
@@ -300,6 +301,7 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
     }
     controls->addStretch();
     layout->addLayout(controls);
+    addStakeControls(betIndex, page, layout);
     layout->addWidget(grid);
     return page;
 }
@@ -342,6 +344,7 @@ QWidget* TMainForm::buildSelectionPage() {
     allControls->addWidget(button("NoBakenBtn", "全解除", all));
     allControls->addStretch();
     allLayout->addLayout(allControls);
+    allLayout->addWidget(buildCombinedTotals(all));
     allLayout->addWidget(makeGrid(GridId::AllKaimeGrid, all));
     m_pageControl4->addTab(all, QStringLiteral("一括"));
     for (int i = 0; i < 8; ++i) {
@@ -349,10 +352,8 @@ QWidget* TMainForm::buildSelectionPage() {
         QTableView* grid = makeGrid(kaimeGridOf(bet.type), page);
         m_pageControl4->addTab(buildBetTypePage(i, grid), qs(std::string(bet.name)));
     }
-    connect(m_pageControl4, &QTabWidget::currentChanged, this, [this](int index) {
-        m_model.setOption(MainOption::TabIndex, index);
-        updateBakenLabel();
-    });
+    connect(m_pageControl4, &QTabWidget::currentChanged, this,
+            [this](int index) { m_model.PageControl4Change(index); });
     right->addWidget(m_pageControl4);
     auto* voteRow = new QHBoxLayout;
     auto* tohyou = button("TohyouBtn", "投票", page);
@@ -390,7 +391,7 @@ void TMainForm::buildCentre() {
     auto* card = new QWidget;
     (new QVBoxLayout(card))->addWidget(makeGrid(GridId::StringGrid1, card));
     m_pageControl1->addTab(card, QStringLiteral("出馬表"));
-    m_pageControl1->addTab(named(new QWidget, QStringLiteral("PayoutPanel")), QStringLiteral("結果"));
+    m_pageControl1->addTab(buildPayoutPanel(), QStringLiteral("結果"));
     m_pageControl1->addTab(new QWidget, QStringLiteral("買い目"));
     auto* odds = new QWidget;
     (new QVBoxLayout(odds))->addWidget(makeGrid(GridId::OddsGrid, odds));
@@ -445,7 +446,10 @@ void TMainForm::refresh(StatePart part) {
                           GridId::WDKaimeGrid, GridId::UTKaimeGrid, GridId::SRFKaimeGrid, GridId::SRTKaimeGrid});
             break;
         case StatePart::CombinedList: refreshGrids({GridId::AllKaimeGrid}); break;
-        case StatePart::Options: refreshOptions(); break;
+        case StatePart::Options:
+            refreshOptions();
+            refreshStakeEdits();
+            break;
         case StatePart::Labels:
         case StatePart::Balance:
         case StatePart::Clock: refreshLabels(); break;
@@ -460,7 +464,7 @@ void TMainForm::refresh(StatePart part) {
             }
             break;
         }
-        case StatePart::Payouts:
+        case StatePart::Payouts: refreshPayoutPanel(); break;
         case StatePart::LogLines:
         case StatePart::Progress:
         case StatePart::Count: break;
@@ -507,14 +511,12 @@ void TMainForm::refreshOptions() {
         QSignalBlocker block(m_pageControl4);
         m_pageControl4->setCurrentIndex(tab);
     }
-    updateBakenLabel();
 }
 
 void TMainForm::refreshLabels() {
     const MainLabels& labels = m_model.state().labels;
     for (int i = 0; i < static_cast<int>(LabelId::Count); ++i) {
         const auto id = static_cast<LabelId>(i);
-        if (id == LabelId::BakenLabel) continue;  // the caption of the page that shows
         QWidget* widget = findChild<QWidget*>(qs(labelName(id)));
         if (!widget) continue;
         const Label& label = labels[id];
@@ -528,8 +530,6 @@ void TMainForm::refreshLabels() {
         if (label.background) widget->setAutoFillBackground(true);
     }
 }
-
-void TMainForm::updateBakenLabel() { m_bakenLabel->setText(m_pageControl4->tabText(m_pageControl4->currentIndex())); }
 
 void TMainForm::showAbout() {
     TAboutForm about(qs(kVersionText), this);

@@ -13,6 +13,7 @@
 #include "core/settings/MainOptions.h"
 
 class QAction;
+class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -59,7 +60,14 @@ private:
     void bindCheck(QCheckBox* box, MainOption option);
     void bindRadio(QButtonGroup* group, MainOption option);
     void showAbout();
-    void updateBakenLabel();
+    // Stakes, the combined list and the payout panel (TMainFormStakes.cpp).
+    void addStakeControls(int betIndex, QWidget* page, QBoxLayout* layout);
+    QWidget* buildCombinedTotals(QWidget* parent);
+    QWidget* buildPayoutPanel();
+    void connectStakeControls();
+    void refreshStakeEdits();
+    void refreshPayoutPanel();
+    void openKaimeSetForm();
 
     MainModel& m_model;
     MainModel::Subscription m_subscription;

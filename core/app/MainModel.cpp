@@ -4,6 +4,7 @@
 #include "core/common/TextFile.h"
 #include "core/jv/JvMessage.h"
 #include "core/jv/StoredDataDownload.h"
+#include "core/kaime/BetPages.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Dialogs.h"
 #include "core/ports/DocumentOpener.h"
@@ -77,6 +78,7 @@ void MainModel::loadSettings() {
         m_state.options.set(row.option, value);
     }
     m_state.labels[LabelId::SimModeLabel].color = m_state.options.on(MainOption::SimMode) ? 0x00FF00u : 0x808080u;
+    m_state.labels[LabelId::BakenLabel].text = std::string(betPageCaption(m_state.options.value(MainOption::TabIndex)));
 }
 
 bool MainModel::create() {

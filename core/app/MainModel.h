@@ -12,11 +12,14 @@
 #include "core/common/Notifier.h"
 #include "core/common/Result.h"
 #include "core/jv/ReadCancelFlag.h"
+#include "core/kaime/StakeInputs.h"
 #include "core/logs/DayLog.h"
 #include "core/logs/ErrorLog.h"
 #include "core/odds/DayOdds.h"
 #include "core/race/RaceCard.h"
 #include "core/race/RaceDay.h"
+#include "core/results/DayPayouts.h"
+#include "core/results/PayoutSummary.h"
 #include "core/settings/AppFolders.h"
 
 namespace marovix {
@@ -141,6 +144,42 @@ public:
     // Lets pending window events run inside long operations (the window wires processEvents).
     void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
 
+    // Stakes, the combined list and payouts.
+    // TantohyoEditChange ... SRTtohyoEditChange: the stake edit of `bet` shows `text`; its amount is
+    // stored for the current race, the bet type's grid is allocated again and judged, and the combined
+    // list rebuilt.
+    void tohyoEditChange(BetType bet, std::string text);
+    // "資金配分": the allocation method (0 "均等" ... 3 "期配") is stored and the selections rebuilt.
+    void HaibunRadioClick(int method);
+    // "全選択" / "全解除": all eight bet types take part, or none; the eight settings are stored and the
+    // selections rebuilt. A write that fails is shown and ends the action.
+    void AllBakenBTnClick();
+    void NoBakenBtnClick();
+    // A click in AllKaimeGrid at (column, row of the grid, row 0 the heading row): column 0 of a data row
+    // toggles "消" and the overall totals are computed again.
+    void AllKaimeGridClick(int column, int row);
+    // The overall totals of the combined list.
+    void SogoKaiKeiBtnClick();
+    // The active page of PageControl4 changed: stored, and BakenLabel shows its caption.
+    void PageControl4Change(int index);
+    // The eight default stakes (KaimeSet/DefaultAmountTan ...) for the window "投資金設定".
+    BetAmounts defaultStakes() const;
+    // That window's "OK": amounts below 100 become 100, the eight defaults are stored (a failed write is
+    // shown and ends the action) and the current race is selected again when the day has races. The new
+    // defaults take effect when a day is next opened.
+    void KaimeSetFormOKClick(BetAmounts amounts);
+    // HrReadBtn "払戻取込": the day's race and runner records read again, then its payout file into the
+    // payout slots, then the payout summary (CalcBtn).
+    void HrReadBtnClick();
+    // HrReadBtn2 "払戻取込2": the same; when a race is shown and its payout has just arrived in this
+    // reading, the race is selected again, which shows its results.
+    void HrReadBtn2Click();
+    // CalcBtn: the payout summary of all 36 race slots from the payout slots.
+    void CalcBtnClick();
+    // The day's payout slots and their summaries.
+    const DayPayouts& payouts() const { return m_payouts; }
+    const PayoutSummary& payoutSummary(RaceSlot slot) const;
+
     // How a grid cell is painted.
     CellStyle cellStyle(GridId grid, int column, int row) const;
     // The background of DatList's entry `index`.
@@ -176,6 +215,11 @@ private:
     CardOdds cardOdds(RaceSlot slot) const;
     // OzGetTimeLabel: the announcement time of the race's O1 record, "hh:nn".
     std::string oddsAnnouncementLabel(RaceSlot slot) const;
+    // Stakes and payouts.
+    bool readPayoutFile();  // true when the current race's payout has just arrived
+    void rereadRaceRecords();
+    const std::string& currentPayout() const;
+    CellStyle kaimeGridStyle(GridId grid, int column, int row) const;
 
     AppFolders m_folders;
     std::string m_windowsFolder;
@@ -196,6 +240,11 @@ private:
     int m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;
+    StakeInputs m_stakeInputs;
+    DayPayouts m_payouts;
+    std::array<PayoutSummary, kRaceSlotCount> m_payoutSummaries;
+
+    friend struct MainModelTestAccess;  // tests fill the grids without the builders
 };
 
 }  // namespace marovix

@@ -1,9 +1,80 @@
-// The payout handlers of the main window: reading the day's payouts and the payout panel.
+// The payout handlers of the main window: reading the day's payouts (HrReadBtn, HrReadBtn2), the payout
+// summary (CalcBtn) and the payout panel of the shown race.
 #include "core/app/MainModel.h"
+#include "core/results/PayoutPanel.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 
 namespace marovix {
 
-void MainModel::readPayouts() {}
-void MainModel::showPayoutPanel() {}
+void MainModel::readPayouts() {
+    // A newly loaded day starts without payouts; a day without a payout file keeps none.
+    m_payouts.clear();
+    readPayoutFile();
+    CalcBtnClick();
+}
+
+bool MainModel::readPayoutFile() {
+    auto reading = m_payouts.readFile(m_day.files.payout, m_day.races, m_state.currentRace);
+    if (!reading) {
+        appendErrorLog(reading.error());
+        return false;
+    }
+    for (const std::string& rejected : reading->rejected) appendErrorLog(m_day.files.payout + " " + rejected);
+    return reading->currentArrived;
+}
+
+void MainModel::rereadRaceRecords() {
+    // The race and runner records again (results may have come in). The weather and going announced by
+    // the change information stay: only a new day load goes back to the race records' codes.
+    std::array<std::array<std::string, 3>, kRaceSlotCount> codes;
+    for (std::size_t slot = 0; slot < codes.size(); ++slot) {
+        const RaceWork& work = m_day.work[slot];
+        codes[slot] = {work.WeatherCode, work.TurfGoingCode, work.DirtGoingCode};
+    }
+    LoadNotes notes;
+    if (Status read = readRaceDay(m_day, m_settings->readText(settings::DirLumidex), notes); !read)
+        notes.push_back(read.error());
+    for (std::size_t slot = 0; slot < codes.size(); ++slot) {
+        RaceWork& work = m_day.work[slot];
+        work.WeatherCode = codes[slot][0];
+        work.TurfGoingCode = codes[slot][1];
+        work.DirtGoingCode = codes[slot][2];
+    }
+    for (const std::string& problem : notes) appendErrorLog(problem);
+}
+
+void MainModel::HrReadBtnClick() {
+    if (!m_state.shownDay) return;
+    rereadRaceRecords();
+    readPayoutFile();
+    CalcBtnClick();
+}
+
+void MainModel::HrReadBtn2Click() {
+    if (!m_state.shownDay) return;
+    rereadRaceRecords();
+    const bool arrived = readPayoutFile();
+    CalcBtnClick();
+    if (m_state.currentRace >= 0 && arrived) DatListClick(m_state.currentRace);
+}
+
+void MainModel::CalcBtnClick() {
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
+        m_payoutSummaries[static_cast<std::size_t>(slot)] = summarisePayout(m_payouts.record(slot));
+}
+
+const PayoutSummary& MainModel::payoutSummary(RaceSlot slot) const {
+    static const PayoutSummary none = summarisePayout({});
+    if (slot < 0 || slot >= kRaceSlotCount) return none;
+    return m_payoutSummaries[static_cast<std::size_t>(slot)];
+}
+
+void MainModel::showPayoutPanel() {
+    m_state.payoutPanel = payoutPanel(payoutSummary(m_state.currentRace));
+    notify(StatePart::Payouts);
+}
+
+const std::string& MainModel::currentPayout() const { return m_payouts.record(m_state.currentRace); }
 
 }  // namespace marovix

@@ -191,7 +191,10 @@ CellStyle MainModel::cellStyle(GridId grid, int column, int row) const {
         case GridId::StringGrid26:
             return raceCard26Style(m_state.stringGrid26, m_day.work[static_cast<std::size_t>(slot)], column, row);
         case GridId::StringGrid1: return raceCard1Style(m_state.stringGrid1, column, row);
-        default: return {};
+        case GridId::HyosuGrid:
+        case GridId::OddsGrid:
+        case GridId::Count: return {};
+        default: return kaimeGridStyle(grid, column, row);  // the selection grids and the combined list
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/common/MainGrids.h"
 #include "core/common/MainLabels.h"
+#include "core/results/PayoutPanel.h"
 #include "core/settings/MainOptions.h"
 
 namespace marovix {
@@ -79,6 +80,11 @@ struct MainState {
     MainOptions options;
     // The odds-range edits, in the order Toz1A, Toz1B, Foz1A, Foz1B, ... SRToz1B.
     std::array<std::string, 16> ozSpan;
+    // The stake edits TantohyoEdit ... SRTtohyoEdit as they show, in bet-type order: the shown race's
+    // stake inputs, or what the user typed.
+    std::array<std::string, 8> tohyoEdit;
+    // The payout panel of the tab "結果" for the shown race.
+    PayoutPanel payoutPanel;
     WindowPlacement placement;
 
     // The meeting days of DateCombo, newest first.

@@ -1,0 +1,81 @@
+#include "core/kaime/CombinedList.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/kaime/StakeAllocation.h"
+#include "core/race/JvRecord.h"
+
+namespace marovix {
+namespace {
+
+constexpr Rgb kBlue = 0x0000FF;
+constexpr Rgb kRed = 0xFF0000;
+constexpr std::string_view kKesu = "消";
+
+template <class... Args>
+std::string formatted(const char* pattern, Args... values) {
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, values...);
+    return text;
+}
+
+}  // namespace
+
+void KaimeMix(KaimeGrid& all, std::span<const KaimeGrid* const> participating, CombinedListLabels labels) {
+    std::vector<std::string> marks;
+    for (int row = 1; row < all.rowCount(); ++row) marks.push_back(all.cell(KaimeCol::Kesu, row));
+    labels.tensu.text.clear();
+    labels.toshi.text.clear();
+    labels.yosoKaishu.text.clear();
+
+    int count = 0;
+    for (const KaimeGrid* grid : participating) {
+        if (lenientInt(grid->cell(KaimeCol::No, 1)) <= 0) continue;
+        count += grid->rowCount() - 1;
+    }
+    all.clearBody();
+    all.setRowCount(std::max(count, 1) + 1);
+    for (std::size_t i = 0; i < marks.size() && static_cast<int>(i) + 1 < all.rowCount(); ++i)
+        all.setCell(KaimeCol::Kesu, static_cast<int>(i) + 1, marks[i]);
+
+    int row = 0;
+    for (const KaimeGrid* grid : participating) {
+        if (lenientInt(grid->cell(KaimeCol::No, 1)) <= 0) continue;
+        for (int source = 1; source < grid->rowCount(); ++source) {
+            ++row;
+            all.setCell(KaimeCol::No, row, formatted("%3d", row));
+            for (int c = KaimeGrid::index(KaimeCol::Baken); c < KaimeGrid::kColumnCount; ++c)
+                all.text().setCell(c, row, grid->text().cell(c, source));
+        }
+    }
+}
+
+void SogoKaiKei(const KaimeGrid& all, CombinedTotalsLabels labels) {
+    for (Label* label : {&labels.soTensu, &labels.soTohyoGaku, &labels.yosoKaisyu, &labels.soGO}) label->text.clear();
+    long long count = 0, stakes = 0;
+    double returns = 0;
+    for (int row = 1; row < all.rowCount(); ++row) {
+        const int stake = lenientInt(all.cell(KaimeCol::Stake, row));
+        if (stake <= 0) continue;
+        ++count;
+        stakes += stake;
+        returns += kaimeOdds(all.cell(KaimeCol::Return, row)).value_or(0);
+    }
+    labels.soTensu.text = formatted("%4lld", count);
+    labels.soTohyoGaku.text = formatted("%8lld", stakes);
+    if (stakes <= 0) return;
+    const double rate = returns / static_cast<double>(count) / static_cast<double>(stakes) * 100;
+    labels.yosoKaisyu.text = formatted("%6.1f", rate);
+    labels.yosoKaisyu.color = rate > 100 ? kBlue : kRed;
+    ShowSyntheticOdds(all, labels.soGO);
+}
+
+bool toggleKesu(KaimeGrid& grid, int row) {
+    if (row < 1 || row >= grid.rowCount()) return false;
+    grid.setCell(KaimeCol::Kesu, row, grid.cell(KaimeCol::Kesu, row) == kKesu ? std::string() : std::string(kKesu));
+    return true;
+}
+
+}  // namespace marovix

@@ -1,0 +1,34 @@
+#include "core/kaime/StakeInputs.h"
+
+#include <algorithm>
+
+#include "core/kaime/StakeAllocation.h"
+#include "core/race/JvRecord.h"
+
+namespace marovix {
+namespace {
+
+bool validSlot(RaceSlot slot) { return slot >= 0 && slot < kRaceSlotCount; }
+
+}  // namespace
+
+void StakeInputs::reset(const BetAmounts& defaults) {
+    for (std::size_t bet = 0; bet < m_amounts.size(); ++bet) m_amounts[bet].fill(defaults[bet]);
+}
+
+int StakeInputs::amount(BetType bet, RaceSlot slot) const {
+    return validSlot(slot) ? m_amounts[static_cast<std::size_t>(bet)][static_cast<std::size_t>(slot)] : 0;
+}
+
+void StakeInputs::set(BetType bet, RaceSlot slot, int amount) {
+    if (validSlot(slot)) m_amounts[static_cast<std::size_t>(bet)][static_cast<std::size_t>(slot)] = amount;
+}
+
+int stakeAmountOf(std::string_view editText) { return std::max(0, lenientInt(editText)); }
+
+BetAmounts raisedDefaultStakes(BetAmounts amounts) {
+    for (int& amount : amounts) amount = std::max(amount, kMinimumStake);
+    return amounts;
+}
+
+}  // namespace marovix

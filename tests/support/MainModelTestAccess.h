@@ -1,0 +1,13 @@
+#pragma once
+// The main model's state and day for tests that put selections into the grids without the builders, or
+// stand in for a step that comes later (announced weather).
+#include "core/app/MainModel.h"
+
+namespace marovix {
+
+struct MainModelTestAccess {
+    static MainState& state(MainModel& model) { return model.m_state; }
+    static RaceDay& day(MainModel& model) { return model.m_day; }
+};
+
+}  // namespace marovix

@@ -9,6 +9,7 @@
 
 #include "core/common/MainGrids.h"
 #include "core/common/MainLabels.h"
+#include "core/kaime/SelectionControls.h"
 #include "core/settings/MainOptions.h"
 
 namespace marovix {
@@ -79,6 +80,8 @@ struct MainState {
     MainOptions options;
     // The odds-range edits, in the order Toz1A, Toz1B, Foz1A, Foz1B, ... SRToz1B.
     std::array<std::string, 16> ozSpan;
+    // Which multi check boxes show, in the order of kMultiBoxes (RefSpanBtn).
+    std::array<bool, kMultiBoxes.size()> multiBoxVisible{};
     WindowPlacement placement;
 
     // The meeting days of DateCombo, newest first.

@@ -60,6 +60,9 @@ private:
     void bindRadio(QButtonGroup* group, MainOption option);
     void showAbout();
     void updateBakenLabel();
+    // The selection page's mark buttons and grid clicks; the multi boxes shown as the core says.
+    void wireSelectionPage();
+    void refreshMultiBoxes();
 
     MainModel& m_model;
     MainModel::Subscription m_subscription;

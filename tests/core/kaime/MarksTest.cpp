@@ -148,6 +148,8 @@ struct RankFileCase {
     bool taken;
     std::array<std::string, 3> ranksAfter;  // "1" per selected rank 1..18, starting from all of ◎ selected
 };
+// Test names and failure messages show the case by its name.
+void PrintTo(const RankFileCase& c, std::ostream* out) { *out << c.name; }
 
 class RankFileTest : public ::testing::TestWithParam<RankFileCase> {};
 

@@ -76,6 +76,8 @@ struct FormCase {
     std::array<bool, 4> multi;
     std::vector<std::string> expected;
 };
+// Test names and failure messages show the case by its name.
+void PrintTo(const FormCase& c, std::ostream* out) { *out << c.name; }
 
 class CombinationFormingTest : public ::testing::TestWithParam<FormCase> {};
 
@@ -216,6 +218,8 @@ struct FilterCase {
     const char* b;
     std::vector<std::string> rows;
 };
+// Test names and failure messages show the case by its name.
+void PrintTo(const FilterCase& c, std::ostream* out) { *out << c.name; }
 
 class WinFilterTest : public ::testing::TestWithParam<FilterCase> {};
 

@@ -52,7 +52,7 @@ constexpr MethodPatterns kTrifectaMethods[] = {
 };
 
 // What differs between the bet types.
-struct BetSpec {
+struct BetRules {
     int horses;     // horses per combination
     bool ordered;   // the text keeps the finishing order (exacta, trifecta)
     bool brackets;  // the horses stand for their brackets (bracket quinella)
@@ -77,7 +77,7 @@ std::span<const int> combinationPopularity(const OddsTable& table) {
     return table.combinationPopularity(Kind);
 }
 
-const BetSpec kSpecs[] = {
+const BetRules kBetRules[] = {
     {1, false, false, true, OddsKind::O1, nullptr,
      [](const OddsTable& t) { return std::span<const double>(t.TanOdds); },
      [](const OddsTable& t) { return std::span<const int>(t.TanPop); }, 2, "%6.1f", 6, true, kSingleMethods},
@@ -97,7 +97,7 @@ const BetSpec kSpecs[] = {
     {3, true, false, false, OddsKind::O6, CombNoSRT, combinationOdds<OddsKind::O6>, combinationPopularity<OddsKind::O6>,
      4, "%8.1f", 8, false, kTrifectaMethods},
 };
-static_assert(std::size(kSpecs) == kBetTypes.size());
+static_assert(std::size(kBetRules) == kBetTypes.size());
 
 // Numbers 1..18 (horses) or 1..8 (brackets) of a combination, in base 19: key order is text order, since
 // "%2d" numbers sort as text in numeric order.
@@ -105,11 +105,11 @@ constexpr int kBase = 19;
 constexpr int keySpace(int horses) { return horses == 1 ? kBase : horses == 2 ? kBase * kBase : kBase * kBase * kBase; }
 
 // The patterns a build uses, by method and multi options; an unknown method builds nothing.
-std::vector<Pattern> patternsOf(const BetSpec& spec, const SelectionOptions& options) {
+std::vector<Pattern> patternsOf(const BetRules& rules, const SelectionOptions& options) {
     std::vector<Pattern> patterns;
-    const int method = spec.methods.size() == 1 ? 0 : options.method;
-    if (method < 0 || method >= static_cast<int>(spec.methods.size())) return patterns;
-    const MethodPatterns& chosen = spec.methods[static_cast<std::size_t>(method)];
+    const int method = rules.methods.size() == 1 ? 0 : options.method;
+    if (method < 0 || method >= static_cast<int>(rules.methods.size())) return patterns;
+    const MethodPatterns& chosen = rules.methods[static_cast<std::size_t>(method)];
     patterns.assign(chosen.always.begin(), chosen.always.end());
     if (options.multi[0]) {
         patterns.insert(patterns.end(), chosen.multi.begin(), chosen.multi.end());
@@ -153,9 +153,9 @@ double filterNumber(std::string_view text) {
 }
 
 void buildSelections(BetType bet, const SelectionRace& race, const SelectionOptions& options, KaimeGrid& grid) {
-    const BetSpec& spec = kSpecs[static_cast<std::size_t>(bet)];
+    const BetRules& rules = kBetRules[static_cast<std::size_t>(bet)];
     // 1. The data rows emptied; the win grid's "消" marks stay on their rows.
-    for (int row = 1; row < grid.rowCount(); ++row) grid.clearRow(row, spec.keepsKesu ? KaimeCol::No : KaimeCol::Kesu);
+    for (int row = 1; row < grid.rowCount(); ++row) grid.clearRow(row, rules.keepsKesu ? KaimeCol::No : KaimeCol::Kesu);
     // 2.-3. The filter; a bet type that takes no part stays empty, one data row.
     const double lo = filterNumber(options.filterA) - 0.01;
     const double hi = filterNumber(options.filterB) + 0.01;
@@ -166,7 +166,7 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
 
     // 4. The horses carrying each mark, from the rows a combination may take.
     const RaceCard26Grid& card = race.card;
-    const int lastRow = spec.horses == 1 ? card.rowCount() - 1 : std::min(race.registered, card.rowCount() - 1);
+    const int lastRow = rules.horses == 1 ? card.rowCount() - 1 : std::min(race.registered, card.rowCount() - 1);
     std::array<std::vector<int>, kMarkCount> marked;
     for (int row = 1; row <= lastRow; ++row) {
         const int horse = lenientInt(card.cell(Card26Col::Uma, row));
@@ -174,29 +174,29 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
         for (int mark = 0; mark < kMarkCount; ++mark)
             if (isMarked(card, markColumn(mark), row)) marked[static_cast<std::size_t>(mark)].push_back(horse);
     }
-    std::vector<bool> seen(static_cast<std::size_t>(keySpace(spec.horses)));
+    std::vector<bool> seen(static_cast<std::size_t>(keySpace(rules.horses)));
     auto add = [&](std::array<int, 3> horses) {
-        for (int i = 0; spec.brackets && i < spec.horses; ++i) {
+        for (int i = 0; rules.brackets && i < rules.horses; ++i) {
             horses[i] = WakuOfUmaban(race.registered, horses[i]);
             if (horses[i] == 0) return;
         }
         // Unordered bet types write the smaller number first (at most three numbers to sort).
-        for (int i = 1; !spec.ordered && i < spec.horses; ++i)
+        for (int i = 1; !rules.ordered && i < rules.horses; ++i)
             for (int j = i; j > 0 && horses[j - 1] > horses[j]; --j) std::swap(horses[j - 1], horses[j]);
         int key = 0;
-        for (int i = 0; i < spec.horses; ++i) key = key * kBase + horses[i];
+        for (int i = 0; i < rules.horses; ++i) key = key * kBase + horses[i];
         seen[static_cast<std::size_t>(key)] = true;
     };
-    for (const Pattern& pattern : patternsOf(spec, options)) {
+    for (const Pattern& pattern : patternsOf(rules, options)) {
         const auto& first = marked[static_cast<std::size_t>(pattern[0])];
         for (int a : first) {
-            if (spec.horses == 1) {
+            if (rules.horses == 1) {
                 add({a, 0, 0});
                 continue;
             }
             for (int b : marked[static_cast<std::size_t>(pattern[1])]) {
                 if (b == a) continue;
-                if (spec.horses == 2) {
+                if (rules.horses == 2) {
                     add({a, b, 0});
                     continue;
                 }
@@ -207,26 +207,27 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
     }
 
     // 5. Each combination in text order, kept by its odds.
-    const std::span<const double> odds = spec.odds(race.odds);
-    const std::span<const int> popularity = spec.popularity(race.odds);
+    const std::span<const double> odds = rules.odds(race.odds);
+    const std::span<const int> popularity = rules.popularity(race.odds);
     const bool oddsRead =
-        spec.ranked || fieldNumber(race.raw[static_cast<std::size_t>(kindIndex(spec.kind))], 26, 2) > 0;
-    const std::string blankOdds(static_cast<std::size_t>(spec.oddsWidth), ' ');
+        rules.ranked || fieldNumber(race.raw[static_cast<std::size_t>(kindIndex(rules.kind))], 26, 2) > 0;
+    const std::string blankOdds(static_cast<std::size_t>(rules.oddsWidth), ' ');
     std::vector<Kept> kept;
     std::array<int, 3> numbers{};
     for (int key = 0; key < static_cast<int>(seen.size()); ++key) {
         if (!seen[static_cast<std::size_t>(key)]) continue;
-        for (int i = spec.horses - 1, rest = key; i >= 0; --i, rest /= kBase) numbers[i] = rest % kBase;
-        std::string text = combinationText(std::span<const int>(numbers.data(), static_cast<std::size_t>(spec.horses)));
-        const int k = spec.number ? spec.number(text) : numbers[0];
+        for (int i = rules.horses - 1, rest = key; i >= 0; --i, rest /= kBase) numbers[i] = rest % kBase;
+        std::string text =
+            combinationText(std::span<const int>(numbers.data(), static_cast<std::size_t>(rules.horses)));
+        const int k = rules.number ? rules.number(text) : numbers[0];
         const bool inRange = k > 0 && k < static_cast<int>(odds.size()) && odds[k] >= lo && odds[k] <= hi;
-        if (spec.ranked) {
+        if (rules.ranked) {
             if (inRange && popularity[static_cast<std::size_t>(k)] > 0)
-                kept.push_back({std::move(text), formatted(spec.oddsFormat, odds[k])});
+                kept.push_back({std::move(text), formatted(rules.oddsFormat, odds[k])});
         } else if (!oddsRead) {
             kept.push_back({std::move(text), blankOdds});
         } else if (inRange && odds[k] > 0) {
-            kept.push_back({std::move(text), formatted(spec.oddsFormat, odds[k])});
+            kept.push_back({std::move(text), formatted(rules.oddsFormat, odds[k])});
         }
     }
 
@@ -235,7 +236,7 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
     const std::string name(betTypeInfo(bet).name);
     for (std::size_t i = 0; i < kept.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        grid.setCell(KaimeCol::No, row, rowNumber(row, spec.noWidth));
+        grid.setCell(KaimeCol::No, row, rowNumber(row, rules.noWidth));
         grid.setCell(KaimeCol::Baken, row, name);
         grid.setCell(KaimeCol::Kaime, row, std::move(kept[i].text));
         grid.setCell(KaimeCol::Odds, row, std::move(kept[i].odds));

@@ -1,7 +1,10 @@
-// marovix-cli show --app-folder DIR --day DAYTEXT [--race N]: loads the day and shows race-list entry N
-// exactly as the main window does, then prints the main window's state as one JSON object.
+// marovix-cli show --app-folder DIR --day DAYTEXT [--race N] [--click-mark ROW:COL ...]: loads the day and
+// shows race-list entry N exactly as the main window does, clicks the mark cells given (in order, as a
+// click on StringGrid26 does), then prints the main window's state as one JSON object.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 #include "cli/CliSession.h"
 #include "cli/StateJson.h"
@@ -14,7 +17,21 @@ struct ShowArgs {
     std::string appFolder;
     std::string day;
     int race = 0;
+    std::vector<std::string> clickMarks;
 };
+
+constexpr int kFirstMarkColumn = 18;
+constexpr int kLastMarkColumn = 20;
+
+// "ROW:COL" with a row from 1 and a mark column (18 ◎, 19 ○, 20 ▲).
+std::optional<std::pair<int, int>> markCell(const std::string& text) {
+    int row = 0, column = 0;
+    char end = 0;
+    if (std::sscanf(text.c_str(), "%d:%d%c", &row, &column, &end) != 2 || row < 1 || column < kFirstMarkColumn ||
+        column > kLastMarkColumn || text.find_first_not_of("0123456789:") != std::string::npos)
+        return std::nullopt;
+    return std::pair{row, column};
+}
 
 CliRunner defineShow(CLI::App& sub) {
     auto args = std::make_shared<ShowArgs>();
@@ -25,6 +42,15 @@ CliRunner defineShow(CLI::App& sub) {
     sub.add_option("--race", args->race, "the race-list entry to show, from 0")
         ->check(CLI::NonNegativeNumber)
         ->capture_default_str();
+    sub.add_option("--click-mark", args->clickMarks,
+                   "click mark cell ROW:COL of StringGrid26 (COL 18 ◎, 19 ○, 20 ▲) before printing; repeatable")
+        ->type_name("ROW:COL")
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                return markCell(text) ? std::string()
+                                      : "needs ROW:COL with a row from 1 and a column 18-20, got '" + text + "'";
+            },
+            "ROW:COL"));
     return [args](CliContext& context) {
         const std::string appFolder = appFolderOf(args->appFolder, context);
         CliSession session(context, appFolder, "", ConsoleDialogs::Options{false, true});
@@ -47,6 +73,16 @@ CliRunner defineShow(CLI::App& sub) {
             return 1;
         }
         if (args->race != model.state().currentRace) model.DatListClick(args->race);
+        const int runnerRows = model.state().stringGrid26.rowCount() - 1;
+        for (const std::string& click : args->clickMarks) {
+            const auto [row, column] = *markCell(click);
+            if (row > runnerRows) {
+                std::fprintf(stderr, "marovix-cli show: --click-mark %s: race %d shows %d runner rows\n", click.c_str(),
+                             args->race, runnerRows);
+                return 2;
+            }
+            model.StringGrid26Click(column, row);
+        }
         nlohmann::ordered_json json = stateJson(model);
         json["messages"] = session.dialogs().messages();
         session.close();

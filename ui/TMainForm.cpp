@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
@@ -23,6 +24,7 @@
 #include "core/common/BetType.h"
 #include "core/common/MainLabels.h"
 #include "core/common/ProgramInfo.h"
+#include "core/kaime/SelectionControls.h"
 #include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
 #include "ui/TAboutForm.h"
@@ -75,6 +77,7 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     buildTopBar();
     buildCentre();
     connectStakeControls();
+    wireSelectionPage();
     auto* status = named(new QStatusBar(this), QStringLiteral("StatusLine"));
     setStatusBar(status);  // shows the hints (status tips) of the controls
     addTimer("Timer1", 1000);
@@ -294,7 +297,7 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
         for (const auto& [caption, option] : options->multi) {
             if (caption.empty()) continue;
             auto* multi = new QCheckBox(qs(std::string(caption)), page);
-            multi->setObjectName(prefix + QStringLiteral("Multi") + QString::number(static_cast<int>(option)));
+            multi->setObjectName(qs(std::string(multiBoxName(option))));
             bindCheck(multi, option);
             controls->addWidget(multi);
         }
@@ -510,6 +513,33 @@ void TMainForm::refreshOptions() {
     if (tab >= 0 && tab < m_pageControl4->count() && m_pageControl4->currentIndex() != tab) {
         QSignalBlocker block(m_pageControl4);
         m_pageControl4->setCurrentIndex(tab);
+    }
+    refreshMultiBoxes();
+}
+
+void TMainForm::wireSelectionPage() {
+    for (int mark = 0; mark < 3; ++mark) {
+        connect(findChild<QPushButton*>(QStringLiteral("AllCkBtn%1").arg(mark + 1)), &QPushButton::clicked, this,
+                [this, mark] { m_model.AllCkBtnClick(mark); });
+        connect(findChild<QPushButton*>(QStringLiteral("AllDlBtn%1").arg(mark + 1)), &QPushButton::clicked, this,
+                [this, mark] { m_model.AllDlBtnClick(mark); });
+    }
+    auto* card = findChild<QTableView*>(QStringLiteral("StringGrid26"));
+    connect(card, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { m_model.StringGrid26Click(index.column(), index.row() + 1); });
+    // A "消" click keeps the grid's top row.
+    auto* win = findChild<QTableView*>(qs(std::string(gridName(GridId::TanKaimeGrid))));
+    connect(win, &QTableView::clicked, this, [this, win](const QModelIndex& index) {
+        const int top = win->verticalScrollBar()->value();
+        m_model.TanKaimeGridClick(index.column(), index.row() + 1);
+        win->verticalScrollBar()->setValue(top);
+    });
+}
+
+void TMainForm::refreshMultiBoxes() {
+    const auto& visible = m_model.state().multiBoxVisible;
+    for (std::size_t i = 0; i < kMultiBoxes.size(); ++i) {
+        if (auto* box = findChild<QCheckBox*>(qs(std::string(kMultiBoxes[i].name)))) box->setVisible(visible[i]);
     }
 }
 

@@ -68,6 +68,9 @@ private:
     void refreshStakeEdits();
     void refreshPayoutPanel();
     void openKaimeSetForm();
+    // The selection page's mark buttons and grid clicks; the multi boxes shown as the core says.
+    void wireSelectionPage();
+    void refreshMultiBoxes();
 
     MainModel& m_model;
     MainModel::Subscription m_subscription;

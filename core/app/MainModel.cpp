@@ -76,6 +76,8 @@ void MainModel::loadSettings() {
         int value =
             row.key.type == SettingType::Bool ? (m_settings->readBool(row.key) ? 1 : 0) : m_settings->readInt(row.key);
         m_state.options.set(row.option, value);
+        // The multi boxes show by the buying methods, once these are read and before the boxes are.
+        if (row.option == MainOption::KaikataSRT) RefSpanBtnClick();
     }
     m_state.labels[LabelId::SimModeLabel].color = m_state.options.on(MainOption::SimMode) ? 0x00FF00u : 0x808080u;
     m_state.labels[LabelId::BakenLabel].text = std::string(betPageCaption(m_state.options.value(MainOption::TabIndex)));
@@ -91,6 +93,7 @@ bool MainModel::create() {
         return false;
     }
     loadSettings();
+    loadMarkStrategy();
     notify(StatePart::Options);
     notify(StatePart::Labels);
 
@@ -151,6 +154,7 @@ void MainModel::setOption(MainOption option, int value) {
     }
     notify(StatePart::Options);
     if (option == MainOption::SimMode) notify(StatePart::Labels);
+    selectionOptionClicked(option);
 }
 
 void MainModel::setOzSpanEdit(int index, std::string text) {
@@ -158,6 +162,7 @@ void MainModel::setOzSpanEdit(int index, std::string text) {
     m_state.ozSpan[static_cast<std::size_t>(index)] = text;
     reportWrite(m_settings->writeText(ozSpanKey(index), text));
     notify(StatePart::Options);
+    KaimeMakeBtnClick();
 }
 
 void MainModel::appendErrorLog(const std::string& text) { reportWrite(m_errorLog.append(text, m_ports.clock.now())); }

@@ -12,6 +12,7 @@
 #include "core/common/Notifier.h"
 #include "core/common/Result.h"
 #include "core/jv/ReadCancelFlag.h"
+#include "core/kaime/MarkStrategy.h"
 #include "core/kaime/StakeInputs.h"
 #include "core/logs/DayLog.h"
 #include "core/logs/ErrorLog.h"
@@ -80,9 +81,12 @@ public:
 
     // A menu tick, radio group or check box changed: the control takes the value and its setting is
     // written at once unless the setting is only read at start; a write failure is shown and the
-    // control keeps its new state.
+    // control keeps its new state. The selection's controls then run their click (see
+    // selectionOptionClicked): ShihyoSetRadio the marks and KaimeMakeBtn; a buying method, multi box or
+    // participation box KaimeMakeBtn (the exacta's and trifecta's methods RefSpanBtn first).
     void setOption(MainOption option, int value);
-    // An odds-range edit changed (index in the order Toz1A, Toz1B, Foz1A, ... SRToz1B): stored at once.
+    // An odds-range edit changed (index in the order Toz1A, Toz1B, Foz1A, ... SRToz1B): stored at once,
+    // then KaimeMakeBtn.
     void setOzSpanEdit(int index, std::string text);
     static const SettingKey& ozSpanKey(int index);
     // "自動運転" (automatic operation): not kept in the settings, off at every start.
@@ -179,6 +183,21 @@ public:
     // The day's payout slots and their summaries.
     const DayPayouts& payouts() const { return m_payouts; }
     const PayoutSummary& payoutSummary(RaceSlot slot) const;
+    // Marks and selections.
+    // The strategy behind the marks: Sihyo sel1..sel3, the ranks of "selecteduma.dat" and SetUma, read
+    // when the main window is created.
+    const MarkStrategy& markStrategy() const { return m_markStrategy; }
+    // AllCkBtn1..3 "全" / AllDlBtn1..3 "CL": mark `mark` (0 ◎, 1 ○, 2 ▲) put on every body row of
+    // StringGrid26 / taken off, then KaimeMakeBtn.
+    void AllCkBtnClick(int mark);
+    void AllDlBtnClick(int mark);
+    // A click on cell (column, row) of StringGrid26: a mark cell (columns 18-20) of a runner row toggles
+    // its mark, then KaimeMakeBtn; other cells do nothing.
+    void StringGrid26Click(int column, int row);
+    // A click on cell (column, row) of TanKaimeGrid: column 0 of a data row toggles "消", then KaimeMakeBtn.
+    void TanKaimeGridClick(int column, int row);
+    // RefSpanBtn / RefreshMultiBtn: which multi check boxes of the exacta and trifecta pages show.
+    void RefSpanBtnClick();
 
     // How a grid cell is painted.
     CellStyle cellStyle(GridId grid, int column, int row) const;
@@ -207,8 +226,13 @@ private:
     void computeTargets();
     void showPayoutPanel();
     void loadRaceStakes();
+    // SetSihyoBtn: the marks of the shown race. KaimeMakeBtn: the eight builders, then KaimeMixBtn.
     void SetSihyoBtnClick();
     void KaimeMakeBtnClick();
+    // What a selection control's click runs after its value was stored (nothing for other options).
+    void selectionOptionClicked(MainOption option);
+    // The strategy behind the marks, from the settings and the rank file.
+    void loadMarkStrategy();
     // After a bet type's builder filled its grid: stakes, synthetic odds and the hit judgement.
     void finishBetGrid(BetType bet);
     void KaimeMixBtnClick();
@@ -237,6 +261,7 @@ private:
     std::unique_ptr<OddsFileIndex> m_oddsFiles;
     RaceSlot m_oddsReadSlot = 0;
     std::array<bool, kRaceSlotCount> m_tohyoDone{};
+    MarkStrategy m_markStrategy;
     int m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;

@@ -9,6 +9,7 @@
 
 #include "core/common/MainGrids.h"
 #include "core/common/MainLabels.h"
+#include "core/kaime/SelectionControls.h"
 #include "core/results/PayoutPanel.h"
 #include "core/settings/MainOptions.h"
 
@@ -85,6 +86,8 @@ struct MainState {
     std::array<std::string, 8> tohyoEdit;
     // The payout panel of the tab "結果" for the shown race.
     PayoutPanel payoutPanel;
+    // Which multi check boxes show, in the order of kMultiBoxes (RefSpanBtn).
+    std::array<bool, kMultiBoxes.size()> multiBoxVisible{};
     WindowPlacement placement;
 
     // The meeting days of DateCombo, newest first.

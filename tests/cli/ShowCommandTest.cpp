@@ -1,9 +1,15 @@
-// marovix-cli show: the combined list, the summary labels and the payout panel of a shown race.
+// marovix-cli show: the combined list, the summary labels and the payout panel of a shown race; mark cells
+// of StringGrid26 clicked in order before the state is printed, the eight bet-type grids in "grids".
 #include <gtest/gtest.h>
+
 #include <nlohmann/json.hpp>
 
 #include "core/common/TextFile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/DemoDay.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/PayoutRecordBuilder.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
@@ -38,6 +44,66 @@ TEST(ShowCommand, PrintsThePayoutPanelTheCombinedListAndTheSummaryLabels) {
         EXPECT_TRUE(json.at("labels").contains(name)) << name;
     EXPECT_EQ(json.at("labels").at("SoTensuLabel"), "   0");  // nothing selected without marks
     EXPECT_EQ(json.at("labels").at("BakenLabel"), "一括");
+}
+
+class ShowCommandTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { demo = new DemoDay(); }
+    static void TearDownTestSuite() {
+        delete demo;
+        demo = nullptr;
+    }
+    static DemoDay* demo;
+
+    std::string show(const std::string& more) const {
+        return "show --app-folder " + demo->appFolder() + " --day " + demo->days().back() + " " + more;
+    }
+};
+
+DemoDay* ShowCommandTest::demo = nullptr;
+
+TEST_F(ShowCommandTest, MarkClicksRunInOrderAndTheBetTypeGridsShowTheirSelections) {
+    ASSERT_TRUE(demo->problems().empty()) << demo->problems().front();
+    FakeClock clock(DateTime{2025, 3, 3, 10, 0, 0});
+    Settings settings(demo->appFolder(), demo->appFolder() + "/share", clock);
+    ASSERT_TRUE(settings.writeInt(settings::KaimeSetShihyoSet, 2).ok());  // marks by clicks only
+    ASSERT_TRUE(settings.writeBool(settings::BuyBaken[3], true).ok());    // quinella takes part
+
+    const CliSplitRun run =
+        runCliSplit(show("--click-mark 1:18 --click-mark 3:18 --click-mark 2:18 --click-mark 3:18"));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const auto& card = json["grids"]["StringGrid26"];
+    // Visible columns of StringGrid26: 0-7, then the marks ◎ ○ ▲.
+    EXPECT_EQ(card[1][8], "ν");
+    EXPECT_EQ(card[2][8], "ν");
+    EXPECT_EQ(card[3][8], "");
+    EXPECT_EQ(card[1][9], "");
+    const auto& quinella = json["grids"]["URKaimeGrid"];
+    ASSERT_EQ(quinella.size(), 2u);
+    EXPECT_EQ(quinella[1][1], " 1");
+    EXPECT_EQ(quinella[1][2], "馬連");
+    EXPECT_EQ(quinella[1][3], " 1- 2");
+    for (const char* grid : {"TanKaimeGrid", "FukKaimeGrid", "WRKaimeGrid", "WDKaimeGrid", "UTKaimeGrid",
+                             "SRFKaimeGrid", "SRTKaimeGrid"}) {
+        ASSERT_TRUE(json["grids"].contains(grid)) << grid;
+        EXPECT_EQ(json["grids"][grid].size(), 2u) << grid;  // heading and one empty row: not taking part
+    }
+}
+
+TEST_F(ShowCommandTest, ABadMarkCellExitsTwoWithItsReason) {
+    const std::pair<const char*, const char*> cases[] = {{"--click-mark 1:17", "1:17"},
+                                                         {"--click-mark 0:18", "0:18"},
+                                                         {"--click-mark 2-18", "2-18"},
+                                                         {"--click-mark 2:18x", "2:18x"},
+                                                         {"--click-mark 99:19", "runner rows"}};
+    for (auto [arguments, reason] : cases) {
+        const CliSplitRun run = runCliSplit(show(arguments));
+        EXPECT_EQ(run.exitCode, 2) << arguments << "\n" << run.err;
+        const std::string firstLine = run.err.substr(0, run.err.find('\n'));
+        EXPECT_NE(firstLine.find(reason), std::string::npos) << arguments << "\n" << run.err;
+        EXPECT_TRUE(run.out.empty()) << arguments;
+    }
 }
 
 }  // namespace

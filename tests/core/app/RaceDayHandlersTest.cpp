@@ -132,11 +132,11 @@ TEST_F(RaceDayHandlersTest, TheHeaderShowsTheRaceAsSpecified) {
 }
 
 TEST_F(RaceDayHandlersTest, ShowingTheSameRaceAgainKeepsItsMarks) {
-    writeDay(2, 8);
+    // Four runners: the marks are not recomputed (SetSihyoBtn leaves races of four or fewer alone).
+    writeDay(2, 4);
     MainModel& m = start();
     m.DateComboChange(kDay);
-    // The marks are the user's clicks; set one as a click would, through the state the window shows.
-    const_cast<RaceCard26Grid&>(m.state().stringGrid26).setCell(Card26Col::Mark1, 3, "ν");
+    m.StringGrid26Click(18, 3);
     m.DatListClick(0);
     EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Mark1, 3), "ν");
     EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Uma, 3), " 3");

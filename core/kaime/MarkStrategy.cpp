@@ -1,0 +1,46 @@
+#include "core/kaime/MarkStrategy.h"
+
+#include <string_view>
+
+#include "core/common/TextFile.h"
+
+namespace marovix {
+namespace {
+
+constexpr int kRankCount = 18;
+
+// The characters of a UTF-8 text (the file is read as CP932 and converted), each as its bytes.
+std::vector<std::string_view> characters(std::string_view text) {
+    std::vector<std::string_view> result;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t end = i + 1;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) ++end;
+        result.push_back(text.substr(i, end - i));
+        i = end;
+    }
+    return result;
+}
+
+}  // namespace
+
+bool applyRankLines(const std::vector<std::string>& lines, MarkStrategy& strategy) {
+    if (lines.size() != static_cast<std::size_t>(kMarkCount)) return false;
+    for (std::size_t mark = 0; mark < lines.size(); ++mark) {
+        const auto line = characters(lines[mark]);
+        if (line.size() != static_cast<std::size_t>(kRankCount)) continue;
+        for (std::size_t r = 0; r < line.size(); ++r) {
+            if (line[r] == "1" || line[r] == "0") strategy.ranks[mark][r + 1] = line[r] == "1";
+        }
+    }
+    return true;
+}
+
+Status readRankFile(const std::string& path, MarkStrategy& strategy) {
+    if (!fileExists(path)) return {};
+    auto lines = readTextLines(path);
+    if (!lines) return Error{path + ": " + lines.error()};
+    applyRankLines(*lines, strategy);
+    return {};
+}
+
+}  // namespace marovix

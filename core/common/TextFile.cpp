@@ -127,7 +127,11 @@ bool directoryExists(const std::string& path) {
 Status makeDirectory(const std::string& path) {
     if (directoryExists(path)) return Status::success();
     if (::mkdir(path.c_str(), 0755) == 0) return Status::success();
-    if (errno == EEXIST) errno = ENOTDIR;  // a file stands where the folder belongs
+    if (errno == EEXIST) {
+        // Another writer may have made it between the check and mkdir: a folder there is what was asked.
+        if (directoryExists(path)) return Status::success();
+        errno = ENOTDIR;  // a file stands where the folder belongs
+    }
     return systemError(path);
 }
 

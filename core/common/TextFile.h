@@ -30,7 +30,8 @@ Status writeTextLines(const std::string& path, const std::vector<std::string>& l
 
 bool fileExists(const std::string& path);
 bool directoryExists(const std::string& path);
-// Creates the folder (not its parents) when missing. The error carries the system's error text.
+// Creates the folder (not its parents) when missing; a folder made meanwhile by another thread or process
+// counts as made. The error carries the system's error text.
 Status makeDirectory(const std::string& path);
 
 // Joins a folder and a tail with one "/".

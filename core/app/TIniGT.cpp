@@ -187,7 +187,10 @@ Status TIniGT::WriteInteger(std::string_view section, std::string_view key, std:
 }
 
 Status TIniGT::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    if (m_path.empty() || !isWritable(folderOf(m_path))) return cannotWrite();
+    if (m_path.empty()) return cannotWrite();
+    // A settings file that is a symbolic link is written where the link points.
+    auto target = resolveLinks(m_path);
+    if (!target || !isWritable(folderOf(*target))) return cannotWrite();
     std::string bytes;
     struct stat st {};
     bool exists = ::stat(m_path.c_str(), &st) == 0;

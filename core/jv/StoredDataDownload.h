@@ -74,10 +74,13 @@ public:
     enum class Phase { Idle, Starting, Downloading, Reading };
     enum class Outcome {
         None,        // no attempt yet
-        Completed,   // read to the end (JVRead 0)
+        Completed,   // every offered file read to the end (JVRead 0) and LastTime advanced
         NothingNew,  // JVOpen -1, or read count 0
         Cancelled,
-        Failed,      // a JV-Link error or a day file that could not be written
+        // A JV-Link error, a day file that could not be written, data that ended before every offered file
+        // was read, or a LastTime that could not be advanced (a stamp that is no moment, a settings file
+        // that cannot be written). LastTime stays as it was.
+        Failed,
     };
 
     static constexpr int kStatusIntervalMs = 10;
@@ -144,7 +147,9 @@ private:
     void fail(const std::string& message);
     void read();
     void handleRecord(const std::string& record);
-    void advanceLastTime();
+    // Writes the last file time stamp to LastTime; false (and the attempt failed) when it is no moment or
+    // cannot be written.
+    bool advanceLastTime();
     void closeStep();
     void cancel();
     void endAttempt();

@@ -1,4 +1,6 @@
 // marovix-cli download, run as the user runs it, on a small feed of the JV-Link stand-in.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -67,6 +69,33 @@ TEST_F(DownloadCommandTest, JvLinkErrorEndsWithItsMessageAndExitCode) {
     EXPECT_TRUE(dataFileExists("2024年01月06日.jvRA"));
     auto ini = readFileBytes(app.file("Marovix.ini"));
     EXPECT_TRUE(!ini.ok() || ini->find("LastTime") == std::string::npos);
+}
+
+TEST_F(DownloadCommandTest, DataEndingEarlyFailsAndLeavesLastTime) {
+    feed.setFaults("JVRead 0 after 2\n");  // the component ends the data after two records
+    CliRun run = runCli(arguments("--from \"2024/01/01 00:00:00\""));
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("データ読込みが途中で終了しました(0/2)。"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("download completed"), std::string::npos) << run.output;
+    auto ini = readFileBytes(app.file("Marovix.ini"));
+    EXPECT_TRUE(!ini.ok() || ini->find("LastTime") == std::string::npos);
+
+    // The next run reads the same files again, now to their end.
+    feed.setFaults("");
+    run = runCli(arguments("--from \"2024/01/01 00:00:00\""));
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("download completed: 2 files"), std::string::npos) << run.output;
+}
+
+TEST_F(DownloadCommandTest, LastTimeThatCannotBeSavedFails) {
+    const std::string ini = app.file("Marovix.ini");
+    ASSERT_TRUE(replaceFile(ini, "[JvDataGet]\r\nLastTime=2024/01/01 00:00:00\r\n").ok());
+    ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
+    CliRun run = runCli(arguments(""));
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find(ini + " に書き込めません"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("download completed"), std::string::npos) << run.output;
+    EXPECT_EQ(*readFileBytes(ini), "[JvDataGet]\r\nLastTime=2024/01/01 00:00:00\r\n");
 }
 
 TEST_F(DownloadCommandTest, MalformedArgumentsAreUsageErrors) {

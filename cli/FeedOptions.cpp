@@ -1,5 +1,6 @@
 #include "cli/FeedOptions.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "standins/jvlink/FeedSettings.h"
@@ -12,8 +13,13 @@ std::string feedFolderOf(const CliArgs& args) {
     return FeedSettings::load().feedFolder;
 }
 
-std::unique_ptr<FeedJvLink> makeFeedJvLink(const CliArgs& args, const Clock& clock) {
-    return std::make_unique<FeedJvLink>(clock, feedFolderOf(args));
+std::unique_ptr<FeedJvLink> makeFeedJvLink(const CliArgs& args, const Clock& clock,
+                                           std::function<void(const std::string&)> report) {
+    auto jvLink = std::make_unique<FeedJvLink>(clock, feedFolderOf(args));
+    jvLink->setProblemReporter(report ? std::move(report) : printFeedProblem);
+    return jvLink;
 }
+
+void printFeedProblem(const std::string& problem) { std::fprintf(stderr, "JV-Link stand-in: %s\n", problem.c_str()); }
 
 }  // namespace marovix

@@ -122,6 +122,7 @@ void StoredDataDownload::ButtonStartClick() {
     m_state.ProgressBar2.position = 0;
     m_counts = {};
     m_problems.clear();
+    m_failure.clear();
     m_outcome = Outcome::None;
     m_storeFailed = false;
     const std::string fromTime = m_state.DateTimePicker1.compactText();
@@ -198,6 +199,7 @@ void StoredDataDownload::TimerJVStatusTimer() {
 
 void StoredDataDownload::fail(const std::string& message) {
     m_outcome = Outcome::Failed;
+    m_failure = message;
     m_ports.dialogs.beep();
     m_ports.dialogs.information(message);
 }
@@ -252,8 +254,10 @@ void StoredDataDownload::read() {
         } else if (r < -3) {
             fail("JVReadエラー:" + JVMessage("JVRead", r));
             break;
+        } else if (waitForData) {
+            // -2 and -3: the file is still being fetched; call again after a moment.
+            waitForData(r);
         }
-        // -2 and -3: the file is still being fetched; call again.
     }
     if (m_counts.recordsCorrupt > 0) m_state.MkDataLabel = corruptLabel(m_counts.recordsCorrupt);
     notify();
@@ -300,6 +304,7 @@ bool StoredDataDownload::advanceLastTime() {
     if (Status status = m_ports.settings.writeText(settings::JvDataGetLastTime, moment->slashText()); !status) {
         // Every later download would fetch everything again: the attempt has failed.
         m_outcome = Outcome::Failed;
+        m_failure = status.error();
         showWriteError(status.error());
         return false;
     }

@@ -240,6 +240,32 @@ TEST_F(StoredDataDownloadTest, ReadErrorKeepsWhatWasStoredAndLeavesLastTime) {
     EXPECT_EQ(lastTime(), "");
 }
 
+TEST_F(StoredDataDownloadTest, CallAgainGoesThroughTheViewsWaitBeforeEachNewCall) {
+    jv.queueReadCodes({-3, -2, -3});
+    jv.queueFile({raRecord({"20240106", "06", 1})});
+    jv.queueReadCodes({-3, -3, -3});
+    std::vector<std::string> seen;  // the view's calls, interleaved with JV-Link's
+    jv.atRead(1, [&] { seen.push_back("read 1"); });
+    std::unique_ptr<StoredDataDownload> window;
+    jv.queueOpen({0, 1, 0, "20240119153000"});
+    window = makeWindow();
+    window->processEvents = [&] { seen.push_back("events"); };
+    window->waitForData = [&](int result) {
+        seen.push_back("wait " + std::to_string(result));
+        if (seen.size() > 12) {  // the user gives up while the component keeps asking
+            dialogs.setNextAnswer(true);
+            window->ButtonCancelClick();
+        }
+    };
+    window->ButtonStartClick();
+    EXPECT_EQ(seen, (std::vector<std::string>{"events", "read 1", "wait -3", "events", "wait -2", "events", "wait -3",
+                                              "events", "events", "events", "wait -3", "events", "wait -3", "events"}));
+    EXPECT_EQ(window->outcome(), Outcome::Cancelled);
+    EXPECT_EQ(jv.callCount("JVCancel"), 1);
+    EXPECT_EQ(jv.calls().back().name, "JVClose");
+    EXPECT_EQ(lastTime(), "");
+}
+
 TEST_F(StoredDataDownloadTest, CloseErrorIsShown) {
     jv.queueClose(-201);
     jv.queueFile({});

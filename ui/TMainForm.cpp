@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -12,18 +14,19 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QGridLayout>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "core/app/MainModel.h"
+#include "core/app/PlacementClamp.h"
 #include "core/app/SettingsTable.h"
 #include "core/kaime/BetType.h"
+#include "ui/QtText.h"
 #include "ui/TAboutForm.h"
 #include "ui/TIpatLogForm.h"
-#include "ui/QtText.h"
 #include "ui/TextGridModel.h"
 
 namespace marovix {
@@ -87,7 +90,17 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
 
     m_model.changed = [this] { refresh(); };
     m_model.create();
-    const WindowPlacement& place = m_model.placement();
+    // The stored placement, kept on the screen it names (or the primary one when it names none): what the
+    // window shows is what its close saves.
+    const WindowPlacement& stored = m_model.placement();
+    const QRect wanted(stored.left, stored.top, stored.width, stored.height);
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    WindowPlacement place = stored;
+    if (screen && !screen->availableGeometry().isEmpty()) {
+        const QRect area = screen->availableGeometry();
+        place = clampPlacement(stored, ScreenArea{area.left(), area.top(), area.width(), area.height()});
+    }
     setGeometry(place.left, place.top, place.width, place.height);
     refresh();
 }

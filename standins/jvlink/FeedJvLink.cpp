@@ -22,6 +22,7 @@ constexpr int kBadOption = -115;
 constexpr int kNotInitialised = -201;
 constexpr int kStillOpen = -202;
 constexpr int kNotOpened = -203;
+constexpr int kFileCorrupt = -403;
 constexpr int kFileMissing = -503;
 
 constexpr std::size_t kStampLength = 14;
@@ -219,13 +220,23 @@ int FeedJvLink::JVRead(std::string& record, int, std::string& fileName) {
         }
         stream.reader = std::make_unique<FeedFileReader>(file.path);
         if (!stream.reader->isOpen()) {
+            reportProblems(
+                {file.path + ": " + stream.reader->openError() + "; JVRead gives " + std::to_string(kFileMissing)});
             stream.reader.reset();
             return kFileMissing;
         }
     }
-    if (stream.reader->next(record)) {
-        m_faults.passed("JVRead", stream.dataspec);
-        return static_cast<int>(record.size());
+    switch (stream.reader->next(record)) {
+        case FeedFileReader::Next::Record:
+            m_faults.passed("JVRead", stream.dataspec);
+            return static_cast<int>(record.size());
+        case FeedFileReader::Next::TooLong:
+            // No stream delivers such a record: the file is damaged. The reading goes on after the line.
+            reportProblems({file.path + " line " + std::to_string(stream.reader->lineNumber()) +
+                            ": longer than any record (" + std::to_string(FeedFileReader::kLongestRecord) +
+                            " bytes with its CR LF); JVRead gives " + std::to_string(kFileCorrupt)});
+            return kFileCorrupt;
+        case FeedFileReader::Next::End: break;
     }
     stream.reader.reset();
     ++stream.current;

@@ -243,6 +243,29 @@ TEST_F(FeedJvLinkTest, FeedProblemsAreReportedOnceWhileTheComponentServesAsBefor
     EXPECT_EQ(feedlayout::inspectFeed(folder.path()), expected) << "the same found without serving";
 }
 
+TEST_F(FeedJvLinkTest, LineLongerThanAnyRecordIsRefusedWithoutStoppingTheFile) {
+    // The longest record (H6) is 102890 bytes with its CR LF.
+    const std::string longest = std::string(102888, 'Y') + "\r\n";
+    feed.writeFile("stored/20240105180000_RA.jvf", raRecord(1) + std::string(102889, 'X') + "\r\n" + longest +
+                                                       std::string(3000000, 'Z') + "\n" + raRecord(2));
+    std::vector<std::string> told;
+    link.setProblemReporter([&](const std::string& problem) { told.push_back(problem); });
+    ASSERT_EQ(link.JVInit("MAROVIX"), 0);
+    ASSERT_EQ(open("20240101000000").readCount, 1);
+    ASSERT_EQ(link.JVStatus(), 1);
+    std::vector<std::string> seen;
+    std::string record, fileName;
+    for (int r = -1, i = 0; r != 0 && i < 20; ++i) {
+        r = link.JVRead(record, 110000, fileName);
+        seen.push_back(r > 0 ? record : "#" + std::to_string(r));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{raRecord(1), "#-403", longest, "#-403", raRecord(2), "#-1", "#0"}));
+    const std::string path = folder.file("stored/20240105180000_RA.jvf");
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        path + " line 2: longer than any record (102890 bytes with its CR LF); JVRead gives -403",
+                        path + " line 4: longer than any record (102890 bytes with its CR LF); JVRead gives -403"}));
+}
+
 TEST(FeedJvLinkFolder, MissingOrUnchosenFeedFolderIsReported) {
     FakeClock clock{DateTime{2024, 1, 6, 12, 0, 0}};
     TempFolder folder;

@@ -159,6 +159,7 @@ int runDownload(const CliArgs& args) {
         return 1;
     }
     Settings settings(appFolder, args.sharedDataFolder(), clock);
+    if (std::string problem = settings.fileProblem(); !problem.empty()) dialogs.print(stderr, problem);
     bool readCancelled = false;
     StoredDataDownload download(DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}});
     running = &download;

@@ -32,6 +32,7 @@ int runSettings(const CliArgs& args) {
     SystemClock clock;
     const std::string appFolder = args.appFolder();
     Settings store(appFolder, args.sharedDataFolder(), clock);
+    if (std::string problem = store.fileProblem(); !problem.empty()) std::fprintf(stderr, "%s\n", problem.c_str());
     const auto section = args.option("--section");
     const auto key = args.option("--key");
     if (!section && !key) {

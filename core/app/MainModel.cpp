@@ -133,6 +133,8 @@ void MainModel::loadSettings() {
 
 bool MainModel::create() {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // A settings file that cannot be read leaves every setting at its default: the user must know.
+    if (std::string problem = m_settings->fileProblem(); !problem.empty()) m_ports.dialogs.error(problem);
     lookUpCompanionFolders();
     if (Status status = m_folders.createFolders(); !status) {
         m_ports.dialogs.beep();

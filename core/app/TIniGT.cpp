@@ -1,8 +1,9 @@
 #include "core/app/TIniGT.h"
 
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <optional>
 
 #include "core/common/TextFile.h"
 
@@ -143,17 +144,36 @@ void TIniGT::resolvePath() {
     }
 }
 
-const std::string* TIniGT::storedValue(std::string_view section, std::string_view key) const {
+void TIniGT::refresh() const {
     std::string bytes;
-    if (!m_path.empty()) {
-        auto read = readFileBytes(m_path);
-        if (read) bytes = std::move(*read);  // a missing or unreadable file reads as empty
+    m_readProblem.clear();
+    struct stat st {};
+    const bool missing = m_path.empty() || (::stat(m_path.c_str(), &st) != 0 && errno == ENOENT);
+    if (!missing) {
+        // An unreadable file, a FIFO or folder in its place, or an absurd size reads as empty, and says so.
+        auto read = readFileBytes(m_path, kMaxFileBytes);
+        if (read) {
+            bytes = std::move(*read);
+        } else {
+            const std::string& error = read.error();
+            const std::string reason = error.starts_with(m_path + ": ") ? error.substr(m_path.size() + 2) : error;
+            m_readProblem = m_path + " を読み込めません(" + reason + ")。既定の設定で動作します。";
+        }
     }
     if (bytes != m_cachedBytes) {
         m_cachedDocument = IniDocument(bytes);
         m_cachedBytes = std::move(bytes);
     }
+}
+
+const std::string* TIniGT::storedValue(std::string_view section, std::string_view key) const {
+    refresh();
     return m_cachedDocument.find(section, key);
+}
+
+std::string TIniGT::readProblem() const {
+    refresh();
+    return m_readProblem;
 }
 
 bool TIniGT::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
@@ -197,13 +217,14 @@ Status TIniGT::WriteString(std::string_view section, std::string_view key, std::
     if (exists) {
         // A file that cannot be read whole cannot be rewritten without losing its other lines.
         if (!S_ISREG(st.st_mode) || !isWritable(m_path)) return cannotWrite();
-        auto read = readFileBytes(m_path);
+        auto read = readFileBytes(m_path, kMaxFileBytes);
         if (!read) return cannotWrite();
         bytes = std::move(*read);
     }
     IniDocument document = bytes == m_cachedBytes ? m_cachedDocument : IniDocument(bytes);
     document.set(section, key, value);
     std::string updated = document.bytes();
+    if (updated.size() > kMaxFileBytes) return cannotWrite();  // the file could not be read back
     if (!exists || updated != bytes) {
         if (!replaceFile(m_path, updated)) return cannotWrite();
     }

@@ -179,6 +179,7 @@ const FileCase kFileCases[] = {
              TIniGT settings(folder.path(), "");
              settings.setFileName("Marovix.ini");
              EXPECT_EQ(settings.ReadInteger("locate", "top", 10), 10);
+             EXPECT_EQ(settings.readProblem(), ini + " を読み込めません(Not a regular file)。既定の設定で動作します。");
              Status written = settings.WriteInteger("locate", "top", 20);
              ASSERT_FALSE(written.ok());
              EXPECT_EQ(written.error(), ini + " に書き込めません");

@@ -114,7 +114,10 @@ Status replaceFile(const std::string& path, std::string_view bytes) {
     if (exists) {
         // The new file keeps what the user set on the old one: its owner where allowed, and its mode.
         if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)!::fchown(fd, old.st_uid, old.st_gid);
-        if (::fchmod(fd, old.st_mode & 07777) != 0) return fail(systemError(path));
+        struct stat made {};
+        const mode_t mode = old.st_mode & 07777;
+        if (::fstat(fd, &made) != 0 || ((made.st_mode & 07777) != mode && ::fchmod(fd, mode) != 0))
+            return fail(systemError(path));
     }
     const char* p = bytes.data();
     std::size_t left = bytes.size();

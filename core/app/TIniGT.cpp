@@ -147,14 +147,14 @@ void TIniGT::resolvePath() {
 void TIniGT::refresh() const {
     std::string bytes;
     m_readProblem.clear();
-    struct stat st {};
-    const bool missing = m_path.empty() || (::stat(m_path.c_str(), &st) != 0 && errno == ENOENT);
-    if (!missing) {
-        // An unreadable file, a FIFO or folder in its place, or an absurd size reads as empty, and says so.
+    if (!m_path.empty()) {
+        // A missing file reads as empty. So does an unreadable one, a FIFO or folder in its place, or one
+        // of absurd size, and it says so.
         auto read = readFileBytes(m_path, kMaxFileBytes);
+        struct stat st {};
         if (read) {
             bytes = std::move(*read);
-        } else {
+        } else if (::lstat(m_path.c_str(), &st) == 0 || errno != ENOENT) {
             const std::string& error = read.error();
             const std::string reason = error.starts_with(m_path + ": ") ? error.substr(m_path.size() + 2) : error;
             m_readProblem = m_path + " を読み込めません(" + reason + ")。既定の設定で動作します。";

@@ -132,7 +132,8 @@ int runDownload(const CliArgs& args) {
     if (auto text = args.option("--from")) {
         from = DateTime::parseSlash(*text);
         if (!from) {
-            std::fprintf(stderr, "marovix-cli download: --from needs \"yyyy/mm/dd hh:nn:ss\", got '%s'\n", text->c_str());
+            std::fprintf(stderr, "marovix-cli download: --from needs \"yyyy/mm/dd hh:nn:ss\", got '%s'\n",
+                         text->c_str());
             return 2;
         }
     }

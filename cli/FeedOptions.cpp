@@ -8,8 +8,7 @@
 namespace marovix {
 
 std::string feedFolderOf(const CliArgs& args) {
-    if (auto folder = args.option(kFeedOption))
-        return std::filesystem::absolute(*folder).lexically_normal().string();
+    if (auto folder = args.option(kFeedOption)) return std::filesystem::absolute(*folder).lexically_normal().string();
     return FeedSettings::load().feedFolder;
 }
 

@@ -1,7 +1,7 @@
 // marovix-cli settings --app-folder DIR [--section S --key K [--value V]]: lists every setting with its
 // value, shows one, or writes one (keys as in Marovix.ini, matched without regard to case).
-#include <cstdio>
 #include <strings.h>
+#include <cstdio>
 
 #include "cli/CliApp.h"
 #include "core/app/Settings.h"

@@ -65,10 +65,11 @@ TGetDataForm::TGetDataForm(StoredDataDownload& download, QWidget* parent) : QDia
 
     m_checkBox1 = named(new QCheckBox(QStringLiteral("確定オッズも合わせて取得する"), this), "CheckBox1");
     layout->addWidget(m_checkBox1);
-    auto* note = named(new QLabel(QStringLiteral("↑ここをチェックすると取得期間に取得済みのオッズがある場合は確定オッズに"
-                                                 "上書きされますので、ご注意ください。"),
-                                  this),
-                       "CheckBox1Note");
+    auto* note =
+        named(new QLabel(QStringLiteral("↑ここをチェックすると取得期間に取得済みのオッズがある場合は確定オッズに"
+                                        "上書きされますので、ご注意ください。"),
+                         this),
+              "CheckBox1Note");
     note->setWordWrap(true);
     layout->addWidget(note);
 

@@ -45,8 +45,8 @@ QPushButton* button(const char* objectName, const char* caption, QWidget* parent
 }
 
 // A radio group of captions laid out in a row inside a titled box.
-QButtonGroup* radioGroup(const QString& objectName, const QString& title, const QStringList& captions,
-                         QWidget* parent, QLayout* into) {
+QButtonGroup* radioGroup(const QString& objectName, const QString& title, const QStringList& captions, QWidget* parent,
+                         QLayout* into) {
     auto* box = named(new QGroupBox(title, parent), objectName);
     auto* layout = new QHBoxLayout(box);
     auto* group = new QButtonGroup(box);
@@ -170,8 +170,10 @@ void TMainForm::buildTopBar() {
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(2, 2, 2, 2);
     auto* buttons = new QHBoxLayout;
-    for (auto [objectName, caption] : {std::pair{"KekkaGetBtn", "結果情報"}, {"SokuhoOddsBtn", "速報ｵｯｽﾞ"},
-                                       {"NextRaceBtn", "直前ﾚｰｽ"}, {"GetDMBtn", "ﾏｲﾆﾝｸﾞ"}}) {
+    for (auto [objectName, caption] : {std::pair{"KekkaGetBtn", "結果情報"},
+                                       {"SokuhoOddsBtn", "速報ｵｯｽﾞ"},
+                                       {"NextRaceBtn", "直前ﾚｰｽ"},
+                                       {"GetDMBtn", "ﾏｲﾆﾝｸﾞ"}}) {
         buttons->addWidget(button(objectName, caption, area));
     }
     auto* jvButton = button("JVBtn", "JVﾃﾞｰﾀ取得", area);
@@ -272,8 +274,9 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
         QStringList methods;
         for (std::string_view method : options->methods)
             if (!method.empty()) methods << qs(std::string(method));
-        bindRadio(radioGroup(prefix + QStringLiteral("KaikataRadio"), QStringLiteral("買い方"), methods, page, controls),
-                  options->kaikata);
+        bindRadio(
+            radioGroup(prefix + QStringLiteral("KaikataRadio"), QStringLiteral("買い方"), methods, page, controls),
+            options->kaikata);
         for (const auto& [caption, option] : options->multi) {
             if (caption.empty()) continue;
             auto* multi = new QCheckBox(qs(std::string(caption)), page);
@@ -300,7 +303,8 @@ QWidget* TMainForm::buildSelectionPage() {
     left->addLayout(marks);
     left->addWidget(makeGrid("StringGrid26", m_model.stringGrid26, page));
     bindRadio(radioGroup(QStringLiteral("ShihyoSetRadio"), QStringLiteral("買い目構築方法"),
-                         {QStringLiteral("順位指標指定"), QStringLiteral("事前馬番指定"), QStringLiteral("手動")}, page, left),
+                         {QStringLiteral("順位指標指定"), QStringLiteral("事前馬番指定"), QStringLiteral("手動")}, page,
+                         left),
               MainOption::ShihyoSet);
     layout->addLayout(left, 2);
 
@@ -316,10 +320,11 @@ QWidget* TMainForm::buildSelectionPage() {
     auto* all = new QWidget;
     auto* allLayout = new QVBoxLayout(all);
     auto* allControls = new QHBoxLayout;
-    bindRadio(radioGroup(QStringLiteral("HaibunRadio"), QStringLiteral("資金配分"),
-                         {QStringLiteral("均等"), QStringLiteral("比例"), QStringLiteral("均一"), QStringLiteral("期配")}, all,
-                         allControls),
-              MainOption::HaibunSet);
+    bindRadio(
+        radioGroup(QStringLiteral("HaibunRadio"), QStringLiteral("資金配分"),
+                   {QStringLiteral("均等"), QStringLiteral("比例"), QStringLiteral("均一"), QStringLiteral("期配")},
+                   all, allControls),
+        MainOption::HaibunSet);
     allControls->addWidget(button("AllBakenBTn", "全選択", all));
     allControls->addWidget(button("NoBakenBtn", "全解除", all));
     allControls->addStretch();
@@ -424,9 +429,7 @@ void TMainForm::updateSimModeLabel() {
     m_simModeLabel->setStyleSheet(QStringLiteral("color: #%1").arg(m_model.simModeColor(), 6, 16, QLatin1Char('0')));
 }
 
-void TMainForm::updateBakenLabel() {
-    m_bakenLabel->setText(m_pageControl4->tabText(m_pageControl4->currentIndex()));
-}
+void TMainForm::updateBakenLabel() { m_bakenLabel->setText(m_pageControl4->tabText(m_pageControl4->currentIndex())); }
 
 void TMainForm::showAbout() {
     TAboutForm about(qs(MainModel::kVersionText), this);

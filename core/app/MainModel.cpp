@@ -121,12 +121,14 @@ void MainModel::lookUpCompanionFolders() {
 }
 
 void MainModel::loadSettings() {
-    m_placement = WindowPlacement{m_settings->readInt(settings::LocateTop), m_settings->readInt(settings::LocateLeft),
-                                  m_settings->readInt(settings::LocateWidth), m_settings->readInt(settings::LocateHeight)};
-    for (std::size_t i = 0; i < m_ozSpan.size(); ++i) m_ozSpan[i] = m_settings->readText(ozSpanKey(static_cast<int>(i)));
+    m_placement =
+        WindowPlacement{m_settings->readInt(settings::LocateTop), m_settings->readInt(settings::LocateLeft),
+                        m_settings->readInt(settings::LocateWidth), m_settings->readInt(settings::LocateHeight)};
+    for (std::size_t i = 0; i < m_ozSpan.size(); ++i)
+        m_ozSpan[i] = m_settings->readText(ozSpanKey(static_cast<int>(i)));
     for (const auto& row : optionKeys()) {
-        int value = row.key.type == SettingType::Bool ? (m_settings->readBool(row.key) ? 1 : 0)
-                                                          : m_settings->readInt(row.key);
+        int value =
+            row.key.type == SettingType::Bool ? (m_settings->readBool(row.key) ? 1 : 0) : m_settings->readInt(row.key);
         m_options.set(row.option, value);
     }
 }
@@ -196,7 +198,7 @@ void MainModel::setOption(MainOption option, int value) {
     m_options.set(option, value);
     if (const SettingKey* key = keyOf(option)) {
         reportWrite(key->type == SettingType::Bool ? m_settings->writeBool(*key, value != 0)
-                                                      : m_settings->writeInt(*key, value));
+                                                   : m_settings->writeInt(*key, value));
     }
     notify();
 }
@@ -207,9 +209,7 @@ void MainModel::setOzSpanEdit(int index, std::string text) {
     reportWrite(m_settings->writeText(ozSpanKey(index), text));
 }
 
-void MainModel::appendErrorLog(const std::string& text) {
-    reportWrite(m_errorLog.append(text, m_ports.clock.now()));
-}
+void MainModel::appendErrorLog(const std::string& text) { reportWrite(m_errorLog.append(text, m_ports.clock.now())); }
 
 void MainModel::appendDayLog(const std::vector<std::string>& lines, bool save) {
     if (!m_dayLog) return;

@@ -17,9 +17,7 @@ constexpr std::string_view DoubleQuote = "\"";
 constexpr std::string_view OpenCorner = "\xEF\xBD\xA2";   // ｢ U+FF62
 constexpr std::string_view CloseCorner = "\xEF\xBD\xA3";  // ｣ U+FF63
 
-bool isUtf8Lead(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-}
+bool isUtf8Lead(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
 
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
@@ -233,8 +231,6 @@ Status TIniGT::WriteString(std::string_view section, std::string_view key, std::
     return Status::success();
 }
 
-Status TIniGT::cannotWrite() const {
-    return Error{m_path + " に書き込めません"};
-}
+Status TIniGT::cannotWrite() const { return Error{m_path + " に書き込めません"}; }
 
 }  // namespace marovix

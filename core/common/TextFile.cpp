@@ -18,9 +18,7 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;  // as the system's own limit (ELOOP)
 
-Error systemError(const std::string& path) {
-    return Error{path + ": " + std::strerror(errno)};
-}
+Error systemError(const std::string& path) { return Error{path + ": " + std::strerror(errno)}; }
 
 Error notRegularFile(const std::string& path, const struct stat& st) {
     return Error{path + ": " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file")};

@@ -54,8 +54,13 @@ std::string corruptLabel(std::int64_t count) { return kCorruptSkipped + std::to_
 
 DownloadPorts downloadPortsOf(MainModel& model) {
     MainPorts& ports = model.ports();
-    return DownloadPorts{ports.jvLink,    ports.dialogs, ports.clock, model.settings(), model.folders().dataFolder(),
-                         model.ReadCancelled, [&model] {
+    return DownloadPorts{ports.jvLink,
+                         ports.dialogs,
+                         ports.clock,
+                         model.settings(),
+                         model.folders().dataFolder(),
+                         model.ReadCancelled,
+                         [&model] {
                              if (model.makeDataList) model.makeDataList();
                          }};
 }

@@ -32,9 +32,9 @@ struct DownloadPorts {
     JvLink& jvLink;
     Dialogs& dialogs;
     const Clock& clock;
-    Settings& settings;          // JvDataGet/KakuteiOzGet and JvDataGet/LastTime
-    std::string dataFolder;      // AppFolder/Data
-    bool& readCancelled;         // ReadCancelled, the cancel flag shared with the real-time fetch
+    Settings& settings;      // JvDataGet/KakuteiOzGet and JvDataGet/LastTime
+    std::string dataFolder;  // AppFolder/Data
+    bool& readCancelled;     // ReadCancelled, the cancel flag shared with the real-time fetch
     // The main window's day-list rebuild (MakeDataListBtn), run after the window closed; may be empty.
     std::function<void()> dayListRebuild;
 };
@@ -49,9 +49,9 @@ struct ProgressBarState {
 
 // The controls of the window as the user sees them.
 struct GetDataFormState {
-    bool CheckBox1 = true;    // "確定オッズも合わせて取得する"
-    bool rbtSetup = false;    // "セットアップデータ"; rbtNormal "通常データ" otherwise
-    DateTime DateTimePicker1;  // the from-moment (the picker shows its date)
+    bool CheckBox1 = true;          // "確定オッズも合わせて取得する"
+    bool rbtSetup = false;          // "セットアップデータ"; rbtNormal "通常データ" otherwise
+    DateTime DateTimePicker1;       // the from-moment (the picker shows its date)
     ProgressBarState ProgressBar1;  // files downloaded
     ProgressBarState ProgressBar2;  // files read
     std::string ProgressLabel;
@@ -62,7 +62,7 @@ struct GetDataFormState {
 
 // Figures of the last attempt.
 struct DownloadCounts {
-    std::int64_t recordsRead = 0;      // JVRead results above 0
+    std::int64_t recordsRead = 0;  // JVRead results above 0
     std::int64_t recordsStored = 0;
     std::int64_t recordsNotTaken = 0;  // other types, or a take condition failed
     std::int64_t recordsCorrupt = 0;   // wrong length or date: skipped, never stored

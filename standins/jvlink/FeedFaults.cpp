@@ -10,8 +10,8 @@
 namespace marovix {
 namespace {
 
-constexpr std::string_view kOperations[] = {"JVInit", "JVSetUIProperties", "JVOpen", "JVStatus",
-                                            "JVRTOpen", "JVRead",  "JVCancel",          "JVClose"};
+constexpr std::string_view kOperations[] = {"JVInit", "JVSetUIProperties", "JVOpen", "JVStatus", "JVRTOpen",
+                                            "JVRead", "JVCancel",          "JVClose"};
 
 std::optional<int> integer(std::string_view text) {
     int value = 0;

@@ -174,8 +174,7 @@ int FeedJvLink::JVStatus() {
     if (auto code = fault("JVStatus", m_stream->dataspec)) return *code;
     Stream& stream = *m_stream;
     if (!stream.cancelled) {
-        while (stream.nextFetch < stream.files.size() && stream.files[stream.nextFetch].downloaded)
-            ++stream.nextFetch;
+        while (stream.nextFetch < stream.files.size() && stream.files[stream.nextFetch].downloaded) ++stream.nextFetch;
         if (stream.nextFetch < stream.files.size()) fetch(stream, stream.nextFetch);
     }
     return stream.fetched;

@@ -49,8 +49,8 @@ public:
     int JVInit(const std::string& softwareId) override;
     int JVSetUIProperties() override;
     // "RACEMING" (or its parts "RACE", "MING"); option 1 or 3. -1 when no stored file is newer.
-    int JVOpen(const std::string& dataspec, const std::string& fromTime, int option, int& readCount,
-               int& downloadCount, std::string& lastFileTimestamp) override;
+    int JVOpen(const std::string& dataspec, const std::string& fromTime, int option, int& readCount, int& downloadCount,
+               std::string& lastFileTimestamp) override;
     // Each call fetches one more file; the result is the number fetched, up to the download count.
     int JVStatus() override;
     // -1 when the key has no snapshot at or before the clock's time.

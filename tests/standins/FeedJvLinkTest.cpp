@@ -20,7 +20,13 @@ const std::string kRaceKey = "2024010606010211";  // Nakayama, 1st meeting, 2nd 
 const std::string kDayKey = "20240106";
 
 std::string raRecord(int race) {
-    return RecordBuilder("RA").text(3, "7").text(12, kDayKey).text(20, "06").text(22, "0102").number(26, 2, race).record();
+    return RecordBuilder("RA")
+        .text(3, "7")
+        .text(12, kDayKey)
+        .text(20, "06")
+        .text(22, "0102")
+        .number(26, 2, race)
+        .record();
 }
 
 std::string seRecord(int race, int horse, std::string_view name) {
@@ -36,8 +42,14 @@ std::string seRecord(int race, int horse, std::string_view name) {
 }
 
 std::string o1Record(int race, int odds) {
-    return RecordBuilder("O1").text(3, "1").text(12, kDayKey).text(20, "06").text(22, "0102").number(26, 2, race)
-        .number(44, 4, odds).record();
+    return RecordBuilder("O1")
+        .text(3, "1")
+        .text(12, kDayKey)
+        .text(20, "06")
+        .text(22, "0102")
+        .number(26, 2, race)
+        .number(44, 4, odds)
+        .record();
 }
 
 // What a read loop sees: records as their bytes, every other result as "#code".
@@ -355,14 +367,14 @@ TEST_F(FeedJvLinkTest, BadArgumentsGiveJvLinksCodes) {
         int option;
         int expected;
     } opens[] = {
-        {"RACEMING", "20240101000000", 1, 0},  {"RACE", "20240101000000", 3, 0},
-        {"MINGRACE", "20240101000000", 1, 0},  {"TOKU", "20240101000000", 1, -111},
+        {"RACEMING", "20240101000000", 1, 0},     {"RACE", "20240101000000", 3, 0},
+        {"MINGRACE", "20240101000000", 1, 0},     {"TOKU", "20240101000000", 1, -111},
         {"RACEMINGX", "20240101000000", 1, -111}, {"RACERACE", "20240101000000", 1, -111},
-        {"", "20240101000000", 1, -111},       {"0B30", "20240101000000", 1, -111},
-        {"RACEMING", "2024010100000", 1, -112}, {"RACEMING", "20241301000000", 1, -112},
-        {"RACEMING", "20240101250000", 1, -112}, {"RACEMING", "2024/01/01 00:", 1, -112},
-        {"RACEMING", "20240101", 1, -112},     {"RACEMING", "20240101000000", 2, -115},
-        {"RACEMING", "20240101000000", 4, -115}, {"RACEMING", "20240101000000", 0, -115},
+        {"", "20240101000000", 1, -111},          {"0B30", "20240101000000", 1, -111},
+        {"RACEMING", "2024010100000", 1, -112},   {"RACEMING", "20241301000000", 1, -112},
+        {"RACEMING", "20240101250000", 1, -112},  {"RACEMING", "2024/01/01 00:", 1, -112},
+        {"RACEMING", "20240101", 1, -112},        {"RACEMING", "20240101000000", 2, -115},
+        {"RACEMING", "20240101000000", 4, -115},  {"RACEMING", "20240101000000", 0, -115},
     };
     for (const auto& c : opens) {
         EXPECT_EQ(open(c.fromTime, c.option, c.dataspec).result, c.expected) << c.dataspec << " " << c.fromTime;
@@ -373,10 +385,9 @@ TEST_F(FeedJvLinkTest, BadArgumentsGiveJvLinksCodes) {
         std::string key;
         int expected;
     } realtime[] = {
-        {"0B99", kRaceKey, -111}, {"RACEMING", kDayKey, -111}, {"0b30", kRaceKey, -111},
-        {"0B30", kDayKey, -114},  {"0B13", kRaceKey, -114},    {"0B17", "2024010", -114},
-        {"0B14", "2024010a", -114}, {"0B12", "", -114},        {"0B12", kDayKey, -1},
-        {"0B12", kRaceKey, -1},   {"0B14", kDayKey, -1},
+        {"0B99", kRaceKey, -111}, {"RACEMING", kDayKey, -111}, {"0b30", kRaceKey, -111},   {"0B30", kDayKey, -114},
+        {"0B13", kRaceKey, -114}, {"0B17", "2024010", -114},   {"0B14", "2024010a", -114}, {"0B12", "", -114},
+        {"0B12", kDayKey, -1},    {"0B12", kRaceKey, -1},      {"0B14", kDayKey, -1},
     };
     for (const auto& c : realtime) {
         EXPECT_EQ(link.JVRTOpen(c.dataspec, c.key), c.expected) << c.dataspec << " " << c.key;
@@ -409,7 +420,8 @@ TEST_F(FeedJvLinkTest, CancelStopsTheDownloadAndTheReading) {
 
 TEST_F(FeedJvLinkTest, RecordsAreServedByteExact) {
     std::string se = seRecord(3, 18, "ソウルフル表示");  // trail bytes 0x5C in "ソ" and "表"
-    std::string o6 = RecordBuilder("O6").text(12, kDayKey).text(20, "06").number(26, 2, 11).bytes(40, "\x81\x9b").record();
+    std::string o6 =
+        RecordBuilder("O6").text(12, kDayKey).text(20, "06").number(26, 2, 11).bytes(40, "\x81\x9b").record();
     feed.addStoredFile("20240106100000", "SE", {se, o6});
     // A file whose last line lacks its line end, and one with a bare LF line end and an empty line.
     std::string ra = raRecord(5);
@@ -502,7 +514,8 @@ TEST_F(FeedJvLinkTest, FaultRulesMakeCallsFail) {
         ASSERT_EQ(open("20240104180000").result, 0);
         EXPECT_EQ(link.JVStatus(), round == 0 ? 1 : 0);  // the second time every file is fetched
         EXPECT_EQ(link.JVStatus(), -502);
-        EXPECT_EQ(readToEnd(link), concat({{raRecord(1), raRecord(2), "#-1", seRecord(1, 1, "キタサンソウル"), "#-402"}}));
+        EXPECT_EQ(readToEnd(link),
+                  concat({{raRecord(1), raRecord(2), "#-1", seRecord(1, 1, "キタサンソウル"), "#-402"}}));
         ASSERT_EQ(link.JVClose(), 0);
     }
 

@@ -66,7 +66,8 @@ TEST(FeedSettings, SavesAndLoadsTheFeedFolder) {
 
 TEST(FeedSettings, ReadsKeysInAnyCaseAndSkipsComments) {
     TempFolder temp;
-    ASSERT_TRUE(replaceFile(temp.file("jvlink-standin.ini"), "; mine\n[feed]\nOther=1\n feedfolder =  /srv/feed  \n").ok());
+    ASSERT_TRUE(
+        replaceFile(temp.file("jvlink-standin.ini"), "; mine\n[feed]\nOther=1\n feedfolder =  /srv/feed  \n").ok());
     EXPECT_EQ(FeedSettings::load(temp.path()).feedFolder, "/srv/feed");
     EXPECT_FALSE((FeedSettings{"x"}).save("").ok());
 }

@@ -90,17 +90,17 @@ void TestMainForm::captionsMenusAndGridHeadings() {
 
     QStringList menus;
     for (QAction* action : form.menuBar()->actions()) menus << action->text();
-    QCOMPARE(menus, (QStringList{QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"), QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"),
-                                 QStringLiteral("ﾍﾙﾌﾟ(&H)")}));
+    QCOMPARE(menus, (QStringList{QStringLiteral("ﾌｧｲﾙ(&F)"), QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"),
+                                 QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"), QStringLiteral("ﾍﾙﾌﾟ(&H)")}));
     QCOMPARE(form.findChild<QAction*>(QStringLiteral("FileExitItem"))->text(), QStringLiteral("終了(&X)"));
     QCOMPARE(form.findChild<QAction*>(QStringLiteral("HelpContentsItem"))->text(), QStringLiteral("使用解説書(&C)"));
     QCOMPARE(form.findChild<QAction*>(QStringLiteral("HelpAboutItem"))->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
     QCOMPARE(form.findChild<QAction*>(QStringLiteral("SimMode"))->text(), QStringLiteral("シミュレーションモード"));
 
-    const std::pair<const char*, const char*> buttons[] = {
-        {"KekkaGetBtn", "結果情報"}, {"SokuhoOddsBtn", "速報ｵｯｽﾞ"}, {"NextRaceBtn", "直前ﾚｰｽ"},
-        {"GetDMBtn", "ﾏｲﾆﾝｸﾞ"},     {"JVBtn", "JVﾃﾞｰﾀ取得"},     {"InputFormBtn", "買い目設定"},
-        {"QuitButton", "終了"},      {"HelpButton", "ヘルプ"}};
+    const std::pair<const char*, const char*> buttons[] = {{"KekkaGetBtn", "結果情報"}, {"SokuhoOddsBtn", "速報ｵｯｽﾞ"},
+                                                           {"NextRaceBtn", "直前ﾚｰｽ"},  {"GetDMBtn", "ﾏｲﾆﾝｸﾞ"},
+                                                           {"JVBtn", "JVﾃﾞｰﾀ取得"},     {"InputFormBtn", "買い目設定"},
+                                                           {"QuitButton", "終了"},      {"HelpButton", "ヘルプ"}};
     for (auto [name, caption] : buttons) {
         auto* button = form.findChild<QPushButton*>(QString::fromUtf8(name));
         QVERIFY2(button, name);
@@ -114,22 +114,23 @@ void TestMainForm::captionsMenusAndGridHeadings() {
         QVERIFY2(form.findChild<QTimer*>(QString::fromUtf8(name)), name);
 
     auto* grid26 = form.findChild<QTableView*>(QStringLiteral("StringGrid26"));
-    QCOMPARE(headings(grid26).mid(0, 8), (QStringList{QStringLiteral("枠"), QStringLiteral("馬"), QStringLiteral("馬名"),
-                                                      QStringLiteral("性齢"), QStringLiteral("騎手"), QStringLiteral("斤量"),
-                                                      QStringLiteral("単OZ"), QStringLiteral("順")}));
+    QCOMPARE(
+        headings(grid26).mid(0, 8),
+        (QStringList{QStringLiteral("枠"), QStringLiteral("馬"), QStringLiteral("馬名"), QStringLiteral("性齢"),
+                     QStringLiteral("騎手"), QStringLiteral("斤量"), QStringLiteral("単OZ"), QStringLiteral("順")}));
     QCOMPARE(headings(grid26).mid(18), (QStringList{QStringLiteral("◎"), QStringLiteral("○"), QStringLiteral("▲")}));
-    QCOMPARE(hiddenColumns(grid26), (QStringList{QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"),
-                                                 QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("13"),
-                                                 QStringLiteral("14"), QStringLiteral("15"), QStringLiteral("16"),
-                                                 QStringLiteral("17")}));
+    QCOMPARE(hiddenColumns(grid26),
+             (QStringList{QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"),
+                          QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15"),
+                          QStringLiteral("16"), QStringLiteral("17")}));
     for (const char* name : {"TanKaimeGrid", "FukKaimeGrid", "WRKaimeGrid", "URKaimeGrid", "WDKaimeGrid", "UTKaimeGrid",
                              "SRFKaimeGrid", "SRTKaimeGrid"}) {
         auto* grid = form.findChild<QTableView*>(QString::fromUtf8(name));
         QVERIFY2(grid, name);
         QCOMPARE(headings(grid).size(), 15);
         QCOMPARE(headings(grid).at(3), QStringLiteral("買い目"));
-        QCOMPARE(hiddenColumns(grid), (QStringList{QStringLiteral("4"), QStringLiteral("9"), QStringLiteral("10"),
-                                                   QStringLiteral("11")}));
+        QCOMPARE(hiddenColumns(grid),
+                 (QStringList{QStringLiteral("4"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11")}));
     }
     auto* all = form.findChild<QTableView*>(QStringLiteral("AllKaimeGrid"));
     QCOMPARE(headings(all).at(2), QStringLiteral("馬券種"));
@@ -155,9 +156,9 @@ void TestMainForm::captionsMenusAndGridHeadings() {
     auto* betPages = form.findChild<QTabWidget*>(QStringLiteral("PageControl4"));
     QStringList tabs;
     for (int i = 0; i < betPages->count(); ++i) tabs << betPages->tabText(i);
-    QCOMPARE(tabs, (QStringList{QStringLiteral("一括"), QStringLiteral("単勝"), QStringLiteral("複勝"), QStringLiteral("枠連"),
-                                QStringLiteral("馬連"), QStringLiteral("ワイド"), QStringLiteral("馬単"), QStringLiteral("３連複"),
-                                QStringLiteral("３連単")}));
+    QCOMPARE(tabs, (QStringList{QStringLiteral("一括"), QStringLiteral("単勝"), QStringLiteral("複勝"),
+                                QStringLiteral("枠連"), QStringLiteral("馬連"), QStringLiteral("ワイド"),
+                                QStringLiteral("馬単"), QStringLiteral("３連複"), QStringLiteral("３連単")}));
 }
 
 void TestMainForm::placementComesFromLocateAndIsSavedOnClose() {

@@ -156,7 +156,9 @@ TEST_F(MainModelTest, OptionsAreReadAtCreateAndWrittenAtOnce) {
     model->setOption(MainOption::DupOK, 1);
     auto ini = lines("Marovix.ini");
     // "tohyo"/"DupOK" lands in the existing "Tohyo" section.
-    EXPECT_EQ(std::count_if(ini.begin(), ini.end(), [](const std::string& l) { return l == "[Tohyo]" || l == "[tohyo]"; }), 1);
+    EXPECT_EQ(
+        std::count_if(ini.begin(), ini.end(), [](const std::string& l) { return l == "[Tohyo]" || l == "[tohyo]"; }),
+        1);
     EXPECT_TRUE(std::find(ini.begin(), ini.end(), "DupOK=1") != ini.end());
 }
 

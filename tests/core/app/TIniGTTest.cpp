@@ -1,8 +1,8 @@
 #include "core/app/TIniGT.h"
 
+#include <sys/stat.h>
 #include <climits>
 #include <filesystem>
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -94,12 +94,30 @@ TEST_F(TIniGTTest, ReadIntegerTakesDecimalAndHexadecimalAndRejectsAnythingElse) 
         std::string stored;
         std::int32_t expected;
     } cases[] = {
-        {"42", 42},          {" 42 ", 42},          {"-5", -5},         {"+7", 7},
-        {"0x1F", 31},        {"0X1f", 31},          {"$1F", 31},        {"$1f", 31},
-        {"-$10", -16},       {"$FFFFFFFF", -1},     {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
-        {"12ab", -99},       {"", -99},             {"abc", -99},       {"1.5", -99},
-        {"$", -99},          {"0x", -99},           {"-", -99},         {"1 2", -99},
-        {"2147483648", -99}, {"0x100000000", -99}, {"$G", -99},        {"x1F", -99},
+        {"42", 42},
+        {" 42 ", 42},
+        {"-5", -5},
+        {"+7", 7},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"$1F", 31},
+        {"$1f", 31},
+        {"-$10", -16},
+        {"$FFFFFFFF", -1},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"12ab", -99},
+        {"", -99},
+        {"abc", -99},
+        {"1.5", -99},
+        {"$", -99},
+        {"0x", -99},
+        {"-", -99},
+        {"1 2", -99},
+        {"2147483648", -99},
+        {"0x100000000", -99},
+        {"$G", -99},
+        {"x1F", -99},
     };
     for (const auto& c : cases) {
         storeValue(c.stored);
@@ -117,7 +135,7 @@ TEST_F(TIniGTTest, BooleansAreWrittenOneOrZeroAndReadAsIntegers) {
         bool whenDefaultFalse;
         bool whenDefaultTrue;
     } cases[] = {
-        {"1", true, true},   {"0", false, false}, {"2", true, true},   {"-1", true, true},
+        {"1", true, true},    {"0", false, false},  {"2", true, true}, {"-1", true, true},
         {"$0", false, false}, {"yes", false, true}, {"", false, true}, {"true", false, true},
     };
     for (const auto& c : cases) {

@@ -43,12 +43,14 @@ protected:
 TEST_F(DownloadCommandTest, DownloadsIntoTheDataFolderAndAdvancesLastTime) {
     CliRun run = runCli(arguments("--from \"2024/01/01 00:00:00\""));
     EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find("2024年01月01日00時00分00秒以降のデータ取込を開始します。"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("2024年01月01日00時00分00秒以降のデータ取込を開始します。"), std::string::npos)
+        << run.output;
     EXPECT_NE(run.output.find("] データ作成が完了しました。"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("download completed: 2 files, 4 records read, 4 stored, 0 not taken, 0 corrupt"),
               std::string::npos)
         << run.output;
-    for (const char* name : {"2024年01月06日.jvRA", "2024年01月06日中山.jvSEr", "2024年01月06日.jvO1", "2024年01月06日.jvHR"})
+    for (const char* name :
+         {"2024年01月06日.jvRA", "2024年01月06日中山.jvSEr", "2024年01月06日.jvO1", "2024年01月06日.jvHR"})
         EXPECT_TRUE(dataFileExists(name)) << name;
     auto ini = readTextLines(app.file("Marovix.ini"));
     ASSERT_TRUE(ini.ok());

@@ -44,7 +44,8 @@ protected:
         return window;
     }
     // A window whose from-moment is `from` (normal data), started with JVOpen 0 and the given counts.
-    std::unique_ptr<StoredDataDownload> startWith(int readCount, int downloadCount, std::string stamp = "20240119153000",
+    std::unique_ptr<StoredDataDownload> startWith(int readCount, int downloadCount,
+                                                  std::string stamp = "20240119153000",
                                                   DateTime from = {2024, 1, 6, 0, 0, 0}) {
         jv.queueOpen({0, readCount, downloadCount, std::move(stamp)});
         auto window = makeWindow();
@@ -181,7 +182,8 @@ TEST_F(StoredDataDownloadTest, StatusTimerRunsUntilTheDownloadCountThenReads) {
     std::vector<std::string> labels;
     auto window = startWith(3, 3);
     window->changed = [&] {
-        if (labels.empty() || labels.back() != window->state().ProgressLabel) labels.push_back(window->state().ProgressLabel);
+        if (labels.empty() || labels.back() != window->state().ProgressLabel)
+            labels.push_back(window->state().ProgressLabel);
     };
     EXPECT_TRUE(window->state().TimerJVStatus);
     EXPECT_TRUE(window->state().busyPointer);
@@ -216,7 +218,8 @@ TEST_F(StoredDataDownloadTest, StatusErrorStopsTheTimerAndCloses) {
     auto window = startWith(2, 2);
     tickToEnd(*window);
     EXPECT_EQ(messagesAfterStart(),
-              std::vector<std::string>{"JVStatusエラー:ダウンロードに失敗しました。（通信エラーやディスクエラーなど）(-502)"});
+              std::vector<std::string>{
+                  "JVStatusエラー:ダウンロードに失敗しました。（通信エラーやディスクエラーなど）(-502)"});
     EXPECT_FALSE(window->state().TimerJVStatus);
     EXPECT_EQ(jv.callCount("JVStatus"), 2);
     EXPECT_EQ(jv.callCount("JVRead"), 0);
@@ -232,7 +235,8 @@ TEST_F(StoredDataDownloadTest, ReadErrorKeepsWhatWasStoredAndLeavesLastTime) {
     jv.queueReadCodes({-402});
     jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", 3})));
     auto window = startWith(1, 0);
-    EXPECT_EQ(messagesAfterStart(), std::vector<std::string>{"JVReadエラー:ダウンロードしたファイルサイズが異常です。(-402)"});
+    EXPECT_EQ(messagesAfterStart(),
+              std::vector<std::string>{"JVReadエラー:ダウンロードしたファイルサイズが異常です。(-402)"});
     EXPECT_EQ(dataLines("2024年01月06日.jvRA").size(), 2u);
     EXPECT_EQ(jv.callCount("JVRead"), 5);
     EXPECT_EQ(jv.calls().back().name, "JVClose");
@@ -381,7 +385,8 @@ TEST_F(StoredDataDownloadTest, MkDataLabelShowsTheRecordLastStoredAndIsClearedAt
     auto window = makeWindow();
     std::vector<std::string> labels;
     window->changed = [&] {
-        if (labels.empty() || labels.back() != window->state().MkDataLabel) labels.push_back(window->state().MkDataLabel);
+        if (labels.empty() || labels.back() != window->state().MkDataLabel)
+            labels.push_back(window->state().MkDataLabel);
     };
     window->ButtonStartClick();
     // The TM record leaves the label as it is; the name is its first 18 characters, blanks included.
@@ -424,7 +429,8 @@ TEST_F(StoredDataDownloadTest, CancelWhileDownloadingEndsAtOnceWithoutClose) {
 }
 
 TEST_F(StoredDataDownloadTest, CancelWhileReadingEndsAfterTheRecordInHand) {
-    for (int race = 1; race <= 4; ++race) jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", race})));
+    for (int race = 1; race <= 4; ++race)
+        jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", race})));
     jv.queueReadCodes({-1, 0});
     std::unique_ptr<StoredDataDownload> window;
     jv.atRead(2, [&] {
@@ -489,7 +495,8 @@ TEST_F(StoredDataDownloadTest, ClosingWhileDownloadingOffersTheCancel) {
 
 TEST_F(StoredDataDownloadTest, ClosingWhileReadingClosesOnceTheReadHasEnded) {
     std::unique_ptr<StoredDataDownload> window;
-    for (int race = 1; race <= 3; ++race) jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", race})));
+    for (int race = 1; race <= 3; ++race)
+        jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", race})));
     bool refused = false;
     jv.atRead(2, [&] {
         dialogs.setNextAnswer(true);
@@ -521,7 +528,8 @@ TEST_F(StoredDataDownloadTest, SpeedButton1ShowsJvLinkSettingsAndItsError) {
     jv.queueSetUIProperties(-100);
     window->SpeedButton1Click();
     EXPECT_EQ(dialogs.informations,
-              std::vector<std::string>{"JVSetUIPropertiesエラー：パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)"});
+              std::vector<std::string>{
+                  "JVSetUIPropertiesエラー：パラメータが不正あるいはレジストリへの保存に失敗しました。(-100)"});
     EXPECT_EQ(dialogs.beeps, 1);
     EXPECT_EQ(jv.callCount("JVSetUIProperties"), 2);
 }

@@ -60,8 +60,8 @@ protected:
     }
     // The records of a stored file of the day, by its time stamp and type.
     static std::vector<std::string> stored(const DayPlan& plan, bool results, const std::string& type) {
-        const DateTime stamp = results ? plan.day.date.addSeconds(18 * 3600)
-                                       : plan.day.date.addDays(-1).addSeconds(17 * 3600);
+        const DateTime stamp =
+            results ? plan.day.date.addSeconds(18 * 3600) : plan.day.date.addDays(-1).addSeconds(17 * 3600);
         return readRecords(path("stored/" + stamp.compactText() + "_" + type + dayKey(plan).substr(4) + ".jvf"));
     }
     // Final records of each race, by RaceKey16.
@@ -259,8 +259,8 @@ TEST_F(WeekendFeed, OddsAgreeAcrossBetTypesAndWithThePayouts) {
             const OddsList trio = readList(o[5].at(key), 41, 15, 6, 6, 0, 12, 3, 816);
             const OddsList trifecta = readList(o[6].at(key), 41, 17, 6, 7, 0, 13, 4, 4896);
             const std::pair<const OddsList*, const char*> lists[] = {
-                {&win, "win"},       {&place, "place"},   {&quinella, "quinella"}, {&wide, "wide"},
-                {&exacta, "exacta"}, {&trio, "trio"},     {&trifecta, "trifecta"}};
+                {&win, "win"},       {&place, "place"}, {&quinella, "quinella"}, {&wide, "wide"},
+                {&exacta, "exacta"}, {&trio, "trio"},   {&trifecta, "trifecta"}};
             for (const auto& [list, what] : lists) expectPopularityFollowsOdds(*list, what);
             if (race.registered() >= 9) expectPopularityFollowsOdds(bracket, "bracket");
 
@@ -284,7 +284,8 @@ TEST_F(WeekendFeed, OddsAgreeAcrossBetTypesAndWithThePayouts) {
                 }
 
             // Payouts: one winning combination pays its final odds x 100; its popularity is the odds'.
-            const bool deadHeat = std::any_of(race.runners.begin(), race.runners.end(), [](const Runner& r) { return r.deadHeat; });
+            const bool deadHeat =
+                std::any_of(race.runners.begin(), race.runners.end(), [](const Runner& r) { return r.deadHeat; });
             const long long winner = number(hr, 103, 2);
             ASSERT_GE(winner, 1);
             EXPECT_EQ(race.runners[static_cast<std::size_t>(winner - 1)].position, 1);
@@ -300,10 +301,12 @@ TEST_F(WeekendFeed, OddsAgreeAcrossBetTypesAndWithThePayouts) {
                 static_cast<int>(number(hr, 454, 2)), static_cast<int>(number(hr, 456, 2))));
             EXPECT_EQ(number(hr, 458, 9), exacta.odds[e] * 10);
             const auto t = static_cast<std::size_t>(CombinationTable::tripleIndex(
-                static_cast<int>(number(hr, 550, 2)), static_cast<int>(number(hr, 552, 2)), static_cast<int>(number(hr, 554, 2))));
+                static_cast<int>(number(hr, 550, 2)), static_cast<int>(number(hr, 552, 2)),
+                static_cast<int>(number(hr, 554, 2))));
             EXPECT_EQ(number(hr, 556, 9), trio.odds[t] * 10);
             const auto f = static_cast<std::size_t>(CombinationTable::orderedTripleIndex(
-                static_cast<int>(number(hr, 604, 2)), static_cast<int>(number(hr, 606, 2)), static_cast<int>(number(hr, 608, 2))));
+                static_cast<int>(number(hr, 604, 2)), static_cast<int>(number(hr, 606, 2)),
+                static_cast<int>(number(hr, 608, 2))));
             EXPECT_EQ(number(hr, 610, 9), trifecta.odds[f] * 10);
             EXPECT_EQ(number(hr, 619, 4), trifecta.popularity[f]);
             if (race.registered() >= 9) {
@@ -367,7 +370,8 @@ TEST_F(WeekendFeed, OddsSnapshotsRunUpToThePostAndEndInTheFinalOdds) {
             SCOPED_TRACE(key);
             const auto files = feedtest::filesBelow(path("realtime/0B30/" + key));
             std::vector<std::string> expected;
-            if (race.previousDaySales) expected.push_back(race.date.addDays(-1).addSeconds(17 * 3600).compactText() + ".jvf");
+            if (race.previousDaySales)
+                expected.push_back(race.date.addDays(-1).addSeconds(17 * 3600).compactText() + ".jvf");
             for (int before : {60, 30, 10, 0})
                 expected.push_back(race.date.addSeconds((race.postMinute - before) * 60LL).compactText() + ".jvf");
             ASSERT_EQ(files, expected);
@@ -415,8 +419,9 @@ TEST_F(WeekendFeed, RaceDayResultsGrowRoundByRound) {
         for (const char* dataspec : {"0B13", "0B17"}) {
             const auto mining = feedtest::filesBelow(path(std::string("realtime/") + dataspec + "/" + dayKey(plan)));
             ASSERT_EQ(mining.size(), 1u);
-            EXPECT_EQ(readRecords(path(std::string("realtime/") + dataspec + "/" + dayKey(plan) + "/" + mining[0])).size(),
-                      plan.races.size());
+            EXPECT_EQ(
+                readRecords(path(std::string("realtime/") + dataspec + "/" + dayKey(plan) + "/" + mining[0])).size(),
+                plan.races.size());
         }
     }
 }
@@ -451,7 +456,8 @@ TEST_F(WeekendFeed, AnnouncementsCarryWeatherScratchesAndPostTimeChanges) {
 TEST_F(WeekendFeed, CompanionFilesHoldTheIndexesOfEveryRunner) {
     for (const auto& plan : s_plans) {
         for (const auto& course : plan.day.courses) {
-            auto lines = readRawLines(path("companions/Lumidex/Data/" + CompanionWriter::computerIndexName(plan.day, course.course)));
+            auto lines = readRawLines(
+                path("companions/Lumidex/Data/" + CompanionWriter::computerIndexName(plan.day, course.course)));
             ASSERT_TRUE(lines.ok());
             ASSERT_EQ(lines->size(), 12u);
             for (const Race& race : plan.races) {
@@ -483,7 +489,8 @@ TEST_F(WeekendFeed, CompanionFilesHoldTheIndexesOfEveryRunner) {
                     const std::string shortKey = longKeys ? key.substr(0, 10) + key.substr(14) : key;
                     EXPECT_EQ(shortKey.substr(0, 12), raceKey(race).substr(0, 10) + raceKey(race).substr(14));
                     EXPECT_EQ(std::stoi(shortKey.substr(12)), runner.number);
-                    EXPECT_EQ(std::stoi(line.substr(line.find(',') + 1)), longKeys ? runner.ownIndexB : runner.ownIndexA);
+                    EXPECT_EQ(std::stoi(line.substr(line.find(',') + 1)),
+                              longKeys ? runner.ownIndexB : runner.ownIndexA);
                 }
         }
         for (const Race& race : plan.races)

@@ -12,7 +12,9 @@ void ConsoleDialogs::show(std::FILE* to, const std::string& text) {
     std::fflush(to);
 }
 
-void ConsoleDialogs::information(const std::string& text) { show(stdout, text); }
+void ConsoleDialogs::information(const std::string& text) {
+    show(m_isFailure && m_isFailure(text) ? stderr : stdout, text);
+}
 
 bool ConsoleDialogs::confirm(const std::string& text) {
     show(stdout, text + (m_options.answerYes ? " [Yes]" : " [No]"));

@@ -1,19 +1,25 @@
 // marovix-cli download: the stored-data download of the window "ＪＶデータ取込" without a window. The
-// window's messages go to standard output (questions are answered Yes), its progress shows as a text bar,
-// and a summary line ends the run. Exits 1 when JV-Link reports an error or a day file cannot be written.
+// window's messages go to standard output and its failures to standard error (questions are answered
+// Yes), its progress shows as a text bar, and a summary line ends the run. While JV-Link keeps answering
+// "call again" the command says that it waits and sleeps between calls; Ctrl-C cancels like the cancel
+// button. Exits 1 when the attempt failed (a JV-Link error, a day file that cannot be written, data that
+// ended early, a LastTime that cannot be saved), 130 after Ctrl-C.
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
 
 #include "cli/CliApp.h"
 #include "cli/ConsoleDialogs.h"
+#include "cli/ConsoleInterrupt.h"
 #include "cli/FeedOptions.h"
+#include "cli/WaitNotice.h"
 #include "core/app/MainModel.h"
 #include "core/common/TextFile.h"
 #include "core/jv/JvMessage.h"
@@ -50,6 +56,17 @@ public:
         m_lastLine = line;
         std::fflush(stdout);
     }
+    // A note after the progress: on a terminal at the end of the line drawn in place, else a line of its own.
+    void note(const std::string& text) {
+        if (m_tty) {
+            std::printf("\r%s  %s\x1b[K", m_lastLine.c_str(), text.c_str());
+            m_open = true;
+        } else {
+            std::printf("%s\n", text.c_str());
+        }
+        std::fflush(stdout);
+    }
+    bool terminal() const { return m_tty; }
     // Ends a progress line drawn in place, so that a message starts on a line of its own.
     void breakLine() {
         if (m_open) std::printf("\n");
@@ -101,36 +118,70 @@ CliRunner defineDownload(CLI::App& sub) {
         }
 
         const Clock& clock = context.clock();
-        auto jvLink = makeFeedJvLink(args->feed, clock);
+        ConsoleDialogs dialogs;
+        const StoredDataDownload* running = nullptr;
+        dialogs.setIsFailure([&running](const std::string& text) {
+            return running && !running->failure().empty() && text == running->failure();
+        });
+        // What the stand-in finds wrong with its feed, as it meets it.
+        auto jvLink = makeFeedJvLink(args->feed, clock, [&dialogs](const std::string& problem) {
+            dialogs.print(stderr, "JV-Link stand-in: " + problem);
+        });
         if (int result = jvLink->JVInit(MainModel::softwareId()); result != 0) {
             std::fprintf(stderr, "%s\n", ("JVInitエラー：" + JVMessage("JVInit", result)).c_str());
             return 1;
         }
         Settings settings(appFolder, context.sharedDataFolder(), clock);
-        ConsoleDialogs dialogs;
+        if (std::string problem = settings.fileProblem(); !problem.empty()) dialogs.print(stderr, problem);
         ReadCancelFlag readCancelled;
         StoredDataDownload download(DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}});
+        running = &download;
         if (args->setup) download.setSetupData(true);
         if (args->from) download.setDateTimePicker1(*args->from);
         if (args->noFinalOdds) download.setCheckBox1(false);
 
         ProgressPrinter printer(download);
         dialogs.setBeforePrint([&printer] { printer.breakLine(); });
-        download.changed = [&printer] { printer.update(); };
-        // The window's status timer: one JVStatus every 10 ms.
-        const auto outcome = download.runUnattended(
-            [] { std::this_thread::sleep_for(std::chrono::milliseconds(StoredDataDownload::kStatusIntervalMs)); });
+        WaitNotice notice(std::chrono::seconds(printer.terminal() ? 1 : 10));
+        download.changed = [&] {
+            printer.update();
+            notice.progressed();
+        };
+        // Ctrl-C is the cancel button, pressed at the next step of the read loop or the status timer.
+        ConsoleInterrupt interrupt;
+        bool cancelPressed = false;
+        auto cancelOnInterrupt = [&] {
+            if (!ConsoleInterrupt::requested() || cancelPressed) return;
+            cancelPressed = true;
+            download.ButtonCancelClick();
+        };
+        auto waitAMoment = [&](const std::string& call, int ms) {
+            if (auto text = notice.waiting(call)) printer.note(*text);
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            cancelOnInterrupt();
+        };
+        download.processEvents = cancelOnInterrupt;
+        download.waitForData = [&](int result) {
+            waitAMoment("JVRead " + std::to_string(result), StoredDataDownload::kCallAgainWaitMs);
+        };
+        // The window's status timer: one JVStatus every 10 ms. A tick that brings no progress leaves the
+        // state as it was, so ticks in a row without a change are a wait for the download.
+        const auto outcome =
+            download.runUnattended([&] { waitAMoment("JVStatus", StoredDataDownload::kStatusIntervalMs); });
         printer.breakLine();
 
         const DownloadCounts& counts = download.counts();
-        std::printf(
-            "download %s: %d files, %lld records read, %lld stored, %lld not taken, %lld corrupt; %llu bytes "
-            "written\n",
-            outcomeText(outcome), counts.filesRead, static_cast<long long>(counts.recordsRead),
-            static_cast<long long>(counts.recordsStored), static_cast<long long>(counts.recordsNotTaken),
-            static_cast<long long>(counts.recordsCorrupt), static_cast<unsigned long long>(download.bytesWritten()));
+        const bool failed = outcome == StoredDataDownload::Outcome::Failed;
+        std::fprintf(failed ? stderr : stdout,
+                     "download %s: %d files, %lld records read, %lld stored, %lld not taken, %lld corrupt; %llu bytes "
+                     "written\n",
+                     outcomeText(outcome), counts.filesRead, static_cast<long long>(counts.recordsRead),
+                     static_cast<long long>(counts.recordsStored), static_cast<long long>(counts.recordsNotTaken),
+                     static_cast<long long>(counts.recordsCorrupt),
+                     static_cast<unsigned long long>(download.bytesWritten()));
         for (const auto& problem : download.problems()) std::fprintf(stderr, "skipped: %s\n", problem.c_str());
-        return outcome == StoredDataDownload::Outcome::Failed ? 1 : 0;
+        if (failed) return 1;
+        return outcome == StoredDataDownload::Outcome::Cancelled ? ConsoleInterrupt::kExitCode : 0;
     };
 }
 

@@ -1,5 +1,6 @@
 #include "cli/FeedOptions.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "standins/jvlink/FeedSettings.h"
@@ -11,8 +12,13 @@ std::string feedFolderOf(const std::string& option) {
     return FeedSettings::load().feedFolder;
 }
 
-std::unique_ptr<FeedJvLink> makeFeedJvLink(const std::string& option, const Clock& clock) {
-    return std::make_unique<FeedJvLink>(clock, feedFolderOf(option));
+std::unique_ptr<FeedJvLink> makeFeedJvLink(const std::string& option, const Clock& clock,
+                                           std::function<void(const std::string&)> report) {
+    auto jvLink = std::make_unique<FeedJvLink>(clock, feedFolderOf(option));
+    jvLink->setProblemReporter(report ? std::move(report) : printFeedProblem);
+    return jvLink;
 }
+
+void printFeedProblem(const std::string& problem) { std::fprintf(stderr, "JV-Link stand-in: %s\n", problem.c_str()); }
 
 }  // namespace marovix

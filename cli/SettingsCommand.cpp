@@ -1,6 +1,7 @@
 // marovix-cli settings [--app-folder DIR] [--section S --key K [--value V]]: lists every setting with its
 // value, shows one, or writes one (keys as in Marovix.ini, matched without regard to case).
 #include <strings.h>
+#include <cstdio>
 
 #include <cerrno>
 #include <cstdio>
@@ -69,6 +70,7 @@ CliRunner defineSettings(CLI::App& sub) {
     return [args](CliContext& context) {
         const SettingsArgs& a = *args;
         Settings store(appFolderOf(a.appFolder, context), context.sharedDataFolder(), context.clock());
+        if (std::string problem = store.fileProblem(); !problem.empty()) std::fprintf(stderr, "%s\n", problem.c_str());
         if (!a.row) {
             for (const SettingKey* row : settings::allKeys())
                 std::printf("[%.*s] %.*s=%s\n", static_cast<int>(row->section.size()), row->section.data(),

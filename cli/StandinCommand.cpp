@@ -1,8 +1,10 @@
-// marovix-cli standin [--feed DIR]: shows, or sets, the feed folder the JV-Link stand-in serves.
+// marovix-cli standin [--feed DIR]: shows, or sets, the feed folder the JV-Link stand-in serves, and lists
+// on standard error what the stand-in finds wrong with that feed.
 #include <cstdio>
 
 #include "cli/CliApp.h"
 #include "cli/FeedOptions.h"
+#include "standins/jvlink/FeedLayout.h"
 #include "standins/jvlink/FeedSettings.h"
 
 namespace marovix {
@@ -26,12 +28,15 @@ CliRunner defineStandin(CLI::App& sub) {
         }
         FeedSettings current = FeedSettings::load(folder);
         std::printf("settings: %s\nfeed: %s\n", FeedSettings::filePath(folder).c_str(), current.feedFolder.c_str());
+        std::fflush(stdout);
+        // What the stand-in will find wrong with the feed when it serves it.
+        for (const auto& problem : feedlayout::inspectFeed(current.feedFolder)) printFeedProblem(problem);
         return 0;
     };
 }
 
-const bool registered =
-    registerCliCommand({"standin", "show or set the feed folder the JV-Link stand-in serves", defineStandin});
+const bool registered = registerCliCommand(
+    {"standin", "show or set the feed folder the JV-Link stand-in serves (and what is wrong with it)", defineStandin});
 
 }  // namespace
 }  // namespace marovix

@@ -2,6 +2,7 @@
 # Sets up the machine, builds Marovix, makes a demo application folder from a generated feed and starts
 # the program on it.
 #   bash scripts/demo.sh [DEMO_FOLDER]      (default: ./demo)
+# With MAROVIX_DEMO_NO_START=1 it stops once the demo folder is made, without starting the program.
 # The feed holds the meeting days of the last four weeks plus today and tomorrow (raced whatever their
 # weekday), so race-day behaviour can be tried; the stand-in serves only what exists by the clock.
 set -euo pipefail
@@ -36,6 +37,9 @@ cp -f "$feed"/companions/TCSV/*.csv "$app/TCSV/" 2>/dev/null || true
 "$cli" download --app-folder "$app" --feed "$feed" --setup --from "$(date -d "$from" '+%Y/%m/%d') 00:00:00"
 
 echo "Demo application folder: $app"
+if [ -n "${MAROVIX_DEMO_NO_START:-}" ]; then
+  exit 0
+fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting the program under Xvfb."
   exec xvfb-run -a -s "-screen 0 1280x900x24" build/bin/marovix --app-folder "$app"

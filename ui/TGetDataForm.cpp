@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -123,6 +124,9 @@ TGetDataForm::TGetDataForm(StoredDataDownload& download, QWidget* parent) : QDia
     connect(this, &QDialog::finished, this, [this] { m_download.FormClose(); });
 
     m_download.processEvents = [] { QCoreApplication::processEvents(); };
+    // A component that answers "call again" is asked again after a short sleep, not at full speed; the
+    // read loop lets events run before each call, so the window stays responsive.
+    m_download.waitForData = [](int) { QThread::msleep(StoredDataDownload::kCallAgainWaitMs); };
     m_download.changed = [this] { refresh(); };
     // Posted: the read loop that asks is still on the stack.
     m_download.closeWindow = [this] { QMetaObject::invokeMethod(this, &TGetDataForm::reject, Qt::QueuedConnection); };
@@ -131,6 +135,7 @@ TGetDataForm::TGetDataForm(StoredDataDownload& download, QWidget* parent) : QDia
 
 TGetDataForm::~TGetDataForm() {
     m_download.processEvents = nullptr;
+    m_download.waitForData = nullptr;
     m_download.changed = nullptr;
     m_download.closeWindow = nullptr;
     if (m_busyShown) QApplication::restoreOverrideCursor();

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -21,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/MainModel.h"
+#include "core/app/PlacementClamp.h"
 #include "core/common/BetType.h"
 #include "core/common/MainLabels.h"
 #include "core/common/ProgramInfo.h"
@@ -95,7 +98,17 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     // Long operations let the window repaint between their steps.
     m_model.setEventPump([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     m_model.create();
-    const WindowPlacement& place = m_model.state().placement;
+    // The stored placement, kept on the screen it names (or the primary one when it names none): what the
+    // window shows is what its close saves.
+    const WindowPlacement& stored = m_model.state().placement;
+    const QRect wanted(stored.left, stored.top, stored.width, stored.height);
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    WindowPlacement place = stored;
+    if (screen && !screen->availableGeometry().isEmpty()) {
+        const QRect area = screen->availableGeometry();
+        place = clampPlacement(stored, ScreenArea{area.left(), area.top(), area.width(), area.height()});
+    }
     setGeometry(place.left, place.top, place.width, place.height);
     refresh();
 }

@@ -86,6 +86,8 @@ void MainModel::loadSettings() {
 bool MainModel::create() {
     // The random numbers start from the clock: a run replayed at the same moment draws the same numbers.
     m_ports.random.seed(static_cast<std::uint64_t>(m_ports.clock.now().serial()));
+    // A settings file that cannot be read leaves every setting at its default: the user must know.
+    if (std::string problem = m_settings->fileProblem(); !problem.empty()) m_ports.dialogs.error(problem);
     lookUpCompanionFolders();
     if (Status status = m_folders.createFolders(); !status) {
         m_ports.dialogs.beep();

@@ -64,8 +64,9 @@ public:
     // the subscription.
     [[nodiscard]] Subscription subscribe(std::function<void(StatePart)> listener);
 
-    // The main window's create step. A data folder that cannot be created is reported (system error
-    // text) and the remaining steps are skipped; the result says whether every step ran.
+    // The main window's create step. A settings file that cannot be read is reported first (the run goes
+    // on with the defaults). A data folder that cannot be created is reported (system error text) and the
+    // remaining steps are skipped; the result says whether every step ran.
     bool create();
     bool created() const { return m_created; }
     // First show: JVInit with the software identifier; a failure is shown and the program goes on.

@@ -4,45 +4,126 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "core/common/Cp932.h"
+#include "core/common/TemporaryFiles.h"
 
 namespace marovix {
 namespace {
 
+constexpr int kMaxLinkHops = 40;  // as the system's own limit (ELOOP)
+
 Error systemError(const std::string& path) { return Error{path + ": " + std::strerror(errno)}; }
+
+Error notRegularFile(const std::string& path, const struct stat& st) {
+    return Error{path + ": " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file")};
+}
+
+Error tooLarge(const std::string& path, std::size_t maxBytes) {
+    return Error{path + ": " + std::strerror(EFBIG) + " (more than " + std::to_string(maxBytes) + " bytes)"};
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
 
 }  // namespace
 
 Result<std::string> readFileBytes(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return systemError(path);
+    return readFileBytes(path, std::numeric_limits<std::size_t>::max());
+}
+
+Result<std::string> readFileBytes(const std::string& path, std::size_t maxBytes) {
+    // Only a regular file is opened: opening a FIFO for reading would wait for a writer forever, and a
+    // device may act on being opened. O_NONBLOCK and the second look cover a path swapped in between.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return systemError(path);
+    if (!S_ISREG(st.st_mode)) return notRegularFile(path, st);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return systemError(path);
+    auto fail = [&](Error error) {
+        ::close(fd);
+        return error;
+    };
+    if (::fstat(fd, &st) != 0) return fail(systemError(path));
+    if (!S_ISREG(st.st_mode)) return fail(notRegularFile(path, st));
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return fail(tooLarge(path, maxBytes));
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) return systemError(path);
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail(systemError(path));
+        }
+        if (n == 0) break;
+        // The file may grow while it is read.
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) return fail(tooLarge(path, maxBytes));
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
     return bytes;
 }
 
+Result<std::string> resolveLinks(const std::string& path) {
+    std::string current = path;
+    for (int hops = 0; hops < kMaxLinkHops; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n < 0) return systemError(path);
+        if (static_cast<std::size_t>(n) >= target.size()) continue;  // changed meanwhile: look again
+        target.resize(static_cast<std::size_t>(n));
+        current = target.front() == '/' ? target : joinPath(folderOf(current), target);
+    }
+    errno = ELOOP;
+    return systemError(path);
+}
+
 Status replaceFile(const std::string& path, std::string_view bytes) {
-    std::string temp = path + ".tmp~";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Through a symbolic link the link's target is replaced, so the link stays what the user made it.
+    auto resolved = resolveLinks(path);
+    if (!resolved) return Error{resolved.error()};
+    const std::string& target = *resolved;
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) return systemError(path);
+    if (exists && !S_ISREG(old.st_mode)) return notRegularFile(path, old);
+
+    removeLeftoverTemporaryFiles(folderOf(target));
+    const std::string temp = temporaryPathFor(target);
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return systemError(path);
+    auto fail = [&](Error error) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return error;
+    };
+    if (exists) {
+        // The new file keeps what the user set on the old one: its owner where allowed, and its mode.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)!::fchown(fd, old.st_uid, old.st_gid);
+        struct stat made {};
+        const mode_t mode = old.st_mode & 07777;
+        if (::fstat(fd, &made) != 0 || ((made.st_mode & 07777) != mode && ::fchmod(fd, mode) != 0))
+            return fail(systemError(path));
+    }
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
         ssize_t w = ::write(fd, p, left);
         if (w < 0) {
             if (errno == EINTR) continue;
-            Error e = systemError(path);
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return e;
+            return fail(systemError(path));
         }
         p += w;
         left -= static_cast<std::size_t>(w);
@@ -54,7 +135,7 @@ Status replaceFile(const std::string& path, std::string_view bytes) {
         ::unlink(temp.c_str());
         return e;
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         Error e = systemError(path);
         ::unlink(temp.c_str());
         return e;
@@ -125,7 +206,11 @@ bool directoryExists(const std::string& path) {
 Status makeDirectory(const std::string& path) {
     if (directoryExists(path)) return Status::success();
     if (::mkdir(path.c_str(), 0755) == 0) return Status::success();
-    if (errno == EEXIST) errno = ENOTDIR;  // a file stands where the folder belongs
+    if (errno == EEXIST) {
+        // Another writer may have made it between the check and mkdir: a folder there is what was asked.
+        if (directoryExists(path)) return Status::success();
+        errno = ENOTDIR;  // a file stands where the folder belongs
+    }
     return systemError(path);
 }
 

@@ -8,12 +8,23 @@
 
 namespace marovix {
 
-// Reads the whole file as bytes. A missing or unreadable file is an error.
+// Reads the whole file as bytes. A missing or unreadable file is an error, and so is a path that is not a
+// regular file (a folder, a FIFO, a device): such a path is never opened. The error names the path.
 Result<std::string> readFileBytes(const std::string& path);
+// The same, refusing a file of more than `maxBytes` bytes without holding more than that.
+Result<std::string> readFileBytes(const std::string& path, std::size_t maxBytes);
 
-// Replaces the file's content safely: the bytes go to a temporary file beside it, which is then
-// renamed over the old file, so a crash or a full disk never leaves a half-written file.
+// Replaces the file's content safely: the bytes go to a temporary file beside it (a name of this writer's
+// own, TemporaryFiles.h), which is then renamed over the old file, so a crash or a full disk never leaves
+// a half-written file. A symbolic link is followed: its target is replaced and the link stays. The new
+// file keeps the old one's mode (and owner, where the system allows). A path that is not a regular file
+// is an error and stays as it is. The first write into a folder removes the temporary files that killed
+// runs left there.
 Status replaceFile(const std::string& path, std::string_view bytes);
+
+// The path a chain of symbolic links ends in (the path itself when it is no link; the target named by a
+// link whose target does not exist yet). An error for a loop of links.
+Result<std::string> resolveLinks(const std::string& path);
 
 // Splits bytes into lines at LF, dropping a CR before it; a last line without its end is kept.
 std::vector<std::string> splitLines(std::string_view bytes);
@@ -30,7 +41,8 @@ Status writeTextLines(const std::string& path, const std::vector<std::string>& l
 
 bool fileExists(const std::string& path);
 bool directoryExists(const std::string& path);
-// Creates the folder (not its parents) when missing. The error carries the system's error text.
+// Creates the folder (not its parents) when missing; a folder made meanwhile by another thread or process
+// counts as made. The error carries the system's error text.
 Status makeDirectory(const std::string& path);
 
 // Joins a folder and a tail with one "/".

@@ -28,6 +28,8 @@ constexpr const char* kCancelled = "JVCancel:キャンセルされました";
 constexpr const char* kDone = "データ作成が完了しました。";
 // A day file that cannot be written ends the read: the text is followed by the system's reason.
 constexpr const char* kWriteFailed = "データ保存エラー:";
+// Ends the message of an attempt that leaves LastTime as it was.
+constexpr const char* kSameStartNextTime = "次回も同じ日時から取り込みます。";
 // MkDataLabel after a corrupt record was skipped, followed by the count and "件".
 constexpr const char* kCorruptSkipped = "不正レコード読み飛ばし:";
 
@@ -111,6 +113,7 @@ void StoredDataDownload::ButtonStartClick() {
     m_state.ProgressBar2.position = 0;
     m_counts = {};
     m_problems.clear();
+    m_failure.clear();
     m_outcome = Outcome::None;
     m_storeFailed = false;
     const std::string fromTime = m_state.DateTimePicker1.compactText();
@@ -187,6 +190,7 @@ void StoredDataDownload::TimerJVStatusTimer() {
 
 void StoredDataDownload::fail(const std::string& message) {
     m_outcome = Outcome::Failed;
+    m_failure = message;
     m_ports.dialogs.beep();
     m_ports.dialogs.information(message);
 }
@@ -224,18 +228,27 @@ void StoredDataDownload::read() {
                 m_outcome = Outcome::Cancelled;
                 break;
             }
+            // The end of the data is complete only when every offered file ended (-1 once per file);
+            // otherwise LastTime must stay, or the next download would start past files never read.
+            if (m_counts.filesRead != m_readCount) {
+                fail("データ読込みが途中で終了しました(" + std::to_string(m_counts.filesRead) + of + "。" +
+                     kSameStartNextTime);
+                break;
+            }
             m_state.ProgressLabel = "データ読込み完了(" + std::to_string(m_counts.filesRead) + of;
             m_state.ProgressBar1.position = 0;
             m_state.ProgressBar2.position = 0;
-            advanceLastTime();
+            const bool saved = advanceLastTime();
             m_state.ProgressLabel = kDone;
-            m_outcome = Outcome::Completed;
+            if (saved) m_outcome = Outcome::Completed;
             break;
         } else if (r < -3) {
             fail("JVReadエラー:" + JVMessage("JVRead", r));
             break;
+        } else if (waitForData) {
+            // -2 and -3: the file is still being fetched; call again after a moment.
+            waitForData(r);
         }
-        // -2 and -3: the file is still being fetched; call again.
     }
     if (m_counts.recordsCorrupt > 0) m_state.MkDataLabel = corruptLabel(m_counts.recordsCorrupt);
     notify();
@@ -268,15 +281,25 @@ void StoredDataDownload::handleRecord(const std::string& record) {
     notify();
 }
 
-void StoredDataDownload::advanceLastTime() {
+bool StoredDataDownload::advanceLastTime() {
     const std::string stamp = trimmed(m_lastFileTimestamp);
-    if (stamp.empty() || stamp == kNoTimestamp) return;
-    // A stamp that is no moment ("yyyymmddhhnnss") leaves LastTime as it is, like a missing one.
+    if (stamp.empty() || stamp == kNoTimestamp) return true;
+    // A stamp that is no moment ("yyyymmddhhnnss") leaves LastTime as it is, and the user learns that the
+    // next download starts at the same moment again.
     auto moment = stamp.size() == 14 ? DateTime::parseCompact(stamp) : std::nullopt;
-    if (!moment) return;
+    if (!moment) {
+        fail("最終ファイルのタイムスタンプが日時ではありません(" + stamp + ")。" + kSameStartNextTime);
+        return false;
+    }
     m_state.DateTimePicker1 = *moment;
-    if (Status status = m_ports.settings.writeText(settings::JvDataGetLastTime, moment->slashText()); !status)
+    if (Status status = m_ports.settings.writeText(settings::JvDataGetLastTime, moment->slashText()); !status) {
+        // Every later download would fetch everything again: the attempt has failed.
+        m_outcome = Outcome::Failed;
+        m_failure = status.error();
         showWriteError(status.error());
+        return false;
+    }
+    return true;
 }
 
 void StoredDataDownload::closeStep() {

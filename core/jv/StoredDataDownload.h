@@ -71,13 +71,17 @@ public:
     enum class Phase { Idle, Starting, Downloading, Reading };
     enum class Outcome {
         None,        // no attempt yet
-        Completed,   // read to the end (JVRead 0)
+        Completed,   // every offered file read to the end (JVRead 0) and LastTime advanced
         NothingNew,  // JVOpen -1, or read count 0
         Cancelled,
-        Failed,  // a JV-Link error or a day file that could not be written
+        // A JV-Link error, a day file that could not be written, data that ended before every offered file
+        // was read, or a LastTime that could not be advanced (a stamp that is no moment, a settings file
+        // that cannot be written). LastTime stays as it was.
+        Failed,
     };
 
     static constexpr int kStatusIntervalMs = 10;
+    static constexpr int kCallAgainWaitMs = 10;
     static constexpr int kReadSize = 100000;
     static constexpr const char* kCaption = "ＪＶデータ取込";
     // How many corrupt-record descriptions are kept for the attempt.
@@ -93,6 +97,8 @@ public:
     bool running() const { return m_phase != Phase::Idle; }
     Outcome outcome() const { return m_outcome; }
     const DownloadCounts& counts() const { return m_counts; }
+    // The message of the failure that ended the last attempt; empty unless outcome() is Failed.
+    const std::string& failure() const { return m_failure; }
     // Descriptions of the first corrupt records of the attempt (at most kProblemsKept).
     const std::vector<std::string>& problems() const { return m_problems; }
     // Bytes written to day files and whole-file saves since the window was made.
@@ -129,6 +135,10 @@ public:
 
     // Lets pending window events run; called between records and between reads. May click ButtonCancel.
     std::function<void()> processEvents;
+    // Called when JVRead asks to be called again (-2 or -3, the file is still being fetched), with that
+    // result, before the read loop calls again: the view waits a moment here (kCallAgainWaitMs) so that a
+    // component that keeps asking is not called at full speed. May click ButtonCancel.
+    std::function<void(int result)> waitForData;
     // Told after the state changed.
     std::function<void()> changed;
     // Asks the window to close (after a close request that cancelled a read); the view should post it.
@@ -141,7 +151,9 @@ private:
     void fail(const std::string& message);
     void read();
     void handleRecord(const std::string& record);
-    void advanceLastTime();
+    // Writes the last file time stamp to LastTime; false (and the attempt failed) when it is no moment or
+    // cannot be written.
+    bool advanceLastTime();
     void closeStep();
     void cancel();
     void endAttempt();
@@ -154,6 +166,7 @@ private:
     DayFileStore m_store;
     DownloadCounts m_counts;
     std::vector<std::string> m_problems;
+    std::string m_failure;
     // Of the attempt in hand.
     int m_readCount = 0;
     int m_downloadCount = 0;

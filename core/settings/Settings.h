@@ -23,6 +23,8 @@ public:
 
     // Path of the settings file.
     const std::string& filePath() const { return m_ini.fileName(); }
+    // Why the settings file cannot be read (TIniGT::readProblem); empty when it can, or is missing.
+    std::string fileProblem() const { return m_ini.readProblem(); }
 
     // REQUIRES: the row's type is Bool, Integer, Text respectively (writes alike).
     bool readBool(const SettingKey& row) const;

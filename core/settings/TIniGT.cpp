@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #include <optional>
 
 #include "core/common/TextFile.h"
@@ -141,17 +142,36 @@ void TIniGT::resolvePath() {
     }
 }
 
-const std::string* TIniGT::storedValue(std::string_view section, std::string_view key) const {
+void TIniGT::refresh() const {
     std::string bytes;
+    m_readProblem.clear();
     if (!m_path.empty()) {
-        auto read = readFileBytes(m_path);
-        if (read) bytes = std::move(*read);  // a missing or unreadable file reads as empty
+        // A missing file reads as empty. So does an unreadable one, a FIFO or folder in its place, or one
+        // of absurd size, and it says so.
+        auto read = readFileBytes(m_path, kMaxFileBytes);
+        struct stat st {};
+        if (read) {
+            bytes = std::move(*read);
+        } else if (::lstat(m_path.c_str(), &st) == 0 || errno != ENOENT) {
+            const std::string& error = read.error();
+            const std::string reason = error.starts_with(m_path + ": ") ? error.substr(m_path.size() + 2) : error;
+            m_readProblem = m_path + " を読み込めません(" + reason + ")。既定の設定で動作します。";
+        }
     }
     if (bytes != m_cachedBytes) {
         m_cachedDocument = IniDocument(bytes);
         m_cachedBytes = std::move(bytes);
     }
+}
+
+const std::string* TIniGT::storedValue(std::string_view section, std::string_view key) const {
+    refresh();
     return m_cachedDocument.find(section, key);
+}
+
+std::string TIniGT::readProblem() const {
+    refresh();
+    return m_readProblem;
 }
 
 bool TIniGT::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
@@ -185,20 +205,24 @@ Status TIniGT::WriteInteger(std::string_view section, std::string_view key, std:
 }
 
 Status TIniGT::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    if (m_path.empty() || !isWritable(folderOf(m_path))) return cannotWrite();
+    if (m_path.empty()) return cannotWrite();
+    // A settings file that is a symbolic link is written where the link points.
+    auto target = resolveLinks(m_path);
+    if (!target || !isWritable(folderOf(*target))) return cannotWrite();
     std::string bytes;
     struct stat st {};
     bool exists = ::stat(m_path.c_str(), &st) == 0;
     if (exists) {
         // A file that cannot be read whole cannot be rewritten without losing its other lines.
         if (!S_ISREG(st.st_mode) || !isWritable(m_path)) return cannotWrite();
-        auto read = readFileBytes(m_path);
+        auto read = readFileBytes(m_path, kMaxFileBytes);
         if (!read) return cannotWrite();
         bytes = std::move(*read);
     }
     IniDocument document = bytes == m_cachedBytes ? m_cachedDocument : IniDocument(bytes);
     document.set(section, key, value);
     std::string updated = document.bytes();
+    if (updated.size() > kMaxFileBytes) return cannotWrite();  // the file could not be read back
     if (!exists || updated != bytes) {
         if (!replaceFile(m_path, updated)) return cannotWrite();
     }

@@ -31,9 +31,19 @@ public:
     void setDefaultDir(DefaultDir dir);
     DefaultDir defaultDir() const { return m_defaultDir; }
 
+    // The largest settings file read (the program's own holds a few kilobytes). A larger one is refused
+    // whole, without being held in memory: however long its lines, memory stays bounded.
+    static constexpr std::size_t kMaxFileBytes = 1 << 20;
+
     // Reads never fail: a missing file, section or key, or a value that does not parse, yields
     // the default. Section and key names match without regard to ASCII letter case. Every read
-    // sees the file as it is now, whoever wrote it last.
+    // sees the file as it is now, whoever wrote it last. A file that cannot be read (no regular file,
+    // larger than kMaxFileBytes, no permission) reads as empty: every read yields its default, and
+    // readProblem() says why.
+
+    // Why the file cannot be read now: "<path> を読み込めません(<reason>)。既定の設定で動作します。";
+    // empty when it can be read or does not exist.
+    std::string readProblem() const;
 
     // An integer (see ReadInteger), any non-zero value true.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
@@ -50,7 +60,8 @@ public:
 
     // Writes go to the file at once: it is read afresh, the one entry changes, and the file is
     // replaced safely, keeping every other line. A missing file is created. A file or folder that
-    // cannot be written gives the error "<path> に書き込めません" and leaves the file as it was.
+    // cannot be written (or read, or that would grow beyond kMaxFileBytes) gives the error
+    // "<path> に書き込めません" and leaves the file as it was.
 
     // Writes "1" or "0".
     Status WriteBool(std::string_view section, std::string_view key, bool value);
@@ -63,6 +74,8 @@ private:
     // The value stored for the key, or nullptr; refreshes the cached document when the file's
     // bytes differ from those it was parsed from.
     const std::string* storedValue(std::string_view section, std::string_view key) const;
+    // Reads the file again and parses it when its bytes changed; notes why it could not be read.
+    void refresh() const;
     void resolvePath();
     Status cannotWrite() const;
 
@@ -77,6 +90,7 @@ private:
     // one tick of the file system's clock; parsing and conversion happen only after a change.
     mutable std::string m_cachedBytes;
     mutable IniDocument m_cachedDocument;
+    mutable std::string m_readProblem;
 };
 
 }  // namespace marovix

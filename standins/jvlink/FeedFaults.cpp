@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/common/TextFile.h"
+#include "standins/jvlink/FeedLayout.h"
 
 namespace marovix {
 namespace {
@@ -38,7 +39,9 @@ std::optional<FeedFaults::Rule> parseRule(const std::vector<std::string>& words)
             if (!count || *count < 0) return std::nullopt;
             rule.after = *count;
             ++i;
-        } else if (rule.dataspec.empty()) {
+        } else if (rule.dataspec.empty() &&
+                   (feedlayout::validStoredDataspec(words[i]) || feedlayout::isRealtimeDataspec(words[i]))) {
+            // A word that is no dataspec the stand-in serves ("afer") would make a rule that never fires.
             rule.dataspec = words[i];
         } else {
             return std::nullopt;

@@ -3,7 +3,8 @@
 // One rule per line, "#" starts a comment:
 //   OPERATION CODE [DATASPEC] [after N]
 // The rule makes OPERATION (a JV-Link operation name) return CODE, only for streams of DATASPEC when
-// one is given, once N calls have gone through normally (for JVRead: N records were returned).
+// one is given (a dataspec the stand-in serves), once N calls have gone through normally (for JVRead: N
+// records were returned).
 #include <optional>
 #include <string>
 #include <string_view>

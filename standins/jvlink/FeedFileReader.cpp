@@ -1,29 +1,93 @@
 #include "standins/jvlink/FeedFileReader.h"
 
-#include <sys/types.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace marovix {
+namespace {
 
-FeedFileReader::FeedFileReader(const std::string& path) : m_file(std::fopen(path.c_str(), "rb")) {}
+constexpr std::size_t kBufferSize = 1 << 16;
+// The longest line kept: a record without its CR LF.
+constexpr std::size_t kLongestLine = FeedFileReader::kLongestRecord - 2;
 
-FeedFileReader::~FeedFileReader() {
-    if (m_file) std::fclose(m_file);
-    std::free(m_buffer);
+}  // namespace
+
+FeedFileReader::FeedFileReader(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        m_openError = std::strerror(errno);
+        return;
+    }
+    // A FIFO is never opened for reading: it would wait for a writer.
+    if (!S_ISREG(st.st_mode)) {
+        m_openError = S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+        return;
+    }
+    m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (m_fd < 0) {
+        m_openError = std::strerror(errno);
+        return;
+    }
+    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        m_openError = "Not a regular file";
+        ::close(m_fd);
+        m_fd = -1;
+        return;
+    }
+    m_buffer = new char[kBufferSize];
 }
 
-bool FeedFileReader::next(std::string& record) {
-    if (!m_file) return false;
+FeedFileReader::~FeedFileReader() {
+    if (m_fd >= 0) ::close(m_fd);
+    delete[] m_buffer;
+}
+
+bool FeedFileReader::fill() {
     for (;;) {
-        ssize_t length = ::getline(&m_buffer, &m_capacity, m_file);
-        if (length <= 0) return false;
-        std::size_t end = static_cast<std::size_t>(length);
-        if (m_buffer[end - 1] == '\n') --end;
-        if (end > 0 && m_buffer[end - 1] == '\r') --end;
-        if (end == 0) continue;
-        record.assign(m_buffer, end);
-        record += "\r\n";
+        const ssize_t n = ::read(m_fd, m_buffer, kBufferSize);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        m_begin = 0;
+        m_end = static_cast<std::size_t>(n);
         return true;
+    }
+}
+
+FeedFileReader::Next FeedFileReader::next(std::string& record) {
+    if (m_fd < 0) return Next::End;
+    for (;;) {
+        // One line: its bytes gathered while they fit a record, only counted beyond that.
+        record.clear();
+        std::size_t length = 0;
+        bool ended = false;
+        while (!ended) {
+            if (m_begin == m_end && !fill()) break;
+            const char* start = m_buffer + m_begin;
+            const char* newline = static_cast<const char*>(std::memchr(start, '\n', m_end - m_begin));
+            const std::size_t take = newline ? static_cast<std::size_t>(newline - start) : m_end - m_begin;
+            if (length + take <= kLongestLine + 1) record.append(start, take);  // +1: a CR before the LF
+            length += take;
+            m_begin += take + (newline ? 1 : 0);
+            ended = newline != nullptr;
+        }
+        if (length == 0 && !ended) return Next::End;
+        ++m_line;
+        if (length > 0 && length <= record.size() && record.back() == '\r') {
+            record.pop_back();
+            --length;
+        }
+        if (length == 0) continue;  // an empty line
+        if (length > kLongestLine) {
+            record.clear();
+            return Next::TooLong;
+        }
+        record += "\r\n";
+        return Next::Record;
     }
 }
 

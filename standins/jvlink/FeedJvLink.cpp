@@ -1,21 +1,17 @@
 #include "standins/jvlink/FeedJvLink.h"
 
 #include <algorithm>
-#include <array>
-#include <filesystem>
-#include <tuple>
 #include <vector>
 
 #include "core/common/DateTime.h"
 #include "core/common/TextFile.h"
 #include "core/race/RecordFields.h"
 #include "standins/jvlink/FeedFileReader.h"
+#include "standins/jvlink/FeedLayout.h"
 #include "standins/jvlink/FeedSettings.h"
 
 namespace marovix {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kNothingNewer = -1;
 constexpr int kFileEnds = -1;
@@ -27,90 +23,21 @@ constexpr int kBadOption = -115;
 constexpr int kNotInitialised = -201;
 constexpr int kStillOpen = -202;
 constexpr int kNotOpened = -203;
+constexpr int kFileCorrupt = -403;
 constexpr int kFileMissing = -503;
 
 constexpr std::size_t kStampLength = 14;
-constexpr std::string_view kFeedExtension = ".jvf";
-
-// The data IDs a stored-data dataspec is made of (four characters each).
-constexpr std::string_view kStoredDataIds[] = {"RACE", "MING"};
 constexpr int kStoredOptions[] = {1, 3};
 
-// The real-time dataspecs and the lengths of their keys (DayKey8 or RaceKey16).
-struct RealtimeDataspec {
-    std::string_view dataspec;
-    std::array<std::size_t, 2> keyLengths;
-};
-constexpr std::size_t kDayKey = IdField::dayKey8.length;
-constexpr std::size_t kRaceKey = IdField::raceKey16.length;
-constexpr RealtimeDataspec kRealtimeDataspecs[] = {
-    {"0B30", {kRaceKey, kRaceKey}}, {"0B12", {kDayKey, kRaceKey}}, {"0B13", {kDayKey, kDayKey}},
-    {"0B17", {kDayKey, kDayKey}},   {"0B14", {kDayKey, kDayKey}},
-};
-
-bool allDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool validStoredDataspec(std::string_view dataspec) {
-    if (dataspec.empty() || dataspec.size() % 4 != 0) return false;
-    std::vector<std::string_view> seen;
-    for (std::size_t i = 0; i < dataspec.size(); i += 4) {
-        auto id = dataspec.substr(i, 4);
-        if (std::find(std::begin(kStoredDataIds), std::end(kStoredDataIds), id) == std::end(kStoredDataIds) ||
-            std::find(seen.begin(), seen.end(), id) != seen.end())
-            return false;
-        seen.push_back(id);
-    }
-    return true;
-}
-
-const RealtimeDataspec* realtimeDataspec(std::string_view dataspec) {
-    for (const auto& entry : kRealtimeDataspecs)
-        if (entry.dataspec == dataspec) return &entry;
-    return nullptr;
-}
-
-bool validKey(const RealtimeDataspec& entry, std::string_view key) {
-    return allDigits(key) &&
-           std::find(entry.keyLengths.begin(), entry.keyLengths.end(), key.size()) != entry.keyLengths.end();
-}
-
-struct FeedFile {
-    std::string path;
-    std::string name;
-    std::string stamp;
+// A listed file of an open stream and whether this run of the component has "downloaded" it.
+struct FeedFile : feedlayout::ListedFile {
     bool downloaded = false;
 };
 
-bool stampedName(std::string_view name) {
-    return name.size() >= kStampLength && allDigits(name.substr(0, kStampLength)) && name.ends_with(kFeedExtension);
-}
-
-// A stored file: "yyyymmddhhnnss_" + any name + ".jvf".
-bool storedFileName(std::string_view name) {
-    return stampedName(name) && name.size() >= kStampLength + 1 + kFeedExtension.size() && name[kStampLength] == '_';
-}
-
-// A real-time snapshot: "yyyymmddhhnnss.jvf".
-bool snapshotName(std::string_view name) {
-    return stampedName(name) && name.size() == kStampLength + kFeedExtension.size();
-}
-
-// The files of a folder whose names pass `wanted`, ordered by stamp, then by name. A missing folder
-// has none.
-std::vector<FeedFile> listFeedFiles(const std::string& folder, bool (*wanted)(std::string_view)) {
+std::vector<FeedFile> feedFiles(std::vector<feedlayout::ListedFile> listed) {
     std::vector<FeedFile> files;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        std::error_code typeError;
-        if (wanted(name) && it->is_regular_file(typeError))
-            files.push_back({it->path().string(), name, name.substr(0, kStampLength)});
-    }
-    std::sort(files.begin(), files.end(), [](const FeedFile& a, const FeedFile& b) {
-        return std::tie(a.stamp, a.name) < std::tie(b.stamp, b.name);
-    });
+    files.reserve(listed.size());
+    for (auto& file : listed) files.push_back({std::move(file), false});
     return files;
 }
 
@@ -140,12 +67,29 @@ std::string FeedJvLink::feedPath(const std::string& tail) const {
     return m_feedFolder.empty() ? std::string() : joinPath(m_feedFolder, tail);
 }
 
-void FeedJvLink::reloadFaults() {
-    auto text = readFileBytes(feedPath("faults.txt"));
-    std::string current = text ? std::move(*text) : std::string();
-    if (current == m_faultsText) return;
-    m_faultsText = std::move(current);
-    m_faults = FeedFaults::parse(m_faultsText);
+void FeedJvLink::reportProblems(const std::vector<std::string>& problems) {
+    for (const auto& problem : problems) {
+        if (!m_reported.insert(problem).second) continue;
+        m_problems.push_back(problem);
+        if (m_problemReporter) m_problemReporter(problem);
+    }
+}
+
+bool FeedJvLink::checkFeed() {
+    const std::vector<std::string> folderProblems = feedlayout::feedFolderProblems(m_feedFolder);
+    feedlayout::FaultsText text;
+    if (folderProblems.empty()) {
+        text = feedlayout::readFaultsFile(feedPath("faults.txt"));
+    } else {
+        reportProblems(folderProblems);
+    }
+    if (!text.problem.empty()) reportProblems({text.problem});
+    if (text.text != m_faultsText) {
+        m_faultsText = std::move(text.text);
+        m_faults = FeedFaults::parse(m_faultsText);
+        reportProblems(feedlayout::faultsFileProblems(feedPath("faults.txt"), m_faults.problems()));
+    }
+    return folderProblems.empty();
 }
 
 std::optional<int> FeedJvLink::fault(std::string_view operation, std::string_view dataspec) {
@@ -174,7 +118,7 @@ void FeedJvLink::fetch(Stream& stream, std::size_t file) {
 }
 
 int FeedJvLink::JVInit(const std::string& softwareId) {
-    reloadFaults();
+    checkFeed();
     if (softwareId.empty()) return -101;
     if (softwareId.size() >= 64) return -102;
     if (softwareId.front() == ' ') return -103;
@@ -194,14 +138,17 @@ int FeedJvLink::JVOpen(const std::string& dataspec, const std::string& fromTime,
     readCount = downloadCount = 0;
     lastFileTimestamp.clear();
     if (int refused = openAllowed()) return refused;
-    if (!validStoredDataspec(dataspec)) return kBadDataspec;
+    if (!feedlayout::validStoredDataspec(dataspec)) return kBadDataspec;
     if (fromTime.size() != kStampLength || !DateTime::parseCompact(fromTime)) return kBadFromTime;
     if (std::find(std::begin(kStoredOptions), std::end(kStoredOptions), option) == std::end(kStoredOptions))
         return kBadOption;
-    reloadFaults();
+    const bool usable = checkFeed();
     if (auto code = fault("JVOpen", dataspec)) return *code;
+    if (!usable) return kNothingNewer;
 
-    auto files = listFeedFiles(feedPath("stored"), storedFileName);
+    auto listing = feedlayout::listStoredFiles(feedPath("stored"));
+    reportProblems(listing.problems);
+    auto files = feedFiles(std::move(listing.files));
     // A file stamped after the clock does not exist yet: a replayed race day must not see the
     // results of races still to be run.
     const std::string now = m_clock.now().compactText();
@@ -236,13 +183,15 @@ int FeedJvLink::JVStatus() {
 
 int FeedJvLink::JVRTOpen(const std::string& dataspec, const std::string& key) {
     if (int refused = openAllowed()) return refused;
-    const RealtimeDataspec* entry = realtimeDataspec(dataspec);
-    if (!entry) return kBadDataspec;
-    if (!validKey(*entry, key)) return kBadKey;
-    reloadFaults();
+    if (!feedlayout::isRealtimeDataspec(dataspec)) return kBadDataspec;
+    if (!feedlayout::validRealtimeKey(dataspec, key)) return kBadKey;
+    const bool usable = checkFeed();
     if (auto code = fault("JVRTOpen", dataspec)) return *code;
+    if (!usable) return kNothingNewer;
 
-    auto snapshots = listFeedFiles(feedPath("realtime/" + dataspec + "/" + key), snapshotName);
+    auto listing = feedlayout::listSnapshots(feedPath("realtime/" + dataspec + "/" + key));
+    reportProblems(listing.problems);
+    auto snapshots = feedFiles(std::move(listing.files));
     std::string now = m_clock.now().compactText();
     std::erase_if(snapshots, [&](const FeedFile& f) { return f.stamp > now; });
     if (snapshots.empty()) return kNothingNewer;
@@ -271,13 +220,23 @@ int FeedJvLink::JVRead(std::string& record, int, std::string& fileName) {
         }
         stream.reader = std::make_unique<FeedFileReader>(file.path);
         if (!stream.reader->isOpen()) {
+            reportProblems(
+                {file.path + ": " + stream.reader->openError() + "; JVRead gives " + std::to_string(kFileMissing)});
             stream.reader.reset();
             return kFileMissing;
         }
     }
-    if (stream.reader->next(record)) {
-        m_faults.passed("JVRead", stream.dataspec);
-        return static_cast<int>(record.size());
+    switch (stream.reader->next(record)) {
+        case FeedFileReader::Next::Record:
+            m_faults.passed("JVRead", stream.dataspec);
+            return static_cast<int>(record.size());
+        case FeedFileReader::Next::TooLong:
+            // No stream delivers such a record: the file is damaged. The reading goes on after the line.
+            reportProblems({file.path + " line " + std::to_string(stream.reader->lineNumber()) +
+                            ": longer than any record (" + std::to_string(FeedFileReader::kLongestRecord) +
+                            " bytes with its CR LF); JVRead gives " + std::to_string(kFileCorrupt)});
+            return kFileCorrupt;
+        case FeedFileReader::Next::End: break;
     }
     stream.reader.reset();
     ++stream.current;

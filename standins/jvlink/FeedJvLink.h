@@ -34,6 +34,15 @@ public:
     void setSettingsDialog(std::function<int(FeedJvLink&)> dialog) { m_settingsDialog = std::move(dialog); }
     // Lines of the feed's "faults.txt" that are no rule, as of its last reading.
     const std::vector<std::string>& faultProblems() const { return m_faults.problems(); }
+    // The problems of the feed met so far, each once, in the order met, each naming its path: no feed
+    // folder or a missing one, faults.txt lines that are no rule or a faults.txt that cannot be read,
+    // files not served (a name that does not fit, a stamp that is no real moment), a line longer than any
+    // record. The component behaves toward the program as described all the same; this is what it says.
+    const std::vector<std::string>& problems() const { return m_problems; }
+    // Told of each problem when it is first met (the command line prints it on standard error).
+    void setProblemReporter(std::function<void(const std::string&)> reporter) {
+        m_problemReporter = std::move(reporter);
+    }
 
     bool isInstalled() override { return true; }
     // 0 ready; -101 empty id, -102 id of 64 bytes or more, -103 id beginning with a blank.
@@ -59,8 +68,11 @@ private:
 
     // A path in the feed folder; empty when no feed folder is set.
     std::string feedPath(const std::string& tail) const;
-    // Reads "faults.txt" again when its content changed (counts go on while it is unchanged).
-    void reloadFaults();
+    // Checks the feed folder and reads "faults.txt" again when its content changed (counts go on while it
+    // is unchanged); problems are reported. False when there is no feed folder to serve.
+    bool checkFeed();
+    // Adds the problems not yet reported and tells the reporter of each.
+    void reportProblems(const std::vector<std::string>& problems);
     // The fault code for the call; a call without one counts as passed for the rules.
     std::optional<int> fault(std::string_view operation, std::string_view dataspec);
     // -201 before JVInit, -202 while a stream is open (a cancelled one is dropped); 0 when free to open.
@@ -77,6 +89,9 @@ private:
     std::set<std::string> m_downloaded;
     FeedFaults m_faults;
     std::string m_faultsText;
+    std::vector<std::string> m_problems;
+    std::set<std::string> m_reported;
+    std::function<void(const std::string&)> m_problemReporter;
 };
 
 }  // namespace marovix

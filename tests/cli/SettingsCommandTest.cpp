@@ -32,5 +32,15 @@ TEST(SettingsCommand, RefusesUnknownKeysAndNonNumbers) {
     EXPECT_FALSE(fileExists(app.file("Marovix.ini")));
 }
 
+TEST(SettingsCommand, SaysWhyTheSettingsFileCannotBeRead) {
+    TempFolder app;
+    ASSERT_TRUE(replaceFile(app.file("Marovix.ini"), "[locate]\r\nleft=" + std::string(2 << 20, '9') + "\r\n").ok());
+    CliRun run = runCli("settings --app-folder '" + app.path() + "' --section locate --key left");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output,
+              app.file("Marovix.ini") +
+                  " を読み込めません(File too large (more than 1048576 bytes))。既定の設定で動作します。\n10\n");
+}
+
 }  // namespace
 }  // namespace marovix

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -73,6 +75,7 @@ class TestMainForm : public QObject {
 private slots:
     void captionsMenusAndGridHeadings();
     void placementComesFromLocateAndIsSavedOnClose();
+    void placementOffEveryScreenIsClampedAndSavedClamped();
     void firstShowInitialisesJvLinkAndFillsTheLogWindow();
     void failingJvInitIsShownAndTheProgramStaysOpen();
     void japaneseCaptionsRenderWithRealGlyphs();
@@ -160,19 +163,23 @@ void TestMainForm::captionsMenusAndGridHeadings() {
 
 void TestMainForm::placementComesFromLocateAndIsSavedOnClose() {
     World world;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.width() >= 760 && screen.height() >= 760, "the offscreen screen is 800 x 800");
     {
         MainModel model(world.folder.path(), world.folder.path(), world.ports());
         TMainForm form(model);
-        QCOMPARE(form.geometry(), QRect(10, 10, 1100, 750));  // no settings file yet
+        // No settings file yet: 10, 10, 1100, 750, as far as the screen holds it.
+        QCOMPARE(form.geometry(), QRect(std::max(screen.left(), std::min(10, screen.right() + 1 - 1100)), 10,
+                                        std::min(1100, screen.width()), 750));
     }
     QVERIFY(
-        writeTextLines(world.folder.file("Marovix.ini"), {"[locate]", "top=40", "left=60", "width=900", "height=640"})
+        writeTextLines(world.folder.file("Marovix.ini"), {"[locate]", "top=40", "left=60", "width=700", "height=640"})
             .ok());
     MainModel model(world.folder.path(), world.folder.path(), world.ports());
     TMainForm form(model);
-    QCOMPARE(form.geometry(), QRect(60, 40, 900, 640));
+    QCOMPARE(form.geometry(), QRect(60, 40, 700, 640));
     form.show();
-    form.setGeometry(70, 50, 1000, 700);
+    form.setGeometry(70, 50, 1000, 700);  // moved by the user, wider than this screen: saved as it is
     form.close();
     auto lines = readTextLines(world.folder.file("Marovix.ini"));
     QVERIFY(lines.ok());
@@ -181,6 +188,25 @@ void TestMainForm::placementComesFromLocateAndIsSavedOnClose() {
     QVERIFY2(text.contains(QStringLiteral("top=50")) && text.contains(QStringLiteral("left=70")) &&
                  text.contains(QStringLiteral("width=1000")) && text.contains(QStringLiteral("height=700")),
              qPrintable(text.join(QLatin1Char('|'))));
+}
+
+void TestMainForm::placementOffEveryScreenIsClampedAndSavedClamped() {
+    World world;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(writeTextLines(world.folder.file("Marovix.ini"),
+                           {"[locate]", "top=-99999", "left=50", "width=600", "height=999999999"})
+                .ok());
+    {
+        MainModel model(world.folder.path(), world.folder.path(), world.ports());
+        TMainForm form(model);
+        QCOMPARE(form.geometry(), QRect(50, screen.top(), 600, screen.height()));
+        form.close();
+    }
+    auto lines = readTextLines(world.folder.file("Marovix.ini"));
+    QVERIFY(lines.ok());
+    QCOMPARE(QStringList({qs((*lines)[1]), qs((*lines)[2]), qs((*lines)[3]), qs((*lines)[4])}),
+             QStringList({QStringLiteral("top=%1").arg(screen.top()), QStringLiteral("left=50"),
+                          QStringLiteral("width=600"), QStringLiteral("height=%1").arg(screen.height())}));
 }
 
 void TestMainForm::firstShowInitialisesJvLinkAndFillsTheLogWindow() {

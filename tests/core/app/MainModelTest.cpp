@@ -173,6 +173,16 @@ TEST_F(MainModelTest, OptionsAreReadAtCreateAndWrittenAtOnce) {
 namespace marovix {
 namespace {
 
+TEST_F(MainModelTest, ASettingsFileThatCannotBeReadIsReportedAtStart) {
+    const std::string ini = folder.file("Marovix.ini");
+    ASSERT_TRUE(makeDirectory(ini).ok());
+    auto model = makeModel();
+    ASSERT_TRUE(model->create());
+    ASSERT_FALSE(dialogs.errors.empty());
+    EXPECT_EQ(dialogs.errors[0], ini + " を読み込めません(Is a directory)。既定の設定で動作します。");
+    EXPECT_EQ(model->state().placement.width, 1100);  // the defaults
+}
+
 TEST_F(MainModelTest, AReadOnlySettingsFileIsReportedAndKeepsItsContent) {
     const std::string ini = folder.file("Marovix.ini");
     ASSERT_TRUE(writeTextLines(ini, {"[Play]", "Sound1=1"}).ok());

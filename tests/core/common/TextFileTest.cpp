@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #include "core/common/Cp932.h"
 #include "tests/support/TempFolder.h"
 
@@ -43,6 +47,34 @@ TEST(TextFile, SplitLinesKeepsALastLineWithoutItsEnd) {
     EXPECT_EQ(splitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
     EXPECT_TRUE(splitLines("").empty());
+}
+
+TEST(TextFile, FoldersMadeByManyThreadsAtOnceAreNoError) {
+    // Writers of the demo feed make the same folders at the same moment: one of them finds the folder made
+    // by another between its check and its mkdir.
+    TempFolder folder;
+    constexpr int kThreads = 8;
+    constexpr int kFolders = 300;
+    std::atomic<int> ready{0};
+    std::atomic<int> failures{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&] {
+            ++ready;
+            while (ready < kThreads) {
+            }
+            for (int i = 0; i < kFolders; ++i)
+                if (!makeDirectory(folder.file("f" + std::to_string(i)))) ++failures;
+        });
+    }
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(failures, 0);
+    for (int i = 0; i < kFolders; ++i) EXPECT_TRUE(directoryExists(folder.file("f" + std::to_string(i))));
+    // A file where the folder belongs is still an error.
+    ASSERT_TRUE(replaceFile(folder.file("plain"), "x").ok());
+    Status status = makeDirectory(folder.file("plain"));
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.error().find("plain: Not a directory"), std::string::npos) << status.error();
 }
 
 }  // namespace marovix

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
+
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -244,8 +248,35 @@ TEST_F(StoredDataDownloadTest, ReadErrorKeepsWhatWasStoredAndLeavesLastTime) {
     EXPECT_EQ(lastTime(), "");
 }
 
+TEST_F(StoredDataDownloadTest, CallAgainGoesThroughTheViewsWaitBeforeEachNewCall) {
+    jv.queueReadCodes({-3, -2, -3});
+    jv.queueFile({raRecord({"20240106", "06", 1})});
+    jv.queueReadCodes({-3, -3, -3});
+    std::vector<std::string> seen;  // the view's calls, interleaved with JV-Link's
+    jv.atRead(1, [&] { seen.push_back("read 1"); });
+    std::unique_ptr<StoredDataDownload> window;
+    jv.queueOpen({0, 1, 0, "20240119153000"});
+    window = makeWindow();
+    window->processEvents = [&] { seen.push_back("events"); };
+    window->waitForData = [&](int result) {
+        seen.push_back("wait " + std::to_string(result));
+        if (seen.size() > 12) {  // the user gives up while the component keeps asking
+            dialogs.setNextAnswer(true);
+            window->ButtonCancelClick();
+        }
+    };
+    window->ButtonStartClick();
+    EXPECT_EQ(seen, (std::vector<std::string>{"events", "read 1", "wait -3", "events", "wait -2", "events", "wait -3",
+                                              "events", "events", "events", "wait -3", "events", "wait -3", "events"}));
+    EXPECT_EQ(window->outcome(), Outcome::Cancelled);
+    EXPECT_EQ(jv.callCount("JVCancel"), 1);
+    EXPECT_EQ(jv.calls().back().name, "JVClose");
+    EXPECT_EQ(lastTime(), "");
+}
+
 TEST_F(StoredDataDownloadTest, CloseErrorIsShown) {
     jv.queueClose(-201);
+    jv.queueFile({});
     auto window = startWith(1, 0);
     EXPECT_EQ(messagesAfterStart(), std::vector<std::string>{"JVCloseエラー:(-201)"});
     EXPECT_EQ(window->outcome(), Outcome::Failed);
@@ -256,27 +287,96 @@ TEST_F(StoredDataDownloadTest, LastTimeAdvancesOnlyAtTheEndWithARealTimeStamp) {
     struct Case {
         std::string stamp;
         std::string lastTime;  // empty: unchanged
+        std::string message;   // after the start message; empty: none
     };
+    const std::string sameStart = "次回も同じ日時から取り込みます。";
     const Case cases[] = {
-        {"20240119153000", "2024/01/19 15:30:00"},
-        {" 20240119153000 ", "2024/01/19 15:30:00"},
-        {"00000000000000", ""},
-        {"", ""},
-        {"   ", ""},
-        {"2024011915", ""},
-        {"20241319153000", ""},
+        {"20240119153000", "2024/01/19 15:30:00", ""},
+        {" 20240119153000 ", "2024/01/19 15:30:00", ""},
+        {"00000000000000", "", ""},
+        {"", "", ""},
+        {"   ", "", ""},
+        // A stamp that is no moment is reported: the next download starts at the same moment again.
+        {"2024011915", "", "最終ファイルのタイムスタンプが日時ではありません(2024011915)。" + sameStart},
+        {"20241319153000", "", "最終ファイルのタイムスタンプが日時ではありません(20241319153000)。" + sameStart},
+        {"20240119993000", "", "最終ファイルのタイムスタンプが日時ではありません(20240119993000)。" + sameStart},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(settings.writeText(settings::JvDataGetLastTime, "2024/01/01 00:00:00").ok());
         ScriptedJvLink link;
+        FakeDialogs shown;
         link.queueOpen({0, 1, 0, c.stamp});
         link.queueFile({});
-        StoredDataDownload window(DownloadPorts{link, dialogs, clock, settings, dataFolder, readCancelled, {}});
+        StoredDataDownload window(DownloadPorts{link, shown, clock, settings, dataFolder, readCancelled, {}});
         window.ButtonStartClick();
-        EXPECT_EQ(window.outcome(), Outcome::Completed) << c.stamp;
+        EXPECT_EQ(window.outcome(), c.message.empty() ? Outcome::Completed : Outcome::Failed) << c.stamp;
         const std::string expected = c.lastTime.empty() ? "2024/01/01 00:00:00" : c.lastTime;
         EXPECT_EQ(lastTime(), expected) << "'" << c.stamp << "'";
         EXPECT_EQ(window.state().DateTimePicker1.slashText(), expected) << c.stamp;
+        const std::vector<std::string> messages(shown.informations.begin() + 1, shown.informations.end());
+        EXPECT_EQ(messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
+            << c.stamp;
+    }
+}
+
+TEST_F(StoredDataDownloadTest, DataEndingBeforeEveryOfferedFileWasReadIsAnErrorAndLeavesLastTime) {
+    struct Case {
+        int readCount;
+        int files;  // files delivered, each ended by -1, before JVRead gives 0
+        std::string message;
+    };
+    const Case cases[] = {
+        {52, 2, "データ読込みが途中で終了しました(2/52)。次回も同じ日時から取り込みます。"},
+        {3, 0, "データ読込みが途中で終了しました(0/3)。次回も同じ日時から取り込みます。"},
+        {1, 2, "データ読込みが途中で終了しました(2/1)。次回も同じ日時から取り込みます。"},
+    };
+    for (const auto& c : cases) {
+        ScriptedJvLink link;
+        FakeDialogs shown;
+        link.queueOpen({0, c.readCount, 0, "20240119153000"});
+        for (int file = 0; file < c.files; ++file) link.queueFile({raRecord({"20240106", "06", file + 1})});
+        StoredDataDownload window(DownloadPorts{link, shown, clock, settings, dataFolder, readCancelled, {}});
+        window.setDateTimePicker1({2024, 1, 6, 0, 0, 0});
+        window.ButtonStartClick();
+        EXPECT_EQ(window.outcome(), Outcome::Failed) << c.message;
+        ASSERT_EQ(shown.informations.size(), 2u) << c.message;
+        EXPECT_EQ(shown.informations[1], c.message);
+        EXPECT_EQ(shown.beeps, 2);  // the failure, then the close
+        EXPECT_EQ(link.calls().back().name, "JVClose");
+        EXPECT_EQ(lastTime(), "") << c.message;
+        EXPECT_EQ(window.counts().recordsStored, c.files) << "what was read is stored";
+    }
+}
+
+TEST_F(StoredDataDownloadTest, LastTimeThatCannotBeSavedFailsTheAttempt) {
+    const std::string ini = folder.file("Marovix.ini");
+    struct Case {
+        const char* name;
+        std::function<void()> spoil;
+        std::function<void()> mend;
+    };
+    const Case cases[] = {
+        {"read-only file",
+         [&] {
+             ASSERT_TRUE(settings.writeText(settings::JvDataGetLastTime, "2024/01/01 00:00:00").ok());
+             ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
+         },
+         [&] { ::unlink(ini.c_str()); }},
+        {"folder", [&] { ASSERT_TRUE(makeDirectory(ini).ok()); }, [&] { ::rmdir(ini.c_str()); }},
+    };
+    for (const auto& c : cases) {
+        c.spoil();
+        const std::string before = lastTime();
+        ScriptedJvLink link;
+        FakeDialogs shown;
+        link.queueOpen({0, 1, 0, "20240119153000"});
+        link.queueFile({raRecord({})});
+        StoredDataDownload window(DownloadPorts{link, shown, clock, settings, dataFolder, readCancelled, {}});
+        window.ButtonStartClick();
+        EXPECT_EQ(window.outcome(), Outcome::Failed) << c.name;
+        EXPECT_EQ(shown.errors, std::vector<std::string>{ini + " に書き込めません"}) << c.name;
+        EXPECT_EQ(lastTime(), before) << c.name;
+        c.mend();
     }
 }
 

@@ -259,6 +259,27 @@ TEST_F(TIniGTTest, ReadOnlyOrMissingFolderRefusesTheWrite) {
     ::chmod(locked.c_str(), 0755);
 }
 
+TEST_F(TIniGTTest, FileOfAbsurdSizeIsRefusedWholeWithAClearError) {
+    // A line of 2 MB: neither held in memory nor half-read.
+    const std::string before = "[original]\r\nsisu1=" + std::string(2 << 20, 'x') + "\r\n[locate]\r\ntop=30\r\n";
+    ASSERT_TRUE(replaceFile(path(), before).ok());
+    EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 10);
+    EXPECT_EQ(ini.ReadString("original", "sisu1", "SisuA"), "SisuA");
+    EXPECT_EQ(ini.readProblem(),
+              path() + " を読み込めません(File too large (more than 1048576 bytes))。既定の設定で動作します。");
+    Status status = ini.WriteInteger("locate", "top", 40);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error(), path() + " に書き込めません");
+    EXPECT_EQ(fileBytes(), before);
+
+    // Nor does a write make the file too large to be read back.
+    store({"[locate]", "top=30"});
+    EXPECT_EQ(ini.readProblem(), "");
+    EXPECT_FALSE(ini.WriteString("original", "sisu1", std::string(TIniGT::kMaxFileBytes, 'y')).ok());
+    EXPECT_EQ(fileBytes(), "[locate]\r\ntop=30\r\n");
+    EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 30);
+}
+
 TEST_F(TIniGTTest, NoFileNameMeansDefaultsAndRefusedWrites) {
     TIniGT unbound(folder.path(), "");
     EXPECT_EQ(unbound.ReadInteger("locate", "top", 10), 10);

@@ -18,8 +18,11 @@ TEST(FeedFaults, ParsesRulesAndListsTheLinesThatAreNone) {
         "JVOpen -1 after\n"
         "JVOpen -1 after -2\n"
         "JVOpen -1 A B\n"
-        "jvopen -1\n");
-    ASSERT_EQ(faults.rules().size(), 4u);
+        "jvopen -1\n"
+        "JVRead 0 afer 25\n"
+        "JVRead -402 afer\n"
+        "JVRead -402 RACEMING after 1\n");
+    ASSERT_EQ(faults.rules().size(), 5u);
     const auto& r = faults.rules();
     EXPECT_EQ(r[0].operation, "JVOpen");
     EXPECT_EQ(r[0].code, -504);
@@ -28,9 +31,11 @@ TEST(FeedFaults, ParsesRulesAndListsTheLinesThatAreNone) {
     EXPECT_EQ(r[2].dataspec, "0B30");
     EXPECT_EQ(r[3].dataspec, "0B12");
     EXPECT_EQ(r[3].after, 2);
-    EXPECT_EQ(faults.problems(), (std::vector<std::string>{"line 7: JVStatus", "line 8: JVStatus x",
-                                                           "line 9: JVOpen -1 after", "line 10: JVOpen -1 after -2",
-                                                           "line 11: JVOpen -1 A B", "line 12: jvopen -1"}));
+    EXPECT_EQ(faults.problems(),
+              (std::vector<std::string>{"line 7: JVStatus", "line 8: JVStatus x", "line 9: JVOpen -1 after",
+                                        "line 10: JVOpen -1 after -2", "line 11: JVOpen -1 A B", "line 12: jvopen -1",
+                                        "line 13: JVRead 0 afer 25", "line 14: JVRead -402 afer"}));
+    EXPECT_EQ(r[4].dataspec, "RACEMING");
 }
 
 TEST(FeedFaults, RuleFiresOnceItsAllowanceIsUsedAndOnlyForItsDataspec) {

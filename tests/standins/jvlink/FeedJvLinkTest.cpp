@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/common/Cp932.h"
+#include "core/common/TextFile.h"
+#include "standins/jvlink/FeedLayout.h"
 #include "standins/records/RecordBuilder.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FeedFolderBuilder.h"
@@ -211,6 +213,105 @@ TEST(FeedJvLinkFolder, MissingOrUnsetFeedFolderInitialisesAndHasNothingNewer) {
         EXPECT_EQ(link.JVRTOpen("0B30", kRaceKey), -1);
         EXPECT_EQ(link.JVClose(), 0);
     }
+}
+
+TEST_F(FeedJvLinkTest, FeedProblemsAreReportedOnceWhileTheComponentServesAsBefore) {
+    layOutStoredFiles();
+    feed.addStoredFile("20240105993000", "RA0106", {raRecord(5)});  // hour 99
+    feed.addStoredFile("2024010518000", "RA0106", {raRecord(6)});   // 13 digits
+    feed.writeFile("stored/20240105190000-RA.jvf", raRecord(7));
+    feed.writeFile("stored/notes.txt", "not the feed's business");
+    feed.addSnapshot("0B30", kRaceKey, "20240106140000", {o1Record(11, 35)});
+    feed.addSnapshot("0B30", kRaceKey, "20240106139900", {o1Record(11, 40)});  // minute 99
+    feed.setFaults("JVRead -402 afer\njvread -1\nJVClose -1 after 5\n");
+    const std::string stored = folder.file("stored/");
+    const std::string faults = folder.file("faults.txt");
+    const std::vector<std::string> expected = {
+        faults + " line 1: JVRead -402 afer  (not a rule; ignored)",
+        faults + " line 2: jvread -1  (not a rule; ignored)",
+        stored + "2024010518000_RA0106.jvf: the name is not yyyymmddhhnnss_NAME.jvf; not served",
+        stored + "20240105190000-RA.jvf: the name is not yyyymmddhhnnss_NAME.jvf; not served",
+        stored + "20240105993000_RA0106.jvf: the stamp 20240105993000 is no real moment; not served",
+        folder.file("realtime/0B30/" + kRaceKey +
+                    "/20240106139900.jvf: the stamp 20240106139900 is no real moment; not served"),
+    };
+    std::vector<std::string> told;
+    link.setProblemReporter([&](const std::string& problem) { told.push_back(problem); });
+
+    ASSERT_EQ(link.JVInit("MAROVIX"), 0);
+    EXPECT_EQ(link.problems(), std::vector<std::string>(expected.begin(), expected.begin() + 2));
+    for (int round = 0; round < 2; ++round) {
+        OpenOutcome o = open("20240101000000");
+        EXPECT_EQ(o.result, 0);
+        EXPECT_EQ(o.readCount, 3) << "only the files of real moments are offered";
+        EXPECT_EQ(o.lastFileTimestamp, "20240105183000");
+        ASSERT_EQ(link.JVClose(), 0);
+        ASSERT_EQ(link.JVRTOpen("0B30", kRaceKey), 0);
+        EXPECT_EQ(readToEnd(link), concat({{o1Record(11, 35), "#-1", "#0"}}));
+        ASSERT_EQ(link.JVClose(), 0);
+    }
+    EXPECT_EQ(link.problems(), expected);
+    EXPECT_EQ(told, expected) << "each told once";
+    EXPECT_EQ(feedlayout::inspectFeed(folder.path()), expected) << "the same found without serving";
+}
+
+TEST_F(FeedJvLinkTest, LineLongerThanAnyRecordIsRefusedWithoutStoppingTheFile) {
+    // The longest record (H6) is 102890 bytes with its CR LF.
+    const std::string longest = std::string(102888, 'Y') + "\r\n";
+    feed.writeFile("stored/20240105180000_RA.jvf", raRecord(1) + std::string(102889, 'X') + "\r\n" + longest +
+                                                       std::string(3000000, 'Z') + "\n" + raRecord(2));
+    std::vector<std::string> told;
+    link.setProblemReporter([&](const std::string& problem) { told.push_back(problem); });
+    ASSERT_EQ(link.JVInit("MAROVIX"), 0);
+    ASSERT_EQ(open("20240101000000").readCount, 1);
+    ASSERT_EQ(link.JVStatus(), 1);
+    std::vector<std::string> seen;
+    std::string record, fileName;
+    for (int r = -1, i = 0; r != 0 && i < 20; ++i) {
+        r = link.JVRead(record, 110000, fileName);
+        seen.push_back(r > 0 ? record : "#" + std::to_string(r));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{raRecord(1), "#-403", longest, "#-403", raRecord(2), "#-1", "#0"}));
+    const std::string path = folder.file("stored/20240105180000_RA.jvf");
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        path + " line 2: longer than any record (102890 bytes with its CR LF); JVRead gives -403",
+                        path + " line 4: longer than any record (102890 bytes with its CR LF); JVRead gives -403"}));
+}
+
+TEST(FeedJvLinkFolder, MissingOrUnchosenFeedFolderIsReported) {
+    FakeClock clock{DateTime{2024, 1, 6, 12, 0, 0}};
+    TempFolder folder;
+    ASSERT_TRUE(replaceFile(folder.file("file"), "x").ok());
+    const std::pair<std::string, std::string> cases[] = {
+        {folder.file("missing"), folder.file("missing") + ": the feed folder does not exist; no data is served"},
+        {folder.file("file"), folder.file("file") + ": not a folder; no data is served"},
+        {"", "no feed folder is chosen; no data is served"},
+    };
+    for (const auto& [feedFolder, problem] : cases) {
+        FeedJvLink link(clock, feedFolder);
+        std::vector<std::string> told;
+        link.setProblemReporter([&](const std::string& text) { told.push_back(text); });
+        EXPECT_EQ(link.JVInit("MAROVIX"), 0);
+        int reads = 0, downloads = 0;
+        std::string stamp;
+        EXPECT_EQ(link.JVOpen("RACEMING", "20230101000000", 1, reads, downloads, stamp), -1)
+            << "nothing newer, as before";
+        EXPECT_EQ(told, std::vector<std::string>{problem});
+        EXPECT_EQ(feedlayout::inspectFeed(feedFolder), std::vector<std::string>{problem});
+    }
+}
+
+TEST(FeedLayout, RealtimeFoldersThatAreNeverServedAreNamed) {
+    TempFolder folder;
+    FeedFolderBuilder feed(folder.path());
+    feed.addSnapshot("0B31", kRaceKey, "20240106140000", {o1Record(11, 35)});
+    feed.addSnapshot("0B30", kDayKey, "20240106140000", {o1Record(11, 35)});
+    feed.addSnapshot("0B12", kDayKey, "20240106140000", {raRecord(1)});
+    ASSERT_TRUE(makeDirectory(folder.file("faults.txt")).ok());
+    EXPECT_EQ(feedlayout::inspectFeed(folder.path()),
+              (std::vector<std::string>{folder.file("faults.txt") + ": Is a directory; no rule applies",
+                                        folder.file("realtime/0B30/" + kDayKey) + ": no key of 0B30; not served",
+                                        folder.file("realtime/0B31") + ": no real-time dataspec; not served"}));
 }
 
 TEST_F(FeedJvLinkTest, EveryCallBeforeInitGivesMinus201) {

@@ -7,6 +7,7 @@
 
 #include "core/common/TextFile.h"
 #include "standins/jvlink/FeedJvLink.h"
+#include "tests/support/CliProcess.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"
@@ -86,6 +87,24 @@ TEST(FeedSettings, StandInServesTheFolderOfItsSettings) {
     std::string stamp;
     EXPECT_EQ(link.JVOpen("RACEMING", "20240101000000", 1, reads, downloads, stamp), 0);
     EXPECT_EQ(reads, 1);
+}
+
+TEST(StandinCommand, SetsTheFeedFolderAndSaysWhatIsWrongWithIt) {
+    TempFolder settings;
+    TempFolder feedFolder;
+    EnvironmentGuard own("MAROVIX_JVLINK_CONFIG", settings.path());
+    FeedFolderBuilder feed(feedFolder.path());
+    feed.setFaults("JVRead -402 afer 25\n");
+    CliProcess run({"standin", "--feed", feedFolder.path()});
+    EXPECT_EQ(run.wait(), 0) << run.err();
+    EXPECT_EQ(run.out(), "settings: " + settings.file("jvlink-standin.ini") + "\nfeed: " + feedFolder.path() + "\n");
+    EXPECT_EQ(run.err(), "JV-Link stand-in: " + feedFolder.file("faults.txt") +
+                             " line 1: JVRead -402 afer 25  (not a rule; ignored)\n");
+
+    CliProcess missing({"standin", "--feed", feedFolder.file("missing")});
+    EXPECT_EQ(missing.wait(), 0) << missing.err();
+    EXPECT_EQ(missing.err(), "JV-Link stand-in: " + feedFolder.file("missing") +
+                                 ": the feed folder does not exist; no data is served\n");
 }
 
 }  // namespace

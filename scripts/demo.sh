@@ -33,6 +33,11 @@ mkdir -p "$app/TCSV"
 "$cli" settings --app-folder "$app" --section Dir --key jikeiretu --value "$feed/companions/Kalvora/Data" >/dev/null
 cp -f "$feed"/companions/TCSV/*.csv "$app/TCSV/" 2>/dev/null || true
 
+# The paper-trading vote plug-in in its own folder (a reinstall keeps its balance), found by the program
+# as it would find the real one.
+"$cli" plugin --install "$demo/plugin" >/dev/null
+"$cli" settings --app-folder "$app" --section Dir --key VQMTohyo2 --value "$demo/plugin" >/dev/null
+
 # Download what exists by now (setup data since the feed's first day), as the download window would.
 "$cli" download --app-folder "$app" --feed "$feed" --setup --from "$(date -d "$from" '+%Y/%m/%d') 00:00:00"
 

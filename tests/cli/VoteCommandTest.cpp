@@ -1,0 +1,79 @@
+// marovix-cli vote on a generated race day: the program builds the selections, votes them through the real
+// paper-trading plug-in process, and the plug-in takes the stakes from its balance.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "core/common/Cp932.h"
+#include "core/common/TextFile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
+#include "core/vote/VotePluginFiles.h"
+#include "standins/voteplugin/PaperAccount.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/DemoDay.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/TempFolder.h"
+
+namespace marovix {
+namespace {
+
+TEST(VoteCommand, VotesARaceThroughTheRealPlugInWhichTakesTheStakes) {
+    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, true, true});
+    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
+    TempFolder folder;
+    const std::string plugin = folder.file("VQM plug in");
+    ASSERT_EQ(runCli("plugin --install '" + plugin + "' --balance 50000").exitCode, 0);
+
+    FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
+    Settings settings(demo.appFolder(), demo.appFolder() + "/share", clock);
+    ASSERT_TRUE(settings.writeText(settings::DirVQMTohyo2, plugin).ok());
+    ASSERT_TRUE(settings.writeInt(settings::KaimeSetShihyoSet, 2).ok());  // marks by clicks only
+    ASSERT_TRUE(settings.writeBool(settings::BuyBaken[3], true).ok());    // quinella takes part
+    ASSERT_TRUE(settings.writeInt(settings::KaimeSetDefaultAmount[3], 1000).ok());
+
+    // The morning of the race day: ◎ on horses 1, 2 and 3, quinella box, the quinella page voted.
+    const CliSplitRun run =
+        runCliSplit("--at \"2025/03/01 08:00:00\" vote --app-folder " + demo.appFolder() + " --day " + demo.days()[0] +
+                    " --race 0 --page 4 --click-mark 1:18 --click-mark 2:18 --click-mark 3:18");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_TRUE(json.at("voted").get<bool>()) << run.out;
+    const auto& log = json.at("dayLog");
+    ASSERT_GE(log.size(), 7u) << run.out;
+    EXPECT_EQ(log[0], "-----");
+    EXPECT_EQ(log[1].get<std::string>().rfind("■投票[手動][馬連]2025/03/01 08:00:", 0), 0u) << log[1];
+    std::vector<std::string> voteLines;
+    int stakes = 0;
+    for (std::size_t i = 5; i + 1 < log.size(); ++i) {
+        const std::string line = log[i];
+        voteLines.push_back(line);
+        EXPECT_EQ(line.rfind("20250301,", 0), 0u) << line;
+        EXPECT_NE(line.find(",UMAFUKU,NORMAL,"), std::string::npos) << line;
+        stakes += std::stoi(line.substr(line.find("NORMAL,") + 7));
+    }
+    EXPECT_EQ(voteLines.size(), 3u);  // 1-2, 1-3, 2-3
+    EXPECT_GT(stakes, 0);
+
+    // The plug-in runs on its own: wait for the verdict of its run in its day log (the date it runs on).
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char today[16];
+    std::strftime(today, sizeof today, "%Y%m%d", &local);
+    const std::string pluginLog = PluginLogPath(plugin, today);
+    std::string logText;
+    for (int i = 0; i < 200 && logText.find("■結果") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (auto bytes = readFileBytes(pluginLog)) logText = cp932ToUtf8(*bytes);
+    }
+    ASSERT_FALSE(logText.empty()) << pluginLog;
+    for (const auto& line : voteLines) EXPECT_NE(logText.find(line), std::string::npos) << logText;
+    EXPECT_EQ(*PaperAccount(plugin).balance(), 50000 - stakes) << logText;
+}
+
+}  // namespace
+}  // namespace marovix

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -49,17 +50,19 @@ QPushButton* button(const char* objectName, const char* caption, QWidget* parent
 }
 
 // A radio group of captions laid out in a row inside a titled box.
+// A radio group of captions inside a titled box, `perRow` buttons to a row.
 QButtonGroup* radioGroup(const QString& objectName, const QString& title, const QStringList& captions, QWidget* parent,
-                         QLayout* into) {
+                         QLayout* into, int perRow = 8) {
     auto* box = named(new QGroupBox(title, parent), objectName);
-    auto* layout = new QHBoxLayout(box);
+    auto* layout = new QGridLayout(box);
+    layout->setContentsMargins(4, 2, 4, 2);
     auto* group = new QButtonGroup(box);
     group->setObjectName(objectName + QStringLiteral("Group"));
     for (int i = 0; i < captions.size(); ++i) {
         auto* radio = new QRadioButton(captions[i], box);
         radio->setObjectName(objectName + QString::number(i));
         group->addButton(radio, i);
-        layout->addWidget(radio);
+        layout->addWidget(radio, i / perRow, i % perRow);
     }
     into->addWidget(box);
     return group;
@@ -263,6 +266,7 @@ QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
     font.setPixelSize(11);
     view->setFont(font);
     view->horizontalHeader()->setFont(font);
+    view->horizontalHeader()->setMinimumSectionSize(10);
     view->verticalHeader()->setDefaultSectionSize(20);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return view;
@@ -300,23 +304,31 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
         if (side == 1) controls->addWidget(new QLabel(QStringLiteral("～"), page));
         controls->addWidget(edit);
     }
+    controls->addStretch();
+    layout->addLayout(controls);
     if (const BetPageOptions* options = betPageOptions(bet.type)) {
+        // The buying method on a row of its own, the multi boxes under it.
+        auto* method = new QHBoxLayout;
         QStringList methods;
-        for (std::string_view method : options->methods)
-            if (!method.empty()) methods << qs(std::string(method));
-        bindRadio(
-            radioGroup(prefix + QStringLiteral("KaikataRadio"), QStringLiteral("買い方"), methods, page, controls),
-            options->kaikata);
+        for (std::string_view m : options->methods)
+            if (!m.empty()) methods << qs(std::string(m));
+        bindRadio(radioGroup(prefix + QStringLiteral("KaikataRadio"), QStringLiteral("買い方"), methods, page, method),
+                  options->kaikata);
+        auto* multis = new QVBoxLayout;
         for (const auto& [caption, option] : options->multi) {
             if (caption.empty()) continue;
             auto* multi = new QCheckBox(qs(std::string(caption)), page);
             multi->setObjectName(qs(std::string(multiBoxName(option))));
             bindCheck(multi, option);
-            controls->addWidget(multi);
+            multis->addWidget(multi);
         }
+        auto* multiRow = new QGridLayout;
+        for (int i = 0; i < multis->count(); ++i) multiRow->addWidget(multis->itemAt(i)->widget(), i / 2, i % 2);
+        delete multis;
+        method->addLayout(multiRow);
+        method->addStretch();
+        layout->addLayout(method);
     }
-    controls->addStretch();
-    layout->addLayout(controls);
     addStakeControls(betIndex, page, layout);
     layout->addWidget(grid);
     return page;
@@ -327,12 +339,21 @@ QWidget* TMainForm::buildSelectionPage() {
     auto* layout = new QHBoxLayout(page);
     auto* left = new QVBoxLayout;
     auto* marks = new QHBoxLayout;
+    marks->addStretch();
     for (int i = 1; i <= 3; ++i) {
-        marks->addWidget(named(new QPushButton(QStringLiteral("全"), page), QStringLiteral("AllCkBtn%1").arg(i)));
-        marks->addWidget(named(new QPushButton(QStringLiteral("CL"), page), QStringLiteral("AllDlBtn%1").arg(i)));
+        for (auto [caption, name] : {std::pair{"全", "AllCkBtn%1"}, std::pair{"CL", "AllDlBtn%1"}}) {
+            auto* b = named(new QPushButton(qs(caption), page), qs(name).arg(i));
+            b->setFixedWidth(34);
+            marks->addWidget(b);
+        }
     }
     left->addLayout(marks);
-    left->addWidget(makeGrid(GridId::StringGrid26, page));
+    QTableView* card = makeGrid(GridId::StringGrid26, page);
+    // The short race card shows every column: the marks are what the user clicks.
+    int cardWidth = 4;
+    for (const ColumnLayout& column : gridLayout(GridId::StringGrid26)) cardWidth += std::max(column.width, 0);
+    card->setMinimumWidth(cardWidth + card->verticalScrollBar()->sizeHint().width());
+    left->addWidget(card);
     bindRadio(radioGroup(QStringLiteral("ShihyoSetRadio"), QStringLiteral("買い目構築方法"),
                          {QStringLiteral("順位指標指定"), QStringLiteral("事前馬番指定"), QStringLiteral("手動")}, page,
                          left),
@@ -343,7 +364,7 @@ QWidget* TMainForm::buildSelectionPage() {
     auto* top = new QHBoxLayout;
     m_bakenLabel = named(new QLabel(page), QStringLiteral("BakenLabel"));
     top->addWidget(m_bakenLabel);
-    bindRadio(radioGroup(QStringLiteral("KakesikiRadio"), QStringLiteral("馬券種"), betTypeNames(), page, top),
+    bindRadio(radioGroup(QStringLiteral("KakesikiRadio"), QStringLiteral("馬券種"), betTypeNames(), page, top, 4),
               MainOption::KaimemakeKakesiki);
     right->addLayout(top);
 
@@ -387,7 +408,7 @@ void TMainForm::buildCentre() {
     auto* centre = new QWidget(this);
     auto* centreLayout = new QHBoxLayout(centre);
     auto* panel6 = named(new QWidget(centre), QStringLiteral("Panel6"));
-    panel6->setFixedWidth(250);
+    panel6->setFixedWidth(130);
     auto* leftLayout = new QVBoxLayout(panel6);
     auto* datList = named(new QListWidget(panel6), QStringLiteral("DatList"));
     QFont mono(QStringLiteral("Noto Sans Mono CJK JP"));
@@ -407,7 +428,11 @@ void TMainForm::buildCentre() {
     auto* card = new QWidget;
     (new QVBoxLayout(card))->addWidget(makeGrid(GridId::StringGrid1, card));
     m_pageControl1->addTab(card, QStringLiteral("出馬表"));
-    m_pageControl1->addTab(buildPayoutPanel(), QStringLiteral("結果"));
+    // The payout panel scrolls rather than widening the window.
+    auto* payoutScroll = new QScrollArea;
+    payoutScroll->setWidget(buildPayoutPanel());
+    payoutScroll->setWidgetResizable(true);
+    m_pageControl1->addTab(payoutScroll, QStringLiteral("結果"));
     m_pageControl1->addTab(new QWidget, QStringLiteral("買い目"));
     auto* odds = new QWidget;
     (new QVBoxLayout(odds))->addWidget(makeGrid(GridId::OddsGrid, odds));

@@ -34,11 +34,13 @@ enum class StatePart {
     Count
 };
 
+// The main window's placement; read from the settings (section locate, which holds the defaults) when
+// the window is created.
 struct WindowPlacement {
-    int top = 10;
-    int left = 10;
-    int width = 1100;
-    int height = 750;
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
     friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
 };
 

@@ -43,15 +43,6 @@ void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dr
     if (dropEmptyFirstLine && !lines.empty() && trimsToEmpty(lines.front())) lines.erase(lines.begin());
 }
 
-std::optional<int> runnerLineIndex(int race, int horse) {
-    if (race < 1 || race > kRunnerRaces || horse < 1 || horse > kRunnerHorses) return std::nullopt;
-    return (race - 1) * kRunnerHorses + (horse - 1);
-}
-
-std::optional<int> runnerLineIndex(std::string_view seRecord) {
-    return runnerLineIndex(fieldNumber(seRecord, SeField::raceNumber), fieldNumber(seRecord, SeField::horseNumber));
-}
-
 void placeRunnerLine(std::vector<std::string>& lines, int index, std::string line) {
     if (lines.size() < static_cast<std::size_t>(kRunnerFileLines))
         lines.resize(kRunnerFileLines, std::string(kRunnerLineLength, ' '));

@@ -14,14 +14,9 @@
 #include <vector>
 
 #include "core/common/Result.h"
+#include "core/race/RunnerFile.h"
 
 namespace marovix {
-
-// Lines of a runner file and the length of each (an SE record without its CR LF).
-inline constexpr int kRunnerFileLines = 216;
-inline constexpr int kRunnerLineLength = 553;
-inline constexpr int kRunnerRaces = 12;
-inline constexpr int kRunnerHorses = 18;
 
 // The record as a day-file line: its CR LF cut off (a record without one is taken whole).
 std::string recordLine(std::string_view record);
@@ -34,12 +29,6 @@ void zeroDataKind(std::string& line);
 // new line's is replaced, else the line is added; then the lines are sorted ascending by their bytes,
 // and when `dropEmptyFirstLine` the first line is deleted if it is empty or blank.
 void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dropEmptyFirstLine);
-
-// The line of a runner file that holds race `race`, horse `horse` (both from 1): (race-1) x 18 + (horse-1).
-// Nothing when the race is not 1..12 or the horse not 1..18.
-std::optional<int> runnerLineIndex(int race, int horse);
-// The same for an SE record (race positions 26-27, horse number 29-30).
-std::optional<int> runnerLineIndex(std::string_view seRecord);
 
 // Puts `line` at `index` of a runner file's lines. Missing lines up to the 216th (a new or shortened
 // file) are blank lines first; lines beyond the 216th are kept. REQUIRES: 0 <= index < 216.

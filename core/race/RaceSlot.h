@@ -12,8 +12,6 @@ using RaceSlot = int;
 inline constexpr int kRaceSlotCount = 36;
 // Runner slots of a race: runner slot k (0..17) holds horse number k + 1.
 inline constexpr int kRunnerSlotCount = 18;
-// Races per course and day in the runner file: it holds 12 blocks of 18 lines.
-inline constexpr int kRacesPerRunnerFile = 12;
 
 // The RA record of a race slot, held whole with its CR LF; a slot without a race holds a blank record.
 using RaceRecord = std::string;

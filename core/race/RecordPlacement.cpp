@@ -5,6 +5,7 @@
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
 #include "core/race/RecordKeys.h"
+#include "core/race/RunnerFile.h"
 
 namespace marovix {
 namespace {
@@ -46,10 +47,10 @@ PlacedRecords<kRunnerSlotCount> readRunnerSlots(std::string_view race, std::span
     auto placed = blankSlots<kRunnerSlotCount>(SeField::type);
     if (!isUsedSlot(race)) return placed;
     int raceNumber = fieldNumber(race, RaField::raceNumber);
-    if (raceNumber < 1 || raceNumber > kRacesPerRunnerFile) return placed;
+    if (raceNumber < 1 || raceNumber > kRunnerRaces) return placed;
     int runners = std::clamp(fieldNumber(race, RaField::registeredRunners), 0, kRunnerSlotCount);
     for (int k = 0; k < runners; ++k) {
-        std::size_t line = static_cast<std::size_t>((raceNumber - 1) * kRunnerSlotCount + k);
+        const auto line = static_cast<std::size_t>(*runnerLineIndex(raceNumber, k + 1));
         if (line >= runnerLines.size()) break;
         if (acceptLine(placed, runnerLines, line, SeField::type))
             placed.slots[static_cast<std::size_t>(k)] = wholeRecord(runnerLines[line]);

@@ -1,13 +1,22 @@
 #pragma once
-// Errors as values at the core's edges: a Result holds either a value or an error text.
+// Errors as values at the core's edges: a Result holds either a value or an error, which has a text for
+// the user and a kind for the code that must tell a missing file from a damaged or unreadable one.
 #include <string>
 #include <utility>
 #include <variant>
 
 namespace marovix {
 
+enum class ErrorKind {
+    IO,        // the system failed to read or write (the default)
+    NotFound,  // the file or folder does not exist
+    Corrupt,   // the content is not what it must be (a short record, a damaged line)
+    Refused,   // the request is not allowed (permissions, a folder or FIFO where a file belongs, too large)
+};
+
 struct Error {
     std::string message;
+    ErrorKind kind = ErrorKind::IO;
 };
 
 template <class T>
@@ -27,6 +36,9 @@ public:
     const T* operator->() const { return &value(); }
     // REQUIRES: !ok().
     const std::string& error() const { return std::get<1>(m_data).message; }
+    ErrorKind errorKind() const { return std::get<1>(m_data).kind; }
+    // REQUIRES: !ok(). The error as it stands, to pass on.
+    Error failure() const { return std::get<1>(m_data); }
 
 private:
     std::variant<T, Error> m_data;
@@ -36,15 +48,18 @@ private:
 class Status {
 public:
     Status() = default;
-    Status(Error error) : m_failed(true), m_message(std::move(error.message)) {}
+    Status(Error error) : m_failed(true), m_message(std::move(error.message)), m_kind(error.kind) {}
     static Status success() { return {}; }
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
     const std::string& error() const { return m_message; }
+    ErrorKind errorKind() const { return m_kind; }
+    Error failure() const { return Error{m_message, m_kind}; }
 
 private:
     bool m_failed = false;
     std::string m_message;
+    ErrorKind m_kind = ErrorKind::IO;
 };
 
 }  // namespace marovix

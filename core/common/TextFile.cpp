@@ -18,14 +18,23 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;  // as the system's own limit (ELOOP)
 
-Error systemError(const std::string& path) { return Error{path + ": " + std::strerror(errno)}; }
+// The system's error of the last call, with its kind.
+Error systemError(const std::string& path) {
+    const int error = errno;
+    const ErrorKind kind = error == ENOENT || error == ENOTDIR                   ? ErrorKind::NotFound
+                           : error == EACCES || error == EPERM || error == EROFS ? ErrorKind::Refused
+                                                                                 : ErrorKind::IO;
+    return Error{path + ": " + std::strerror(error), kind};
+}
 
 Error notRegularFile(const std::string& path, const struct stat& st) {
-    return Error{path + ": " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file")};
+    return Error{path + ": " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file"),
+                 ErrorKind::Refused};
 }
 
 Error tooLarge(const std::string& path, std::size_t maxBytes) {
-    return Error{path + ": " + std::strerror(EFBIG) + " (more than " + std::to_string(maxBytes) + " bytes)"};
+    return Error{path + ": " + std::strerror(EFBIG) + " (more than " + std::to_string(maxBytes) + " bytes)",
+                 ErrorKind::Refused};
 }
 
 std::string folderOf(const std::string& path) {
@@ -93,7 +102,7 @@ Result<std::string> resolveLinks(const std::string& path) {
 Status replaceFile(const std::string& path, std::string_view bytes) {
     // Through a symbolic link the link's target is replaced, so the link stays what the user made it.
     auto resolved = resolveLinks(path);
-    if (!resolved) return Error{resolved.error()};
+    if (!resolved) return resolved.failure();
     const std::string& target = *resolved;
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -162,8 +171,14 @@ std::vector<std::string> splitLines(std::string_view bytes) {
 
 Result<std::vector<std::string>> readRawLines(const std::string& path) {
     auto bytes = readFileBytes(path);
-    if (!bytes) return Error{bytes.error()};
+    if (!bytes) return bytes.failure();
     return splitLines(*bytes);
+}
+
+Result<std::vector<std::string>> readRawLinesIfPresent(const std::string& path) {
+    auto lines = readRawLines(path);
+    if (!lines && lines.errorKind() == ErrorKind::NotFound) return std::vector<std::string>{};
+    return lines;
 }
 
 Status writeRawLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -180,7 +195,7 @@ Status writeRawLines(const std::string& path, const std::vector<std::string>& li
 
 Result<std::vector<std::string>> readTextLines(const std::string& path) {
     auto bytes = readFileBytes(path);
-    if (!bytes) return Error{bytes.error()};
+    if (!bytes) return bytes.failure();
     return splitLines(cp932ToUtf8(*bytes));
 }
 

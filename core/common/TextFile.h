@@ -31,6 +31,9 @@ std::vector<std::string> splitLines(std::string_view bytes);
 
 // Lines of a CP932 file, raw bytes (records are cut by byte position, so they stay unconverted).
 Result<std::vector<std::string>> readRawLines(const std::string& path);
+// The same, a missing file holding no lines; any other failure (a folder where the file belongs, a file
+// that cannot be read) stays an error, so it is never taken for a missing file.
+Result<std::vector<std::string>> readRawLinesIfPresent(const std::string& path);
 // Writes raw byte lines, each followed by CR LF, safely.
 Status writeRawLines(const std::string& path, const std::vector<std::string>& lines);
 

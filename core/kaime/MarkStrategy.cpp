@@ -36,9 +36,9 @@ bool applyRankLines(const std::vector<std::string>& lines, MarkStrategy& strateg
 }
 
 Status readRankFile(const std::string& path, MarkStrategy& strategy) {
-    if (!fileExists(path)) return {};
     auto lines = readTextLines(path);
-    if (!lines) return Error{path + ": " + lines.error()};
+    if (!lines && lines.errorKind() == ErrorKind::NotFound) return {};
+    if (!lines) return lines.failure();
     applyRankLines(*lines, strategy);
     return {};
 }

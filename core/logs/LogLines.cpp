@@ -8,9 +8,8 @@ namespace marovix {
 Status LogLines::load(const std::string& path) {
     m_raw.clear();
     m_text.clear();
-    if (!fileExists(path)) return Status::success();
-    auto lines = readRawLines(path);
-    if (!lines) return Error{lines.error()};
+    auto lines = readRawLinesIfPresent(path);  // a missing log starts empty
+    if (!lines) return lines.failure();
     m_raw = std::move(*lines);
     m_text.reserve(m_raw.size());
     for (const auto& line : m_raw) m_text.push_back(cp932ToUtf8(line));

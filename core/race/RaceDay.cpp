@@ -13,10 +13,7 @@ namespace marovix {
 namespace {
 
 // The lines of a file, or none when it does not exist; any other failure to read is an error.
-Result<std::vector<std::string>> linesIfPresent(const std::string& path) {
-    if (!fileExists(path)) return std::vector<std::string>{};
-    return readRawLines(path);
-}
+Result<std::vector<std::string>> linesIfPresent(const std::string& path) { return readRawLinesIfPresent(path); }
 
 template <std::size_t N>
 void note(LoadNotes& notes, const std::string& path, const PlacedRecords<N>& placed) {

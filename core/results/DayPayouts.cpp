@@ -32,9 +32,9 @@ const std::string& DayPayouts::record(RaceSlot slot) const {
 bool DayPayouts::payoutRead(RaceSlot slot) const { return validSlot(slot) && m_read[static_cast<std::size_t>(slot)]; }
 
 Result<PayoutReading> DayPayouts::readFile(const std::string& path, const RaceRecords& races, RaceSlot currentSlot) {
-    if (!fileExists(path)) return PayoutReading{};
     auto lines = readRawLines(path);
-    if (!lines) return Error{lines.error()};
+    if (!lines && lines.errorKind() == ErrorKind::NotFound) return PayoutReading{};  // nothing changes
+    if (!lines) return lines.failure();
     return readLines(*lines, races, currentSlot);
 }
 

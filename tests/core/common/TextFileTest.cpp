@@ -78,3 +78,38 @@ TEST(TextFile, FoldersMadeByManyThreadsAtOnceAreNoError) {
 }
 
 }  // namespace marovix
+
+namespace marovix {
+namespace {
+
+TEST(TextFileErrors, ReadFailuresSayWhetherTheFileIsMissing) {
+    TempFolder folder;
+    ASSERT_TRUE(makeDirectory(folder.file("a folder")).ok());
+    ASSERT_TRUE(replaceFile(folder.file("file"), "x\r\n").ok());
+    const std::tuple<std::string, ErrorKind> cases[] = {
+        {folder.file("missing.jvDM"), ErrorKind::NotFound},
+        {folder.file("missing/below.jvDM"), ErrorKind::NotFound},
+        {folder.file("file/below.jvDM"), ErrorKind::NotFound},  // a file where a folder belongs: ENOTDIR
+        {folder.file("a folder"), ErrorKind::Refused},
+    };
+    for (const auto& [path, kind] : cases) {
+        auto read = readRawLines(path);
+        ASSERT_FALSE(read.ok()) << path;
+        EXPECT_EQ(read.errorKind(), kind) << path << ": " << read.error();
+        EXPECT_NE(read.error().find(path), std::string::npos);
+    }
+}
+
+TEST(TextFileErrors, OnlyAMissingFileReadsAsNoLines) {
+    TempFolder folder;
+    ASSERT_TRUE(makeDirectory(folder.file("day.jvHR")).ok());
+    auto missing = readRawLinesIfPresent(folder.file("none.jvHR"));
+    ASSERT_TRUE(missing.ok());
+    EXPECT_TRUE(missing->empty());
+    auto folderInstead = readRawLinesIfPresent(folder.file("day.jvHR"));
+    ASSERT_FALSE(folderInstead.ok());
+    EXPECT_EQ(folderInstead.errorKind(), ErrorKind::Refused);
+}
+
+}  // namespace
+}  // namespace marovix

@@ -133,7 +133,7 @@ void BM_DownloadOneYear(benchmark::State& state) {
             ReadCancelFlag cancelled;
             StoredDataDownload download(DownloadPorts{link, dialogs, clock, settings, app + "/Data", cancelled, {}});
             download.setSetupData(true);
-            download.setDateTimePicker1({2023, 1, 1, 0, 0, 0});
+            download.setFrom({2023, 1, 1, 0, 0, 0});
             if (download.runUnattended({}) != StoredDataDownload::Outcome::Completed) std::abort();
             written = download.bytesWritten();
             saves = download.fileSaves();

@@ -31,21 +31,21 @@ namespace {
 
 constexpr int kBarWidth = 30;
 
-// The progress line: the bar of the phase in hand and ProgressLabel. On a terminal it is redrawn in
-// place; otherwise each new ProgressLabel is a line of its own.
+// The progress line: the bar of the phase in hand (files fetched, then files read) and the progress text. On a terminal
+// it is redrawn in place; otherwise each new ProgressLabel is a line of its own.
 class ProgressPrinter {
 public:
     explicit ProgressPrinter(const StoredDataDownload& download) : m_download(download), m_tty(::isatty(1) != 0) {}
 
     void update() {
-        const GetDataFormState& state = m_download.state();
-        const ProgressBarState& bar =
-            m_download.phase() == StoredDataDownload::Phase::Downloading ? state.ProgressBar1 : state.ProgressBar2;
-        if (state.ProgressLabel == m_label && bar.position == m_position) return;
-        m_label = state.ProgressLabel;
-        m_position = bar.position;
+        const DownloadProgress& progress = m_download.progress();
+        const ProgressShare& bar =
+            m_download.phase() == StoredDataDownload::Phase::Downloading ? progress.fetched : progress.read;
+        if (progress.text == m_label && bar.done == m_position) return;
+        m_label = progress.text;
+        m_position = bar.done;
         if (m_label.empty()) return;
-        const int filled = bar.maximum > 0 ? std::clamp(bar.position * kBarWidth / bar.maximum, 0, kBarWidth) : 0;
+        const int filled = bar.total > 0 ? std::clamp(bar.done * kBarWidth / bar.total, 0, kBarWidth) : 0;
         const std::string line = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] " + m_label;
         if (m_tty) {
             std::printf("\r%s\x1b[K", line.c_str());
@@ -137,8 +137,8 @@ CliRunner defineDownload(CLI::App& sub) {
         StoredDataDownload download(DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}});
         running = &download;
         if (args->setup) download.setSetupData(true);
-        if (args->from) download.setDateTimePicker1(*args->from);
-        if (args->noFinalOdds) download.setCheckBox1(false);
+        if (args->from) download.setFrom(*args->from);
+        if (args->noFinalOdds) download.setFinalOdds(false);
 
         ProgressPrinter printer(download);
         dialogs.setBeforePrint([&printer] { printer.breakLine(); });

@@ -32,9 +32,9 @@ W* named(W* widget, const char* objectName) {
 
 QLabel* caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
 
-void showBar(QProgressBar* bar, const ProgressBarState& state) {
-    bar->setMaximum(std::max(state.maximum, 0));
-    bar->setValue(std::clamp(state.position, 0, bar->maximum()));
+void showBar(QProgressBar* bar, const ProgressShare& share) {
+    bar->setMaximum(std::max(share.total, 0));
+    bar->setValue(std::clamp(share.done, 0, bar->maximum()));
 }
 
 }  // namespace
@@ -111,11 +111,11 @@ TGetDataForm::TGetDataForm(StoredDataDownload& download, QWidget* parent) : QDia
     connect(m_rbtNormal, &QRadioButton::clicked, this, [this] { m_download.setSetupData(false); });
     connect(m_rbtSetup, &QRadioButton::clicked, this, [this] { m_download.setSetupData(true); });
     connect(m_dateTimePicker1, &QDateEdit::dateChanged, this, [this](QDate date) {
-        DateTime moment = m_download.state().DateTimePicker1;  // the picker changes the date, not the time
+        DateTime moment = m_download.options().from;  // the picker changes the date, not the time
         moment.year = date.year();
         moment.month = date.month();
         moment.day = date.day();
-        m_download.setDateTimePicker1(moment);
+        m_download.setFrom(moment);
     });
     connect(m_buttonStart, &QPushButton::clicked, this, [this] { m_download.ButtonStartClick(); });
     connect(m_buttonCancel, &QPushButton::clicked, this, [this] { m_download.ButtonCancelClick(); });
@@ -142,22 +142,22 @@ TGetDataForm::~TGetDataForm() {
 }
 
 void TGetDataForm::refresh() {
-    const GetDataFormState& state = m_download.state();
+    const DownloadOptions& options = m_download.options();
     {
         QSignalBlocker blockBox(m_checkBox1), blockDate(m_dateTimePicker1);
-        m_checkBox1->setChecked(state.CheckBox1);
-        (state.rbtSetup ? m_rbtSetup : m_rbtNormal)->setChecked(true);
-        const DateTime& from = state.DateTimePicker1;
-        m_dateTimePicker1->setDate(QDate(from.year, from.month, from.day));
+        m_checkBox1->setChecked(options.finalOdds);
+        (options.setupData ? m_rbtSetup : m_rbtNormal)->setChecked(true);
+        m_dateTimePicker1->setDate(QDate(options.from.year, options.from.month, options.from.day));
     }
-    showBar(m_progressBar1, state.ProgressBar1);
-    showBar(m_progressBar2, state.ProgressBar2);
-    m_progressLabel->setText(qs(state.ProgressLabel));
-    m_mkDataLabel->setText(qs(state.MkDataLabel));
-    if (state.TimerJVStatus && !m_timerJVStatus->isActive()) m_timerJVStatus->start();
-    if (!state.TimerJVStatus && m_timerJVStatus->isActive()) m_timerJVStatus->stop();
-    if (state.busyPointer != m_busyShown) {
-        m_busyShown = state.busyPointer;
+    const DownloadProgress& progress = m_download.progress();
+    showBar(m_progressBar1, progress.fetched);
+    showBar(m_progressBar2, progress.read);
+    m_progressLabel->setText(qs(progress.text));
+    m_mkDataLabel->setText(qs(progress.recordText));
+    if (progress.statusPolling && !m_timerJVStatus->isActive()) m_timerJVStatus->start();
+    if (!progress.statusPolling && m_timerJVStatus->isActive()) m_timerJVStatus->stop();
+    if (progress.busy != m_busyShown) {
+        m_busyShown = progress.busy;
         if (m_busyShown)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         else

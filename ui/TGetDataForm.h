@@ -15,9 +15,11 @@ namespace marovix {
 class StoredDataDownload;
 
 // "ＪＶデータ取込": the stored-data download window, a view over StoredDataDownload. Its controls carry
-// the names the rest of the system knows them by (object names). Pending events run between records
-// (QCoreApplication::processEvents), so ButtonCancel works during a read; closing while a download runs
-// offers to cancel it first.
+// the names the rest of the system knows them by (object names) and show the download's options
+// (CheckBox1, rbtNormal/rbtSetup, DateTimePicker1) and progress (ProgressBar1, ProgressBar2,
+// ProgressLabel, MkDataLabel, the busy pointer); TimerJVStatus runs while the download polls its status. Pending events
+// run between records (QCoreApplication::processEvents), so ButtonCancel works during a read; closing while a download
+// runs offers to cancel it first.
 class TGetDataForm : public QDialog {
     Q_OBJECT
 public:

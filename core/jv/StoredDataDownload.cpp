@@ -51,12 +51,20 @@ std::string corruptLabel(std::int64_t count) { return kCorruptSkipped + std::to_
 
 }  // namespace
 
-StoredDataDownload::StoredDataDownload(DownloadPorts ports) : m_ports(std::move(ports)) {
+StoredDataDownload::StoredDataDownload(DownloadPorts ports)
+    : m_ports(std::move(ports)), m_loop(m_ports.jvLink, m_ports.readCancelled) {
     Settings& settings = m_ports.settings;
-    m_state.CheckBox1 = settings.readBool(settings::JvDataGetKakuteiOzGet);
-    m_state.rbtSetup = settings.readStoredText(settings::JvDataGetLastTime).empty();
+    m_options.finalOdds = settings.readBool(settings::JvDataGetKakuteiOzGet);
+    m_options.setupData = settings.readStoredText(settings::JvDataGetLastTime).empty();
     const DateTime yearBack = m_ports.clock.now().addDays(-365);
-    m_state.DateTimePicker1 = DateTime::parseSlash(settings.readText(settings::JvDataGetLastTime)).value_or(yearBack);
+    m_options.from = DateTime::parseSlash(settings.readText(settings::JvDataGetLastTime)).value_or(yearBack);
+    m_loop.processEvents = [this] {
+        if (processEvents) processEvents();
+    };
+    m_loop.waitForData = [this](int result) {
+        if (waitForData) waitForData(result);
+    };
+    m_loop.fetched = [this](const JvReadProgress& progress) { showFetched(progress); };
 }
 
 StoredDataDownload::~StoredDataDownload() = default;
@@ -65,31 +73,31 @@ void StoredDataDownload::notify() {
     if (changed) changed();
 }
 
-void StoredDataDownload::setBusy(bool busy) { m_state.busyPointer = busy; }
+void StoredDataDownload::setBusy(bool busy) { m_progress.busy = busy; }
 
-void StoredDataDownload::stopTimer() { m_state.TimerJVStatus = false; }
+void StoredDataDownload::stopPolling() { m_progress.statusPolling = false; }
 
 void StoredDataDownload::showWriteError(const std::string& text) { m_ports.dialogs.error(text); }
 
 void StoredDataDownload::CheckBox1Click(bool ticked) {
-    m_state.CheckBox1 = ticked;
+    m_options.finalOdds = ticked;
     if (Status status = m_ports.settings.writeBool(settings::JvDataGetKakuteiOzGet, ticked); !status)
         showWriteError(status.error());
     notify();
 }
 
-void StoredDataDownload::setCheckBox1(bool ticked) {
-    m_state.CheckBox1 = ticked;
+void StoredDataDownload::setFinalOdds(bool finalOdds) {
+    m_options.finalOdds = finalOdds;
     notify();
 }
 
 void StoredDataDownload::setSetupData(bool setup) {
-    m_state.rbtSetup = setup;
+    m_options.setupData = setup;
     notify();
 }
 
-void StoredDataDownload::setDateTimePicker1(const DateTime& moment) {
-    m_state.DateTimePicker1 = moment;
+void StoredDataDownload::setFrom(const DateTime& moment) {
+    m_options.from = moment;
     notify();
 }
 
@@ -105,85 +113,87 @@ void StoredDataDownload::ButtonStartClick() {
     if (m_phase != Phase::Idle) return;  // an attempt runs: a second press does nothing
     m_phase = Phase::Starting;
     m_closeAfterAttempt = false;
-    m_ports.dialogs.information(japaneseMoment(m_state.DateTimePicker1) + kStartNotice);
+    m_ports.dialogs.information(japaneseMoment(m_options.from) + kStartNotice);
 
-    stopTimer();
-    m_ports.readCancelled.lower();
-    m_state.ProgressBar1.position = 0;
-    m_state.ProgressBar2.position = 0;
+    stopPolling();
+    m_progress.fetched.done = 0;
+    m_progress.read.done = 0;
     m_counts = {};
     m_problems.clear();
     m_failure.clear();
     m_outcome = Outcome::None;
     m_storeFailed = false;
-    const std::string fromTime = m_state.DateTimePicker1.compactText();
+    const std::string fromTime = m_options.from.compactText();
     m_fromDateNumber = std::stoi(fromTime.substr(0, 8));
-    const int option = m_state.rbtSetup ? kOptionSetup : kOptionNormal;
+    const int option = m_options.setupData ? kOptionSetup : kOptionNormal;
     setBusy(true);
     notify();
 
-    m_readCount = 0;
-    m_downloadCount = 0;
-    m_lastFileTimestamp.clear();
-    int result = m_ports.jvLink.JVOpen(kDataspec, fromTime, option, m_readCount, m_downloadCount, m_lastFileTimestamp);
-    if (result == -1 || (result == 0 && m_readCount == 0)) {
+    // The open lowers ReadCancelled first.
+    const JvReadLoop::StoredOpening opening = m_loop.openStored(kDataspec, fromTime, option);
+    m_lastFileTimestamp = opening.lastFileTimestamp;
+    if (opening.kind == JvReadLoop::StoredOpening::Kind::NothingNew) {
         m_outcome = Outcome::NothingNew;
         m_ports.dialogs.beep();
         m_ports.dialogs.information(kNothingNew);
         closeStep();
         return;
     }
-    if (result != 0) {
-        fail("JVOpenエラー:" + JVMessage("JVOpen", result));
+    if (opening.kind == JvReadLoop::StoredOpening::Kind::Failed) {
+        fail("JVOpenエラー:" + JVMessage("JVOpen", opening.result));
         closeStep();
         return;
     }
-    m_state.ProgressLabel =
-        "ReadCount:" + std::to_string(m_readCount) + ", DownloadCount:" + std::to_string(m_downloadCount);
-    if (m_downloadCount == 0) {
-        m_state.ProgressBar1 = {100, 100};
+    m_progress.text =
+        "ReadCount:" + std::to_string(opening.filesToRead) + ", DownloadCount:" + std::to_string(opening.filesToFetch);
+    if (opening.filesToFetch == 0) {
+        m_progress.fetched = {100, 100};
         notify();
         read();
         closeStep();
         return;
     }
-    m_state.ProgressLabel = "ダウンロード中・・・";
-    m_state.ProgressBar1.maximum = m_downloadCount;
-    m_state.TimerJVStatus = true;
+    m_progress.text = "ダウンロード中・・・";
+    m_progress.fetched.total = opening.filesToFetch;
+    m_progress.statusPolling = true;
     m_phase = Phase::Downloading;
     notify();
 }
 
 StoredDataDownload::Outcome StoredDataDownload::runUnattended(const std::function<void()>& wait) {
     ButtonStartClick();
-    while (m_state.TimerJVStatus) {
+    while (m_progress.statusPolling) {
         if (wait) wait();
         TimerJVStatusTimer();
     }
     return m_outcome;
 }
 
+void StoredDataDownload::showFetched(const JvReadProgress& progress) {
+    m_progress.text = "ダウンロード中．．．(" + std::to_string(progress.filesFetched) + "/" +
+                      std::to_string(progress.filesToFetch) + ")";
+    m_progress.fetched.done = progress.filesFetched;
+}
+
 void StoredDataDownload::TimerJVStatusTimer() {
-    if (!m_state.TimerJVStatus || m_phase != Phase::Downloading || m_inTick) return;
+    if (!m_progress.statusPolling || m_phase != Phase::Downloading || m_inTick) return;
     m_inTick = true;
-    const int n = m_ports.jvLink.JVStatus();
-    if (n < 0) {
-        // The timer stops before the message shows, so that no further tick fails again behind it.
-        stopTimer();
-        fail("JVStatusエラー:" + JVMessage("JVStatus", n));
-        closeStep();
-    } else if (n <= m_downloadCount) {
-        m_state.ProgressLabel =
-            "ダウンロード中．．．(" + std::to_string(n) + "/" + std::to_string(m_downloadCount) + ")";
-        m_state.ProgressBar1.position = n;
-        if (n == m_downloadCount) {
-            stopTimer();
+    const JvReadLoop::StatusStep step = m_loop.pollStatus();  // a count shows through showFetched
+    switch (step.kind) {
+        case JvReadLoop::StatusStep::Kind::Failed:
+            // The polling stops before the message shows, so that no further tick fails again behind it.
+            stopPolling();
+            fail("JVStatusエラー:" + JVMessage("JVStatus", step.result));
+            closeStep();
+            break;
+        case JvReadLoop::StatusStep::Kind::Fetching: notify(); break;
+        case JvReadLoop::StatusStep::Kind::Fetched:
+            stopPolling();
             notify();
             read();
             closeStep();
-        } else {
-            notify();
-        }
+            break;
+        case JvReadLoop::StatusStep::Kind::Beyond: break;
     }
     m_inTick = false;
 }
@@ -197,74 +207,60 @@ void StoredDataDownload::fail(const std::string& message) {
 
 void StoredDataDownload::read() {
     m_phase = Phase::Reading;
-    const std::string of = "/" + std::to_string(m_readCount) + ")";
-    m_state.ProgressLabel = "データ読込み中．．．(0" + of;
-    m_state.ProgressBar2 = {0, m_readCount};
+    const int filesToRead = m_loop.progress().filesToRead;
+    const std::string of = "/" + std::to_string(filesToRead) + ")";
+    m_progress.text = "データ読込み中．．．(0" + of;
+    m_progress.read = {0, filesToRead};
     m_counts.filesRead = 0;
     notify();
 
-    std::string record;
-    std::string fileName;
-    for (;;) {
-        if (processEvents) processEvents();
-        if (m_ports.readCancelled.raised()) {
-            m_outcome = Outcome::Cancelled;
+    const JvReadLoop::ReadEnd end =
+        m_loop.read(kReadSize, {[this](const std::string& record, const std::string&) { return handleRecord(record); },
+                                [this](const JvReadProgress& progress) { return fileEnded(progress); }});
+    switch (end.kind) {
+        case JvReadLoop::ReadEnd::Kind::Cancelled: m_outcome = Outcome::Cancelled; break;
+        case JvReadLoop::ReadEnd::Kind::Stopped: break;  // a day file could not be written: already shown
+        case JvReadLoop::ReadEnd::Kind::Failed: fail("JVReadエラー:" + JVMessage("JVRead", end.result)); break;
+        case JvReadLoop::ReadEnd::Kind::EndedEarly:
+            // LastTime must stay, or the next download would start past files never read.
+            fail("データ読込みが途中で終了しました(" + std::to_string(m_counts.filesRead) + of + "。" +
+                 kSameStartNextTime);
             break;
-        }
-        const int r = m_ports.jvLink.JVRead(record, kReadSize, fileName);
-        if (r > 0) {
-            handleRecord(record);
-            if (m_storeFailed) break;
-        } else if (r == -1) {
-            ++m_counts.filesRead;
-            m_state.ProgressBar2.position = m_counts.filesRead;
-            m_state.ProgressLabel = "データ読込み中．．．(" + std::to_string(m_counts.filesRead) + of;
-            m_state.MkDataLabel.clear();
-            notify();
-        } else if (r == 0) {
-            // After a cancel the component reports the end although files were left unread: that must
-            // not advance LastTime past them.
-            if (m_ports.readCancelled.raised()) {
-                m_outcome = Outcome::Cancelled;
-                break;
-            }
-            // The end of the data is complete only when every offered file ended (-1 once per file);
-            // otherwise LastTime must stay, or the next download would start past files never read.
-            if (m_counts.filesRead != m_readCount) {
-                fail("データ読込みが途中で終了しました(" + std::to_string(m_counts.filesRead) + of + "。" +
-                     kSameStartNextTime);
-                break;
-            }
-            m_state.ProgressLabel = "データ読込み完了(" + std::to_string(m_counts.filesRead) + of;
-            m_state.ProgressBar1.position = 0;
-            m_state.ProgressBar2.position = 0;
+        case JvReadLoop::ReadEnd::Kind::EndOfData: {
+            m_progress.text = "データ読込み完了(" + std::to_string(m_counts.filesRead) + of;
+            m_progress.fetched.done = 0;
+            m_progress.read.done = 0;
             const bool saved = advanceLastTime();
-            m_state.ProgressLabel = kDone;
+            m_progress.text = kDone;
             if (saved) m_outcome = Outcome::Completed;
             break;
-        } else if (r < -3) {
-            fail("JVReadエラー:" + JVMessage("JVRead", r));
-            break;
-        } else if (waitForData) {
-            // -2 and -3: the file is still being fetched; call again after a moment.
-            waitForData(r);
         }
     }
-    if (m_counts.recordsCorrupt > 0) m_state.MkDataLabel = corruptLabel(m_counts.recordsCorrupt);
+    if (m_counts.recordsCorrupt > 0) m_progress.recordText = corruptLabel(m_counts.recordsCorrupt);
     notify();
 }
 
-void StoredDataDownload::handleRecord(const std::string& record) {
+JvReadLoop::Next StoredDataDownload::fileEnded(const JvReadProgress& progress) {
+    m_counts.filesRead = progress.filesRead;
+    m_progress.read.done = progress.filesRead;
+    m_progress.text =
+        "データ読込み中．．．(" + std::to_string(progress.filesRead) + "/" + std::to_string(progress.filesToRead) + ")";
+    m_progress.recordText.clear();
+    notify();
+    return JvReadLoop::Next::Continue;
+}
+
+JvReadLoop::Next StoredDataDownload::handleRecord(const std::string& record) {
     ++m_counts.recordsRead;
-    RecordDecision decision = decideRecord(record, m_fromDateNumber, m_state.CheckBox1);
+    RecordDecision decision = decideRecord(record, m_fromDateNumber, m_options.finalOdds);
     switch (decision.outcome) {
-        case RecordDecision::Outcome::NotTaken: ++m_counts.recordsNotTaken; return;
+        case RecordDecision::Outcome::NotTaken: ++m_counts.recordsNotTaken; return JvReadLoop::Next::Continue;
         case RecordDecision::Outcome::Corrupt:
             ++m_counts.recordsCorrupt;
             if (m_problems.size() < kProblemsKept) m_problems.push_back(decision.problem);
-            m_state.MkDataLabel = corruptLabel(m_counts.recordsCorrupt);
+            m_progress.recordText = corruptLabel(m_counts.recordsCorrupt);
             notify();
-            return;
+            return JvReadLoop::Next::Continue;
         case RecordDecision::Outcome::Store: break;
     }
     const std::string path = joinPath(m_ports.dataFolder, decision.fileName);
@@ -274,11 +270,12 @@ void StoredDataDownload::handleRecord(const std::string& record) {
         m_storeFailed = true;
         m_store.forget();
         fail(kWriteFailed + status.error());
-        return;
+        return JvReadLoop::Next::Stop;
     }
     ++m_counts.recordsStored;
-    if (decision.label) m_state.MkDataLabel = std::move(*decision.label);
+    if (decision.label) m_progress.recordText = std::move(*decision.label);
     notify();
+    return JvReadLoop::Next::Continue;
 }
 
 bool StoredDataDownload::advanceLastTime() {
@@ -291,7 +288,7 @@ bool StoredDataDownload::advanceLastTime() {
         fail("最終ファイルのタイムスタンプが日時ではありません(" + stamp + ")。" + kSameStartNextTime);
         return false;
     }
-    m_state.DateTimePicker1 = *moment;
+    m_options.from = *moment;
     if (Status status = m_ports.settings.writeText(settings::JvDataGetLastTime, moment->slashText()); !status) {
         // Every later download would fetch everything again: the attempt has failed.
         m_outcome = Outcome::Failed;
@@ -303,7 +300,7 @@ bool StoredDataDownload::advanceLastTime() {
 }
 
 void StoredDataDownload::closeStep() {
-    const int r = m_ports.jvLink.JVClose();
+    const int r = m_loop.close();
     setBusy(false);
     notify();
     m_ports.dialogs.beep();
@@ -325,13 +322,12 @@ void StoredDataDownload::endAttempt() {
 }
 
 void StoredDataDownload::cancel() {
-    stopTimer();
-    m_ports.jvLink.JVCancel();
-    m_ports.readCancelled.raise();
+    stopPolling();
+    m_loop.cancel();  // JVCancel, then ReadCancelled is raised
     if (m_phase == Phase::Downloading || m_phase == Phase::Reading) m_outcome = Outcome::Cancelled;
     m_ports.dialogs.beep();
     m_ports.dialogs.information(kCancelled);
-    m_state.ProgressLabel = kCancelled;
+    m_progress.text = kCancelled;
     if (m_phase == Phase::Downloading) {
         // The attempt ends here: no JVClose follows a cancel of the download, so the pointer is
         // restored now.

@@ -1,13 +1,14 @@
 #pragma once
-// The stored-data download: the state of the window "ＪＶデータ取込" (TGetDataForm) and everything it
-// does. The window in ui/ (and marovix-cli download) shows this state and forwards clicks and timer ticks.
+// The stored-data download of the window "ＪＶデータ取込": its options, its progress and everything it
+// does. The window (ui/TGetDataForm) shows the options and the progress on its controls and forwards
+// clicks and timer ticks; marovix-cli download sets the options and runs an attempt unattended.
 //
-// Life of one attempt: ButtonStartClick opens the stored data ("RACEMING"); when files are still to be
-// fetched, TimerJVStatus is switched on and the view calls TimerJVStatusTimer every 10 ms until the
-// download is complete; then the records are read and stored one by one into the day files of the data
-// folder (DownloadRecordRule.h, DayFileStore.h), letting pending events run between records through
-// `processEvents`; every attempt ends with JVClose. A cancel during the download phase ends the attempt
-// at once, without JVClose.
+// Life of one attempt: ButtonStartClick opens the stored data ("RACEMING") through the JV-Link read loop
+// (JvReadLoop.h); when files are still to be fetched, the status is polled (the view calls
+// TimerJVStatusTimer every 10 ms while progress().statusPolling) until the download is complete; then the
+// records are read and stored one by one into the day files of the data folder (DownloadRecordRule.h,
+// DayFileStore.h), letting pending events run between records through `processEvents`. Every attempt
+// ends with JVClose; a cancel during the download phase ends it at once, without JVClose.
 //
 // Guards: a second ButtonStart while an attempt runs is ignored; closing the window while one runs is
 // refused, after offering to cancel it (see FormCloseQuery).
@@ -18,6 +19,7 @@
 
 #include "core/common/DateTime.h"
 #include "core/jv/DayFileStore.h"
+#include "core/jv/JvReadLoop.h"
 #include "core/jv/ReadCancelFlag.h"
 
 namespace marovix {
@@ -39,22 +41,27 @@ struct DownloadPorts {
     std::function<void()> dayListRebuild;
 };
 
-struct ProgressBarState {
-    int position = 0;
-    int maximum = 100;
+// What the next attempt fetches.
+struct DownloadOptions {
+    bool finalOdds = true;   // the final odds (O1-O6) too ("確定オッズも合わせて取得する")
+    bool setupData = false;  // setup data ("セットアップデータ", JVOpen option 3) rather than normal data (1)
+    DateTime from;           // the from-moment; its date is what the user picks
 };
 
-// The controls of the window as the user sees them.
-struct GetDataFormState {
-    bool CheckBox1 = true;          // "確定オッズも合わせて取得する"
-    bool rbtSetup = false;          // "セットアップデータ"; rbtNormal "通常データ" otherwise
-    DateTime DateTimePicker1;       // the from-moment (the picker shows its date)
-    ProgressBarState ProgressBar1;  // files downloaded
-    ProgressBarState ProgressBar2;  // files read
-    std::string ProgressLabel;
-    std::string MkDataLabel;
-    bool TimerJVStatus = false;  // the 10 ms download poll is on
-    bool busyPointer = false;    // the hourglass pointer is shown
+// A share of files done: `done` of `total`.
+struct ProgressShare {
+    int done = 0;
+    int total = 100;  // until the attempt knows its count
+};
+
+// How far the attempt has come, as the user is shown it.
+struct DownloadProgress {
+    ProgressShare fetched;  // files fetched by JV-Link (full when nothing was left to fetch)
+    ProgressShare read;     // files read
+    std::string text;  // the state and its counts: "ダウンロード中．．．(2/3)", "データ作成が完了しました。"
+    std::string recordText;      // the record last stored: "開催:2024年01月06日中山11R"
+    bool statusPolling = false;  // JV-Link's download is asked how far it is, every kStatusIntervalMs
+    bool busy = false;           // the user is to wait (the busy pointer)
 };
 
 // Figures of the last attempt.
@@ -87,12 +94,13 @@ public:
     // How many corrupt-record descriptions are kept for the attempt.
     static constexpr std::size_t kProblemsKept = 20;
 
-    // The window's creation: CheckBox1 from KakuteiOzGet; a first download ever (no LastTime) selects
+    // The window's creation: the final odds as KakuteiOzGet says; a first download ever (no LastTime) takes
     // setup data; the from-moment is LastTime, or 365 days back when it is missing or no valid moment.
     explicit StoredDataDownload(DownloadPorts ports);
     ~StoredDataDownload();
 
-    const GetDataFormState& state() const { return m_state; }
+    const DownloadOptions& options() const { return m_options; }
+    const DownloadProgress& progress() const { return m_progress; }
     Phase phase() const { return m_phase; }
     bool running() const { return m_phase != Phase::Idle; }
     Outcome outcome() const { return m_outcome; }
@@ -105,13 +113,12 @@ public:
     std::uint64_t bytesWritten() const { return m_store.bytesWritten(); }
     std::uint64_t fileSaves() const { return m_store.saves(); }
 
-    // The user ticks or clears CheckBox1: the setting is written at once.
+    // The user ticks or clears "確定オッズも合わせて取得する" (CheckBox1): the setting is written at once.
     void CheckBox1Click(bool ticked);
-    // Sets CheckBox1 for this window only, without writing the setting (the command line's choice).
-    void setCheckBox1(bool ticked);
+    // The options for the attempts of this window only; no setting is written (the command line's choice).
+    void setFinalOdds(bool finalOdds);
     void setSetupData(bool setup);
-    // The from-moment; the picker changes the date and keeps the time.
-    void setDateTimePicker1(const DateTime& moment);
+    void setFrom(const DateTime& moment);
 
     // "データ取込": starts an attempt; ignored while one runs.
     void ButtonStartClick();
@@ -119,7 +126,7 @@ public:
     void ButtonCancelClick();
     // "JV-Link設定": JV-Link's own settings dialog.
     void SpeedButton1Click();
-    // One tick of TimerJVStatus; ignored while the timer is off.
+    // One tick of TimerJVStatus: one status step; ignored unless progress().statusPolling.
     void TimerJVStatusTimer();
     // May the window close now? Yes when idle. While an attempt runs: offers the cancel (the same
     // question as ButtonCancel); on Yes the attempt is cancelled and the window may close once it has
@@ -129,8 +136,8 @@ public:
     // The window has closed: the main window's day list is rebuilt.
     void FormClose();
 
-    // A whole attempt without a window (the command line, benchmarks): ButtonStart, then a status tick
-    // after each `wait` while TimerJVStatus is on. Returns the outcome.
+    // A whole attempt without a window (the command line, benchmarks): ButtonStart, then a status step
+    // after each `wait` while the status is polled. Returns the outcome.
     Outcome runUnattended(const std::function<void()>& wait);
 
     // Lets pending window events run; called between records and between reads. May click ButtonCancel.
@@ -139,7 +146,7 @@ public:
     // result, before the read loop calls again: the view waits a moment here (kCallAgainWaitMs) so that a
     // component that keeps asking is not called at full speed. May click ButtonCancel.
     std::function<void(int result)> waitForData;
-    // Told after the state changed.
+    // Told after the options or the progress changed.
     std::function<void()> changed;
     // Asks the window to close (after a close request that cancelled a read); the view should post it.
     std::function<void()> closeWindow;
@@ -147,10 +154,12 @@ public:
 private:
     void notify();
     void setBusy(bool busy);
-    void stopTimer();
+    void stopPolling();
     void fail(const std::string& message);
+    void showFetched(const JvReadProgress& progress);
     void read();
-    void handleRecord(const std::string& record);
+    JvReadLoop::Next fileEnded(const JvReadProgress& progress);
+    JvReadLoop::Next handleRecord(const std::string& record);
     // Writes the last file time stamp to LastTime; false (and the attempt failed) when it is no moment or
     // cannot be written.
     bool advanceLastTime();
@@ -160,7 +169,9 @@ private:
     void showWriteError(const std::string& text);
 
     DownloadPorts m_ports;
-    GetDataFormState m_state;
+    JvReadLoop m_loop;
+    DownloadOptions m_options;
+    DownloadProgress m_progress;
     Phase m_phase = Phase::Idle;
     Outcome m_outcome = Outcome::None;
     DayFileStore m_store;
@@ -168,8 +179,6 @@ private:
     std::vector<std::string> m_problems;
     std::string m_failure;
     // Of the attempt in hand.
-    int m_readCount = 0;
-    int m_downloadCount = 0;
     std::string m_lastFileTimestamp;
     int m_fromDateNumber = 0;
     bool m_inTick = false;

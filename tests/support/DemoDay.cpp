@@ -34,10 +34,10 @@ DemoDay::DemoDay(DemoDayOptions options) {
     ReadCancelFlag cancelled;
     StoredDataDownload download(DownloadPorts{link, dialogs, clock, settings, data, cancelled, {}});
     download.setSetupData(true);
-    download.setCheckBox1(options.finalOdds);
-    download.setDateTimePicker1(options.from.addDays(-7));
+    download.setFinalOdds(options.finalOdds);
+    download.setFrom(options.from.addDays(-7));
     if (download.runUnattended({}) != StoredDataDownload::Outcome::Completed)
-        m_problems.push_back("the download did not complete: " + download.state().ProgressLabel);
+        m_problems.push_back("the download did not complete: " + download.progress().text);
 
     if (options.companions) {
         const std::string companions = m_feed.file("companions");

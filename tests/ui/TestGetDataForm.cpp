@@ -106,9 +106,9 @@ void TestGetDataForm::controlsCaptionsAndFirstDownloadChoice() {
 
     // The picker changes the date and keeps the time.
     child<QDateEdit>(form, "DateTimePicker1")->setDate(QDate(2023, 12, 2));
-    QCOMPARE(download.state().DateTimePicker1, (DateTime{2023, 12, 2, 9, 30, 0}));
+    QCOMPARE(download.options().from, (DateTime{2023, 12, 2, 9, 30, 0}));
     child<QRadioButton>(form, "rbtNormal")->click();
-    QVERIFY(!download.state().rbtSetup);
+    QVERIFY(!download.options().setupData);
 }
 
 void TestGetDataForm::checkBox1WritesItsSetting() {
@@ -117,7 +117,7 @@ void TestGetDataForm::checkBox1WritesItsSetting() {
     StoredDataDownload download(world.ports(link));
     TGetDataForm form(download);
     child<QCheckBox>(form, "CheckBox1")->click();
-    QVERIFY(!download.state().CheckBox1);
+    QVERIFY(!download.options().finalOdds);
     QVERIFY(!world.settings.readBool(settings::JvDataGetKakuteiOzGet));
 }
 

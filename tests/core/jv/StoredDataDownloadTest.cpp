@@ -53,13 +53,13 @@ protected:
         jv.queueOpen({0, readCount, downloadCount, std::move(stamp)});
         auto window = makeWindow();
         window->setSetupData(false);
-        window->setDateTimePicker1(from);
+        window->setFrom(from);
         window->ButtonStartClick();
         return window;
     }
     // Ticks the status timer while it is on (at most `limit` ticks).
     static void tickToEnd(StoredDataDownload& window, int limit = 100) {
-        for (int i = 0; i < limit && window.state().TimerJVStatus; ++i) window.TimerJVStatusTimer();
+        for (int i = 0; i < limit && window.progress().statusPolling; ++i) window.TimerJVStatusTimer();
     }
     std::string dataFile(const std::string& name) const { return joinPath(dataFolder, name); }
     std::vector<std::string> dataLines(const std::string& name) const {
@@ -88,10 +88,10 @@ protected:
 
 TEST_F(StoredDataDownloadTest, FirstDownloadPreselectsSetupDataAYearBack) {
     auto window = makeWindow();
-    EXPECT_TRUE(window->state().CheckBox1);
-    EXPECT_TRUE(window->state().rbtSetup);
-    EXPECT_EQ(window->state().DateTimePicker1, (DateTime{2023, 1, 20, 9, 15, 30}));
-    EXPECT_FALSE(window->state().TimerJVStatus);
+    EXPECT_TRUE(window->options().finalOdds);
+    EXPECT_TRUE(window->options().setupData);
+    EXPECT_EQ(window->options().from, (DateTime{2023, 1, 20, 9, 15, 30}));
+    EXPECT_FALSE(window->progress().statusPolling);
     window->ButtonStartClick();
     ASSERT_GE(jv.calls().size(), 1u);
     EXPECT_EQ(jv.calls()[0].text(), "JVOpen RACEMING 20230120091530 3");
@@ -102,9 +102,9 @@ TEST_F(StoredDataDownloadTest, LaterDownloadStartsAtLastTimeWithNormalData) {
     ASSERT_TRUE(settings.writeText(settings::JvDataGetLastTime, "2024/01/13 18:05:01").ok());
     ASSERT_TRUE(settings.writeBool(settings::JvDataGetKakuteiOzGet, false).ok());
     auto window = makeWindow();
-    EXPECT_FALSE(window->state().CheckBox1);
-    EXPECT_FALSE(window->state().rbtSetup);
-    EXPECT_EQ(window->state().DateTimePicker1, (DateTime{2024, 1, 13, 18, 5, 1}));
+    EXPECT_FALSE(window->options().finalOdds);
+    EXPECT_FALSE(window->options().setupData);
+    EXPECT_EQ(window->options().from, (DateTime{2024, 1, 13, 18, 5, 1}));
     window->ButtonStartClick();
     EXPECT_EQ(jv.calls()[0].text(), "JVOpen RACEMING 20240113180501 1");
 }
@@ -112,16 +112,16 @@ TEST_F(StoredDataDownloadTest, LaterDownloadStartsAtLastTimeWithNormalData) {
 TEST_F(StoredDataDownloadTest, LastTimeThatIsNoMomentFallsBackToAYearBack) {
     ASSERT_TRUE(settings.writeText(settings::JvDataGetLastTime, "gestern").ok());
     auto window = makeWindow();
-    EXPECT_FALSE(window->state().rbtSetup);
-    EXPECT_EQ(window->state().DateTimePicker1, (DateTime{2023, 1, 20, 9, 15, 30}));
+    EXPECT_FALSE(window->options().setupData);
+    EXPECT_EQ(window->options().from, (DateTime{2023, 1, 20, 9, 15, 30}));
 }
 
 TEST_F(StoredDataDownloadTest, CheckBox1WritesItsSettingAtOnce) {
     auto window = makeWindow();
     window->CheckBox1Click(false);
     EXPECT_FALSE(settings.readBool(settings::JvDataGetKakuteiOzGet));
-    EXPECT_FALSE(makeWindow()->state().CheckBox1);
-    window->setCheckBox1(true);  // the command line's choice: not kept
+    EXPECT_FALSE(makeWindow()->options().finalOdds);
+    window->setFinalOdds(true);  // the command line's choice: not kept
     EXPECT_FALSE(settings.readBool(settings::JvDataGetKakuteiOzGet));
 }
 
@@ -153,7 +153,7 @@ TEST_F(StoredDataDownloadTest, NothingNewAndOpenErrorsEndWithTheirMessageAndClos
         EXPECT_EQ(shown.beeps, 2);  // the failure, then the close
         EXPECT_FALSE(cancelled.raised()) << "lowered at the start";
         EXPECT_EQ(window.outcome(), c.outcome);
-        EXPECT_FALSE(window.state().busyPointer);
+        EXPECT_FALSE(window.progress().busy);
         EXPECT_FALSE(window.running());
     }
     EXPECT_EQ(lastTime(), "");
@@ -167,11 +167,11 @@ TEST_F(StoredDataDownloadTest, NoDownloadReadsAtOnce) {
                                                         "JVRead 100000", "JVRead 100000", "JVClose"}));
     EXPECT_EQ(jv.callCount("JVStatus"), 0);
     EXPECT_EQ(window->outcome(), Outcome::Completed);
-    EXPECT_EQ(window->state().ProgressLabel, "データ作成が完了しました。");
-    EXPECT_EQ(window->state().ProgressBar1.position, 0);
-    EXPECT_EQ(window->state().ProgressBar1.maximum, 100);
-    EXPECT_EQ(window->state().ProgressBar2.position, 0);
-    EXPECT_EQ(window->state().ProgressBar2.maximum, 1);
+    EXPECT_EQ(window->progress().text, "データ作成が完了しました。");
+    EXPECT_EQ(window->progress().fetched.done, 0);
+    EXPECT_EQ(window->progress().fetched.total, 100);
+    EXPECT_EQ(window->progress().read.done, 0);
+    EXPECT_EQ(window->progress().read.total, 1);
     EXPECT_EQ(dataLines("2024年01月06日.jvRA").size(), 1u);
     EXPECT_EQ(messagesAfterStart(), std::vector<std::string>{});
     EXPECT_EQ(dialogs.beeps, 1);  // the close
@@ -186,25 +186,24 @@ TEST_F(StoredDataDownloadTest, StatusTimerRunsUntilTheDownloadCountThenReads) {
     std::vector<std::string> labels;
     auto window = startWith(3, 3);
     window->changed = [&] {
-        if (labels.empty() || labels.back() != window->state().ProgressLabel)
-            labels.push_back(window->state().ProgressLabel);
+        if (labels.empty() || labels.back() != window->progress().text) labels.push_back(window->progress().text);
     };
-    EXPECT_TRUE(window->state().TimerJVStatus);
-    EXPECT_TRUE(window->state().busyPointer);
+    EXPECT_TRUE(window->progress().statusPolling);
+    EXPECT_TRUE(window->progress().busy);
     EXPECT_EQ(window->phase(), Phase::Downloading);
-    EXPECT_EQ(window->state().ProgressLabel, "ダウンロード中・・・");
-    EXPECT_EQ(window->state().ProgressBar1.maximum, 3);
+    EXPECT_EQ(window->progress().text, "ダウンロード中・・・");
+    EXPECT_EQ(window->progress().fetched.total, 3);
     EXPECT_EQ(jv.callCount("JVRead"), 0);
 
     window->TimerJVStatusTimer();
-    EXPECT_EQ(window->state().ProgressLabel, "ダウンロード中．．．(1/3)");
-    EXPECT_EQ(window->state().ProgressBar1.position, 1);
+    EXPECT_EQ(window->progress().text, "ダウンロード中．．．(1/3)");
+    EXPECT_EQ(window->progress().fetched.done, 1);
     window->TimerJVStatusTimer();
     window->TimerJVStatusTimer();  // 5: above the count, nothing happens
-    EXPECT_EQ(window->state().ProgressLabel, "ダウンロード中．．．(2/3)");
-    EXPECT_TRUE(window->state().TimerJVStatus);
+    EXPECT_EQ(window->progress().text, "ダウンロード中．．．(2/3)");
+    EXPECT_TRUE(window->progress().statusPolling);
     window->TimerJVStatusTimer();
-    EXPECT_FALSE(window->state().TimerJVStatus);
+    EXPECT_FALSE(window->progress().statusPolling);
     EXPECT_EQ(jv.callCount("JVStatus"), 4);
     EXPECT_EQ(jv.calls().back().name, "JVClose");
     EXPECT_EQ(window->outcome(), Outcome::Completed);
@@ -212,7 +211,7 @@ TEST_F(StoredDataDownloadTest, StatusTimerRunsUntilTheDownloadCountThenReads) {
                                                 "ダウンロード中．．．(3/3)", "データ読込み中．．．(0/3)",
                                                 "データ読込み中．．．(1/3)", "データ読込み中．．．(2/3)",
                                                 "データ読込み中．．．(3/3)", "データ作成が完了しました。"}));
-    EXPECT_FALSE(window->state().busyPointer);
+    EXPECT_FALSE(window->progress().busy);
     window->TimerJVStatusTimer();  // a tick after the stop does nothing
     EXPECT_EQ(jv.callCount("JVStatus"), 4);
 }
@@ -224,7 +223,7 @@ TEST_F(StoredDataDownloadTest, StatusErrorStopsTheTimerAndCloses) {
     EXPECT_EQ(messagesAfterStart(),
               std::vector<std::string>{
                   "JVStatusエラー:ダウンロードに失敗しました。（通信エラーやディスクエラーなど）(-502)"});
-    EXPECT_FALSE(window->state().TimerJVStatus);
+    EXPECT_FALSE(window->progress().statusPolling);
     EXPECT_EQ(jv.callCount("JVStatus"), 2);
     EXPECT_EQ(jv.callCount("JVRead"), 0);
     EXPECT_EQ(jv.calls().back().name, "JVClose");
@@ -312,7 +311,7 @@ TEST_F(StoredDataDownloadTest, LastTimeAdvancesOnlyAtTheEndWithARealTimeStamp) {
         EXPECT_EQ(window.outcome(), c.message.empty() ? Outcome::Completed : Outcome::Failed) << c.stamp;
         const std::string expected = c.lastTime.empty() ? "2024/01/01 00:00:00" : c.lastTime;
         EXPECT_EQ(lastTime(), expected) << "'" << c.stamp << "'";
-        EXPECT_EQ(window.state().DateTimePicker1.slashText(), expected) << c.stamp;
+        EXPECT_EQ(window.options().from.slashText(), expected) << c.stamp;
         const std::vector<std::string> messages(shown.informations.begin() + 1, shown.informations.end());
         EXPECT_EQ(messages, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
             << c.stamp;
@@ -336,7 +335,7 @@ TEST_F(StoredDataDownloadTest, DataEndingBeforeEveryOfferedFileWasReadIsAnErrorA
         link.queueOpen({0, c.readCount, 0, "20240119153000"});
         for (int file = 0; file < c.files; ++file) link.queueFile({raRecord({"20240106", "06", file + 1})});
         StoredDataDownload window(DownloadPorts{link, shown, clock, settings, dataFolder, readCancelled, {}});
-        window.setDateTimePicker1({2024, 1, 6, 0, 0, 0});
+        window.setFrom({2024, 1, 6, 0, 0, 0});
         window.ButtonStartClick();
         EXPECT_EQ(window.outcome(), Outcome::Failed) << c.message;
         ASSERT_EQ(shown.informations.size(), 2u) << c.message;
@@ -389,8 +388,8 @@ TEST_F(StoredDataDownloadTest, MkDataLabelShowsTheRecordLastStoredAndIsClearedAt
     auto window = makeWindow();
     std::vector<std::string> labels;
     window->changed = [&] {
-        if (labels.empty() || labels.back() != window->state().MkDataLabel)
-            labels.push_back(window->state().MkDataLabel);
+        if (labels.empty() || labels.back() != window->progress().recordText)
+            labels.push_back(window->progress().recordText);
     };
     window->ButtonStartClick();
     // The TM record leaves the label as it is; the name is its first 18 characters, blanks included.
@@ -418,9 +417,9 @@ TEST_F(StoredDataDownloadTest, CancelWhileDownloadingEndsAtOnceWithoutClose) {
     EXPECT_EQ(jv.callCount("JVCancel"), 1);
     EXPECT_EQ(jv.callCount("JVClose"), 0);
     EXPECT_TRUE(readCancelled.raised());
-    EXPECT_FALSE(window->state().TimerJVStatus);
-    EXPECT_FALSE(window->state().busyPointer);
-    EXPECT_EQ(window->state().ProgressLabel, "JVCancel:キャンセルされました");
+    EXPECT_FALSE(window->progress().statusPolling);
+    EXPECT_FALSE(window->progress().busy);
+    EXPECT_EQ(window->progress().text, "JVCancel:キャンセルされました");
     EXPECT_EQ(messagesAfterStart(), std::vector<std::string>{"JVCancel:キャンセルされました"});
     EXPECT_EQ(dialogs.beeps, 1);
     window->TimerJVStatusTimer();
@@ -448,7 +447,7 @@ TEST_F(StoredDataDownloadTest, CancelWhileReadingEndsAfterTheRecordInHand) {
     EXPECT_EQ(dataLines("2024年01月06日.jvRA").size(), 2u);  // the record in hand is still stored
     EXPECT_EQ(jv.calls().back().name, "JVClose");
     EXPECT_EQ(window->outcome(), Outcome::Cancelled);
-    EXPECT_EQ(window->state().ProgressLabel, "JVCancel:キャンセルされました");
+    EXPECT_EQ(window->progress().text, "JVCancel:キャンセルされました");
     EXPECT_EQ(lastTime(), "");
     EXPECT_EQ(dialogs.beeps, 2);  // the cancel, then the close
 }
@@ -547,8 +546,8 @@ protected:
         jv.queueOpen({0, 1, 0, "20240119153000"});
         auto window = makeWindow();
         window->setSetupData(false);
-        window->setCheckBox1(finalOdds);
-        window->setDateTimePicker1(from);
+        window->setFinalOdds(finalOdds);
+        window->setFrom(from);
         window->ButtonStartClick();
         EXPECT_EQ(window->outcome(), Outcome::Completed);
         return window;
@@ -614,7 +613,7 @@ TEST_F(DownloadRecordsTest, ShortRecordIsSkippedAndCounted) {
     ASSERT_EQ(window->problems().size(), 1u);
     EXPECT_NE(window->problems()[0].find("short RA record"), std::string::npos);
     // The file's end cleared the label; the count is shown again when the read ends.
-    EXPECT_EQ(window->state().MkDataLabel, "不正レコード読み飛ばし:1件");
+    EXPECT_EQ(window->progress().recordText, "不正レコード読み飛ばし:1件");
 }
 
 TEST_F(DownloadRecordsTest, TypesTheProgramDoesNotStoreCountAsNotTakenNeverAsCorrupt) {

@@ -29,7 +29,7 @@ nlohmann::ordered_json gridJson(const TextGrid& grid) {
 nlohmann::ordered_json oddsJson(const MainModel& model, int slot) {
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     if (slot < 0 || slot >= kRaceSlotCount) return json;
-    for (const OddsList& list : listOdds(model.dayOdds().table(slot))) {
+    for (const BetOddsList& list : listOdds(model.dayOdds().table(slot))) {
         auto entries = nlohmann::ordered_json::array();
         const bool place = list.prefix == "Fuk";
         for (const OddsListEntry& entry : list.entries) {

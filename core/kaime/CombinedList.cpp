@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/Format.h"
 #include "core/kaime/StakeAllocation.h"
 #include "core/race/JvRecord.h"
 
@@ -13,13 +14,6 @@ namespace {
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kRed = 0xFF0000;
 constexpr std::string_view kKesu = "消";
-
-template <class... Args>
-std::string formatted(const char* pattern, Args... values) {
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, values...);
-    return text;
-}
 
 }  // namespace
 

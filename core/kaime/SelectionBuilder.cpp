@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/common/Format.h"
 #include "core/kaime/MarkStrategy.h"
 #include "core/kaime/Marks.h"
 #include "core/odds/CombinationNumber.h"
@@ -118,12 +119,6 @@ std::vector<Pattern> patternsOf(const BetRules& rules, const SelectionOptions& o
             if (options.multi[i + 1] && chosen.partial[i][0] != None) patterns.push_back(chosen.partial[i]);
     }
     return patterns;
-}
-
-std::string formatted(const char* format, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
 }
 
 // Format("%<width>d") of a row number, without the cost of a format string: thousands of rows a build.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/Format.h"
 #include "core/race/JvRecord.h"
 
 namespace marovix {
@@ -14,13 +15,6 @@ namespace {
 constexpr Rgb kBlack = 0x000000;
 constexpr Rgb kRed = 0xFF0000;
 constexpr std::string_view kKesu = "消";
-
-template <class... Args>
-std::string formatted(const char* pattern, Args... values) {
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, values...);
-    return text;
-}
 
 // The grid's data rows may be allocated: at least one, at most 4896, and row 1 carries odds text.
 bool allocatable(const KaimeGrid& grid) {

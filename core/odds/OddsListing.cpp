@@ -15,14 +15,14 @@ void addEntries(std::span<const double> odds, std::span<const double> high, std:
 
 }  // namespace
 
-std::array<OddsList, 8> listOdds(const OddsTable& table) {
-    std::array<OddsList, 8> lists;
+std::array<BetOddsList, 8> listOdds(const OddsTable& table) {
+    std::array<BetOddsList, 8> lists;
     lists[0].prefix = "Tan";
     addEntries(table.TanOdds, {}, table.TanPop, lists[0].entries);
     lists[1].prefix = "Fuk";
     addEntries(table.FukOddsLow, table.FukOddsHigh, table.FukLowPop, lists[1].entries);
     for (const auto& layout : kOddsKindLayouts) {
-        OddsList& list = lists[2 + static_cast<std::size_t>(kindIndex(layout.kind))];
+        BetOddsList& list = lists[2 + static_cast<std::size_t>(kindIndex(layout.kind))];
         list.prefix = layout.prefix;
         addEntries(table.combinationOdds(layout.kind), {}, table.combinationPopularity(layout.kind), list.entries);
     }

@@ -16,7 +16,7 @@ struct OddsListEntry {
     friend bool operator==(const OddsListEntry&, const OddsListEntry&) = default;
 };
 
-struct OddsList {
+struct BetOddsList {
     std::string_view prefix;  // "Tan", "Fuk", "WR", "UR", "WD", "UT", "SRF", "SRT"
     std::vector<OddsListEntry> entries;
 };
@@ -25,6 +25,6 @@ struct OddsList {
 // trio, trifecta), each with its entries in ascending number: every entry that holds odds (above 0) or is
 // scratched (kScratchedOdds). Empty entries (kEmptyOdds) and entries not read or without votes (0) are
 // left out.
-std::array<OddsList, 8> listOdds(const OddsTable& table);
+std::array<BetOddsList, 8> listOdds(const OddsTable& table);
 
 }  // namespace marovix

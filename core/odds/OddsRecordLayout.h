@@ -9,6 +9,8 @@
 #include "core/odds/FieldDigits.h"
 #include "core/race/RecordLayout.h"
 
+#include "core/race/RecordFields.h"
+
 namespace marovix {
 
 enum class OddsKind { O1, O2, O3, O4, O5, O6 };
@@ -23,14 +25,18 @@ struct OddsFieldSpan {
     int width = 0;
 };
 
+// A field of the record-field tables (core/race/RecordFields.h) as the odds reading cuts it.
+constexpr OddsFieldSpan span(RecordField field) { return {field.position, field.length}; }
+constexpr OddsFieldSpan span(RepeatedField field) { return {field.position, field.count > 0 ? field.length : 0}; }
+
 // The identification fields, at the same positions in every odds kind.
 struct OddsKeyFields {
-    static constexpr OddsFieldSpan MeetingMonthDay{16, 4};
-    static constexpr OddsFieldSpan CourseCode{20, 2};
-    static constexpr OddsFieldSpan RaceNumber{26, 2};
-    static constexpr OddsFieldSpan AnnouncedMonthDay{28, 4};
-    static constexpr OddsFieldSpan AnnouncedHour{32, 2};
-    static constexpr OddsFieldSpan AnnouncedMinute{34, 2};
+    static constexpr OddsFieldSpan MeetingMonthDay = span(OddsField::monthDay);
+    static constexpr OddsFieldSpan CourseCode = span(OddsField::courseCode);
+    static constexpr OddsFieldSpan RaceNumber = span(OddsField::raceNumber);
+    static constexpr OddsFieldSpan AnnouncedMonthDay = span(OddsField::announcedMonthDay);
+    static constexpr OddsFieldSpan AnnouncedHour = span(OddsField::announcedHour);
+    static constexpr OddsFieldSpan AnnouncedMinute = span(OddsField::announcedMinute);
 };
 
 // A list of entries in an odds record: entry i (0-based; horse i + 1, or combination number i + 1) holds
@@ -51,18 +57,30 @@ struct OddsKindLayout {
     OddsEntryList combinations;  // by combination number
 };
 
-// O1's horse lists: 28 entries each, of which the race's registered runners are read.
-inline constexpr OddsEntryList kWinOddsList{28, 8, {46, 4}, {}, {}};
-inline constexpr OddsEntryList kPlaceOddsList{28, 12, {270, 4}, {274, 4}, {}};
+// An odds list of the record-field tables as the odds reading reads it.
+constexpr OddsEntryList entryList(const OddsList& list, bool popularity = true) {
+    return {list.odds.count, list.odds.stride, span(list.odds), span(list.oddsHigh),
+            popularity ? span(list.popularity) : OddsFieldSpan{}};
+}
+
+// O1's horse lists: 28 entries each, of which the race's registered runners are read; their ranks are
+// computed, not taken from the record.
+inline constexpr OddsEntryList kWinOddsList = entryList(O1Field::win, false);
+inline constexpr OddsEntryList kPlaceOddsList = entryList(O1Field::place, false);
 
 inline constexpr std::array<OddsKindLayout, kOddsKindCount> kOddsKindLayouts = {{
-    {OddsKind::O1, "O1", ".jvO1", "WR", {kCombinationsWR, 9, {606, 5}, {}, {611, 2}}},
-    {OddsKind::O2, "O2", ".jvO2", "UR", {kCombinationsPair, 13, {45, 6}, {}, {51, 3}}},
-    {OddsKind::O3, "O3", ".jvO3", "WD", {kCombinationsPair, 17, {45, 5}, {}, {55, 3}}},
-    {OddsKind::O4, "O4", ".jvO4", "UT", {kCombinationsUT, 13, {45, 6}, {}, {51, 3}}},
-    {OddsKind::O5, "O5", ".jvO5", "SRF", {kCombinationsSRF, 15, {47, 6}, {}, {53, 3}}},
-    {OddsKind::O6, "O6", ".jvO6", "SRT", {kCombinationsSRT, 17, {47, 7}, {}, {54, 4}}},
+    {OddsKind::O1, O1Field::type, ".jvO1", "WR", entryList(O1Field::bracketQuinella)},
+    {OddsKind::O2, O2Field::type, ".jvO2", "UR", entryList(O2Field::quinella)},
+    {OddsKind::O3, O3Field::type, ".jvO3", "WD", entryList(O3Field::quinellaPlace, true)},
+    {OddsKind::O4, O4Field::type, ".jvO4", "UT", entryList(O4Field::exacta)},
+    {OddsKind::O5, O5Field::type, ".jvO5", "SRF", entryList(O5Field::trio)},
+    {OddsKind::O6, O6Field::type, ".jvO6", "SRT", entryList(O6Field::trifecta)},
 }};
+static_assert(kOddsKindLayouts[0].combinations.count == kCombinationsWR &&
+              kOddsKindLayouts[1].combinations.count == kCombinationsPair &&
+              kOddsKindLayouts[3].combinations.count == kCombinationsUT &&
+              kOddsKindLayouts[4].combinations.count == kCombinationsSRF &&
+              kOddsKindLayouts[5].combinations.count == kCombinationsSRT);
 
 inline constexpr const OddsKindLayout& oddsKindLayout(OddsKind kind) { return kOddsKindLayouts[kindIndex(kind)]; }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/common/Format.h"
 #include "core/race/JvRecord.h"
 #include "core/race/KeibaFunc.h"
 #include "core/race/RecordFields.h"
@@ -14,12 +15,6 @@ constexpr Rgb kWhite = 0xFFFFFF;
 constexpr Rgb kRed = 0xFF0000;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kBlack = 0x000000;
-
-std::string format(const char* pattern, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
 
 std::string trim(std::string text) {
     const auto first = text.find_first_not_of(' ');
@@ -53,11 +48,11 @@ std::string oddsText(double odds) {
     return text;
 }
 
-std::string rankText(int rank) { return rank < 1 ? kFullWidthBlank : format("%2d", rank); }
+std::string rankText(int rank) { return rank < 1 ? kFullWidthBlank : formatted("%2d", rank); }
 
 std::string dmTimeText(int time) {
     if (time == 0) return {};
-    const std::string digits = format("%05d", time);
+    const std::string digits = formatted("%05d", time);
     return digits.substr(0, 1) + "." + digits.substr(1, 2) + "." + digits.substr(3, 2);
 }
 
@@ -70,8 +65,8 @@ void fillRaceCard(RaceCard26Grid& card26, RaceCard1Grid& card1, const RunnerReco
     fill(card26, card26.rowCount(), [&](RaceCard26Grid& grid, int r) {
         const std::string& runner = runners[static_cast<std::size_t>(r - 1)];
         const auto h = static_cast<std::size_t>(r);
-        grid.setCell(Card26Col::Waku, r, format("%2d", fieldNumber(runner, SeField::bracketNumber)));
-        grid.setCell(Card26Col::Uma, r, format("%2d", fieldNumber(runner, SeField::horseNumber)));
+        grid.setCell(Card26Col::Waku, r, formatted("%2d", fieldNumber(runner, SeField::bracketNumber)));
+        grid.setCell(Card26Col::Uma, r, formatted("%2d", fieldNumber(runner, SeField::horseNumber)));
         grid.setCell(Card26Col::Bamei, r, fieldUtf8(runner, SeField::horseName));
         grid.setCell(Card26Col::SeiRei, r, sexAge(runner));
         grid.setCell(Card26Col::Kishu, r, fieldUtf8(runner, SeField::jockeyShortName));
@@ -82,14 +77,14 @@ void fillRaceCard(RaceCard26Grid& card26, RaceCard1Grid& card1, const RunnerReco
     fill(card1, card1.rowCount(), [&](RaceCard1Grid& grid, int r) {
         const std::string& runner = runners[static_cast<std::size_t>(r - 1)];
         const auto h = static_cast<std::size_t>(r);
-        grid.setCell(Card1Col::Waku, r, format("%2d", fieldNumber(runner, SeField::bracketNumber)));
-        grid.setCell(Card1Col::Uma, r, format("%2d", fieldNumber(runner, SeField::horseNumber)));
+        grid.setCell(Card1Col::Waku, r, formatted("%2d", fieldNumber(runner, SeField::bracketNumber)));
+        grid.setCell(Card1Col::Uma, r, formatted("%2d", fieldNumber(runner, SeField::horseNumber)));
         grid.setCell(Card1Col::Bamei, r, fieldUtf8(runner, SeField::horseName));
         grid.setCell(Card1Col::SeiRei, r, sexAge(runner));
         grid.setCell(Card1Col::Kishu, r, fieldUtf8(runner, SeField::jockeyShortName));
         grid.setCell(Card1Col::Kinryo, r, carriedWeightText(fieldText(runner, SeField::carriedWeight)));
         grid.setCell(Card1Col::Chokyoshi, r, fieldUtf8(runner, SeField::trainerShortName));
-        grid.setCell(Card1Col::Compi, r, indexes.CompiValue[h] < 1 ? "     " : format("%3d", indexes.CompiValue[h]));
+        grid.setCell(Card1Col::Compi, r, indexes.CompiValue[h] < 1 ? "     " : formatted("%3d", indexes.CompiValue[h]));
         grid.setCell(Card1Col::CompiRank, r, rankText(indexes.CompiRank[h]));
         grid.setCell(Card1Col::TanOz, r, oddsText(odds.win[h]));
         grid.setCell(Card1Col::TanPop, r, rankText(odds.winPop[h]));
@@ -125,9 +120,9 @@ RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {
                     raceNumber + "R   " + post.substr(0, 2) + "." + post.substr(2, 2) + "発走  " + weather;
     header.label2 = trim(StripFullWidthSpaces(fieldUtf8(race, RaField::raceName)));
     header.label3 =
-        format("%2d", fieldNumber(race, RaField::registeredRunners)) + "頭 " +
-        format("%4d", fieldNumber(race, RaField::distance)) + "ﾒｰﾄﾙ " + TrackText(fieldUtf8(race, RaField::trackCode)) +
-        " " + GradeText(fieldUtf8(race, RaField::gradeCode), 1) + " " +
+        formatted("%2d", fieldNumber(race, RaField::registeredRunners)) + "頭 " +
+        formatted("%4d", fieldNumber(race, RaField::distance)) + "ﾒｰﾄﾙ " +
+        TrackText(fieldUtf8(race, RaField::trackCode)) + " " + GradeText(fieldUtf8(race, RaField::gradeCode), 1) + " " +
         WeightRuleText(fieldUtf8(race, RaField::weightRuleCode)) + " " +
         AgeClassText(fieldUtf8(race, RaField::raceTypeCode), fieldUtf8(race, RaField::youngestConditionCode));
     return header;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/Format.h"
 #include "core/race/JvRecord.h"
 #include "core/results/PayoutRecord.h"
 
@@ -48,12 +49,6 @@ public:
 private:
     std::array<std::vector<Entry>, 8> m_entries;
 };
-
-std::string formatted(const char* pattern, long long value) {
-    char text[32];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/common/Format.h"
 #include "core/results/PayoutRecord.h"
 
 namespace marovix {
@@ -9,12 +10,6 @@ namespace {
 
 constexpr std::array<std::string_view, 8> kHeadings = {"単勝", "複勝", "枠連",   "馬連",
                                                        "ﾜｲﾄﾞ", "馬単", "三連複", "三連単"};
-
-std::string formatted(const char* pattern, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
 
 }  // namespace
 

@@ -3,53 +3,43 @@
 #include <cstdio>
 
 #include "core/race/JvRecord.h"
+#include "core/race/RecordFields.h"
 
 namespace marovix {
 namespace {
 
-// Where a bet type's entries lie in the record (1-based positions) and how they are cut.
+// The entries of a bet type in the payout record (HrField) and how many numbers a combination holds;
+// the digits per number follow from the combination's width (one per bracket, two per horse).
 struct PayoutField {
-    int combination;  // position of the first entry's combination
-    int numbers;      // numbers in a combination
-    int digits;       // digits per number: one per bracket, two per horse
-    int payout;       // position of the first entry's payout (nine digits)
-    int popularity;   // position of the first entry's popularity
-    int popularityWidth;
-    int entries;
-    int stride;
+    PayoutList list;
+    int numbers;
+    int digits() const { return list.combination.length / numbers; }
 };
 
-constexpr int kPayoutWidth = 9;
+constexpr std::array<int, 8> kNumbers = {1, 1, 2, 2, 2, 2, 3, 3};
 
-constexpr std::array<PayoutField, 8> kFields = {{
-    {103, 1, 2, 105, 114, 2, 3, 13},  // win
-    {142, 1, 2, 144, 153, 2, 5, 13},  // place
-    {207, 2, 1, 209, 218, 2, 3, 13},  // bracket quinella
-    {246, 2, 2, 250, 259, 3, 3, 16},  // quinella
-    {294, 2, 2, 298, 307, 3, 7, 16},  // quinella place
-    {454, 2, 2, 458, 467, 3, 6, 16},  // exacta
-    {550, 3, 2, 556, 565, 3, 3, 18},  // trio
-    {604, 3, 2, 610, 619, 4, 6, 19},  // trifecta
-}};
-
-const PayoutField& fieldsOf(BetType bet) { return kFields[static_cast<std::size_t>(bet)]; }
+PayoutField fieldsOf(BetType bet) {
+    const auto index = static_cast<std::size_t>(bet);
+    return {HrField::inBetTypeOrder[index], kNumbers[index]};
+}
 
 }  // namespace
 
-int payoutEntryCount(BetType bet) { return fieldsOf(bet).entries; }
+int payoutEntryCount(BetType bet) { return fieldsOf(bet).list.combination.count; }
 
 std::vector<PayoutEntry> payoutEntries(std::string_view hr, BetType bet) {
-    const PayoutField& f = fieldsOf(bet);
-    std::vector<PayoutEntry> entries(static_cast<std::size_t>(f.entries));
-    for (int e = 0; e < f.entries; ++e) {
+    const PayoutField f = fieldsOf(bet);
+    const int count = f.list.combination.count;
+    std::vector<PayoutEntry> entries(static_cast<std::size_t>(count));
+    for (int e = 0; e < count; ++e) {
         PayoutEntry& entry = entries[static_cast<std::size_t>(e)];
-        const int shift = e * f.stride;
+        const RecordField combination = f.list.combination.at(e);
         entry.count = f.numbers;
         for (int k = 0; k < f.numbers; ++k)
             entry.numbers[static_cast<std::size_t>(k)] =
-                fieldNumber(hr, f.combination + shift + k * f.digits, f.digits);
-        entry.payout = fieldNumber(hr, f.payout + shift, kPayoutWidth);
-        entry.popularity = fieldNumber(hr, f.popularity + shift, f.popularityWidth);
+                fieldNumber(hr, combination.position + k * f.digits(), f.digits());
+        entry.payout = fieldNumber(hr, f.list.payout.at(e));
+        entry.popularity = fieldNumber(hr, f.list.popularity.at(e));
     }
     return entries;
 }

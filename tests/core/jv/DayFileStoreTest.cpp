@@ -13,8 +13,10 @@
 
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
+#include "core/jv/JvReadLoop.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/ReferenceDownload.h"
+#include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix {
@@ -208,6 +210,64 @@ TEST_F(DayFileStoreTest, FileThatCannotBeReadIsAnErrorAndNothingIsHeld) {
     EXPECT_EQ(store.filesHeld(), 0u);
     EXPECT_FALSE(store.storeRunnerLine(storePath("x.jvSEr"), seRecord({"20240106", "06", 13}, 1)).ok());
     EXPECT_EQ(store.filesHeld(), 0u) << "a runner record without a line holds nothing";
+}
+
+TEST_F(DayFileStoreTest, RealTimeStreamSavesEachFileOncePerStream) {
+    // An odds stream and a results stream as the race-day fetches read them: odds zeroed at 3-11 with the
+    // empty first line dropped; RA only into a race file the download made, HR created when missing.
+    ScriptedJvLink jv;
+    ReadCancelFlag cancelled;
+    JvReadLoop loop(jv, cancelled);
+    std::vector<std::string> odds;
+    for (int snapshot = 1; snapshot <= 3; ++snapshot)
+        for (const char* type : {"O1", "O2", "O3", "O4", "O5", "O6"})
+            odds.push_back(oddsRecord(type, {"20240106", "06", 11}, static_cast<char>('0' + snapshot)));
+    jv.queueRTOpen(0);
+    jv.queueFile(odds);
+    jv.queueRTOpen(0);
+    jv.queueFile({raRecord({"20240106", "06", 11}), hrRecord({"20240106", "06", 11})});
+    const std::string day = "2024年01月06日";
+
+    DayFileStore store;
+    auto storeInto = [&](const std::string& folder, auto put) {
+        return JvReadLoop::Handler{[&, folder, put](const std::string& record, const std::string&) {
+                                       std::string line = recordLine(record);
+                                       const std::string type = line.substr(0, 2);
+                                       if (type == "RA" && !store.exists(joinPath(folder, day + ".jvRA")))
+                                           return JvReadLoop::Next::Continue;
+                                       if (type != "HR") zeroDataKind(line);
+                                       put(joinPath(folder, day + ".jv" + type), line, type != "HR");
+                                       return JvReadLoop::Next::Continue;
+                                   },
+                                   {}};
+    };
+    auto held = [&](const std::string& path, const std::string& line, bool drop) {
+        ASSERT_TRUE(store.storeRecordLine(path, line, drop).ok());
+    };
+    for (const char* spec : {"0B30", "0B12"}) {
+        ASSERT_EQ(loop.openRealTime(spec, "2024010606010211"), 0);
+        EXPECT_EQ(loop.read(100000, storeInto(storeFolder.path(), held)).kind, JvReadLoop::ReadEnd::Kind::EndOfData);
+        ASSERT_TRUE(store.saveAll().ok());
+        loop.close();
+    }
+    EXPECT_EQ(store.saves(), 7u);  // six odds files, then the payouts; no race file was there to update
+
+    // The same records one by one, through the same rules.
+    ScriptedJvLink again;
+    JvReadLoop reference(again, cancelled);
+    again.queueRTOpen(0);
+    again.queueFile(odds);
+    again.queueRTOpen(0);
+    again.queueFile({raRecord({"20240106", "06", 11}), hrRecord({"20240106", "06", 11})});
+    auto direct = [](const std::string& path, const std::string& line, bool drop) {
+        ASSERT_TRUE(StoreRecordLine(path, line, drop).ok());
+    };
+    for (const char* spec : {"0B30", "0B12"}) {
+        reference.openRealTime(spec, "2024010606010211");
+        reference.read(100000, storeInto(referenceFolder.path(), direct));
+    }
+    expectSameFolders("the real-time streams");
+    EXPECT_EQ(folderFiles(storeFolder.path()).size(), 7u);
 }
 
 // Writes beyond `bytes` fail as on a full disk while an instance lives.

@@ -258,19 +258,20 @@ TEST_F(GeneratedMonthDownload, InterruptedAfterEveryKthRecordAndRepeatedLeavesTh
     }
 }
 
+// The reference itself: the record-by-record method, stopped half-way and repeated, leaves what it leaves
+// in one clean run.
 TEST_F(GeneratedMonthDownload, RecordByRecordMethodInterruptedAndRepeatedLeavesItsOwnCleanResult) {
-    for (std::int64_t k : {s_records / 2 + 1, s_records / 3}) {
-        TempFolder app(scratchBase());
-        makeDirectory(app.file("Data"));
-        bool completed = false;
-        for (std::int64_t limit = k; !completed; limit += k) {
-            FakeClock clock(kClockAt);
-            FeedJvLink link(clock, s_feed->path());
-            link.JVInit("UNKNOWN/MRVX/Marovix/Version.1.18");
-            completed = referenceDownload(link, app.file("Data"), {kFrom, true, true, limit}).completed;
-        }
-        EXPECT_EQ(differences(dataFiles(app.path()), *s_reference), "") << "k " << k;
+    const std::int64_t k = s_records / 2 + 1;
+    TempFolder app(scratchBase());
+    makeDirectory(app.file("Data"));
+    bool completed = false;
+    for (std::int64_t limit = k; !completed; limit += k) {
+        FakeClock clock(kClockAt);
+        FeedJvLink link(clock, s_feed->path());
+        link.JVInit("UNKNOWN/MRVX/Marovix/Version.1.18");
+        completed = referenceDownload(link, app.file("Data"), {kFrom, true, true, limit}).completed;
     }
+    EXPECT_EQ(differences(dataFiles(app.path()), *s_reference), "");
 }
 
 // Writes beyond `bytes` fail as on a full disk while an instance lives.

@@ -1,8 +1,11 @@
 #include "core/jv/DayDataFile.h"
 
+#include <sys/stat.h>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
-#include "core/jv/DayFileStore.h"
+#include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
 #include "core/race/RecordKeys.h"
@@ -14,12 +17,12 @@ constexpr RecordField kZeroed = IdField::kindAndCreationDate;  // positions 3-11
 constexpr std::size_t kZeroFrom = kZeroed.position - 1;
 constexpr std::size_t kZeroLength = kZeroed.length;
 
-// Empty or only blanks and control characters: what a trimmed line leaves empty.
-bool trimsToEmpty(std::string_view line) {
+}  // namespace
+
+bool isEmptyLine(std::string_view line) {
+    // What a trim leaves empty: blanks and control characters only.
     return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
 }
-
-}  // namespace
 
 std::string recordLine(std::string_view record) {
     if (record.size() >= 2 && record.substr(record.size() - 2) == "\r\n") record.remove_suffix(2);
@@ -40,7 +43,7 @@ void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dr
         lines.push_back(std::move(line));
     // Byte order (std::string compares as unsigned char), the order of the CP932 text.
     std::sort(lines.begin(), lines.end());
-    if (dropEmptyFirstLine && !lines.empty() && trimsToEmpty(lines.front())) lines.erase(lines.begin());
+    if (dropEmptyFirstLine && !lines.empty() && isEmptyLine(lines.front())) lines.erase(lines.begin());
 }
 
 void placeRunnerLine(std::vector<std::string>& lines, int index, std::string line) {
@@ -49,12 +52,29 @@ void placeRunnerLine(std::vector<std::string>& lines, int index, std::string lin
     lines[static_cast<std::size_t>(index)] = std::move(line);
 }
 
+Result<std::vector<std::string>> readDayFileLines(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return std::vector<std::string>{};
+        return Error{path + ": " + std::strerror(errno)};
+    }
+    return readRawLines(path);
+}
+
 Status StoreRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine) {
-    return DayFileStore(0).storeRecordLine(path, record, dropEmptyFirstLine);
+    auto lines = readDayFileLines(path);
+    if (!lines) return Error{lines.error()};
+    upsertRecordLine(*lines, recordLine(record), dropEmptyFirstLine);
+    return writeRawLines(path, *lines);
 }
 
 Status StoreRunnerLine(const std::string& path, std::string_view seRecord) {
-    return DayFileStore(0).storeRunnerLine(path, seRecord);
+    std::optional<int> index = runnerLineIndex(seRecord);
+    if (!index) return Error{path + ": the runner record has no line (race or horse number out of range)"};
+    auto lines = readDayFileLines(path);
+    if (!lines) return Error{lines.error()};
+    placeRunnerLine(*lines, *index, recordLine(seRecord));
+    return writeRawLines(path, *lines);
 }
 
 }  // namespace marovix

@@ -25,6 +25,10 @@ std::string recordLine(std::string_view record);
 // is padded with blanks first.
 void zeroDataKind(std::string& line);
 
+// A line that trims to empty (nothing but blanks and control characters): what the drop rule below
+// takes for an empty first line.
+bool isEmptyLine(std::string_view line);
+
 // The upsert of StoreRecordLine on lines held in memory: the first line whose positions 12-27 equal the
 // new line's is replaced, else the line is added; then the lines are sorted ascending by their bytes,
 // and when `dropEmptyFirstLine` the first line is deleted if it is empty or blank.
@@ -34,9 +38,14 @@ void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dr
 // file) are blank lines first; lines beyond the 216th are kept. REQUIRES: 0 <= index < 216.
 void placeRunnerLine(std::vector<std::string>& lines, int index, std::string line);
 
-// StoreRecordLine: loads the file (a missing file holds no lines), upserts the record's line as above
-// and saves the whole file safely (temporary file + rename). The error names the file and the system's
-// reason; the file is then unchanged.
+// The lines of a day file as they are on disk; none when the file does not exist. The error names the
+// file and the system's reason (a folder or a FIFO where the file belongs, a file that cannot be read).
+Result<std::vector<std::string>> readDayFileLines(const std::string& path);
+
+// StoreRecordLine, one record at a time: loads the file (a missing file holds no lines), upserts the
+// record's line as above and saves the whole file safely (temporary file + rename). The error names the
+// file and the system's reason; the file is then unchanged. A stream of records goes through
+// DayFileStore, which saves each file once and leaves the same bytes.
 Status StoreRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine);
 
 // Stores an SE record into its runner file at its fixed line; a missing file is first created with 216

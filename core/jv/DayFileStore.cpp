@@ -2,88 +2,180 @@
 
 #include <sys/stat.h>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <optional>
 
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
+#include "core/race/RecordKeys.h"
 
 namespace marovix {
+namespace {
 
-DayFileStore::DayFileStore(std::size_t cachedFiles) : m_capacity(cachedFiles) {}
-
-void DayFileStore::forget() { m_entries.clear(); }
-
-void DayFileStore::drop(const std::string& path) {
-    m_entries.remove_if([&path](const Entry& e) { return e.path == path; });
+bool beginsAboveBlank(std::string_view line) {
+    return !line.empty() && static_cast<unsigned char>(line.front()) > 0x20;
 }
 
-Result<DayFileStore::Entry*> DayFileStore::load(const std::string& path) {
-    auto kept = std::find_if(m_entries.begin(), m_entries.end(), [&path](const Entry& e) { return e.path == path; });
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        if (errno != ENOENT) return Error{path + ": " + std::strerror(errno)};
-        // A missing file holds no lines, whatever was kept for it.
-        if (kept != m_entries.end()) m_entries.erase(kept);
-        m_entries.push_front(Entry{path, {}, {}});
-        return &m_entries.front();
-    }
-    FileStamp stamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-                    static_cast<std::uint64_t>(st.st_size), st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
-    if (kept != m_entries.end() && kept->stamp == stamp) {
-        m_entries.splice(m_entries.begin(), m_entries, kept);
-        return &m_entries.front();
-    }
-    if (kept != m_entries.end()) m_entries.erase(kept);
-    auto lines = readRawLines(path);
+// A line the deferred lines can take: it sorts after every empty line (its first byte is above the
+// blank), and its key is no key of an empty line, so no record ever replaces an empty line. Then the
+// empty lines stay the first lines throughout, and each store that drops removes one of them.
+bool deferrable(std::string_view line) { return beginsAboveBlank(line) && !isEmptyLine(RaceKey16(line)); }
+
+std::size_t bytesOf(const std::vector<std::string>& lines) {
+    std::size_t bytes = 0;
+    for (const auto& line : lines) bytes += line.size();
+    return bytes;
+}
+
+}  // namespace
+
+DayFileStore::DayFileStore(std::size_t memoryLimit) : m_memoryLimit(memoryLimit) {}
+
+DayFileStore::~DayFileStore() = default;
+
+void DayFileStore::setBytes(HeldFile& file, std::size_t bytes) {
+    m_bytesHeld = m_bytesHeld - file.bytes + bytes;
+    file.bytes = bytes;
+    m_peakBytesHeld = std::max(m_peakBytesHeld, m_bytesHeld);
+}
+
+Result<DayFileStore::HeldFile*> DayFileStore::hold(const std::string& path) {
+    if (auto held = m_files.find(path); held != m_files.end()) return &held->second;
+    auto lines = readDayFileLines(path);
     ++m_diskReads;
     if (!lines) return Error{lines.error()};
-    m_entries.push_front(Entry{path, std::move(*lines), stamp});
-    return &m_entries.front();
+    HeldFile& file = m_files[path];
+    file.lines = std::move(*lines);
+    setBytes(file, bytesOf(file.lines));
+    return &file;
 }
 
-Status DayFileStore::save(Entry& entry) {
-    const std::string path = entry.path;  // a failure drops the entry itself
-    m_buffer.clear();
-    std::size_t total = 0;
-    for (const auto& line : entry.lines) total += line.size() + 2;
-    m_buffer.reserve(total);
-    for (const auto& line : entry.lines) {
-        m_buffer += line;
-        m_buffer += "\r\n";
+bool DayFileStore::defer(HeldFile& file) {
+    // An empty line sorts before every other line unless that line begins with a control character.
+    bool empty = false, beginsLow = false;
+    for (const auto& line : file.lines) {
+        if (isEmptyLine(line))
+            empty = true;
+        else if (!beginsAboveBlank(line))
+            beginsLow = true;
     }
-    Status status = replaceFile(path, m_buffer);
-    if (!status) {
-        drop(path);
-        return status;
-    }
-    m_bytesWritten += m_buffer.size();
-    ++m_saves;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        drop(path);  // written, but cannot be recognised again: read it next time
+    if (empty && beginsLow) return false;
+    file.index.clear();
+    for (std::size_t i = 0; i < file.lines.size(); ++i) file.index[std::string(RaceKey16(file.lines[i]))].push_back(i);
+    file.deferred = true;
+    file.storedSinceDeferred = false;
+    file.drops = 0;
+    return true;
+}
+
+void DayFileStore::storeDeferred(HeldFile& file, std::string line, bool dropEmptyFirstLine) {
+    std::vector<std::size_t>& same = file.index[std::string(RaceKey16(line))];
+    std::size_t bytes = file.bytes + line.size();
+    if (same.empty()) {
+        same.push_back(file.lines.size());
+        file.lines.push_back(std::move(line));
     } else {
-        entry.stamp = FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-                                static_cast<std::uint64_t>(st.st_size), st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+        // The first line of the key in the file's order: the order the lines had while no record went in
+        // (the indexes ascend), the sorted order afterwards. A key has more than one line only in a file
+        // made by someone else.
+        std::size_t first = same.front();
+        if (file.storedSinceDeferred)
+            for (std::size_t i : same)
+                if (file.lines[i] < file.lines[first]) first = i;
+        bytes -= file.lines[first].size();
+        file.lines[first] = std::move(line);
     }
-    while (m_entries.size() > m_capacity) m_entries.pop_back();
-    return Status::success();
+    if (dropEmptyFirstLine) ++file.drops;
+    file.storedSinceDeferred = true;
+    setBytes(file, bytes);
+}
+
+void DayFileStore::settle(HeldFile& file) {
+    if (!file.deferred) return;
+    if (file.storedSinceDeferred) {
+        // Byte order (std::string compares as unsigned char), as upsertRecordLine sorts.
+        std::sort(file.lines.begin(), file.lines.end());
+        std::size_t dropped = 0;
+        while (dropped < file.drops && dropped < file.lines.size() && isEmptyLine(file.lines[dropped])) ++dropped;
+        file.lines.erase(file.lines.begin(), file.lines.begin() + static_cast<std::ptrdiff_t>(dropped));
+    }
+    file.deferred = false;
+    file.storedSinceDeferred = false;
+    file.drops = 0;
+    file.index.clear();
+    setBytes(file, bytesOf(file.lines));
 }
 
 Status DayFileStore::storeRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine) {
-    auto entry = load(path);
-    if (!entry) return Status(Error{entry.error()});
-    upsertRecordLine((*entry)->lines, recordLine(record), dropEmptyFirstLine);
-    return save(**entry);
+    auto held = hold(path);
+    if (!held) return Error{held.error()};
+    HeldFile& file = **held;
+    std::string line = recordLine(record);
+    if (deferrable(line) && (file.deferred || defer(file))) {
+        storeDeferred(file, std::move(line), dropEmptyFirstLine);
+    } else {
+        settle(file);
+        upsertRecordLine(file.lines, std::move(line), dropEmptyFirstLine);
+        setBytes(file, bytesOf(file.lines));
+    }
+    return keepWithinLimit();
 }
 
 Status DayFileStore::storeRunnerLine(const std::string& path, std::string_view seRecord) {
     std::optional<int> index = runnerLineIndex(seRecord);
     if (!index) return Error{path + ": the runner record has no line (race or horse number out of range)"};
-    auto entry = load(path);
-    if (!entry) return Status(Error{entry.error()});
-    placeRunnerLine((*entry)->lines, *index, recordLine(seRecord));
-    return save(**entry);
+    auto held = hold(path);
+    if (!held) return Error{held.error()};
+    HeldFile& file = **held;
+    settle(file);
+    placeRunnerLine(file.lines, *index, recordLine(seRecord));
+    setBytes(file, bytesOf(file.lines));
+    return keepWithinLimit();
 }
+
+bool DayFileStore::exists(const std::string& path) const {
+    if (m_files.count(path) != 0) return true;
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+Status DayFileStore::saveHeld(const std::string& path, HeldFile& file) {
+    settle(file);
+    m_buffer.clear();
+    m_buffer.reserve(file.bytes + 2 * file.lines.size());
+    for (const auto& line : file.lines) {
+        m_buffer += line;
+        m_buffer += "\r\n";
+    }
+    Status status = replaceFile(path, m_buffer);
+    if (status) {
+        m_bytesWritten += m_buffer.size();
+        ++m_saves;
+    }
+    setBytes(file, 0);
+    return status;
+}
+
+Status DayFileStore::save(const std::string& path) {
+    auto held = m_files.find(path);
+    if (held == m_files.end()) return Status::success();
+    Status status = saveHeld(path, held->second);
+    m_files.erase(held);
+    return status;
+}
+
+Status DayFileStore::saveAll() {
+    Status first;
+    for (auto& [path, file] : m_files)
+        if (Status status = saveHeld(path, file); !status && first) first = status;
+    m_files.clear();
+    return first;
+}
+
+void DayFileStore::discard() {
+    m_files.clear();
+    m_bytesHeld = 0;
+}
+
+Status DayFileStore::keepWithinLimit() { return m_bytesHeld > m_memoryLimit ? saveAll() : Status::success(); }
 
 }  // namespace marovix

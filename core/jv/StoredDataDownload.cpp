@@ -122,7 +122,7 @@ void StoredDataDownload::ButtonStartClick() {
     m_problems.clear();
     m_failure.clear();
     m_outcome = Outcome::None;
-    m_storeFailed = false;
+    m_storeError.reset();
     const std::string fromTime = m_options.from.compactText();
     m_fromDateNumber = std::stoi(fromTime.substr(0, 8));
     const int option = m_options.setupData ? kOptionSetup : kOptionNormal;
@@ -217,9 +217,12 @@ void StoredDataDownload::read() {
     const JvReadLoop::ReadEnd end =
         m_loop.read(kReadSize, {[this](const std::string& record, const std::string&) { return handleRecord(record); },
                                 [this](const JvReadProgress& progress) { return fileEnded(progress); }});
+    // Whatever ended the read, the day files changed since the last file end are saved before anything is
+    // shown: a message left open must not hold back what was read.
+    if (Status saved = m_store.saveAll(); !saved && !m_storeError) m_storeError = saved.error();
     switch (end.kind) {
         case JvReadLoop::ReadEnd::Kind::Cancelled: m_outcome = Outcome::Cancelled; break;
-        case JvReadLoop::ReadEnd::Kind::Stopped: break;  // a day file could not be written: already shown
+        case JvReadLoop::ReadEnd::Kind::Stopped: break;  // a day file could not be written: shown below
         case JvReadLoop::ReadEnd::Kind::Failed: fail("JVReadエラー:" + JVMessage("JVRead", end.result)); break;
         case JvReadLoop::ReadEnd::Kind::EndedEarly:
             // LastTime must stay, or the next download would start past files never read.
@@ -227,6 +230,7 @@ void StoredDataDownload::read() {
                  kSameStartNextTime);
             break;
         case JvReadLoop::ReadEnd::Kind::EndOfData: {
+            if (m_storeError) break;  // not complete: LastTime stays
             m_progress.text = "データ読込み完了(" + std::to_string(m_counts.filesRead) + of;
             m_progress.fetched.done = 0;
             m_progress.read.done = 0;
@@ -236,11 +240,18 @@ void StoredDataDownload::read() {
             break;
         }
     }
+    if (m_storeError) fail(kWriteFailed + *m_storeError);
     if (m_counts.recordsCorrupt > 0) m_progress.recordText = corruptLabel(m_counts.recordsCorrupt);
     notify();
 }
 
 JvReadLoop::Next StoredDataDownload::fileEnded(const JvReadProgress& progress) {
+    // The day files of the feed file that ended are complete for now: saved once each, and let go, so
+    // that the memory held never passes what one feed file touches.
+    if (Status saved = m_store.saveAll(); !saved) {
+        m_storeError = saved.error();
+        return JvReadLoop::Next::Stop;
+    }
     m_counts.filesRead = progress.filesRead;
     m_progress.read.done = progress.filesRead;
     m_progress.text =
@@ -267,9 +278,7 @@ JvReadLoop::Next StoredDataDownload::handleRecord(const std::string& record) {
     Status status = decision.runnerFile ? m_store.storeRunnerLine(path, decision.line)
                                         : m_store.storeRecordLine(path, decision.line, decision.dropEmptyFirstLine);
     if (!status) {
-        m_storeFailed = true;
-        m_store.forget();
-        fail(kWriteFailed + status.error());
+        m_storeError = status.error();
         return JvReadLoop::Next::Stop;
     }
     ++m_counts.recordsStored;
@@ -313,7 +322,7 @@ void StoredDataDownload::closeStep() {
 
 void StoredDataDownload::endAttempt() {
     m_phase = Phase::Idle;
-    m_store.forget();
+    m_store.discard();  // nothing is held after a read; a cancel while downloading held nothing either
     notify();
     if (m_closeAfterAttempt) {
         m_closeAfterAttempt = false;
@@ -325,6 +334,10 @@ void StoredDataDownload::cancel() {
     stopPolling();
     m_loop.cancel();  // JVCancel, then ReadCancelled is raised
     if (m_phase == Phase::Downloading || m_phase == Phase::Reading) m_outcome = Outcome::Cancelled;
+    // A read stops before its next record: what it read is saved now, before the message waits for the
+    // user; a failure is shown when the read has ended.
+    if (m_phase == Phase::Reading)
+        if (Status saved = m_store.saveAll(); !saved && !m_storeError) m_storeError = saved.error();
     m_ports.dialogs.beep();
     m_ports.dialogs.information(kCancelled);
     m_progress.text = kCancelled;

@@ -6,14 +6,18 @@
 // Life of one attempt: ButtonStartClick opens the stored data ("RACEMING") through the JV-Link read loop
 // (JvReadLoop.h); when files are still to be fetched, the status is polled (the view calls
 // TimerJVStatusTimer every 10 ms while progress().statusPolling) until the download is complete; then the
-// records are read and stored one by one into the day files of the data folder (DownloadRecordRule.h,
-// DayFileStore.h), letting pending events run between records through `processEvents`. Every attempt
-// ends with JVClose; a cancel during the download phase ends it at once, without JVClose.
+// records are read and stored into the day files of the data folder (DownloadRecordRule.h,
+// DayFileStore.h), letting pending events run between records through `processEvents`. The day files a
+// feed file changed are held in memory and saved once when that file ends (JVRead -1); whatever ends the
+// read (the end of the data, a cancel, an error) saves the rest before anything is shown, and LastTime
+// advances only after every file was saved. Every attempt ends with JVClose; a cancel during the download
+// phase ends it at once, without JVClose.
 //
 // Guards: a second ButtonStart while an attempt runs is ignored; closing the window while one runs is
 // refused, after offering to cancel it (see FormCloseQuery).
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,9 +113,11 @@ public:
     const std::string& failure() const { return m_failure; }
     // Descriptions of the first corrupt records of the attempt (at most kProblemsKept).
     const std::vector<std::string>& problems() const { return m_problems; }
-    // Bytes written to day files and whole-file saves since the window was made.
+    // Bytes written to day files, whole-file saves, and the most bytes of day-file lines held in memory at
+    // once, since the window was made.
     std::uint64_t bytesWritten() const { return m_store.bytesWritten(); }
     std::uint64_t fileSaves() const { return m_store.saves(); }
+    std::size_t peakBytesHeld() const { return m_store.peakBytesHeld(); }
 
     // The user ticks or clears "確定オッズも合わせて取得する" (CheckBox1): the setting is written at once.
     void CheckBox1Click(bool ticked);
@@ -183,7 +189,8 @@ private:
     int m_fromDateNumber = 0;
     bool m_inTick = false;
     bool m_closeAfterAttempt = false;
-    bool m_storeFailed = false;
+    // Why a day file could not be read or saved in this attempt (the first such failure).
+    std::optional<std::string> m_storeError;
 };
 
 }  // namespace marovix

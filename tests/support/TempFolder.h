@@ -7,6 +7,11 @@ namespace marovix {
 class TempFolder {
 public:
     TempFolder();
+    // A fresh folder below `base` (the system's temporary folder when empty).
+    explicit TempFolder(const std::string& base);
+    // A base in memory when the system has a writable one (/dev/shm), else empty: for tests that write
+    // much more than they keep.
+    static std::string memoryBase();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

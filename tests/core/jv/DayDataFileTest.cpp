@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/common/TextFile.h"
-#include "core/jv/DayFileStore.h"
 #include "core/race/JvRecord.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/TempFolder.h"
@@ -139,44 +138,6 @@ TEST_F(DayFileTest, RunnerRecordWithoutALineIsRefused) {
     const std::string runners = folder.file("2024年01月06日中山.jvSEr");
     EXPECT_FALSE(StoreRunnerLine(runners, seRecord({"20240106", "06", 13}, 1)).ok());
     EXPECT_FALSE(fileExists(runners));
-}
-
-TEST_F(DayFileTest, StoreKeepsWrittenFilesAndReadsThemAgainOnlyWhenChangedOutside) {
-    DayFileStore store;
-    for (int race = 1; race <= 12; ++race)
-        ASSERT_TRUE(store.storeRecordLine(path, raRecord({"20240106", "06", race}), true).ok());
-    EXPECT_EQ(store.diskReads(), 0u);  // the file never existed before: nothing to read
-    EXPECT_EQ(store.saves(), 12u);
-    EXPECT_EQ(linesOf(path).size(), 12u);
-
-    // Someone else rewrites the file: the store sees it and reads it again.
-    ASSERT_TRUE(writeRawLines(path, {line(raRecord({"20240106", "06", 5}, 16, '2', "外"))}).ok());
-    ASSERT_TRUE(store.storeRecordLine(path, raRecord({"20240106", "06", 6}), true).ok());
-    EXPECT_EQ(store.diskReads(), 1u);
-    auto lines = linesOf(path);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], line(raRecord({"20240106", "06", 5}, 16, '2', "外")));
-
-    // A file removed outside starts again from nothing.
-    std::remove(path.c_str());
-    ASSERT_TRUE(store.storeRecordLine(path, raRecord({"20240106", "06", 7}), true).ok());
-    EXPECT_EQ(linesOf(path).size(), 1u);
-    EXPECT_EQ(store.bytesWritten(), (12u * 13u / 2u + 2u + 1u) * 1272u);
-}
-
-TEST_F(DayFileTest, StoreWithoutCacheReadsEveryTime) {
-    DayFileStore store(0);
-    for (int race = 1; race <= 3; ++race)
-        ASSERT_TRUE(store.storeRecordLine(path, raRecord({"20240106", "06", race}), true).ok());
-    EXPECT_EQ(store.diskReads(), 2u);
-    EXPECT_EQ(linesOf(path).size(), 3u);
-}
-
-TEST_F(DayFileTest, StoreKeepsOnlyTheMostRecentFiles) {
-    DayFileStore store(2);
-    const std::string a = folder.file("a.jvRA"), b = folder.file("b.jvRA"), c = folder.file("c.jvRA");
-    for (const auto& p : {a, b, c, a, c}) ASSERT_TRUE(store.storeRecordLine(p, raRecord({}), true).ok());
-    EXPECT_EQ(store.diskReads(), 1u);  // a was pushed out by c and read again; c was still kept
 }
 
 }  // namespace

@@ -452,6 +452,27 @@ TEST_F(StoredDataDownloadTest, CancelWhileReadingEndsAfterTheRecordInHand) {
     EXPECT_EQ(dialogs.beeps, 2);  // the cancel, then the close
 }
 
+TEST_F(StoredDataDownloadTest, CancelSavesWhatWasReadBeforeItsMessageShows) {
+    for (int race = 1; race <= 4; ++race)
+        jv.queueRead(ScriptedJvLink::ReadResult::data(raRecord({"20240106", "06", race})));
+    std::unique_ptr<StoredDataDownload> window;
+    jv.atRead(3, [&] {
+        dialogs.setNextAnswer(true);
+        window->ButtonCancelClick();
+    });
+    std::size_t linesWhileShown = 0;
+    dialogs.onInformation = [&](const std::string& text) {
+        if (text == "JVCancel:キャンセルされました") linesWhileShown = dataLines("2024年01月06日.jvRA").size();
+    };
+    jv.queueOpen({0, 1, 0, "20240119153000"});
+    window = makeWindow();
+    window->ButtonStartClick();
+    EXPECT_EQ(linesWhileShown, 2u);  // the third record is in hand when the cancel comes
+    EXPECT_EQ(dataLines("2024年01月06日.jvRA").size(), 3u);
+    EXPECT_EQ(window->fileSaves(), 2u);
+    EXPECT_EQ(window->outcome(), Outcome::Cancelled);
+}
+
 TEST_F(StoredDataDownloadTest, EndOfDataAfterACancelDoesNotAdvanceLastTime) {
     std::unique_ptr<StoredDataDownload> window;
     jv.atRead(1, [&] {
@@ -638,6 +659,22 @@ TEST_F(DownloadRecordsTest, TypesTheProgramDoesNotStoreCountAsNotTakenNeverAsCor
     for (const auto& entry : std::filesystem::directory_iterator(dataFolder))
         files.push_back(entry.path().filename().string());
     EXPECT_EQ(files, std::vector<std::string>{"2024年01月06日.jvRA"});
+}
+
+TEST_F(DownloadRecordsTest, DayFilesAreSavedOnceWhenTheirFeedFileEnds) {
+    jv.queueFile({raRecord({"20240106", "06", 1}), raRecord({"20240106", "06", 2}), hrRecord({"20240106", "06", 1})});
+    jv.queueFile({raRecord({"20240106", "06", 3})});
+    std::vector<std::size_t> raLines;  // on disk while JVRead is asked for the 3rd to 7th time
+    for (int call = 3; call <= 7; ++call)
+        jv.atRead(call, [&] { raLines.push_back(dataLines("2024年01月06日.jvRA").size()); });
+    jv.queueOpen({0, 2, 0, "20240119153000"});
+    auto window = makeWindow();
+    window->ButtonStartClick();
+    EXPECT_EQ(window->outcome(), Outcome::Completed);
+    EXPECT_EQ(raLines, (std::vector<std::size_t>{0, 0, 2, 2, 3}));
+    EXPECT_EQ(window->fileSaves(), 3u);  // RA twice, HR once
+    EXPECT_EQ(window->bytesWritten(), (2u + 3u) * 1272u + hrRecord({}).size());
+    EXPECT_EQ(window->peakBytesHeld(), 3u * 1270u);  // the race file read back for the second feed file
 }
 
 TEST_F(DownloadRecordsTest, DayFileThatCannotBeWrittenEndsTheRead) {

@@ -119,9 +119,10 @@ TEST(PastDayHits, TheCombinedListsHitsAndReturnsAreThoseOfTheGeneratorsResults) 
             }
             EXPECT_EQ(lenientInt(all.cell(KaimeCol::ResultPayout, row)), lastPayout)
                 << "race " << slot << " " << bet << kaime;
-            if (lastReturn > 0 || bet != "枠連")
+            if (lastReturn > 0 || bet != "枠連") {
                 EXPECT_EQ(lenientInt(all.cell(KaimeCol::ResultReturn, row)), lastReturn)
                     << "race " << slot << " " << bet << kaime;
+            }
         }
         EXPECT_EQ(lenientInt(model.state().labels[LabelId::KaishuLabel].text), total) << "race " << slot;
         racesWithHits += total > 0;

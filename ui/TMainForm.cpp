@@ -189,11 +189,19 @@ void TMainForm::buildTopBar() {
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(2, 2, 2, 2);
     auto* buttons = new QHBoxLayout;
-    for (auto [objectName, caption] : {std::pair{"KekkaGetBtn", "結果情報"},
-                                       {"SokuhoOddsBtn", "速報ｵｯｽﾞ"},
-                                       {"NextRaceBtn", "直前ﾚｰｽ"},
-                                       {"GetDMBtn", "ﾏｲﾆﾝｸﾞ"}}) {
-        buttons->addWidget(button(objectName, caption, area));
+    struct FetchButton {
+        const char* objectName;
+        const char* caption;
+        void (MainModel::*click)();
+    };
+    for (const FetchButton& fetch : {FetchButton{"KekkaGetBtn", "結果情報", &MainModel::KekkaGetBtnClick},
+                                     FetchButton{"SokuhoOddsBtn", "速報ｵｯｽﾞ", &MainModel::SokuhoOddsBtnClick},
+                                     FetchButton{"NextRaceBtn", "直前ﾚｰｽ", nullptr},
+                                     FetchButton{"GetDMBtn", "ﾏｲﾆﾝｸﾞ", &MainModel::GetDMBtnClick}}) {
+        QPushButton* widget = button(fetch.objectName, fetch.caption, area);
+        if (fetch.click)
+            connect(widget, &QPushButton::clicked, this, [this, click = fetch.click] { (m_model.*click)(); });
+        buttons->addWidget(widget);
     }
     auto* jvButton = button("JVBtn", "JVﾃﾞｰﾀ取得", area);
     connect(jvButton, &QPushButton::clicked, this, [this] {

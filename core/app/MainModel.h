@@ -4,6 +4,7 @@
 // state each notice names. Everything is testable without a window.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "core/common/Notifier.h"
 #include "core/common/Result.h"
 #include "core/jv/ReadCancelFlag.h"
+#include "core/jv/RealTimeFetch.h"
 #include "core/kaime/MarkStrategy.h"
 #include "core/kaime/StakeInputs.h"
 #include "core/logs/DayLog.h"
@@ -129,8 +131,36 @@ public:
     void N12Click();
     // N110 "1日分の全オッズを一括取得": the quick odds fetch of every race of the day in turn.
     void N110Click();
-    // SokuhoOddsBtn "速報ｵｯｽﾞ": the quick odds fetch of the current race.
+    // SokuhoOddsBtn "速報ｵｯｽﾞ": the quick odds fetch of the current race ("0B30" with its race key); a
+    // complete read sets its OzFetched. Then its odds are read (OddsReadSlot := the race), the race is
+    // shown again as a click in DatList does unless Disp/NotRefresh is on, and the selections are built.
+    // Does nothing without a day and a selected race whose key is usable, or while a fetch runs.
     void SokuhoOddsBtnClick();
+    // KekkaGetBtn "結果情報": the results and payouts of the day ("0B12" with the day key of slot 0), then
+    // HrReadBtn. Race and runner records go only into the day's existing files. Same conditions.
+    void KekkaGetBtnClick();
+    // GetDMBtn "ﾏｲﾆﾝｸﾞ": the day's time-type mining ("0B13"), then its match-type mining ("0B17"), each
+    // with its own close (a failure of the first does not prevent the second), then ReadMining. Under
+    // SilentFetch neither beeps. Same conditions.
+    void GetDMBtnClick();
+    // OzGetLoopBtn: the odds fetch of each race of FetchQueueOdds in order; after a complete read and close
+    // the day log gets "-----" and "■オッズ取得 " + race + "R " + the time, and each race's odds are read.
+    // At the end the current race is shown again unless automatic operation is on.
+    void OzGetLoopBtnClick();
+    // HRGetLoopBtn: the payout fetch of each race of FetchQueueResults, then HrReadBtn2. An empty list does
+    // nothing.
+    void HRGetLoopBtnClick();
+    // FetchQueueOdds and FetchQueueResults: lines of RaceKey16 + the slot as "%2d" (see FetchQueue.h).
+    void setFetchQueueOdds(std::vector<std::string> lines) { m_fetchQueueOdds = std::move(lines); }
+    void setFetchQueueResults(std::vector<std::string> lines) { m_fetchQueueResults = std::move(lines); }
+    // OzFetched: the race's odds were fetched (cleared when a day is loaded, as its slots hold other races).
+    bool ozFetched(RaceSlot slot) const;
+    // SilentFetch: raised by automatic operation while it runs the mining fetch.
+    bool silentFetch() const { return m_silentFetch; }
+    void setSilentFetch(bool silent) { m_silentFetch = silent; }
+    // A real-time fetch is running (another one started meanwhile, from an event it lets run, is ignored:
+    // it would close the running stream).
+    bool fetchRunning() const { return m_fetchRunning; }
 
     // TohyouBtn "投票": votes the selections of the showing page for the current race, after the checks
     // and the user's confirmation.
@@ -240,6 +270,10 @@ private:
     CardOdds cardOdds(RaceSlot slot) const;
     // OzGetTimeLabel: the announcement time of the race's O1 record, "hh:nn".
     std::string oddsAnnouncementLabel(RaceSlot slot) const;
+    // The real-time fetches: their ports, and the race a button fetch is for (a day loaded and a race
+    // selected).
+    FetchPorts fetchPorts();
+    std::optional<RaceSlot> buttonFetchRace() const;
     // Stakes and payouts.
     bool readPayoutFile();  // true when the current race's payout has just arrived
     void rereadRaceRecords();
@@ -262,6 +296,11 @@ private:
     std::unique_ptr<OddsFileIndex> m_oddsFiles;
     RaceSlot m_oddsReadSlot = 0;
     std::array<bool, kRaceSlotCount> m_tohyoDone{};
+    std::array<bool, kRaceSlotCount> m_ozFetched{};
+    std::vector<std::string> m_fetchQueueOdds;
+    std::vector<std::string> m_fetchQueueResults;
+    bool m_silentFetch = false;
+    bool m_fetchRunning = false;
     MarkStrategy m_markStrategy;
     int m_previousRace = -1;
     bool m_quietFlag = false;

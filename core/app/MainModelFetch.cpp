@@ -1,8 +1,133 @@
-// The real-time fetch handlers of the main window: quick odds, results and payouts, mining.
+// The real-time fetch handlers of the main window: quick odds, results and payouts, mining, and the
+// fetches over the lists of automatic operation.
 #include "core/app/MainModel.h"
+#include "core/jv/FetchQueue.h"
+#include "core/ports/Clock.h"
+#include "core/race/JvRecord.h"
+#include "core/race/RecordFields.h"
+#include "core/race/RecordKeys.h"
 
 namespace marovix {
+namespace {
 
-void MainModel::SokuhoOddsBtnClick() {}
+// Marks a fetch as running for as long as it lives.
+class RunningFetch {
+public:
+    explicit RunningFetch(bool& running) : m_running(running) { m_running = true; }
+    ~RunningFetch() { m_running = false; }
+    RunningFetch(const RunningFetch&) = delete;
+    RunningFetch& operator=(const RunningFetch&) = delete;
+
+private:
+    bool& m_running;
+};
+
+std::string raceLabelOf(const RaceRecord& race) {
+    return fetchRaceLabel(fieldText(race, RaField::courseCode), fieldNumber(race, RaField::raceNumber));
+}
+
+}  // namespace
+
+FetchPorts MainModel::fetchPorts() {
+    return FetchPorts{m_ports.jvLink,
+                      m_ports.dialogs,
+                      m_readCancelled,
+                      m_folders.dataFolder(),
+                      [this](const std::string& text) {
+                          m_state.labels[LabelId::DLlabel].text = text;
+                          notify(StatePart::Labels);
+                      },
+                      [this](const std::string& text) { appendErrorLog(text); },
+                      [this] { letEventsRun(); }};
+}
+
+std::optional<RaceSlot> MainModel::buttonFetchRace() const {
+    if (!m_state.shownDay || m_state.currentRace < 0 || m_state.currentRace >= static_cast<int>(m_state.datList.size()))
+        return std::nullopt;
+    return m_state.currentRace;
+}
+
+bool MainModel::ozFetched(RaceSlot slot) const {
+    return slot >= 0 && slot < kRaceSlotCount && m_ozFetched[static_cast<std::size_t>(slot)];
+}
+
+void MainModel::SokuhoOddsBtnClick() {
+    const std::optional<RaceSlot> slot = buttonFetchRace();
+    if (!slot || m_fetchRunning) return;
+    const RaceRecord& race = m_day.race(*slot);
+    const std::string key(RaceKey16(race));
+    if (!usableFetchKey(key)) return;
+    RunningFetch running(m_fetchRunning);
+    {
+        RealTimeFetcher fetcher(fetchPorts());
+        if (fetcher.run(FetchOperation::QuickOdds, key, raceLabelOf(race)).readComplete())
+            m_ozFetched[static_cast<std::size_t>(*slot)] = true;
+    }
+    m_oddsReadSlot = *slot;
+    OzReadBtnClick();
+    if (!m_state.options.on(MainOption::NotRefresh)) DatListClick(*slot);
+    KaimeMakeBtnClick();
+}
+
+void MainModel::KekkaGetBtnClick() {
+    const std::optional<RaceSlot> slot = buttonFetchRace();
+    if (!slot || m_fetchRunning) return;
+    const std::string key(DayKey8(m_day.race(0)));
+    if (!usableFetchKey(key)) return;
+    RunningFetch running(m_fetchRunning);
+    {
+        RealTimeFetcher fetcher(fetchPorts());
+        fetcher.run(FetchOperation::Results, key, raceLabelOf(m_day.race(*slot)));
+    }
+    HrReadBtnClick();
+}
+
+void MainModel::GetDMBtnClick() {
+    const std::optional<RaceSlot> slot = buttonFetchRace();
+    if (!slot || m_fetchRunning) return;
+    const std::string key(DayKey8(m_day.race(0)));
+    if (!usableFetchKey(key)) return;
+    RunningFetch running(m_fetchRunning);
+    {
+        RealTimeFetcher fetcher(fetchPorts());
+        fetcher.setSilent(m_silentFetch);
+        const std::string label = raceLabelOf(m_day.race(*slot));
+        fetcher.run(FetchOperation::TimeMining, key, label);
+        fetcher.run(FetchOperation::MatchMining, key, label);
+    }
+    LoadNotes notes;
+    readMining(m_day, notes);
+    for (const std::string& problem : notes) appendErrorLog(problem);
+}
+
+void MainModel::OzGetLoopBtnClick() {
+    if (m_fetchRunning || m_fetchQueueOdds.empty()) return;
+    RunningFetch running(m_fetchRunning);
+    const std::vector<std::string> queue = m_fetchQueueOdds;  // as it stands when the run begins
+    RealTimeFetcher fetcher(fetchPorts());
+    for (const std::string& line : queue) {
+        const FetchQueueEntry entry = fetchQueueEntry(line);
+        const FetchRun run = fetcher.run(FetchOperation::OddsList, entry.key, entry.raceLabel);
+        if (run.readComplete() && run.closeResult == 0)
+            appendDayLog({"-----", "■オッズ取得 " + entry.raceLabel + "R " + m_ports.clock.now().slashText()});
+        m_oddsReadSlot = entry.slot;
+        OzReadBtnClick();
+    }
+    if (!m_autoRunMode && m_state.currentRace >= 0) DatListClick(m_state.currentRace);
+}
+
+void MainModel::HRGetLoopBtnClick() {
+    if (m_fetchRunning || m_fetchQueueResults.empty()) return;
+    RunningFetch running(m_fetchRunning);
+    const std::vector<std::string> queue = m_fetchQueueResults;
+    {
+        RealTimeFetcher fetcher(fetchPorts());
+        for (const std::string& line : queue) {
+            const FetchQueueEntry entry = fetchQueueEntry(line);
+            fetcher.run(FetchOperation::PayoutList, entry.key, entry.raceLabel);
+        }
+    }
+    HrReadBtn2Click();
+}
 
 }  // namespace marovix

@@ -64,6 +64,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_day.files = DayFiles::of(m_folders.dataFolder(), dayText);
     m_odds.openDay();
     m_tohyoDone.fill(false);
+    m_ozFetched.fill(false);
     m_oddsFiles = std::make_unique<OddsFileIndex>(m_day.files.odds);
     m_state.stringGrid26.clearBody();
     notify(StatePart::RaceCard);

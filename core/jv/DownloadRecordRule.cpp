@@ -122,20 +122,22 @@ std::optional<std::string> labelOf(const RecordRule& rule, std::string_view reco
 
 }  // namespace
 
+std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type) {
+    if (auto layout = checkRecord(record, type); !layout) return layout.error();
+    // The date names the day files: anything but a real yyyymmdd could make a path of any shape.
+    if (!hasRealDate(record))
+        return std::string(type) + " record with a malformed date \"" +
+               std::string(fieldText(record, IdField::dayKey8)) + "\"";
+    return std::nullopt;
+}
+
 RecordDecision decideRecord(std::string_view record, int fromDateNumber, bool finalOdds) {
     RecordDecision decision;
     const RecordRule* rule = ruleOf(fieldText(record, IdField::recordType));
     if (!rule) return decision;
-    if (auto layout = checkRecord(record, rule->type); !layout) {
+    if (auto fault = storedRecordFault(record, rule->type)) {
         decision.outcome = RecordDecision::Outcome::Corrupt;
-        decision.problem = layout.error();
-        return decision;
-    }
-    // The date names the day files: anything but a real yyyymmdd could make a path of any shape.
-    if (!hasRealDate(record)) {
-        decision.outcome = RecordDecision::Outcome::Corrupt;
-        decision.problem = std::string(rule->type) + " record with a malformed date \"" +
-                           std::string(fieldText(record, IdField::dayKey8)) + "\"";
+        decision.problem = std::move(*fault);
         return decision;
     }
     if (!taken(*rule, record, fromDateNumber, finalOdds)) return decision;

@@ -34,11 +34,16 @@ struct RecordDecision {
     std::string line;
     bool runnerFile = false;          // the fixed-line runner file rather than a sorted file
     bool dropEmptyFirstLine = false;  // for sorted files
+    bool existingFileOnly = false;    // only into a file that exists: a missing file is not created
     // Store: the new text of MkDataLabel; nothing leaves it as it is.
     std::optional<std::string> label;
     // Corrupt: the fault found.
     std::string problem;
 };
+
+// Why a record of a handled `type` cannot be trusted, or nothing when it can: it must have its type's
+// exact length and a real date (positions 12-19), since the date names the day file it goes to.
+std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type);
 
 // The decision for `record` (CP932 bytes as read, normally ending in CR LF). `fromDateNumber` is the
 // from-moment's yyyymmdd as a number; `finalOdds` is CheckBox1.

@@ -1,0 +1,166 @@
+// The odds fetch of a whole 36-race meeting day through the JV-Link stand-in (three courses, O1-O6 of
+// every race served from the feed's snapshots at 17:00, after the last race), against the limit it is held
+// to: reading the same 36 snapshot files once. Each iteration starts without odds files, as the first
+// fetch of the day does, and does both; the ratio is reported.
+//
+// - BM_FetchDayOddsOverTheList: the scheduler's fetch over FetchQueueOdds (36 lines): per race the open,
+//   the read, the six records stored, both closes, the day-log lines and the odds reading; the race shown
+//   again once at the end.
+// - BM_FetchDayOddsRaceByRace: "1日分の全オッズを一括取得", the quick odds fetch of each race in turn, each
+//   followed by the odds reading, the race shown again and the selections built.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/MainModel.h"
+#include "core/jv/FetchQueue.h"
+#include "core/race/RecordKeys.h"
+#include "standins/jvlink/FeedJvLink.h"
+#include "standins/jvlink/FeedLayout.h"
+#include "tests/support/DemoDay.h"
+#include "tests/support/FakeMainPorts.h"
+
+namespace marovix {
+namespace {
+
+// Both sides are timed in the CPU time of this thread (kernel time of reads and writes included), so
+// that other work on a shared machine does not tilt the ratio.
+double threadSeconds() {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// A downloaded Sunday of three courses (no odds files), its model on that day at 17:00 with the
+// stand-in serving its feed, and the snapshot file the stand-in serves for each race.
+class FetchDay {
+public:
+    FetchDay()
+        : m_demo(DemoDayOptions{DateTime{2024, 4, 7}, DateTime{2024, 4, 7}, 1, false, false}),
+          m_feed(m_fakes.clock, m_demo.feedFolder()) {
+        if (!m_demo.problems().empty() || m_demo.days().empty()) std::abort();
+        m_fakes.clock.set(DateTime{2024, 4, 7, 17, 0, 0});
+        m_model =
+            std::make_unique<MainModel>(m_demo.appFolder(), m_demo.appFolder() + "/share",
+                                        MainPorts{m_feed, m_fakes.dialogs, m_fakes.clock, m_fakes.registry,
+                                                  m_fakes.sound, m_fakes.opener, m_fakes.random, m_fakes.launcher});
+        if (!m_model->create()) std::abort();
+        m_model->firstShow();
+        m_model->DateComboChange(m_demo.days().front());
+        if (m_model->state().datList.size() != kRaceSlotCount) std::abort();
+        const std::string now = m_fakes.clock.now().compactText();
+        for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
+            const RaceRecord& race = m_model->raceDay().race(slot);
+            m_queue.push_back(fetchQueueLine(race, slot));
+            auto listing =
+                feedlayout::listSnapshots(m_demo.feedFolder() + "/realtime/0B30/" + std::string(RaceKey16(race)));
+            std::string served;
+            for (const auto& file : listing.files)
+                if (file.stamp <= now) served = file.path;
+            if (served.empty()) std::abort();
+            m_snapshots.push_back(served);
+            m_bytes += static_cast<long long>(std::filesystem::file_size(served));
+        }
+    }
+
+    MainModel& model() { return *m_model; }
+    const std::vector<std::string>& queue() const { return m_queue; }
+    const std::vector<std::string>& snapshots() const { return m_snapshots; }
+    long long bytes() const { return m_bytes; }
+    // The day as before its first odds fetch.
+    void removeOddsFiles() const {
+        for (int kind = 1; kind <= 6; ++kind)
+            std::filesystem::remove(m_demo.appFolder() + "/Data/" + m_demo.days().front() + ".jvO" +
+                                    std::to_string(kind));
+    }
+
+private:
+    FakeMainPorts m_fakes;
+    DemoDay m_demo;
+    FeedJvLink m_feed;
+    std::unique_ptr<MainModel> m_model;
+    std::vector<std::string> m_queue;
+    std::vector<std::string> m_snapshots;
+    long long m_bytes = 0;
+};
+
+FetchDay& fetchDay() {
+    static FetchDay day;
+    return day;
+}
+
+// The limit: the snapshot files read once, each into a buffer of its size.
+long long readBytesOnce(const std::vector<std::string>& paths, std::string& buffer) {
+    long long total = 0;
+    for (const std::string& path : paths) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat st {};
+        if (fd < 0 || ::fstat(fd, &st) != 0) std::abort();
+        buffer.resize(static_cast<std::size_t>(st.st_size));
+        std::size_t filled = 0;
+        while (filled < buffer.size()) {
+            const ssize_t n = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+            if (n <= 0) std::abort();
+            filled += static_cast<std::size_t>(n);
+        }
+        ::close(fd);
+        total += static_cast<long long>(filled);
+        benchmark::DoNotOptimize(buffer.data());
+    }
+    return total;
+}
+
+template <class Fetch>
+void againstTheLimit(benchmark::State& state, Fetch fetch) {
+    FetchDay& day = fetchDay();
+    std::string buffer;
+    double limitSeconds = 0, fetchSeconds = 0;
+    for (auto _ : state) {
+        day.removeOddsFiles();
+        const double start = threadSeconds();
+        benchmark::DoNotOptimize(readBytesOnce(day.snapshots(), buffer));
+        const double read = threadSeconds();
+        fetch(day);
+        const double done = threadSeconds();
+        limitSeconds += read - start;
+        fetchSeconds += done - read;
+        state.SetIterationTime(done - read);
+    }
+    MainModel& model = day.model();
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
+        if (!model.ozFetched(slot) && !(model.dayOdds().table(slot).TanOdds[1] > 0)) {
+            state.SkipWithError("a race has no odds after the fetch");
+            return;
+        }
+    if (!model.state().labels[LabelId::DLlabel].text.empty()) state.SkipWithError("the fetch ended with an error");
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["fetch_ms"] = fetchSeconds / n * 1e3;
+    state.counters["bytes_once_ms"] = limitSeconds / n * 1e3;
+    state.counters["ratio"] = fetchSeconds / limitSeconds;
+    state.counters["MB"] = static_cast<double>(day.bytes()) / 1e6;
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * day.bytes());
+}
+
+void BM_FetchDayOddsOverTheList(benchmark::State& state) {
+    againstTheLimit(state, [](FetchDay& day) {
+        day.model().setFetchQueueOdds(day.queue());
+        day.model().OzGetLoopBtnClick();
+    });
+}
+BENCHMARK(BM_FetchDayOddsOverTheList)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+void BM_FetchDayOddsRaceByRace(benchmark::State& state) {
+    againstTheLimit(state, [](FetchDay& day) { day.model().N110Click(); });
+}
+BENCHMARK(BM_FetchDayOddsRaceByRace)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+
+}  // namespace
+}  // namespace marovix

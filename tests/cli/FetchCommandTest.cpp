@@ -1,0 +1,93 @@
+// marovix-cli fetch: the real-time fetches of the main window through the JV-Link stand-in serving a
+// generated feed, at the moment --at sets; FetchStatusText, the messages and the error-log lines as JSON.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include <nlohmann/json.hpp>
+
+#include "core/common/TextFile.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/DemoDay.h"
+
+namespace marovix {
+namespace {
+
+class FetchCommandTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        demo = new DemoDay(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 11, false, false});
+    }
+    static void TearDownTestSuite() {
+        delete demo;
+        demo = nullptr;
+    }
+    static DemoDay* demo;
+
+    static std::string fetch(const std::string& at, const std::string& more) {
+        return "--at \"" + at + "\" fetch " + more + " --app-folder " + demo->appFolder() + " --feed " +
+               demo->feedFolder() + " --day " + demo->days().front();
+    }
+    static std::string dayFile(const std::string& extension) {
+        return demo->appFolder() + "/Data/" + demo->days().front() + extension;
+    }
+};
+
+DemoDay* FetchCommandTest::demo = nullptr;
+
+TEST_F(FetchCommandTest, TheOddsOfARaceAreFetchedStoredAndShownOnItsCard) {
+    ASSERT_TRUE(demo->problems().empty()) << demo->problems().front();
+    ASSERT_FALSE(fileExists(dayFile(".jvO1")));
+    const CliSplitRun run = runCliSplit(fetch("2025/03/01 12:00:00", "odds --race 1"));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("fetch"), "odds");
+    EXPECT_EQ(json.at("DLlabel"), "");
+    EXPECT_EQ(json.at("messages"), nlohmann::json::array());
+    EXPECT_EQ(json.at("errorLog"), nlohmann::json::array());
+    EXPECT_EQ(json.at("OzFetched"), true);
+    const auto& card = json.at("StringGrid26");
+    ASSERT_GT(card.size(), 2u);
+    EXPECT_EQ(card[0][6], "単OZ");
+    int withOdds = 0;
+    for (std::size_t row = 1; row < card.size(); ++row) withOdds += card[row][6] != "     ";
+    EXPECT_GT(withOdds, 0);
+    EXPECT_TRUE(fileExists(dayFile(".jvO1")));
+    EXPECT_TRUE(fileExists(dayFile(".jvO6")));
+}
+
+TEST_F(FetchCommandTest, AFetchBeforeTheDataExistsExitsOneWithTheErrorInFetchStatusText) {
+    const CliSplitRun run = runCliSplit(fetch("2025/03/01 07:00:00", "mining"));
+    ASSERT_EQ(run.exitCode, 1) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const std::string error = json.at("DLlabel");
+    EXPECT_NE(error.find("R:DMデータ取得エラー： 取得済みデータより最新のデータがありません。(-1)"), std::string::npos)
+        << error;
+    ASSERT_EQ(json.at("errorLog").size(), 2u);  // both streams failed
+    EXPECT_EQ(json.at("errorLog")[1], "【エラー】07:00:00：" + error);
+}
+
+TEST_F(FetchCommandTest, ResultsOfTheMorningRacesArriveInThePayoutFile) {
+    std::remove(dayFile(".jvHR").c_str());  // as before the day's first race
+    auto races = readRawLines(dayFile(".jvRA"));
+    ASSERT_TRUE(races.ok());
+    const CliSplitRun run = runCliSplit(fetch("2025/03/01 11:30:00", "results"));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out).at("DLlabel"), "");
+    auto hr = readRawLines(dayFile(".jvHR"));
+    ASSERT_TRUE(hr.ok());
+    EXPECT_FALSE(hr->empty());
+    EXPECT_LT(hr->size(), races->size());  // the afternoon's races are still to run
+}
+
+TEST_F(FetchCommandTest, BadArgumentsExitTwoAndAnUnknownDayOne) {
+    EXPECT_EQ(runCliSplit(fetch("2025/03/01 12:00:00", "prices")).exitCode, 2);
+    EXPECT_EQ(runCliSplit(fetch("2025/03/01 12:00:00", "odds --race -1")).exitCode, 2);
+    const CliSplitRun unknown = runCliSplit("fetch odds --app-folder " + demo->appFolder() + " --feed " +
+                                            demo->feedFolder() + " --day 2025年03月09日");
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_NE(unknown.err.find("no meeting day 2025年03月09日"), std::string::npos) << unknown.err;
+}
+
+}  // namespace
+}  // namespace marovix

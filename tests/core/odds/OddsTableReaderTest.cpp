@@ -46,7 +46,7 @@ RawRecords rawWith(const RecordBuilder& record) { return RawRecords(record); }
 RecordBuilder openField(int runners) {
     RecordBuilder o1 = oddsRecord(1);
     for (int horse = 1; horse <= runners; ++horse) {
-        char win[8], low[8], high[8];
+        char win[16], low[16], high[16];
         std::snprintf(win, sizeof win, "%04d", 10 + 10 * horse);
         std::snprintf(low, sizeof low, "%04d", 10 + horse);
         std::snprintf(high, sizeof high, "%04d", 14 + horse);

@@ -140,12 +140,19 @@ void againstTheLimit(benchmark::State& state, ReadOdds readOdds) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * day.bytes());
 }
 
+// Every slot's OddsTable, derived when first asked for: the reading measured is the whole of it.
+double everyTable(const DayOdds& odds) {
+    double sum = 0;
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) sum += odds.table(slot).TanOdds[1];
+    return sum;
+}
+
 void BM_ReadDayOdds(benchmark::State& state) {
     againstTheLimit(state, [](const OddsDay& day, DayOdds& odds) {
         OddsFileIndex files(day.paths());
         odds.openDay();
         if (!odds.readDay(day.races(), files).empty()) std::abort();
-        return odds.table(kRaceSlotCount - 1).TanOdds[1];
+        return everyTable(odds);
     });
 }
 BENCHMARK(BM_ReadDayOdds)->Unit(benchmark::kMillisecond)->UseManualTime();
@@ -156,7 +163,7 @@ void BM_ReadDayOddsSlotBySlot(benchmark::State& state) {
         odds.openDay();
         for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
             if (!odds.readSlot(slot, day.races()[static_cast<std::size_t>(slot)], files).empty()) std::abort();
-        return odds.table(kRaceSlotCount - 1).TanOdds[1];
+        return everyTable(odds);
     });
 }
 BENCHMARK(BM_ReadDayOddsSlotBySlot)->Unit(benchmark::kMillisecond)->UseManualTime();

@@ -34,7 +34,12 @@ void DayOdds::openDay() {
 const OddsTable& DayOdds::table(RaceSlot slot) const {
     static const OddsTable notRead{};
     const Slot& held = m_slots[static_cast<std::size_t>(slot)];
-    return held.read ? held.table : notRead;
+    if (!held.read) return notRead;
+    if (!held.derived) {
+        fillOddsTable(rawRecords(slot), held.registered, held.table);
+        held.derived = true;
+    }
+    return held.table;
 }
 
 OddsRawRecords DayOdds::rawRecords(RaceSlot slot) const {
@@ -77,9 +82,10 @@ void DayOdds::take(RaceSlot slot, std::string_view race, const OddsFileIndex& fi
             }
         }
     }
-    fillOddsTable(rawRecords(slot),
-                  fieldNumber(race, RaceRecordFields::Registered.position, RaceRecordFields::Registered.width),
-                  target.table);
+    // The table is derived when it is first asked for: a day's load takes every slot's records, and most
+    // slots' tables are looked at later, or never.
+    target.registered = fieldNumber(race, RaceRecordFields::Registered.position, RaceRecordFields::Registered.width);
+    target.derived = false;
     target.read = true;
 }
 

@@ -63,7 +63,10 @@ private:
     };
     struct Slot {
         std::array<RawRecord, kOddsKindCount> raw;
-        OddsTable table;  // valid while `read`
+        // Derived from the raw records and the race's registered runners when first asked for (see table()).
+        mutable OddsTable table;
+        mutable bool derived = false;
+        int registered = 0;
         bool read = false;
     };
     // Steps 1-3 of readSlot against the files as last refreshed.

@@ -11,6 +11,7 @@
 #include "platform/EmptyRegistry.h"
 #include "platform/PosixVotePluginLauncher.h"
 #include "platform/SeededRandom.h"
+#include "platform/StartedClock.h"
 #include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
 #include "ui/FeedSettingsDialog.h"
@@ -35,12 +36,19 @@ ProgramOptions programOptions(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i) {
         if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--app-folder"))
             options.appFolder = str(QFileInfo(QString::fromLocal8Bit(argv[i + 1])).absoluteFilePath());
+        if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--at")) options.at = DateTime::parseSlash(argv[i + 1]);
     }
     return options;
 }
 
 int runMarovix(const ProgramOptions& options) {
-    SystemClock clock;
+    // The local time, or a replayed day's: started at --at and running on from there.
+    std::unique_ptr<Clock> clockOwner;
+    if (options.at)
+        clockOwner = std::make_unique<StartedClock>(*options.at);
+    else
+        clockOwner = std::make_unique<SystemClock>();
+    const Clock& clock = *clockOwner;
     EmptyRegistry registry;
     QtDialogs dialogs;
     QtSound sound;

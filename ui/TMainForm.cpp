@@ -428,7 +428,9 @@ void TMainForm::buildCentre() {
     connect(datList, &QListWidget::itemClicked, this,
             [this, datList](QListWidgetItem* item) { m_model.DatListClick(datList->row(item)); });
     leftLayout->addWidget(datList);
-    leftLayout->addWidget(named(new QLabel(panel6), QStringLiteral("DLlabel")));
+    auto* status = named(new QLabel(panel6), QStringLiteral("DLlabel"));
+    status->setWordWrap(true);  // FetchStatusText is often longer than the race list is wide
+    leftLayout->addWidget(status);
     centreLayout->addWidget(panel6);
 
     m_pageControl1 = named(new QTabWidget(centre), QStringLiteral("PageControl1"));

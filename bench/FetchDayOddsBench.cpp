@@ -10,16 +10,13 @@
 //   followed by the odds reading, the race shown again and the selections built.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/BenchLimit.h"
 #include "core/app/MainModel.h"
 #include "core/jv/FetchQueue.h"
 #include "core/race/RecordKeys.h"
@@ -31,13 +28,8 @@
 namespace marovix {
 namespace {
 
-// Both sides are timed in the CPU time of this thread (kernel time of reads and writes included), so
-// that other work on a shared machine does not tilt the ratio.
-double threadSeconds() {
-    struct timespec now {};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+using bench::readBytesOnce;
+using bench::threadSeconds;
 
 // A downloaded Sunday of three courses (no odds files), its model on that day at 17:00 with the
 // stand-in serving its feed, and the snapshot file the stand-in serves for each race.
@@ -95,27 +87,6 @@ private:
 FetchDay& fetchDay() {
     static FetchDay day;
     return day;
-}
-
-// The limit: the snapshot files read once, each into a buffer of its size.
-long long readBytesOnce(const std::vector<std::string>& paths, std::string& buffer) {
-    long long total = 0;
-    for (const std::string& path : paths) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat st {};
-        if (fd < 0 || ::fstat(fd, &st) != 0) std::abort();
-        buffer.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t filled = 0;
-        while (filled < buffer.size()) {
-            const ssize_t n = ::read(fd, buffer.data() + filled, buffer.size() - filled);
-            if (n <= 0) std::abort();
-            filled += static_cast<std::size_t>(n);
-        }
-        ::close(fd);
-        total += static_cast<long long>(filled);
-        benchmark::DoNotOptimize(buffer.data());
-    }
-    return total;
 }
 
 template <class Fetch>

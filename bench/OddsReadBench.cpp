@@ -8,15 +8,12 @@
 // - BM_ScanDayOddsRecordByRecord: for contrast, every slot scanning every file from its start.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/BenchLimit.h"
 #include "core/common/TextFile.h"
 #include "core/odds/DayOdds.h"
 #include "core/race/JvRecord.h"
@@ -27,13 +24,8 @@
 namespace marovix {
 namespace {
 
-// Both sides are timed in the CPU time of this thread (kernel time of the reads included), so that other
-// work on a shared machine does not tilt the ratio.
-double threadSeconds() {
-    struct timespec now {};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+using bench::readBytesOnce;
+using bench::threadSeconds;
 
 // A generated meeting day of three courses: its race records and its six day odds files, made once and
 // removed at exit.
@@ -88,27 +80,6 @@ private:
 const OddsDay& oddsDay() {
     static const OddsDay day;
     return day;
-}
-
-// The limit: the bytes of the six files read once, each into a buffer of its size.
-long long readBytesOnce(const OddsFilePaths& paths, std::string& buffer) {
-    long long total = 0;
-    for (const std::string& path : paths) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat st {};
-        if (fd < 0 || ::fstat(fd, &st) != 0) std::abort();
-        buffer.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t filled = 0;
-        while (filled < buffer.size()) {
-            const ssize_t n = ::read(fd, buffer.data() + filled, buffer.size() - filled);
-            if (n <= 0) std::abort();
-            filled += static_cast<std::size_t>(n);
-        }
-        ::close(fd);
-        total += static_cast<long long>(filled);
-        benchmark::DoNotOptimize(buffer.data());
-    }
-    return total;
 }
 
 // Runs `readOdds` (which returns the win odds of horse 1 of the last race) against the limit in every

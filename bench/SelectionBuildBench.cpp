@@ -6,9 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
+#include "bench/BenchLimit.h"
 #include "core/kaime/Marks.h"
 #include "core/kaime/SelectionBuilder.h"
 #include "tests/support/OddsRecords.h"
@@ -16,11 +16,7 @@
 namespace marovix {
 namespace {
 
-double threadSeconds() {
-    struct timespec now {};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+using bench::threadSeconds;
 
 constexpr int kRunners = 18;
 

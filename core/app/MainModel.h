@@ -274,6 +274,10 @@ private:
     // selected).
     FetchPorts fetchPorts();
     std::optional<RaceSlot> buttonFetchRace() const;
+    // Runs `fetch` with a fetcher for the whole day of the current race (results, mining) and returns
+    // true, unless no race is selected, a fetch is running or the day's key is unusable.
+    bool runDayFetch(
+        const std::function<void(RealTimeFetcher&, const std::string& dayKey, const std::string& raceLabel)>& fetch);
     // Stakes and payouts.
     bool readPayoutFile();  // true when the current race's payout has just arrived
     void rereadRaceRecords();

@@ -69,32 +69,32 @@ void MainModel::SokuhoOddsBtnClick() {
     KaimeMakeBtnClick();
 }
 
-void MainModel::KekkaGetBtnClick() {
+bool MainModel::runDayFetch(
+    const std::function<void(RealTimeFetcher&, const std::string&, const std::string&)>& fetch) {
     const std::optional<RaceSlot> slot = buttonFetchRace();
-    if (!slot || m_fetchRunning) return;
+    if (!slot || m_fetchRunning) return false;
     const std::string key(DayKey8(m_day.race(0)));
-    if (!usableFetchKey(key)) return;
+    if (!usableFetchKey(key)) return false;
     RunningFetch running(m_fetchRunning);
-    {
-        RealTimeFetcher fetcher(fetchPorts());
-        fetcher.run(FetchOperation::Results, key, raceLabelOf(m_day.race(*slot)));
-    }
-    HrReadBtnClick();
+    RealTimeFetcher fetcher(fetchPorts());
+    fetch(fetcher, key, raceLabelOf(m_day.race(*slot)));
+    return true;
+}
+
+void MainModel::KekkaGetBtnClick() {
+    const bool ran = runDayFetch([](RealTimeFetcher& fetcher, const std::string& key, const std::string& label) {
+        fetcher.run(FetchOperation::Results, key, label);
+    });
+    if (ran) HrReadBtnClick();
 }
 
 void MainModel::GetDMBtnClick() {
-    const std::optional<RaceSlot> slot = buttonFetchRace();
-    if (!slot || m_fetchRunning) return;
-    const std::string key(DayKey8(m_day.race(0)));
-    if (!usableFetchKey(key)) return;
-    RunningFetch running(m_fetchRunning);
-    {
-        RealTimeFetcher fetcher(fetchPorts());
+    const bool ran = runDayFetch([this](RealTimeFetcher& fetcher, const std::string& key, const std::string& label) {
         fetcher.setSilent(m_silentFetch);
-        const std::string label = raceLabelOf(m_day.race(*slot));
         fetcher.run(FetchOperation::TimeMining, key, label);
         fetcher.run(FetchOperation::MatchMining, key, label);
-    }
+    });
+    if (!ran) return;
     LoadNotes notes;
     readMining(m_day, notes);
     for (const std::string& problem : notes) appendErrorLog(problem);

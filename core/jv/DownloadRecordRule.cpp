@@ -131,26 +131,24 @@ std::optional<std::string> storedRecordFault(std::string_view record, std::strin
     return std::nullopt;
 }
 
-RecordDecision decideRecord(std::string_view record, int fromDateNumber, bool finalOdds) {
-    RecordDecision decision;
-    const RecordRule* rule = ruleOf(fieldText(record, IdField::recordType));
-    if (!rule) return decision;
-    if (auto fault = storedRecordFault(record, rule->type)) {
-        decision.outcome = RecordDecision::Outcome::Corrupt;
-        decision.problem = std::move(*fault);
-        return decision;
-    }
-    if (!taken(*rule, record, fromDateNumber, finalOdds)) return decision;
-
+void fillStoreDecision(RecordDecision& decision, std::string_view record, const StoreShape& shape) {
     decision.outcome = RecordDecision::Outcome::Store;
     decision.fileName = DayText(record);
-    if (rule->runnerFile) decision.fileName += CourseName(fieldUtf8(record, IdField::courseCode));
-    decision.fileName += rule->extension;
+    if (shape.runnerFile) decision.fileName += CourseName(fieldUtf8(record, IdField::courseCode));
+    decision.fileName += shape.extension;
     decision.line = recordLine(record);
-    if (rule->zero) zeroDataKind(decision.line);
-    decision.runnerFile = rule->runnerFile;
-    decision.dropEmptyFirstLine = rule->drop;
-    decision.label = labelOf(*rule, record, decision.fileName);
+    if (shape.zero) zeroDataKind(decision.line);
+    decision.runnerFile = shape.runnerFile;
+    decision.dropEmptyFirstLine = shape.drop;
+}
+
+RecordDecision decideRecord(std::string_view record, int fromDateNumber, bool finalOdds) {
+    const RecordRule* rule = ruleOf(fieldText(record, IdField::recordType));
+    if (!rule) return {};
+    const StoreShape shape{rule->type, rule->extension, rule->runnerFile, rule->zero, rule->drop};
+    RecordDecision decision =
+        decideStored(record, shape, [&] { return taken(*rule, record, fromDateNumber, finalOdds); });
+    if (decision.outcome == RecordDecision::Outcome::Store) decision.label = labelOf(*rule, record, decision.fileName);
     return decision;
 }
 

@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace marovix {
 
@@ -44,6 +45,33 @@ struct RecordDecision {
 // Why a record of a handled `type` cannot be trusted, or nothing when it can: it must have its type's
 // exact length and a real date (positions 12-19), since the date names the day file it goes to.
 std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type);
+
+// Where and how a record of one handled type is stored: what the download and the real-time fetch share.
+struct StoreShape {
+    std::string_view type;
+    std::string_view extension;  // of the day file, e.g. ".jvRA"
+    bool runnerFile;             // the fixed-line runner file, named with the course
+    bool zero;                   // positions 3-11 zeroed
+    bool drop;                   // an empty first line of a sorted file dropped
+};
+
+// Fills a Store decision for `record` as `shape` says: file name, line and how it is written.
+void fillStoreDecision(RecordDecision& decision, std::string_view record, const StoreShape& shape);
+
+// The decision for a record of a handled type: Corrupt when it cannot be trusted, NotTaken when `taken()`
+// says no (asked only of a sound record), else Store as `shape` says.
+template <class Taken>
+RecordDecision decideStored(std::string_view record, const StoreShape& shape, Taken taken) {
+    RecordDecision decision;
+    if (auto fault = storedRecordFault(record, shape.type)) {
+        decision.outcome = RecordDecision::Outcome::Corrupt;
+        decision.problem = std::move(*fault);
+        return decision;
+    }
+    if (!taken()) return decision;
+    fillStoreDecision(decision, record, shape);
+    return decision;
+}
 
 // The decision for `record` (CP932 bytes as read, normally ending in CR LF). `fromDateNumber` is the
 // from-moment's yyyymmdd as a number; `finalOdds` is CheckBox1.

@@ -1,10 +1,7 @@
 #include "core/jv/RealTimeRecordRule.h"
 
-#include "core/jv/DayDataFile.h"
 #include "core/race/JvRecord.h"
-#include "core/race/KeibaFunc.h"
 #include "core/race/RecordFields.h"
-#include "core/race/RecordKeys.h"
 #include "core/race/RunnerFile.h"
 
 namespace marovix {
@@ -75,24 +72,11 @@ std::string_view realTimeDataspec(RealTimeStream stream) { return infoOf(stream)
 int realTimeReadSize(RealTimeStream stream) { return infoOf(stream).readSize; }
 
 RecordDecision decideRealTimeRecord(RealTimeStream stream, std::string_view record) {
-    RecordDecision decision;
     const FetchRule* rule = ruleOf(stream, fieldText(record, IdField::recordType));
-    if (!rule) return decision;
-    if (auto fault = storedRecordFault(record, rule->type)) {
-        decision.outcome = RecordDecision::Outcome::Corrupt;
-        decision.problem = std::move(*fault);
-        return decision;
-    }
-    if (!taken(*rule, record)) return decision;
-    decision.outcome = RecordDecision::Outcome::Store;
-    decision.fileName = DayText(record);
-    if (rule->runnerFile) decision.fileName += CourseName(fieldUtf8(record, IdField::courseCode));
-    decision.fileName += rule->extension;
-    decision.line = recordLine(record);
-    if (rule->zero) zeroDataKind(decision.line);
-    decision.runnerFile = rule->runnerFile;
-    decision.dropEmptyFirstLine = rule->drop;
-    decision.existingFileOnly = rule->existingFileOnly;
+    if (!rule) return {};
+    const StoreShape shape{rule->type, rule->extension, rule->runnerFile, rule->zero, rule->drop};
+    RecordDecision decision = decideStored(record, shape, [&] { return taken(*rule, record); });
+    decision.existingFileOnly = decision.outcome == RecordDecision::Outcome::Store && rule->existingFileOnly;
     return decision;
 }
 

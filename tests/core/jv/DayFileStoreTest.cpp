@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <csignal>
 #include <random>
 #include <string>
 #include <vector>
@@ -15,6 +13,7 @@
 #include "core/jv/DayDataFile.h"
 #include "core/jv/JvReadLoop.h"
 #include "tests/support/DownloadRecords.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ReferenceDownload.h"
 #include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TempFolder.h"
@@ -269,26 +268,6 @@ TEST_F(DayFileStoreTest, RealTimeStreamSavesEachFileOncePerStream) {
     expectSameFolders("the real-time streams");
     EXPECT_EQ(folderFiles(storeFolder.path()).size(), 7u);
 }
-
-// Writes beyond `bytes` fail as on a full disk while an instance lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-};
 
 TEST_F(DayFileStoreTest, SaveCutShortByAWriteErrorLeavesTheOldFileWholeAndIsReported) {
     const std::string odds = storePath("2024年01月06日.jvO6");

@@ -5,10 +5,8 @@
 // when a save is cut short by a write error.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -24,6 +22,7 @@
 #include "standins/jvlink/FeedJvLink.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ReferenceDownload.h"
 #include "tests/support/TempFolder.h"
 
@@ -273,26 +272,6 @@ TEST_F(GeneratedMonthDownload, RecordByRecordMethodInterruptedAndRepeatedLeavesI
     }
     EXPECT_EQ(differences(dataFiles(app.path()), *s_reference), "");
 }
-
-// Writes beyond `bytes` fail as on a full disk while an instance lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-};
 
 TEST_F(GeneratedMonthDownload, SaveCutShortByAWriteErrorLeavesTheOldFileWholeAndTheNextDownloadCompletesIt) {
     // Both folders begin with the trifecta odds of the first race of the first day.

@@ -1,5 +1,6 @@
 #include "core/race/RaceCard.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/common/Format.h"
@@ -56,50 +57,53 @@ std::string dmTimeText(int time) {
     return digits.substr(0, 1) + "." + digits.substr(1, 2) + "." + digits.substr(3, 2);
 }
 
+namespace {
+
+// The columns both cards show: bracket, number, name, sex and age, jockey, weight and the win odds.
+template <class Col, class Grid>
+void fillRunnerColumns(Grid& grid, int r, std::string_view runner, const CardOdds& odds) {
+    const auto h = static_cast<std::size_t>(r);
+    grid.setCell(Col::Waku, r, formatted("%2d", fieldNumber(runner, SeField::bracketNumber)));
+    grid.setCell(Col::Uma, r, formatted("%2d", fieldNumber(runner, SeField::horseNumber)));
+    grid.setCell(Col::Bamei, r, fieldUtf8(runner, SeField::horseName));
+    grid.setCell(Col::SeiRei, r, sexAge(runner));
+    grid.setCell(Col::Kishu, r, fieldUtf8(runner, SeField::jockeyShortName));
+    grid.setCell(Col::Kinryo, r, carriedWeightText(fieldText(runner, SeField::carriedWeight)));
+    grid.setCell(Col::TanOz, r, oddsText(odds.win[h]));
+}
+
+// Rows 1.. of a card, one per runner slot.
+int lastRunnerRow(int rowCount) { return std::min(rowCount - 1, kRunnerSlotCount); }
+
+}  // namespace
+
 void fillRaceCard(RaceCard26Grid& card26, RaceCard1Grid& card1, const RunnerRecords& runners,
                   const RunnerIndexes& indexes, const CardOdds& odds) {
-    auto fill = [&](auto& grid, int rows, auto setCell) {
-        for (int r = 1; r < rows && r <= kRunnerSlotCount; ++r) setCell(grid, r);
-        (void)grid;
-    };
-    fill(card26, card26.rowCount(), [&](RaceCard26Grid& grid, int r) {
+    for (int r = 1; r <= lastRunnerRow(card26.rowCount()); ++r) {
+        fillRunnerColumns<Card26Col>(card26, r, runners[static_cast<std::size_t>(r - 1)], odds);
+        card26.setCell(Card26Col::TanJun, r, rankText(odds.winPop[static_cast<std::size_t>(r)]));
+    }
+    for (int r = 1; r <= lastRunnerRow(card1.rowCount()); ++r) {
         const std::string& runner = runners[static_cast<std::size_t>(r - 1)];
         const auto h = static_cast<std::size_t>(r);
-        grid.setCell(Card26Col::Waku, r, formatted("%2d", fieldNumber(runner, SeField::bracketNumber)));
-        grid.setCell(Card26Col::Uma, r, formatted("%2d", fieldNumber(runner, SeField::horseNumber)));
-        grid.setCell(Card26Col::Bamei, r, fieldUtf8(runner, SeField::horseName));
-        grid.setCell(Card26Col::SeiRei, r, sexAge(runner));
-        grid.setCell(Card26Col::Kishu, r, fieldUtf8(runner, SeField::jockeyShortName));
-        grid.setCell(Card26Col::Kinryo, r, carriedWeightText(fieldText(runner, SeField::carriedWeight)));
-        grid.setCell(Card26Col::TanOz, r, oddsText(odds.win[h]));
-        grid.setCell(Card26Col::TanJun, r, rankText(odds.winPop[h]));
-    });
-    fill(card1, card1.rowCount(), [&](RaceCard1Grid& grid, int r) {
-        const std::string& runner = runners[static_cast<std::size_t>(r - 1)];
-        const auto h = static_cast<std::size_t>(r);
-        grid.setCell(Card1Col::Waku, r, formatted("%2d", fieldNumber(runner, SeField::bracketNumber)));
-        grid.setCell(Card1Col::Uma, r, formatted("%2d", fieldNumber(runner, SeField::horseNumber)));
-        grid.setCell(Card1Col::Bamei, r, fieldUtf8(runner, SeField::horseName));
-        grid.setCell(Card1Col::SeiRei, r, sexAge(runner));
-        grid.setCell(Card1Col::Kishu, r, fieldUtf8(runner, SeField::jockeyShortName));
-        grid.setCell(Card1Col::Kinryo, r, carriedWeightText(fieldText(runner, SeField::carriedWeight)));
-        grid.setCell(Card1Col::Chokyoshi, r, fieldUtf8(runner, SeField::trainerShortName));
-        grid.setCell(Card1Col::Compi, r, indexes.CompiValue[h] < 1 ? "     " : formatted("%3d", indexes.CompiValue[h]));
-        grid.setCell(Card1Col::CompiRank, r, rankText(indexes.CompiRank[h]));
-        grid.setCell(Card1Col::TanOz, r, oddsText(odds.win[h]));
-        grid.setCell(Card1Col::TanPop, r, rankText(odds.winPop[h]));
-        grid.setCell(Card1Col::FukOz, r, oddsText(odds.placeLow[h]));
-        grid.setCell(Card1Col::FukPop, r, rankText(odds.placePop[h]));
-        grid.setCell(Card1Col::DMTime, r, dmTimeText(indexes.DMTime[h]));
-        grid.setCell(Card1Col::DMRank, r, rankText(indexes.DMRank[h]));
-        grid.setCell(Card1Col::TMScore, r, indexes.TMRank[h] > 0 ? oddsText(indexes.TMScore[h] / 10.0) : "     ");
-        grid.setCell(Card1Col::TMRank, r, rankText(indexes.TMRank[h]));
-        grid.setCell(Card1Col::Own1, r, rankText(indexes.OwnIndex1[h]));
-        grid.setCell(Card1Col::Own2, r, rankText(indexes.OwnIndex2[h]));
-        grid.setCell(Card1Col::Chakujun, r, rankText(fieldNumber(runner, SeField::finishingPosition)));
-        grid.setCell(Card1Col::Ninki, r, rankText(fieldNumber(runner, SeField::finalWinPopularity)));
-        grid.setCell(Card1Col::KakuOdds, r, winOddsText(fieldText(runner, SeField::finalWinOdds)));
-    });
+        fillRunnerColumns<Card1Col>(card1, r, runner, odds);
+        card1.setCell(Card1Col::Chokyoshi, r, fieldUtf8(runner, SeField::trainerShortName));
+        card1.setCell(Card1Col::Compi, r,
+                      indexes.CompiValue[h] < 1 ? "     " : formatted("%3d", indexes.CompiValue[h]));
+        card1.setCell(Card1Col::CompiRank, r, rankText(indexes.CompiRank[h]));
+        card1.setCell(Card1Col::TanPop, r, rankText(odds.winPop[h]));
+        card1.setCell(Card1Col::FukOz, r, oddsText(odds.placeLow[h]));
+        card1.setCell(Card1Col::FukPop, r, rankText(odds.placePop[h]));
+        card1.setCell(Card1Col::DMTime, r, dmTimeText(indexes.DMTime[h]));
+        card1.setCell(Card1Col::DMRank, r, rankText(indexes.DMRank[h]));
+        card1.setCell(Card1Col::TMScore, r, indexes.TMRank[h] > 0 ? oddsText(indexes.TMScore[h] / 10.0) : "     ");
+        card1.setCell(Card1Col::TMRank, r, rankText(indexes.TMRank[h]));
+        card1.setCell(Card1Col::Own1, r, rankText(indexes.OwnIndex1[h]));
+        card1.setCell(Card1Col::Own2, r, rankText(indexes.OwnIndex2[h]));
+        card1.setCell(Card1Col::Chakujun, r, rankText(fieldNumber(runner, SeField::finishingPosition)));
+        card1.setCell(Card1Col::Ninki, r, rankText(fieldNumber(runner, SeField::finalWinPopularity)));
+        card1.setCell(Card1Col::KakuOdds, r, winOddsText(fieldText(runner, SeField::finalWinOdds)));
+    }
 }
 
 RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {

@@ -209,7 +209,8 @@ public:
     // HrReadBtn2 "払戻取込2": the same; when a race is shown and its payout has just arrived in this
     // reading, the race is selected again, which shows its results.
     void HrReadBtn2Click();
-    // CalcBtn: the payout summary of all 36 race slots from the payout slots.
+    // CalcBtn: the payout summary of all 36 race slots from the payout slots. A slot's summary is formed
+    // when first asked for, from the payout slots as this handler found them.
     void CalcBtnClick();
     // The day's payout slots and their summaries.
     const DayPayouts& payouts() const { return m_payouts; }
@@ -311,7 +312,8 @@ private:
     std::function<void()> m_eventPump;
     StakeInputs m_stakeInputs;
     DayPayouts m_payouts;
-    std::array<PayoutSummary, kRaceSlotCount> m_payoutSummaries;
+    // Formed on demand: a day load summarises only the races that are looked at.
+    mutable std::array<std::optional<PayoutSummary>, kRaceSlotCount> m_payoutSummaries;
 
     friend struct MainModelTestAccess;  // tests fill the grids without the builders
 };

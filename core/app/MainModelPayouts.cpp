@@ -60,14 +60,17 @@ void MainModel::HrReadBtn2Click() {
 }
 
 void MainModel::CalcBtnClick() {
-    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
-        m_payoutSummaries[static_cast<std::size_t>(slot)] = summarisePayout(m_payouts.record(slot));
+    // The payout slots change only by a reading that is followed by this handler, so a summary formed
+    // later from them is the one formed now.
+    for (auto& summary : m_payoutSummaries) summary.reset();
 }
 
 const PayoutSummary& MainModel::payoutSummary(RaceSlot slot) const {
     static const PayoutSummary none = summarisePayout({});
     if (slot < 0 || slot >= kRaceSlotCount) return none;
-    return m_payoutSummaries[static_cast<std::size_t>(slot)];
+    auto& summary = m_payoutSummaries[static_cast<std::size_t>(slot)];
+    if (!summary) summary = summarisePayout(m_payouts.record(slot));
+    return *summary;
 }
 
 void MainModel::showPayoutPanel() {

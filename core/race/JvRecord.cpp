@@ -40,21 +40,32 @@ const RecordLayout* findLayout(std::string_view type) {
 }  // namespace
 
 int lenientInt(std::string_view text) {
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return 0;
-    std::size_t last = text.find_last_not_of(' ');
-    std::string_view number = text.substr(first, last - first + 1);
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && text[first] == ' ') ++first;
+    while (last > first && text[last - 1] == ' ') --last;
+    if (first == last) return 0;
+    std::string_view number = text.substr(first, last - first);
     bool negative = false;
     if (number.front() == '+' || number.front() == '-') {
         negative = number.front() == '-';
         number.remove_prefix(1);
     }
-    // from_chars would take a second sign itself, so a digit must come first.
-    if (number.empty() || number.front() < '0' || number.front() > '9') return 0;
-    // Parse the magnitude wider than int so that "-2147483648" is read but larger values are refused.
+    if (number.empty()) return 0;
+    // Up to 18 digits cannot overflow the wider magnitude; longer texts (leading zeros, say) go through
+    // from_chars. Either way "-2147483648" is read and anything beyond int is refused.
     long long magnitude = 0;
-    auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), magnitude);
-    if (error != std::errc() || end != number.data() + number.size()) return 0;
+    if (number.size() <= 18) {
+        for (const char c : number) {
+            if (c < '0' || c > '9') return 0;
+            magnitude = magnitude * 10 + (c - '0');
+        }
+    } else {
+        // from_chars would take a second sign itself, so a digit must come first.
+        if (number.front() < '0' || number.front() > '9') return 0;
+        auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), magnitude);
+        if (error != std::errc() || end != number.data() + number.size()) return 0;
+    }
     long long value = negative ? -magnitude : magnitude;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return 0;
     return static_cast<int>(value);
@@ -108,9 +119,16 @@ Result<RecordLayout> checkRecord(std::string_view record, std::string_view expec
 }
 
 std::string wholeRecord(std::string_view recordOrLine) {
-    std::string record(recordOrLine);
-    if (!endsWithLineEnd(record)) record += kLineEnd;
+    std::string record;
+    record.reserve(recordOrLine.size() + kLineEnd.size());
+    assignWholeRecord(record, recordOrLine);
     return record;
+}
+
+void assignWholeRecord(std::string& target, std::string_view recordOrLine) {
+    const bool whole = endsWithLineEnd(recordOrLine);  // asked first: the view may lie in `target`
+    target.assign(recordOrLine);
+    if (!whole) target += kLineEnd;
 }
 
 std::string blankRecord(std::string_view type) {

@@ -55,6 +55,8 @@ Result<RecordLayout> checkRecord(std::string_view record, std::string_view expec
 // The record with its CR LF: a day-file line gets "\r\n" appended; a record already ending in CR LF is
 // returned unchanged.
 std::string wholeRecord(std::string_view recordOrLine);
+// The same into `target`, reusing its storage (a blank record of the type already has room for it).
+void assignWholeRecord(std::string& target, std::string_view recordOrLine);
 
 // A record of `type` that holds nothing: blanks of the type's length, ending in CR LF. An unknown type
 // gives the empty text.

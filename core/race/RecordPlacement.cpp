@@ -39,7 +39,7 @@ PlacedRecords<kRaceSlotCount> placeRaceRecords(std::span<const std::string> raLi
     auto placed = blankSlots<kRaceSlotCount>(RaField::type);
     const std::size_t readable = std::min(raLines.size(), placed.slots.size());
     for (std::size_t i = 0; i < readable; ++i)
-        if (acceptLine(placed, raLines, i, RaField::type)) placed.slots[i] = wholeRecord(raLines[i]);
+        if (acceptLine(placed, raLines, i, RaField::type)) assignWholeRecord(placed.slots[i], raLines[i]);
     return placed;
 }
 
@@ -53,7 +53,7 @@ PlacedRecords<kRunnerSlotCount> readRunnerSlots(std::string_view race, std::span
         const auto line = static_cast<std::size_t>(*runnerLineIndex(raceNumber, k + 1));
         if (line >= runnerLines.size()) break;
         if (acceptLine(placed, runnerLines, line, SeField::type))
-            placed.slots[static_cast<std::size_t>(k)] = wholeRecord(runnerLines[line]);
+            assignWholeRecord(placed.slots[static_cast<std::size_t>(k)], runnerLines[line]);
     }
     return placed;
 }
@@ -69,7 +69,8 @@ PlacedRecords<kRaceSlotCount> placeMiningRecords(std::string_view type, std::spa
         if (!acceptLine(placed, lines, i, type)) continue;
         std::string key = dayMatchingKey(lines[i]);
         auto match = std::find(keys.begin(), keys.end(), key);  // unused slots hold an empty key
-        if (match != keys.end()) placed.slots[static_cast<std::size_t>(match - keys.begin())] = wholeRecord(lines[i]);
+        if (match != keys.end())
+            assignWholeRecord(placed.slots[static_cast<std::size_t>(match - keys.begin())], lines[i]);
     }
     return placed;
 }

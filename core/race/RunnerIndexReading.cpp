@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
@@ -56,7 +57,15 @@ std::vector<std::string> splitIndexLine(std::string_view line) {
 }
 
 void splitIndexLine(std::string_view line, std::vector<std::string>& fields) {
-    fields.clear();
+    // The strings already in `fields` are reused, so a reader splitting line after line allocates
+    // only while its fields grow.
+    std::size_t used = 0;
+    auto next = [&]() -> std::string& {
+        if (used == fields.size()) fields.emplace_back();
+        std::string& field = fields[used++];
+        field.clear();
+        return field;
+    };
     std::size_t p = 0;
     const std::size_t n = line.size();
     auto skipBlanks = [&] {
@@ -64,7 +73,7 @@ void splitIndexLine(std::string_view line, std::vector<std::string>& fields) {
     };
     skipBlanks();
     while (p < n && line[p] != '\0') {
-        std::string field;
+        std::string& field = next();
         if (line[p] == '"') {
             ++p;
             while (p < n) {
@@ -84,14 +93,14 @@ void splitIndexLine(std::string_view line, std::vector<std::string>& fields) {
             while (p<n&& static_cast<unsigned char>(line[p])> 0x20 && line[p] != ',') ++p;
             field.assign(line.substr(start, p - start));
         }
-        fields.push_back(std::move(field));
         skipBlanks();
         if (p < n && line[p] == ',') {
-            if (p + 1 >= n) fields.emplace_back();
+            if (p + 1 >= n) next();
             ++p;
             skipBlanks();
         }
     }
+    fields.resize(used);
 }
 
 std::string shortHorseKey(std::string_view key) {
@@ -104,23 +113,24 @@ void readOwnIndex(std::span<const std::string> lines, OwnIndex which, const Race
     std::array<std::string, kRaceSlotCount> raceKeys;
     for (std::size_t slot = 0; slot < races.size(); ++slot)
         if (isUsedSlot(races[slot])) raceKeys[slot] = dayMatchingKey(races[slot]);
+    // A day's own-index file holds a line per runner: each line finds its race by key, not by a scan
+    // of the slots. The first slot of a key is the one that takes its lines.
+    std::unordered_map<std::string_view, std::size_t> slotOfKey;
+    for (std::size_t slot = 0; slot < raceKeys.size(); ++slot)
+        if (!raceKeys[slot].empty()) slotOfKey.emplace(raceKeys[slot], slot);
+    std::vector<std::string> fields;
     for (const std::string& line : lines) {
-        const auto fields = splitIndexLine(line);
+        splitIndexLine(line, fields);
         if (fields.empty()) continue;
         const std::string key = shortHorseKey(fields[0]);
         if (key.size() < 12) continue;
         const int horse = lenientInt(std::string_view(key).substr(12, 2));
         const int value = fields.size() > 1 ? lenientInt(fields[1]) : 0;
         const std::string_view raceKey = std::string_view(key).substr(0, 12);
-        for (std::size_t slot = 0; slot < raceKeys.size(); ++slot) {
-            if (raceKeys[slot].empty() || raceKeys[slot] != raceKey) continue;
-            if (horse >= 1 && horse <= kHorses) {
-                RunnerIndexes& indexes = work[slot].indexes;
-                (which == OwnIndex::First ? indexes.OwnIndex1 : indexes.OwnIndex2)[static_cast<std::size_t>(horse)] =
-                    value;
-            }
-            break;
-        }
+        const auto found = slotOfKey.find(raceKey);
+        if (found == slotOfKey.end() || horse < 1 || horse > kHorses) continue;
+        RunnerIndexes& indexes = work[found->second].indexes;
+        (which == OwnIndex::First ? indexes.OwnIndex1 : indexes.OwnIndex2)[static_cast<std::size_t>(horse)] = value;
     }
 }
 

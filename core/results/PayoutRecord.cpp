@@ -1,7 +1,6 @@
 #include "core/results/PayoutRecord.h"
 
-#include <cstdio>
-
+#include "core/common/Format.h"
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
 
@@ -52,12 +51,18 @@ bool hasWinner(const PayoutEntry& entry) {
 }
 
 std::string combinationText(const PayoutEntry& entry) {
+    // Formed by hand: the payout summary and the hit judgement form thousands of these per day.
     std::string text;
+    text.reserve(static_cast<std::size_t>(entry.count) * 3);
     for (int k = 0; k < entry.count; ++k) {
-        char part[16];
-        std::snprintf(part, sizeof part, k + 1 < entry.count ? "%2d-" : "%2d",
-                      entry.numbers[static_cast<std::size_t>(k)]);
-        text += part;
+        if (k > 0) text += '-';
+        const int number = entry.numbers[static_cast<std::size_t>(k)];
+        if (number >= 0 && number <= 99) {
+            text += number < 10 ? ' ' : static_cast<char>('0' + number / 10);
+            text += static_cast<char>('0' + number % 10);
+        } else {
+            text += formatted("%2d", number);
+        }
     }
     return text;
 }

@@ -40,6 +40,11 @@ TEST(LenientInt, ReadsSignedDecimalsAndGivesZeroForAnythingElse) {
         {"-2147483648", -2147483647 - 1},
         {"2147483648", 0},
         {"99999999999999999999", 0},
+        {"999999999999999999", 0},
+        {"0000000000000000000000012", 12},
+        {"-00000000000000000000000012", -12},
+        {"00000000000000000000000x12", 0},
+        {"\t5", 0},
         {"\xEF\xBC\x95", 0},  // a full-width digit 5
     };
     for (const auto& c : cases) EXPECT_EQ(lenientInt(c.text), c.value) << '"' << c.text << '"';

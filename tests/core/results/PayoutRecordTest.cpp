@@ -1,6 +1,8 @@
 // Reading the entries of a payout record and the payout summary built from them.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "core/results/PayoutRecord.h"
 #include "core/results/PayoutSummary.h"
 #include "tests/support/PayoutRecordBuilder.h"
@@ -88,6 +90,24 @@ TEST(PayoutSummaryTest, KeepsHorsesForWinAndPlaceAndTextsOnlyForCompleteCombinat
     EXPECT_EQ(summary.of(BetType::UR)[0], (PayoutSummaryEntry{0, " 5-12", 2340, 8}));
     EXPECT_EQ(summary.of(BetType::UR)[1], (PayoutSummaryEntry{0, "", 999, 3}));
     EXPECT_EQ(summary.of(BetType::WD).size(), 7u);
+}
+
+TEST(CombinationTextTest, WritesEveryNumberAsPrintfWidthTwoJoinedByHyphens) {
+    for (const int number : {-5, 0, 1, 9, 10, 18, 99, 100, 1234}) {
+        for (int count = 1; count <= 3; ++count) {
+            PayoutEntry entry;
+            entry.count = count;
+            entry.numbers = {number, 3, number};
+            std::string expected;
+            for (int k = 0; k < count; ++k) {
+                char part[16];
+                std::snprintf(part, sizeof part, k + 1 < count ? "%2d-" : "%2d",
+                              entry.numbers[static_cast<std::size_t>(k)]);
+                expected += part;
+            }
+            EXPECT_EQ(combinationText(entry), expected) << number << " x" << count;
+        }
+    }
 }
 
 }  // namespace

@@ -83,6 +83,49 @@ Result<std::string> readFileBytes(const std::string& path, std::size_t maxBytes)
     return bytes;
 }
 
+Status appendRawLines(const std::string& path, std::span<const std::string> lines) {
+    if (lines.empty()) return Status::success();
+    // As for reading: a FIFO or a device is never opened.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return notRegularFile(path, st);
+    } else if (errno != ENOENT) {
+        return systemError(path);
+    }
+    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) return systemError(path);
+    auto fail = [&](Error error) {
+        ::close(fd);
+        return error;
+    };
+    if (::fstat(fd, &st) != 0) return fail(systemError(path));
+    if (!S_ISREG(st.st_mode)) return fail(notRegularFile(path, st));
+    const off_t before = st.st_size;
+    std::string bytes;
+    char last = '\n';
+    if (before > 0 && ::pread(fd, &last, 1, before - 1) != 1) return fail(systemError(path));
+    if (last != '\n') bytes += "\r\n";
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t w = ::write(fd, p, left);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            Error error = systemError(path);
+            (void)!::ftruncate(fd, before);  // no torn line stays behind
+            return fail(std::move(error));
+        }
+        p += w;
+        left -= static_cast<std::size_t>(w);
+    }
+    if (::close(fd) != 0) return systemError(path);
+    return Status::success();
+}
+
 Result<std::string> resolveLinks(const std::string& path) {
     std::string current = path;
     for (int hops = 0; hops < kMaxLinkHops; ++hops) {

@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file reading and writing. Text files of the system are CP932 with CR LF line ends.
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,11 @@ Result<std::vector<std::string>> readRawLines(const std::string& path);
 Result<std::vector<std::string>> readRawLinesIfPresent(const std::string& path);
 // Writes raw byte lines, each followed by CR LF, safely.
 Status writeRawLines(const std::string& path, const std::vector<std::string>& lines);
+// Adds raw byte lines, each followed by CR LF, at the end of the file, which is made when missing. A file
+// whose last line lacks its end gets CR LF first, so no line is joined to another. Only a regular file
+// is written to (a link is followed). A write that fails part way is taken back: the file is either as
+// it was or ends in all the lines.
+Status appendRawLines(const std::string& path, std::span<const std::string> lines);
 
 // Lines of a CP932 text file converted to UTF-8.
 Result<std::vector<std::string>> readTextLines(const std::string& path);

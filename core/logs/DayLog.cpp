@@ -15,7 +15,7 @@ Status DayLog::close(const DateTime& now) { return append({"-----", "■利用�
 Status DayLog::append(const std::vector<std::string>& lines, bool save) {
     for (const auto& line : lines) m_lines.add(line);
     if (!save) return Status::success();
-    return m_lines.save(m_path);
+    return m_lines.appendUnsaved(m_path);
 }
 
 }  // namespace marovix

@@ -1,6 +1,7 @@
 #pragma once
 // The day's run log: log/yyyymmdd.log of the date the program started (entries after midnight go to
-// the same file). The lines are held here and saved whole.
+// the same file). The lines are held here for the log window; each save adds the new ones at the end
+// of the file, so a save costs the lines it adds, not the day's whole log.
 #include <functional>
 #include <string>
 #include <vector>

@@ -13,6 +13,7 @@ Status LogLines::load(const std::string& path) {
     m_raw = std::move(*lines);
     m_text.reserve(m_raw.size());
     for (const auto& line : m_raw) m_text.push_back(cp932ToUtf8(line));
+    m_saved = m_raw.size();
     return Status::success();
 }
 
@@ -26,8 +27,19 @@ void LogLines::keepLast(std::size_t count) {
     const auto drop = static_cast<std::ptrdiff_t>(m_raw.size() - count);
     m_raw.erase(m_raw.begin(), m_raw.begin() + drop);
     m_text.erase(m_text.begin(), m_text.begin() + drop);
+    m_saved = m_saved > static_cast<std::size_t>(drop) ? m_saved - static_cast<std::size_t>(drop) : 0;
 }
 
-Status LogLines::save(const std::string& path) const { return writeRawLines(path, m_raw); }
+Status LogLines::save(const std::string& path) {
+    Status status = writeRawLines(path, m_raw);
+    if (status) m_saved = m_raw.size();
+    return status;
+}
+
+Status LogLines::appendUnsaved(const std::string& path) {
+    Status status = appendRawLines(path, std::span<const std::string>(m_raw).subspan(m_saved));
+    if (status) m_saved = m_raw.size();
+    return status;
+}
 
 }  // namespace marovix

@@ -18,7 +18,10 @@ public:
     // Keeps the last `count` lines.
     void keepLast(std::size_t count);
     // Writes every line, each followed by CR LF, safely.
-    Status save(const std::string& path) const;
+    Status save(const std::string& path);
+    // Adds the lines not yet in the file (those added since the last load, save or append) at its end,
+    // each followed by CR LF. After a failure they stay unsaved and go with the next append.
+    Status appendUnsaved(const std::string& path);
 
     // The lines as text to show (bytes that are no CP932 shown as U+FFFD).
     const std::vector<std::string>& text() const { return m_text; }
@@ -27,6 +30,7 @@ public:
 private:
     std::vector<std::string> m_raw;
     std::vector<std::string> m_text;
+    std::size_t m_saved = 0;  // the first lines, known to be in the file
 };
 
 }  // namespace marovix

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <atomic>
+#include <optional>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "core/common/Cp932.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix {
@@ -112,4 +117,42 @@ TEST(TextFileErrors, OnlyAMissingFileReadsAsNoLines) {
 }
 
 }  // namespace
+TEST(TextFileAppend, AddsLinesAtTheEndAndNeverJoinsThemToAnUnendedLastLine) {
+    TempFolder folder;
+    const std::string lines[] = {"one", "two"};
+    const std::tuple<const char*, std::optional<std::string>, std::string> cases[] = {
+        {"missing", std::nullopt, "one\r\ntwo\r\n"},
+        {"empty", "", "one\r\ntwo\r\n"},
+        {"ended", "old\r\n", "old\r\none\r\ntwo\r\n"},
+        {"unended", "old", "old\r\none\r\ntwo\r\n"},
+    };
+    for (const auto& [name, before, after] : cases) {
+        const std::string path = folder.file(name);
+        if (before) {
+            ASSERT_TRUE(replaceFile(path, *before).ok());
+        }
+        ASSERT_TRUE(appendRawLines(path, lines).ok()) << name;
+        EXPECT_EQ(*readFileBytes(path), after) << name;
+    }
+}
+
+TEST(TextFileAppend, RefusesWhatIsNoRegularFileAndTakesBackAFailedWrite) {
+    TempFolder folder;
+    const std::string lines[] = {std::string(4096, 'x')};
+    ASSERT_TRUE(makeDirectory(folder.file("a folder")).ok());
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0644), 0);
+    for (const char* name : {"a folder", "fifo"}) {  // a FIFO without reader would block a plain open
+        const Status appended = appendRawLines(folder.file(name), lines);
+        ASSERT_FALSE(appended.ok()) << name;
+        EXPECT_EQ(appended.errorKind(), ErrorKind::Refused) << name;
+    }
+    const std::string path = folder.file("full.log");
+    ASSERT_TRUE(replaceFile(path, "kept\r\n").ok());
+    {
+        FileSizeLimit limit(1024);  // the disk fills part way through the line
+        EXPECT_FALSE(appendRawLines(path, lines).ok());
+    }
+    EXPECT_EQ(*readFileBytes(path), "kept\r\n");
+}
+
 }  // namespace marovix

@@ -1,6 +1,9 @@
 // The logs keep every byte of their lines: a user's own edits with bytes that are no valid CP932 survive
 // start, append and close.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
 
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
@@ -71,6 +74,31 @@ TEST(LogBytes, TheErrorLogTrimmedAtStartKeepsTheBytesOfTheLinesItKeeps) {
     ASSERT_TRUE(log.start(kNow, "/app").ok());
     EXPECT_EQ(log.lines().size(), 302u);
     EXPECT_EQ(bytesOf(path).substr(199 * 6, kOddLine.size()), kOddLine);
+}
+
+TEST(DayLogSaving, EachSaveAddsOnlyItsNewLinesAndAFailedSaveGoesWithTheNext) {
+    TempFolder folder;
+    const std::string path = folder.file("20240106.log");
+    DayLog log(path);
+    ASSERT_TRUE(log.start(kNow).ok());
+    ASSERT_TRUE(log.append({"-----", "■開催日選択 [2024年01月06日]"}).ok());
+    ASSERT_TRUE(log.append({"kept for the next save"}, false).ok());
+    EXPECT_EQ(bytesOf(path), utf8ToCp932("============================\r\n■利用開始 2024/01/06 09:30:00\r\n-----\r\n"
+                                         "■開催日選択 [2024年01月06日]\r\n"));
+    // A line another program added stays; a save that fails is made up by the next one.
+    ASSERT_TRUE(replaceFile(path, bytesOf(path) + "by hand\r\n").ok());
+    ASSERT_TRUE(makeDirectory(folder.file("moved")).ok());
+    ASSERT_EQ(::rename(path.c_str(), folder.file("moved/log").c_str()), 0);
+    ASSERT_TRUE(makeDirectory(path).ok());  // a folder where the log belongs: the save fails
+    EXPECT_FALSE(log.append({"a"}).ok());
+    ASSERT_EQ(::rmdir(path.c_str()), 0);
+    ASSERT_EQ(::rename(folder.file("moved/log").c_str(), path.c_str()), 0);
+    ASSERT_TRUE(log.close(kNow).ok());
+    const std::string text = cp932ToUtf8(bytesOf(path));
+    EXPECT_TRUE(
+        text.ends_with("by hand\r\nkept for the next save\r\na\r\n-----\r\n■利用終了 2024/01/06 09:30:00\r\n"
+                       "============================\r\n\r\n"))
+        << text;
 }
 
 }  // namespace

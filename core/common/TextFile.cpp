@@ -37,6 +37,23 @@ Error tooLarge(const std::string& path, std::size_t maxBytes) {
                  ErrorKind::Refused};
 }
 
+// Opens the path only when it is a regular file, or a missing one when `flags` has O_CREAT: opening a
+// FIFO would wait for its other end forever, and a device may act on being opened. O_NONBLOCK and the
+// second look after opening cover a path swapped in between. `st` holds the opened file's status.
+Result<int> openRegularFile(const std::string& path, int flags, struct stat& st) {
+    if (::stat(path.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return notRegularFile(path, st);
+    } else if (errno != ENOENT || (flags & O_CREAT) == 0) {
+        return systemError(path);
+    }
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) return systemError(path);
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
+    Error error = S_ISREG(st.st_mode) ? systemError(path) : notRegularFile(path, st);
+    ::close(fd);
+    return error;
+}
+
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -51,19 +68,14 @@ Result<std::string> readFileBytes(const std::string& path) {
 }
 
 Result<std::string> readFileBytes(const std::string& path, std::size_t maxBytes) {
-    // Only a regular file is opened: opening a FIFO for reading would wait for a writer forever, and a
-    // device may act on being opened. O_NONBLOCK and the second look cover a path swapped in between.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return systemError(path);
-    if (!S_ISREG(st.st_mode)) return notRegularFile(path, st);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return systemError(path);
+    auto opened = openRegularFile(path, O_RDONLY, st);
+    if (!opened) return opened.failure();
+    const int fd = *opened;
     auto fail = [&](Error error) {
         ::close(fd);
         return error;
     };
-    if (::fstat(fd, &st) != 0) return fail(systemError(path));
-    if (!S_ISREG(st.st_mode)) return fail(notRegularFile(path, st));
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return fail(tooLarge(path, maxBytes));
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -85,21 +97,14 @@ Result<std::string> readFileBytes(const std::string& path, std::size_t maxBytes)
 
 Status appendRawLines(const std::string& path, std::span<const std::string> lines) {
     if (lines.empty()) return Status::success();
-    // As for reading: a FIFO or a device is never opened.
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return notRegularFile(path, st);
-    } else if (errno != ENOENT) {
-        return systemError(path);
-    }
-    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
-    if (fd < 0) return systemError(path);
+    auto opened = openRegularFile(path, O_RDWR | O_APPEND | O_CREAT, st);
+    if (!opened) return opened.failure();
+    const int fd = *opened;
     auto fail = [&](Error error) {
         ::close(fd);
         return error;
     };
-    if (::fstat(fd, &st) != 0) return fail(systemError(path));
-    if (!S_ISREG(st.st_mode)) return fail(notRegularFile(path, st));
     const off_t before = st.st_size;
     std::string bytes;
     char last = '\n';

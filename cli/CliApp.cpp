@@ -5,8 +5,7 @@
 #include <map>
 
 #include "core/settings/AppFolders.h"
-#include "platform/StartedClock.h"
-#include "platform/SystemClock.h"
+#include "platform/ProgramClock.h"
 
 namespace marovix {
 namespace {
@@ -39,12 +38,7 @@ std::string executableFolder(const char* argv0) {
 std::string CliContext::sharedDataFolder() const { return AppFolders::sharedDataFolder(m_executableFolder); }
 
 const Clock& CliContext::clock() {
-    if (!m_clock) {
-        if (m_at)
-            m_clock = std::make_unique<StartedClock>(*m_at);
-        else
-            m_clock = std::make_unique<SystemClock>();
-    }
+    if (!m_clock) m_clock = programClock(m_at);
     return *m_clock;
 }
 

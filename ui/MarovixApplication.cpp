@@ -10,9 +10,8 @@
 #include "core/jv/StoredDataDownload.h"
 #include "platform/EmptyRegistry.h"
 #include "platform/PosixVotePluginLauncher.h"
+#include "platform/ProgramClock.h"
 #include "platform/SeededRandom.h"
-#include "platform/StartedClock.h"
-#include "platform/SystemClock.h"
 #include "standins/jvlink/FeedJvLink.h"
 #include "ui/FeedSettingsDialog.h"
 #include "ui/QtDialogs.h"
@@ -42,12 +41,7 @@ ProgramOptions programOptions(int argc, char** argv) {
 }
 
 int runMarovix(const ProgramOptions& options) {
-    // The local time, or a replayed day's: started at --at and running on from there.
-    std::unique_ptr<Clock> clockOwner;
-    if (options.at)
-        clockOwner = std::make_unique<StartedClock>(*options.at);
-    else
-        clockOwner = std::make_unique<SystemClock>();
+    const std::unique_ptr<Clock> clockOwner = programClock(options.at);
     const Clock& clock = *clockOwner;
     EmptyRegistry registry;
     QtDialogs dialogs;

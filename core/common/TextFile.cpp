@@ -54,6 +54,19 @@ Result<int> openRegularFile(const std::string& path, int flags, struct stat& st)
     return error;
 }
 
+// Writes every byte, however many calls it takes; false with errno set when a write fails.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t w = ::write(fd, bytes.data(), bytes.size());
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(w));
+    }
+    return true;
+}
+
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -114,18 +127,10 @@ Status appendRawLines(const std::string& path, std::span<const std::string> line
         bytes += line;
         bytes += "\r\n";
     }
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t w = ::write(fd, p, left);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            Error error = systemError(path);
-            (void)!::ftruncate(fd, before);  // no torn line stays behind
-            return fail(std::move(error));
-        }
-        p += w;
-        left -= static_cast<std::size_t>(w);
+    if (!writeAll(fd, bytes)) {
+        Error error = systemError(path);
+        (void)!::ftruncate(fd, before);  // no torn line stays behind
+        return fail(std::move(error));
     }
     if (::close(fd) != 0) return systemError(path);
     return Status::success();
@@ -174,17 +179,7 @@ Status replaceFile(const std::string& path, std::string_view bytes) {
         if (::fstat(fd, &made) != 0 || ((made.st_mode & 07777) != mode && ::fchmod(fd, mode) != 0))
             return fail(systemError(path));
     }
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t w = ::write(fd, p, left);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            return fail(systemError(path));
-        }
-        p += w;
-        left -= static_cast<std::size_t>(w);
-    }
+    if (!writeAll(fd, bytes)) return fail(systemError(path));
     // No fsync: a download rewrites day files tens of thousands of times, and rename over the old
     // file already keeps either the old or the new content whole (ext4 flushes replace-by-rename).
     if (::close(fd) != 0) {

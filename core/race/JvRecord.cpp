@@ -1,6 +1,6 @@
 #include "core/race/JvRecord.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -52,20 +52,13 @@ int lenientInt(std::string_view text) {
         number.remove_prefix(1);
     }
     if (number.empty()) return 0;
-    // Up to 18 digits cannot overflow the wider magnitude; longer texts (leading zeros, say) go through
-    // from_chars. Either way "-2147483648" is read and anything beyond int is refused.
-    long long magnitude = 0;
-    if (number.size() <= 18) {
-        for (const char c : number) {
-            if (c < '0' || c > '9') return 0;
-            magnitude = magnitude * 10 + (c - '0');
-        }
-    } else {
-        // from_chars would take a second sign itself, so a digit must come first.
-        if (number.front() < '0' || number.front() > '9') return 0;
-        auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), magnitude);
-        if (error != std::errc() || end != number.data() + number.size()) return 0;
-    }
+    for (const char c : number)
+        if (c < '0' || c > '9') return 0;
+    // Leading zeros say nothing; more than ten digits are beyond int whatever they are.
+    number.remove_prefix(std::min(number.find_first_not_of('0'), number.size()));
+    if (number.size() > 10) return 0;
+    long long magnitude = 0;  // wider than int, so that "-2147483648" is read but larger values are refused
+    for (const char c : number) magnitude = magnitude * 10 + (c - '0');
     long long value = negative ? -magnitude : magnitude;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return 0;
     return static_cast<int>(value);

@@ -57,7 +57,7 @@ int openRaceView(CliSession& session, const RaceViewArgs& args, const std::strin
                      args.race, args.day.c_str(), entries);
         return 1;
     }
-    if (args.race != model.state().currentRace) model.DatListClick(args.race);
+    if (args.race != model.state().currentEntry()) model.DatListClick(args.race);
     const int runnerRows = model.state().stringGrid26.rowCount() - 1;
     for (const std::string& click : args.clickMarks) {
         const auto [row, column] = *markCell(click);

@@ -68,7 +68,9 @@ nlohmann::ordered_json stateJson(const MainModel& model) {
     json["DateCombo"] = state.dateCombo;
     json["selectedDay"] = state.shownDay ? nlohmann::ordered_json(*state.shownDay) : nlohmann::ordered_json();
     json["DatList"] = state.datList;
+    json["DatListSlots"] = state.datListSlots;
     json["CurrentRace"] = state.currentRace;
+    json["CurrentEntry"] = state.currentEntry();
     auto labels = nlohmann::ordered_json::object();
     auto colors = nlohmann::ordered_json::object();
     for (int i = 0; i < static_cast<int>(LabelId::Count); ++i) {

@@ -488,7 +488,7 @@ void TMainForm::refresh(StatePart part) {
             for (const auto& entry : state.datList) list->addItem(qs(entry));
             for (int i = 0; i < list->count(); ++i)
                 list->item(i)->setBackground(QColor(QRgb(m_model.raceListColor(i))));
-            list->setCurrentRow(state.currentRace);
+            list->setCurrentRow(state.currentEntry());
             break;
         }
         case StatePart::RaceCard: refreshGrids({GridId::StringGrid26, GridId::StringGrid1}); break;

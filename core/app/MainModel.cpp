@@ -196,6 +196,7 @@ std::unique_ptr<StoredDataDownload> MainModel::JVBtnClick() {
 
 void MainModel::downloadWindowClosed() {
     m_state.datList.clear();
+    m_state.datListSlots.clear();
     m_state.currentRace = -1;
     notify(StatePart::RaceList);
     m_state.racePagesVisible = false;

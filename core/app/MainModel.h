@@ -111,7 +111,8 @@ public:
 
     // LoadRaceDay: the user chose a day in DateCombo. Loads the day's race data and shows its first race.
     void DateComboChange(const std::string& dayText);
-    // ShowRace: the user clicked entry `index` of DatList. Makes it CurrentRace and shows it.
+    // ShowRace: the user clicked entry `index` of DatList. Makes the entry's race slot CurrentRace and
+    // shows it. An index outside the list does nothing.
     void DatListClick(int index);
     // N38 "Lumidexフォルダ指定": chooses the computer-index companion's folder.
     void N38Click();
@@ -233,7 +234,7 @@ public:
 
     // How a grid cell is painted.
     CellStyle cellStyle(GridId grid, int column, int row) const;
-    // The background of DatList's entry `index`.
+    // The background of DatList's entry `index` (the selected entry is the one that shows CurrentRace).
     Rgb raceListColor(int index) const;
 
 private:
@@ -247,6 +248,8 @@ private:
     void inform(const std::string& text);  // beep and an information message, unless QuietFlag
     bool isToday(const std::string& dayText) const;
     void stopDayTimers();
+    // ShowRace for a race slot, as a click on the entry that shows it (nothing when no entry does).
+    void showRace(RaceSlot slot);
     // The steps of LoadRaceDay and ShowRace whose subsystems come later do nothing until they land.
     void readPayouts();
     // Step 8 of LoadRaceDay: the odds of every slot, each odds file read once.
@@ -307,7 +310,7 @@ private:
     bool m_silentFetch = false;
     bool m_fetchRunning = false;
     MarkStrategy m_markStrategy;
-    int m_previousRace = -1;
+    RaceSlot m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;
     StakeInputs m_stakeInputs;

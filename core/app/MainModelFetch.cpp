@@ -42,8 +42,7 @@ FetchPorts MainModel::fetchPorts() {
 }
 
 std::optional<RaceSlot> MainModel::buttonFetchRace() const {
-    if (!m_state.shownDay || m_state.currentRace < 0 || m_state.currentRace >= static_cast<int>(m_state.datList.size()))
-        return std::nullopt;
+    if (!m_state.shownDay || m_state.currentEntry() < 0) return std::nullopt;
     return m_state.currentRace;
 }
 
@@ -65,7 +64,7 @@ void MainModel::SokuhoOddsBtnClick() {
     }
     m_oddsReadSlot = *slot;
     OzReadBtnClick();
-    if (!m_state.options.on(MainOption::NotRefresh)) DatListClick(*slot);
+    if (!m_state.options.on(MainOption::NotRefresh)) showRace(*slot);
     KaimeMakeBtnClick();
 }
 
@@ -113,7 +112,7 @@ void MainModel::OzGetLoopBtnClick() {
         m_oddsReadSlot = entry.slot;
         OzReadBtnClick();
     }
-    if (!m_autoRunMode && m_state.currentRace >= 0) DatListClick(m_state.currentRace);
+    if (!m_autoRunMode && m_state.currentRace >= 0) showRace(m_state.currentRace);
 }
 
 void MainModel::HRGetLoopBtnClick() {

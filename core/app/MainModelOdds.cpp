@@ -44,9 +44,9 @@ void MainModel::N110Click() {
         m_ports.dialogs.information("開催日ﾃﾞｰﾀを読み込んでください。");
         return;
     }
-    for (int i = 0; i < static_cast<int>(m_state.datList.size()); ++i) {
+    for (RaceSlot slot : std::vector<RaceSlot>(m_state.datListSlots)) {
         // Selecting an entry by program is no click: the fetch itself refreshes the display.
-        m_state.currentRace = i;
+        m_state.currentRace = slot;
         notify(StatePart::RaceList);
         SokuhoOddsBtnClick();
     }

@@ -56,7 +56,7 @@ void MainModel::HrReadBtn2Click() {
     rereadRaceRecords();
     const bool arrived = readPayoutFile();
     CalcBtnClick();
-    if (m_state.currentRace >= 0 && arrived) DatListClick(m_state.currentRace);
+    if (m_state.currentRace >= 0 && arrived) showRace(m_state.currentRace);
 }
 
 void MainModel::CalcBtnClick() {

@@ -50,6 +50,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     // 1. The time-to-post label only on today's meeting; the race list and pages empty; timers stopped.
     m_state.restTimeVisible = isToday(dayText);
     m_state.datList.clear();
+    m_state.datListSlots.clear();
     m_state.currentRace = -1;
     m_previousRace = -1;
     m_state.racePagesVisible = false;
@@ -88,14 +89,18 @@ void MainModel::DateComboChange(const std::string& dayText) {
     readPayouts();
     readMining(m_day, notes);
     readDayOdds();
-    // 9. The race list (the strategy window's two lists follow it when that window lands).
-    for (RaceSlot slot : m_day.usedSlots()) m_state.datList.push_back(raceListText(m_day.race(slot)));
+    // 9. The race list, each entry with its slot (the strategy window's two lists follow it when that
+    // window lands).
+    for (RaceSlot slot : m_day.usedSlots()) {
+        m_state.datList.push_back(raceListText(m_day.race(slot)));
+        m_state.datListSlots.push_back(slot);
+    }
     notify(StatePart::RaceList);
     // 10. The upcoming-race list.
     rebuildUpcomingRaces();
-    // 11. The pre-marked horse table.
-    if (Status status = readUmaSet(m_day, static_cast<int>(m_state.datList.size())); !status)
-        m_ports.dialogs.error(status.error());
+    // 11. The pre-marked horse table, a line for every slot up to the last race of the list.
+    const int usetLines = m_state.datListSlots.empty() ? 0 : m_state.datListSlots.back() + 1;
+    if (Status status = readUmaSet(m_day, usetLines); !status) m_ports.dialogs.error(status.error());
     // 12. The own indexes; the pop-up closes.
     readOwnIndexFiles(m_day, m_folders.tcsvFolder(), trimmed(m_settings->readText(settings::OriginalSisu1)),
                       trimmed(m_settings->readText(settings::OriginalSisu2)));
@@ -121,14 +126,16 @@ void MainModel::DateComboChange(const std::string& dayText) {
     if (!m_state.datList.empty()) DatListClick(0);
 }
 
+void MainModel::showRace(RaceSlot slot) { DatListClick(m_state.entryOfSlot(slot)); }
+
 void MainModel::DatListClick(int index) {
-    if (index < 0 || index >= static_cast<int>(m_state.datList.size())) return;
+    const RaceSlot slot = m_state.slotOfEntry(index);
+    if (slot < 0) return;
     // 1. CurrentRace, remembering the race shown before.
-    const int previous = m_previousRace;
-    m_state.currentRace = index;
-    m_previousRace = index;
+    const RaceSlot previous = m_previousRace;
+    m_state.currentRace = slot;
+    m_previousRace = slot;
     notify(StatePart::RaceList);
-    const RaceSlot slot = index;
     const RaceRecord& race = m_day.race(slot);
     const RunnerRecords& runners = m_day.runners[static_cast<std::size_t>(slot)];
     // 2. A race without runner data.
@@ -144,7 +151,7 @@ void MainModel::DatListClick(int index) {
     const int registered = std::clamp(fieldNumber(race, RaField::registeredRunners), 0, kRunnerSlotCount);
     RaceCard26Grid& card26 = m_state.stringGrid26;
     for (int r = 1; r < card26.rowCount(); ++r) {
-        if (previous == index) {
+        if (previous == slot) {
             for (int c = 0; c <= RaceCard26Grid::index(Card26Col::TanJun); ++c) card26.text().setCell(c, r, {});
         } else {
             card26.clearRow(r);
@@ -199,6 +206,8 @@ CellStyle MainModel::cellStyle(GridId grid, int column, int row) const {
     }
 }
 
-Rgb MainModel::raceListColor(int index) const { return raceListBackground(index == m_state.currentRace, false); }
+Rgb MainModel::raceListColor(int index) const {
+    return raceListBackground(index >= 0 && index == m_state.currentEntry(), false);
+}
 
 }  // namespace marovix

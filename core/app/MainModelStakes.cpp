@@ -125,7 +125,7 @@ void MainModel::KaimeSetFormOKClick(BetAmounts amounts) {
         Status status = m_settings->writeInt(settings::KaimeSetDefaultAmount[bet], amounts[bet]);
         if (!status) return reportWrite(status);
     }
-    if (!m_state.datList.empty()) DatListClick(std::max(m_state.currentRace, 0));
+    if (!m_state.datList.empty()) DatListClick(std::max(m_state.currentEntry(), 0));
 }
 
 CellStyle MainModel::kaimeGridStyle(GridId grid, int column, int row) const {

@@ -37,9 +37,10 @@ void MainModel::vote(bool automatic) {
     VoteInputs inputs;
     inputs.automatic = automatic;
     inputs.dateText = m_state.shownDay.value_or("");
-    inputs.raceSelected = slot >= 0 && slot < static_cast<int>(m_state.datList.size());
+    const int entry = m_state.entryOfSlot(slot);
+    inputs.raceSelected = entry >= 0;
     if (inputs.raceSelected) {
-        inputs.raceEntry = m_state.datList[static_cast<std::size_t>(slot)];
+        inputs.raceEntry = m_state.datList[static_cast<std::size_t>(entry)];
         inputs.raceKey16 = std::string(fieldText(m_day.race(slot), RaField::raceKey16));
         inputs.postTime = std::string(fieldText(m_day.race(slot), RaField::postTime));
     }

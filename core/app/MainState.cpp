@@ -1,5 +1,7 @@
 #include "core/app/MainState.h"
 
+#include <algorithm>
+
 namespace marovix {
 
 MainState::MainState() {
@@ -22,6 +24,17 @@ const TextGrid& MainState::grid(GridId id) const {
     }
     const int bet = static_cast<int>(id) - static_cast<int>(GridId::TanKaimeGrid);
     return kaimeGrids[static_cast<std::size_t>(bet)].text();
+}
+
+int MainState::entryOfSlot(RaceSlot slot) const {
+    if (slot < 0) return -1;
+    const auto found = std::find(datListSlots.begin(), datListSlots.end(), slot);
+    return found == datListSlots.end() ? -1 : static_cast<int>(found - datListSlots.begin());
+}
+
+RaceSlot MainState::slotOfEntry(int entry) const {
+    if (entry < 0 || entry >= static_cast<int>(datListSlots.size())) return -1;
+    return datListSlots[static_cast<std::size_t>(entry)];
 }
 
 }  // namespace marovix

@@ -10,6 +10,7 @@
 #include "core/common/MainGrids.h"
 #include "core/common/MainLabels.h"
 #include "core/kaime/SelectionControls.h"
+#include "core/race/RaceSlot.h"
 #include "core/results/PayoutPanel.h"
 #include "core/settings/MainOptions.h"
 
@@ -98,9 +99,19 @@ struct MainState {
     std::optional<std::string> shownDay;
     // Whether the race pages (PageControl1) show.
     bool racePagesVisible = false;
-    // DatList's entry texts and CurrentRace (the selected entry, -1 none).
+    // DatList's entry texts and the race slot each entry shows, in list order. A race whose record is
+    // damaged has no entry, so an entry's position need not be its slot: whatever is kept per race is
+    // reached through datListSlots.
     std::vector<std::string> datList;
-    int currentRace = -1;
+    std::vector<RaceSlot> datListSlots;
+    // CurrentRace: the race slot of the selected entry (-1 none).
+    RaceSlot currentRace = -1;
+    // The entry of DatList that shows `slot`; -1 when no entry does.
+    int entryOfSlot(RaceSlot slot) const;
+    // The race slot of DatList's entry `entry`; -1 outside the list.
+    RaceSlot slotOfEntry(int entry) const;
+    // The selected entry of DatList (-1 none).
+    int currentEntry() const { return entryOfSlot(currentRace); }
     // Whether the time-to-post label shows (only on today's meeting).
     bool restTimeVisible = false;
 

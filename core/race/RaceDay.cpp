@@ -107,10 +107,10 @@ void readMining(RaceDay& day, LoadNotes& notes) {
     computeMining(day.dm, day.tm, day.runners, day.work);
 }
 
-Status readUmaSet(RaceDay& day, int raceListCount) {
+Status readUmaSet(RaceDay& day, int lineCount) {
     const std::string& path = day.files.umaSet;
     if (!fileExists(path)) {
-        std::vector<std::string> lines(static_cast<std::size_t>(std::max(raceListCount, 0)),
+        std::vector<std::string> lines(static_cast<std::size_t>(std::max(lineCount, 0)),
                                        std::string(kUmaSetLineLength, ' '));
         return writeRawLines(path, lines);
     }

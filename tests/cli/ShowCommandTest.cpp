@@ -10,6 +10,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/OddsRecords.h"
 #include "tests/support/PayoutRecordBuilder.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
@@ -44,6 +45,40 @@ TEST(ShowCommand, PrintsThePayoutPanelTheCombinedListAndTheSummaryLabels) {
         EXPECT_TRUE(json.at("labels").contains(name)) << name;
     EXPECT_EQ(json.at("labels").at("SoTensuLabel"), "   0");  // nothing selected without marks
     EXPECT_EQ(json.at("labels").at("BakenLabel"), "一括");
+}
+
+TEST(ShowCommand, ARaceListEntryAfterADamagedRaceRecordShowsItsOwnRace) {
+    TempFolder app;
+    ASSERT_TRUE(makeDirectory(app.file("Data")).ok());
+    ASSERT_TRUE(writeTestDay(app.file("Data"), 4, 6).ok());
+    const std::string raPath = app.file("Data/" + kTestDayText + ".jvRA");
+    auto ra = readRawLines(raPath);
+    ASSERT_TRUE(ra.ok());
+    (*ra)[1].resize(300);  // race 2 is damaged
+    ASSERT_TRUE(writeRawLines(raPath, *ra).ok());
+    RecordBuilder o1 = oddstest::oddsRecord(1, "20240526", "05", 3, "0208", "05261412");
+    oddstest::setWin(o1, 1, "0338");
+    ASSERT_TRUE(writeRawLines(app.file("Data/" + kTestDayText + ".jvO1"), {o1.line()}).ok());
+
+    const std::string show = "show --app-folder '" + app.path() + "' --day " + kTestDayText;
+    const CliSplitRun third = runCliSplit(show + " --race 1");
+    ASSERT_EQ(third.exitCode, 0) << third.err;
+    const auto json = nlohmann::json::parse(third.out);
+    EXPECT_EQ(json.at("DatList"), (nlohmann::json{"東京 1R", "東京 3R", "東京 4R"}));
+    EXPECT_EQ(json.at("DatListSlots"), (nlohmann::json{0, 2, 3}));
+    EXPECT_EQ(json.at("CurrentRace"), 2);
+    EXPECT_EQ(json.at("CurrentEntry"), 1);
+    EXPECT_EQ(json.at("labels").at("RaceLabel"), "3");
+    EXPECT_EQ(json.at("labels").at("OzGetTimeLabel"), "14:12");
+    EXPECT_EQ(json.at("grids").at("StringGrid26").at(1).at(6), " 33.8");
+    EXPECT_EQ(json.at("odds").at("Tan").at(0).at("odds"), 33.8);
+
+    const CliSplitRun last = runCliSplit(show + " --race 2");
+    ASSERT_EQ(last.exitCode, 0) << last.err;
+    EXPECT_EQ(nlohmann::json::parse(last.out).at("labels").at("RaceLabel"), "4");
+    const CliSplitRun outside = runCliSplit(show + " --race 3");
+    EXPECT_EQ(outside.exitCode, 1);
+    EXPECT_NE(outside.err.find("3 races"), std::string::npos) << outside.err;
 }
 
 class ShowCommandTest : public ::testing::Test {

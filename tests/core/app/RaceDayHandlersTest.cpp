@@ -5,9 +5,12 @@
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
 #include "standins/records/RecordBuilder.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
+#include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix {
@@ -171,6 +174,80 @@ TEST_F(RaceDayHandlersTest, TodayStartsTheDayTimersAndShowsTheTimeToPost) {
     EXPECT_TRUE(m.state().timers.HenkoTimer);
     EXPECT_TRUE(m.state().timers.Timer2);
     EXPECT_TRUE(m.state().restTimeVisible);
+}
+
+TEST_F(RaceDayHandlersTest, ADamagedRaceRecordInTheMiddleLeavesItsRaceOutAndEveryEntryShowsItsOwnRace) {
+    writeDay(5, 6);
+    // Race 3's record is cut short: the race list holds races 1, 2, 4 and 5.
+    auto ra = readRawLines(data(kDay + ".jvRA"));
+    ASSERT_TRUE(ra.ok());
+    (*ra)[2].resize(500);
+    ASSERT_TRUE(writeRawLines(data(kDay + ".jvRA"), *ra).ok());
+    // Win odds and an announcement time for races 4 and 5, each its own.
+    std::vector<std::string> o1;
+    for (auto [race, odds, announced] : {std::tuple{4, "0338", "05261404"}, std::tuple{5, "0051", "05261505"}}) {
+        RecordBuilder record = oddstest::oddsRecord(1, "20240526", "05", race, "0208", announced);
+        for (int horse = 1; horse <= 6; ++horse) oddstest::setWin(record, horse, odds);
+        o1.push_back(record.line());
+    }
+    ASSERT_TRUE(writeRawLines(data(kDay + ".jvO1"), o1).ok());
+
+    MainModel& m = start();
+    m.DateComboChange(kDay);
+    EXPECT_EQ(m.state().datList, (std::vector<std::string>{"東京 1R", "東京 2R", "東京 4R", "東京 5R"}));
+    EXPECT_EQ(m.state().datListSlots, (std::vector<RaceSlot>{0, 1, 3, 4}));
+    // The damaged line is named in the error log; the .Uset file keeps a line for its slot.
+    ASSERT_TRUE(m.errorLog().lines().size() >= 1u);
+    EXPECT_NE(m.errorLog().lines().back().find(kDay + ".jvRA"), std::string::npos) << m.errorLog().lines().back();
+    auto uset = readFileBytes(data(kDay + ".Uset"));
+    ASSERT_TRUE(uset.ok());
+    EXPECT_EQ(uset->size(), 5u * 56u);
+
+    struct Expected {
+        int entry;
+        RaceSlot slot;
+        const char* race;
+        const char* winOdds;
+        const char* announced;
+    };
+    for (const Expected& e : {Expected{2, 3, "4", " 33.8", "14:04"}, Expected{3, 4, "5", "  5.1", "15:05"},
+                              Expected{1, 1, "2", "     ", ""}}) {
+        m.DatListClick(e.entry);
+        EXPECT_EQ(m.state().currentRace, e.slot) << e.entry;
+        EXPECT_EQ(m.state().currentEntry(), e.entry);
+        EXPECT_TRUE(m.state().racePagesVisible);
+        EXPECT_EQ(m.state().labels[LabelId::RaceLabel].text, e.race);
+        EXPECT_EQ(m.state().labels[LabelId::OzGetTimeLabel].text, e.announced);
+        EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::TanOz, 1), e.winOdds);
+        EXPECT_EQ(m.raceListColor(e.entry), 0x0000FFu);
+        EXPECT_EQ(m.raceListColor(e.entry == 3 ? 0 : 3), 0xFFFFFFu);
+    }
+    EXPECT_TRUE(fakes.dialogs.informations.empty());
+
+    // A stake typed for race 4 stays with race 4.
+    m.DatListClick(2);
+    m.tohyoEditChange(BetType::Tan, "700");
+    m.DatListClick(3);
+    EXPECT_EQ(m.state().tohyoEdit[0], "3000");
+    m.DatListClick(2);
+    EXPECT_EQ(m.state().tohyoEdit[0], "700");
+
+    // The vote names the race of the entry.
+    fakes.clock.set(DateTime{2024, 5, 26, 9, 0, 0});
+    ASSERT_TRUE(makeDirectory(folder.file("plugin")).ok());
+    ASSERT_TRUE(Settings(folder.path(), folder.path() + "/share", fakes.clock)
+                    .writeText(settings::DirVQMTohyo2, folder.file("plugin"))
+                    .ok());
+    MainModel& again = start();
+    again.DateComboChange(kDay);
+    again.DatListClick(2);
+    again.AllCkBtnClick(0);  // ◎ on every runner: the win selections of race 4
+    again.setOption(MainOption::BuyTan, 1);
+    again.PageControl4Change(1);
+    ASSERT_EQ(again.state().kaimeGrid(BetType::Tan).cell(KaimeCol::Odds, 1), "  33.8");
+    again.TohyouBtnClick();
+    ASSERT_FALSE(fakes.dialogs.questions.empty());
+    EXPECT_EQ(fakes.dialogs.questions.back(), "[東京 4R:]に投票します。実行してよろしいですか？");
 }
 
 TEST(RaceDayOnAGeneratedDay, EveryRaceShowsItsRunnersAndIndexes) {

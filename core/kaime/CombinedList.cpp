@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/common/Format.h"
+#include "core/common/Yen.h"
 #include "core/kaime/StakeAllocation.h"
 #include "core/race/JvRecord.h"
 
@@ -48,19 +49,19 @@ void KaimeMix(KaimeGrid& all, std::span<const KaimeGrid* const> participating, C
 
 void SogoKaiKei(const KaimeGrid& all, CombinedTotalsLabels labels) {
     for (Label* label : {&labels.soTensu, &labels.soTohyoGaku, &labels.yosoKaisyu, &labels.soGO}) label->text.clear();
-    long long count = 0, stakes = 0;
-    double returns = 0;
+    long long count = 0;
+    Yen stakes = 0, returns = 0;
     for (int row = 1; row < all.rowCount(); ++row) {
-        const int stake = lenientInt(all.cell(KaimeCol::Stake, row));
+        const Yen stake = lenientYen(all.cell(KaimeCol::Stake, row));
         if (stake <= 0) continue;
         ++count;
-        stakes += stake;
-        returns += kaimeOdds(all.cell(KaimeCol::Return, row)).value_or(0);
+        stakes = addYen(stakes, stake);
+        returns = addYen(returns, lenientYen(all.cell(KaimeCol::Return, row)));
     }
     labels.soTensu.text = formatted("%4lld", count);
-    labels.soTohyoGaku.text = formatted("%8lld", stakes);
+    labels.soTohyoGaku.text = formatted("%8lld", static_cast<long long>(stakes));
     if (stakes <= 0) return;
-    const double rate = returns / static_cast<double>(count) / static_cast<double>(stakes) * 100;
+    const double rate = static_cast<double>(returns) / static_cast<double>(count) / static_cast<double>(stakes) * 100;
     labels.yosoKaisyu.text = formatted("%6.1f", rate);
     labels.yosoKaisyu.color = rate > 100 ? kBlue : kRed;
     ShowSyntheticOdds(all, labels.soGO);

@@ -1,8 +1,10 @@
 #include "core/kaime/StakeAllocation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -25,17 +27,24 @@ bool allocatable(const KaimeGrid& grid) {
 struct ValidRow {
     int row;
     double odds;
+    OddsTenths tenths;  // the same odds in whole tenths, for exact returns
 };
 
 std::vector<ValidRow> validRows(const KaimeGrid& grid) {
     std::vector<ValidRow> rows;
-    for (int row = 1; row < grid.rowCount(); ++row)
-        if (isValidKaimeRow(grid, row)) rows.push_back({row, *kaimeOdds(grid.cell(KaimeCol::Odds, row))});
+    for (int row = 1; row < grid.rowCount(); ++row) {
+        if (!isValidKaimeRow(grid, row)) continue;
+        const double odds = *kaimeOdds(grid.cell(KaimeCol::Odds, row));
+        rows.push_back({row, odds, oddsTenths(odds)});
+    }
     return rows;
 }
 
-// 100 x Trunc(x): the stake formulas round to whole hundreds of yen.
-long long hundreds(double x) { return 100 * static_cast<long long>(std::trunc(x)); }
+// 100 x Trunc(x): the stake formulas round to whole hundreds of yen (held inside the range of amounts).
+Yen hundreds(double x) {
+    const double most = static_cast<double>(std::numeric_limits<Yen>::max() / 100);
+    return 100 * static_cast<Yen>(std::trunc(std::clamp(x, -most, most)));
+}
 
 }  // namespace
 
@@ -59,12 +68,12 @@ bool isValidKaimeRow(const KaimeGrid& grid, int row) {
            kaimeOdds(grid.cell(KaimeCol::Odds, row)).has_value();
 }
 
-void AllocateStakes(KaimeGrid& grid, HaibunMethod method, int amount, StakeLabels labels) {
+void AllocateStakes(KaimeGrid& grid, HaibunMethod method, Yen amount, StakeLabels labels) {
     if (amount < kMinimumStake || !allocatable(grid)) return;
     for (int row = 1; row < grid.rowCount(); ++row)
         for (KaimeCol column : {KaimeCol::Stake, KaimeCol::Return, KaimeCol::ReturnRate}) grid.setCell(column, row, {});
     const std::vector<ValidRow> rows = validRows(grid);
-    const auto n = static_cast<long long>(rows.size());
+    const auto n = static_cast<Yen>(rows.size());
     if (n == 0) {
         // Nothing to stake on: no totals (the rates would divide by zero).
         labels.tensu.text.clear();
@@ -72,11 +81,11 @@ void AllocateStakes(KaimeGrid& grid, HaibunMethod method, int amount, StakeLabel
         labels.yosoKaishu.text.clear();
         return;
     }
-    const double a = amount;
-    std::vector<long long> stakes(rows.size());
+    const auto a = static_cast<double>(amount);
+    std::vector<Yen> stakes(rows.size());
     switch (method) {
         case HaibunMethod::Kinto:
-            stakes.assign(rows.size(), std::max<long long>(kMinimumStake, hundreds(a / n / 100 + 0.9)));
+            stakes.assign(rows.size(), std::max<Yen>(kMinimumStake, hundreds(a / static_cast<double>(n) / 100 + 0.9)));
             break;
         case HaibunMethod::Hirei: {
             // Weights against the odds of row 1 (a "消" row 1 still sets the scale).
@@ -86,31 +95,34 @@ void AllocateStakes(KaimeGrid& grid, HaibunMethod method, int amount, StakeLabel
             for (const ValidRow& r : rows) sum += weights.emplace_back(100 * first / r.odds);
             for (std::size_t i = 0; i < rows.size(); ++i) {
                 const double share = sum > 0 ? weights[i] / sum * 100 : 0;
-                stakes[i] = std::max<long long>(kMinimumStake, hundreds(a * share / 10000 + 0.95));
+                stakes[i] = std::max<Yen>(kMinimumStake, hundreds(a * share / 10000 + 0.95));
             }
             break;
         }
-        case HaibunMethod::Kinitsu: stakes.assign(rows.size(), std::max(kMinimumStake, amount)); break;
+        case HaibunMethod::Kinitsu: stakes.assign(rows.size(), std::max<Yen>(kMinimumStake, amount)); break;
         case HaibunMethod::Kihai:
             for (std::size_t i = 0; i < rows.size(); ++i) {
-                const long long s = hundreds(a / rows[i].odds / 100 + 0.99);
+                const Yen s = hundreds(a / rows[i].odds / 100 + 0.99);
                 stakes[i] = s == 0 ? kMinimumStake : s;
             }
             break;
     }
-    long long total = 0;
-    for (long long s : stakes) total += s;
-    double returns = 0;
+    Yen total = 0;
+    for (Yen s : stakes) total = addYen(total, s);
+    // Returns in whole tenths of the odds: exact, so that 100 × 33.8 is 3380.
+    Yen returns = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const double back = static_cast<double>(stakes[i]) * rows[i].odds;
-        grid.setCell(KaimeCol::Stake, rows[i].row, formatted("%6lld", stakes[i]));
-        grid.setCell(KaimeCol::Return, rows[i].row, formatted("%7.0f", back));
-        grid.setCell(KaimeCol::ReturnRate, rows[i].row, formatted("%7.1f", back / static_cast<double>(total) * 100));
-        returns += std::trunc(back);
+        const Yen tenths = returnTenths(stakes[i], rows[i].tenths);
+        grid.setCell(KaimeCol::Stake, rows[i].row, formatted("%6lld", static_cast<long long>(stakes[i])));
+        grid.setCell(KaimeCol::Return, rows[i].row,
+                     formatted("%7lld", static_cast<long long>(roundedReturn(stakes[i], rows[i].tenths))));
+        grid.setCell(KaimeCol::ReturnRate, rows[i].row,
+                     formatted("%7.1f", static_cast<double>(tenths) / static_cast<double>(total) * 10));
+        returns = addYen(returns, truncatedReturn(stakes[i], rows[i].tenths));
     }
-    const double rate = returns / static_cast<double>(n) / static_cast<double>(total) * 100;
-    labels.tensu.text = formatted("%3lld", n);
-    labels.toshi.text = formatted("%6lld", total);
+    const double rate = static_cast<double>(returns) / static_cast<double>(n) / static_cast<double>(total) * 100;
+    labels.tensu.text = formatted("%3lld", static_cast<long long>(n));
+    labels.toshi.text = formatted("%6lld", static_cast<long long>(total));
     labels.yosoKaishu.text = formatted("%7.1f", rate);
     if (rate > 100)
         labels.yosoKaishu.color = kBlack;

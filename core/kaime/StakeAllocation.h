@@ -6,6 +6,7 @@
 
 #include "core/common/MainGrids.h"
 #include "core/common/MainLabels.h"
+#include "core/common/Yen.h"
 
 namespace marovix {
 
@@ -40,11 +41,12 @@ struct StakeLabels {
 // AllocateStakes with the input amount `amount` (yen). Nothing happens when the amount is below 100, the
 // grid has more than 4896 data rows, or row 1's odds cell is blank. Otherwise "購入額", "回収額" and
 // "回収率" of every data row are emptied and each valid row gets its stake s by the method, its return
-// Format("%7.0f", s x odds) and that return as a percentage of the investment T, Format("%7.1f").
-// The labels get Format("%3d", N) valid rows, Format("%6d", T) and the expected return rate
-// E = sum(Trunc(s x odds)) / N / T x 100 as Format("%7.1f"), black when above 100 and red when above 0.
-// Without a valid row the three labels are emptied.
-void AllocateStakes(KaimeGrid& grid, HaibunMethod method, int amount, StakeLabels labels);
+// s x odds in whole yen (a half upwards, "%7d") and that return as a percentage of the investment T,
+// Format("%7.1f"). The labels get Format("%3d", N) valid rows, Format("%6d", T) and the expected return
+// rate E = sum(Trunc(s x odds)) / N / T x 100 as Format("%7.1f"), black when above 100 and red when above
+// 0. Returns are computed from the odds in whole tenths, in integers (100 x 33.8 is 3380). Without a valid
+// row the three labels are emptied.
+void AllocateStakes(KaimeGrid& grid, HaibunMethod method, Yen amount, StakeLabels labels);
 
 // The synthetic odds over the valid rows, 1 / sum(1 / odds), as Format("%7.2f"); nothing when the grid has
 // no valid row, no data row or more than 4896, or row 1's odds cell is blank.

@@ -6,27 +6,29 @@
 #include <string_view>
 
 #include "core/common/BetType.h"
+#include "core/common/Yen.h"
 #include "core/race/RaceSlot.h"
 
 namespace marovix {
 
-using BetAmounts = std::array<int, 8>;  // in bet-type order
+// The eight default amounts of the settings (KaimeSet/DefaultAmountTan ...), in bet-type order.
+using BetAmounts = std::array<int, 8>;
 
 class StakeInputs {
 public:
     // All 288 amounts from the eight defaults.
     void reset(const BetAmounts& defaults);
     // 0 for a slot outside 0..35.
-    int amount(BetType bet, RaceSlot slot) const;
+    Yen amount(BetType bet, RaceSlot slot) const;
     // Ignored for a slot outside 0..35.
-    void set(BetType bet, RaceSlot slot, int amount);
+    void set(BetType bet, RaceSlot slot, Yen amount);
 
 private:
-    std::array<std::array<int, kRaceSlotCount>, 8> m_amounts{};
+    std::array<std::array<Yen, kRaceSlotCount>, 8> m_amounts{};
 };
 
-// The amount a stake edit's text stands for: its whole number of yen, 0 when it holds none.
-int stakeAmountOf(std::string_view editText);
+// The amount a stake edit's text stands for: its whole number of yen (64-bit), 0 when it holds none.
+Yen stakeAmountOf(std::string_view editText);
 
 // The default-stake window "投資金設定" raises every amount below 100 to 100 before storing it.
 BetAmounts raisedDefaultStakes(BetAmounts amounts);

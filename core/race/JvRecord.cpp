@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/common/Cp932.h"
+#include "core/common/Yen.h"
 #include "core/race/RecordFields.h"
 
 namespace marovix {
@@ -40,26 +41,7 @@ const RecordLayout* findLayout(std::string_view type) {
 }  // namespace
 
 int lenientInt(std::string_view text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && text[first] == ' ') ++first;
-    while (last > first && text[last - 1] == ' ') --last;
-    if (first == last) return 0;
-    std::string_view number = text.substr(first, last - first);
-    bool negative = false;
-    if (number.front() == '+' || number.front() == '-') {
-        negative = number.front() == '-';
-        number.remove_prefix(1);
-    }
-    if (number.empty()) return 0;
-    for (const char c : number)
-        if (c < '0' || c > '9') return 0;
-    // Leading zeros say nothing; more than ten digits are beyond int whatever they are.
-    number.remove_prefix(std::min(number.find_first_not_of('0'), number.size()));
-    if (number.size() > 10) return 0;
-    long long magnitude = 0;  // wider than int, so that "-2147483648" is read but larger values are refused
-    for (const char c : number) magnitude = magnitude * 10 + (c - '0');
-    long long value = negative ? -magnitude : magnitude;
+    const std::int64_t value = lenientInt64(text);
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return 0;
     return static_cast<int>(value);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/common/Format.h"
+#include "core/common/Yen.h"
 #include "core/race/JvRecord.h"
 #include "core/results/PayoutRecord.h"
 
@@ -59,20 +60,21 @@ bool isWinningRow(const KaimeGrid& grid, int row, std::string_view hr) {
 
 void JudgeHits(KaimeGrid& grid, std::string_view hr, Label& resultLabel) {
     const PayoutTable table(hr);
-    long long total = 0;
+    Yen total = 0;
     for (int row = 1; row < grid.rowCount(); ++row) {
         for (const PayoutEntry* entry : table.hits(grid, row)) {
-            const long long stake = lenientInt(grid.cell(KaimeCol::Stake, row));
-            const long long back = static_cast<long long>(entry->payout) * stake / 100;
+            const Yen stake = lenientYen(grid.cell(KaimeCol::Stake, row));
+            const Yen back = payoutReturn(entry->payout, stake);
             const bool bracket = grid.cell(KaimeCol::Baken, row) == betTypeInfo(BetType::WR).name;
-            grid.setCell(KaimeCol::ResultPayout, row, formatted("%7lld", entry->payout));
-            grid.setCell(KaimeCol::ResultReturn, row, bracket && back == 0 ? std::string() : formatted("%7lld", back));
-            grid.setCell(KaimeCol::ResultPop, row, formatted("%3lld", entry->popularity));
-            total += back;
+            grid.setCell(KaimeCol::ResultPayout, row, formatted("%7d", entry->payout));
+            grid.setCell(KaimeCol::ResultReturn, row,
+                         bracket && back == 0 ? std::string() : formatted("%7lld", static_cast<long long>(back)));
+            grid.setCell(KaimeCol::ResultPop, row, formatted("%3d", entry->popularity));
+            total = addYen(total, back);
         }
     }
     if (total > 0) {
-        resultLabel.text = formatted("%8lld", total);
+        resultLabel.text = formatted("%8lld", static_cast<long long>(total));
         resultLabel.color = kBlack;
     } else {
         resultLabel.text.clear();

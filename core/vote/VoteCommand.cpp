@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/common/Yen.h"
 #include "core/race/JvRecord.h"
 
 namespace marovix {
@@ -78,7 +79,7 @@ std::string voteQuestion(const std::string& raceEntry) {
 
 std::vector<std::string> voteLogBlock(const VoteInputs& inputs, const std::vector<std::string>& voteLines) {
     char amount[32];
-    std::snprintf(amount, sizeof amount, "%7d", lenientInt(trim(inputs.stakeTotal)));
+    std::snprintf(amount, sizeof amount, "%7lld", static_cast<long long>(lenientYen(trim(inputs.stakeTotal))));
     std::vector<std::string> block = {
         "-----",
         std::string(inputs.simulation ? "[SIM]" : "") + "■投票" + "[" + inputs.buildMethod + "]" +

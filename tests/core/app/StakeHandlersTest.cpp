@@ -109,6 +109,29 @@ TEST_F(StakeHandlersTest, AStakeEditAllocatesItsGridJudgesItAndRebuildsTheCombin
     EXPECT_EQ(columnTexts(win, KaimeCol::Stake), (std::vector<std::string>{"   500", "   500"}));
 }
 
+TEST_F(StakeHandlersTest, AStakeOfThreeBillionYenIsAllocatedJudgedAndTotalled) {
+    writeSettings({"[BuyBaken]", "Tan=1", "[KaimeSet]", "HaibunSet=2"});
+    ASSERT_TRUE(writeTestPayouts(folder.file("Data"),
+                                 {PayoutRecordBuilder(testRaceKey(1)).entry(BetType::Tan, 0, {7}, 450, 2).line()})
+                    .ok());
+    MainModel& m = startWithDay();
+    select(BetType::Tan, {kaimeRow(" 7", 4.5)});
+    m.tohyoEditChange(BetType::Tan, "3000000000");
+    const KaimeGrid& win = m.state().kaimeGrid(BetType::Tan);
+    EXPECT_EQ(win.cell(KaimeCol::Stake, 1), "3000000000");
+    EXPECT_EQ(win.cell(KaimeCol::Return, 1), "13500000000");
+    EXPECT_EQ(win.cell(KaimeCol::ResultReturn, 1), "13500000000");
+    EXPECT_EQ(label(BetType::Tan, BetLabel::Toshi).text, "3000000000");
+    EXPECT_EQ(label(BetType::Tan, BetLabel::Kaishu).text, "13500000000");
+    EXPECT_EQ(label(LabelId::SoTensuLabel).text, "   1");
+    EXPECT_EQ(label(LabelId::SoTohyoGakuLabel).text, "3000000000");
+    EXPECT_EQ(label(LabelId::YosoKaisyuLabel).text, " 450.0");
+    EXPECT_EQ(label(LabelId::KaishuLabel).text, "13500000000");
+    m.DatListClick(1);
+    m.DatListClick(0);
+    EXPECT_EQ(m.state().tohyoEdit[0], "3000000000");
+}
+
 TEST_F(StakeHandlersTest, TheAllocationMethodChosenIsStoredAndUsed) {
     MainModel& m = startWithDay();
     m.HaibunRadioClick(3);

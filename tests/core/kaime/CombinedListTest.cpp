@@ -92,6 +92,23 @@ TEST(CombinedListTest, TotalsCountRowsWithStakesWhateverTheirMarks) {
     EXPECT_EQ(labels.soGO.text, "   3.53");  // the mark leaves out 2.0: 1 / (1/4 + 1/30)
 }
 
+TEST(CombinedListTest, AStakeOfThreeBillionYenCountsInTheOverallTotals) {
+    KaimeGrid big;
+    fillKaimeGrid(big, BetType::Tan, {kaimeRow(" 3", 2.5)});
+    Label a, b, c;
+    AllocateStakes(big, HaibunMethod::Kinitsu, 3'000'000'000, {a, b, c});
+    const KaimeGrid small = allocated(BetType::UR, {kaimeRow(" 3- 7", 12.4)}, 100);
+    KaimeGrid all;
+    CombinedLabels labels;
+    const KaimeGrid* grids[] = {&big, &small};
+    KaimeMix(all, grids, labels.list());
+    SogoKaiKei(all, labels.totals());
+    EXPECT_EQ(labels.soTensu.text, "   2");
+    EXPECT_EQ(labels.soTohyoGaku.text, "3000000100");
+    // (7500000000 + 1240) / 2 / 3000000100 x 100
+    EXPECT_EQ(labels.yosoKaisyu.text, " 125.0");
+}
+
 TEST(CombinedListTest, TotalsWithoutStakesShowZeroCountsOnly) {
     KaimeGrid all;
     CombinedLabels labels;

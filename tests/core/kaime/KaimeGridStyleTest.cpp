@@ -62,6 +62,8 @@ TEST(StakeInputsTest, AmountsPerBetTypeAndRace) {
     EXPECT_EQ(stakeAmountOf(""), 0);
     EXPECT_EQ(stakeAmountOf("12a"), 0);
     EXPECT_EQ(stakeAmountOf("-500"), 0);
+    EXPECT_EQ(stakeAmountOf("3000000000"), 3'000'000'000);
+    EXPECT_EQ(stakeAmountOf("99999999999999999999"), 0);
     EXPECT_EQ(raisedDefaultStakes({0, 99, 100, 101, -5, 3000, 1, 100}),
               (BetAmounts{100, 100, 100, 101, 100, 3000, 100, 100}));
 }

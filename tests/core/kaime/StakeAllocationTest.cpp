@@ -1,6 +1,7 @@
 // Stake allocation over a selection grid, the returns and totals, and the synthetic odds.
 #include <gtest/gtest.h>
 
+#include "core/common/Format.h"
 #include "core/kaime/StakeAllocation.h"
 #include "tests/support/KaimeRows.h"
 
@@ -84,6 +85,78 @@ TEST(StakeAllocationTest, ReturnsRatesAndLabels) {
     AllocateStakes(grid, HaibunMethod::Kinto, 1000, labels.refs());
     EXPECT_EQ(labels.yosoKaishu.text, "   67.5");  // (750 + 600) / 2 / 1000
     EXPECT_EQ(labels.yosoKaishu.color, std::optional<Rgb>(0xFF0000));
+}
+
+TEST(StakeAllocationTest, AOneRowGridOf100YenAt33Point8ExpectsExactly3380) {
+    KaimeGrid grid = gridOf({33.8});
+    Labels labels;
+    AllocateStakes(grid, HaibunMethod::Kinitsu, 100, labels.refs());
+    EXPECT_EQ(columnTexts(grid, KaimeCol::Return), (std::vector<std::string>{"   3380"}));
+    EXPECT_EQ(columnTexts(grid, KaimeCol::ReturnRate), (std::vector<std::string>{" 3380.0"}));
+    EXPECT_EQ(labels.yosoKaishu.text, " 3380.0");
+}
+
+// Every odds value from 1.0 to 999.9 on a one-row grid: the return of a stake s is s x odds exactly,
+// and the expected return rate is that return in percent of s.
+TEST(StakeAllocationTest, ReturnsAreExactForEveryOddsValueInTenths) {
+    struct Stake {
+        int amount;
+        int divisor;  // the return s x tenths / 10 is whole when the stake is a multiple of 10
+    };
+    int wrong = 0;
+    for (const Stake stake : {Stake{100, 1}, Stake{300, 1}, Stake{1500, 1}, Stake{155, 10}}) {
+        for (long long tenths = 10; tenths <= 9999; ++tenths) {
+            KaimeGrid grid = gridOf({static_cast<double>(tenths) / 10});
+            Labels labels;
+            AllocateStakes(grid, HaibunMethod::Kinitsu, stake.amount, labels.refs());
+            const long long exact = stake.amount * tenths;  // in tenths of a yen
+            const std::string rate = formatted("%7.1f", static_cast<double>(exact / 10) * 100 / stake.amount);
+            const std::string back = formatted("%7lld", (exact + 5) / 10);
+            if (labels.yosoKaishu.text != rate || grid.cell(KaimeCol::Return, 1) != back) {
+                if (++wrong <= 5)
+                    ADD_FAILURE() << stake.amount << " x " << tenths << " tenths: " << grid.cell(KaimeCol::Return, 1)
+                                  << " / " << labels.yosoKaishu.text << ", expected " << back << " / " << rate;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(StakeAllocationTest, ExpectedReturnsOfSeveralRowsAddTheirTruncatedReturns) {
+    struct Case {
+        HaibunMethod method;
+        int amount;
+        std::vector<double> odds;
+        const char* rate;
+    };
+    const Case cases[] = {
+        // 100 x 33.8 + 100 x 4.1 = 3380 + 410 over 2 rows and 200 yen
+        {HaibunMethod::Kinto, 200, {33.8, 4.1}, "  947.5"},
+        // 300 x 2.3 = 690, 300 x 16.7 = 5010, 300 x 8.9 = 2670 over 3 rows and 900 yen
+        {HaibunMethod::Kinitsu, 300, {2.3, 16.7, 8.9}, "  310.0"},
+        // 155 x 33.8 = 5239, 155 x 1.7 = 263.5 -> 263 over 2 rows and 310 yen
+        {HaibunMethod::Kinitsu, 155, {33.8, 1.7}, "  887.4"},
+    };
+    for (const Case& c : cases) {
+        KaimeGrid grid = gridOf(c.odds);
+        Labels labels;
+        AllocateStakes(grid, c.method, c.amount, labels.refs());
+        EXPECT_EQ(labels.yosoKaishu.text, c.rate) << c.amount;
+    }
+}
+
+TEST(StakeAllocationTest, StakesAboveTheRangeOf32BitIntegersAreAllocatedAndTotalled) {
+    KaimeGrid grid = gridOf({2.5, 4.0});
+    Labels labels;
+    AllocateStakes(grid, HaibunMethod::Kinitsu, 3'000'000'000, labels.refs());
+    EXPECT_EQ(columnTexts(grid, KaimeCol::Stake), (std::vector<std::string>{"3000000000", "3000000000"}));
+    EXPECT_EQ(columnTexts(grid, KaimeCol::Return), (std::vector<std::string>{"7500000000", "12000000000"}));
+    EXPECT_EQ(columnTexts(grid, KaimeCol::ReturnRate), (std::vector<std::string>{"  125.0", "  200.0"}));
+    EXPECT_EQ(labels.toshi.text, "6000000000");
+    EXPECT_EQ(labels.yosoKaishu.text, "  162.5");
+    AllocateStakes(grid, HaibunMethod::Kinto, 3'000'000'000, labels.refs());
+    EXPECT_EQ(columnTexts(grid, KaimeCol::Stake), (std::vector<std::string>{"1500000000", "1500000000"}));
+    EXPECT_EQ(labels.toshi.text, "3000000000");
 }
 
 TEST(StakeAllocationTest, BelowOneHundredYenTheStakesStayAsTheyWere) {

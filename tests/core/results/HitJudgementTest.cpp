@@ -48,6 +48,20 @@ TEST(HitJudgementTest, EitherHorseOfADeadHeatForFirstWins) {
     EXPECT_EQ(label.text, "     690");
 }
 
+TEST(HitJudgementTest, AStakeOfThreeBillionYenIsReadWholeAndCountsInTheTotal) {
+    KaimeGrid grid;
+    fillKaimeGrid(grid, BetType::Fuk, {kaimeRow(" 7", 1.5), kaimeRow(" 2", 3.2)});
+    setStakes(grid, {"3000000000", "   300"});
+    const std::string hr = PayoutRecordBuilder(testRaceKey(11))
+                               .entry(BetType::Fuk, 0, {7}, 150, 1)
+                               .entry(BetType::Fuk, 1, {2}, 320, 5)
+                               .record();
+    Label label;
+    JudgeHits(grid, hr, label);
+    EXPECT_EQ(columnTexts(grid, KaimeCol::ResultReturn), (std::vector<std::string>{"4500000000", "    960"}));
+    EXPECT_EQ(label.text, "4500000960");
+}
+
 // Combination texts of the grids against the two-digit (one-digit for brackets) fields of the record.
 struct CombinationCase {
     BetType bet;

@@ -272,7 +272,7 @@ private:
     void finishBetGrid(BetType bet);
     void KaimeMixBtnClick();
     CardOdds cardOdds(RaceSlot slot) const;
-    // OzGetTimeLabel: the announcement time of the race's O1 record, "hh:nn".
+    // OzGetTimeLabel: the announcement time of the race's O1 record, "hh:nn"; "  :  " without one.
     std::string oddsAnnouncementLabel(RaceSlot slot) const;
     // The real-time fetches: their ports, and the race a button fetch is for (a day loaded and a race
     // selected).

@@ -66,8 +66,8 @@ CardOdds MainModel::cardOdds(RaceSlot slot) const {
 }
 
 std::string MainModel::oddsAnnouncementLabel(RaceSlot slot) const {
-    if (slot < 0 || slot >= kRaceSlotCount) return {};
-    return announcementTimeText(m_odds.rawRecords(slot)[0]);
+    if (slot < 0 || slot >= kRaceSlotCount) return announcementTimeLabel({});
+    return announcementTimeLabel(m_odds.rawRecords(slot)[0]);
 }
 
 }  // namespace marovix

@@ -40,4 +40,9 @@ std::string announcementTimeText(std::string_view record) {
                fieldText(record, OddsKeyFields::AnnouncedMinute.position, OddsKeyFields::AnnouncedMinute.width));
 }
 
+std::string announcementTimeLabel(std::string_view o1Record) {
+    std::string text = announcementTimeText(o1Record);
+    return text.empty() ? "  :  " : text;
+}
+
 }  // namespace marovix

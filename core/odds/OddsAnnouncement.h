@@ -26,4 +26,8 @@ std::optional<OddsAnnouncement> oddsAnnouncement(std::string_view record);
 // when the record has no announcement time.
 std::string announcementTimeText(std::string_view record);
 
+// OzGetTimeLabel: the announcement time of a race's O1 record as above, or "  :  " (blank hour and minute)
+// when the race has no O1 record or its record no announcement time.
+std::string announcementTimeLabel(std::string_view o1Record);
+
 }  // namespace marovix

@@ -291,11 +291,10 @@ std::string PutTextAt(std::string_view line, std::string_view text, int position
 }
 
 std::string carriedWeightText(std::string_view field) {
-    if (isAllBlanks(field)) return {};
-    std::string text(field.substr(0, 2));
-    text += '.';
-    text += field.substr(2, 1);
-    return text;
+    // A field cut short reads as blanks where it ends, as the record's blank field does.
+    std::string digits(field.substr(0, 3));
+    digits.resize(3, ' ');
+    return digits.substr(0, 2) + "." + digits.substr(2, 1);
 }
 
 std::string winOddsText(std::string_view field) {

@@ -83,7 +83,7 @@ std::string StripFullWidthSpaces(std::string_view text);
 std::string PutTextAt(std::string_view line, std::string_view text, int position);
 
 // Carried weight field (SE 289-291, 0.1 kg units) as shown: the first two digits, ".", the third digit
-// ("540" gives "54.0"). A blank field gives the empty text.
+// ("540" gives "54.0"). A blank field gives "  . ", as do the blanks of a field cut short.
 std::string carriedWeightText(std::string_view field);
 
 // Final win odds field (SE 360-363, 0.1 units) as shown: value / 10 with "%5.1f" ("0123" gives " 12.3").

@@ -71,6 +71,7 @@ TEST(ShowCommand, ARaceListEntryAfterADamagedRaceRecordShowsItsOwnRace) {
     EXPECT_EQ(json.at("labels").at("RaceLabel"), "3");
     EXPECT_EQ(json.at("labels").at("OzGetTimeLabel"), "14:12");
     EXPECT_EQ(json.at("grids").at("StringGrid26").at(1).at(6), " 33.8");
+    EXPECT_EQ(json.at("grids").at("StringGrid26").at(1).at(5), "  . ");  // the test runners carry no weight
     EXPECT_EQ(json.at("odds").at("Tan").at(0).at("odds"), 33.8);
 
     const CliSplitRun last = runCliSplit(show + " --race 2");

@@ -64,7 +64,7 @@ TEST_F(OddsHandlersTest, WithoutOddsFilesEveryEntryIsEmptyAndNoHorseIsRanked) {
     const OddsTable& table = m.dayOdds().table(0);
     EXPECT_EQ(table.TanPop[1], 0);
     EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::TanJun, 1), "　");
-    EXPECT_EQ(m.state().labels[LabelId::OzGetTimeLabel].text, "");
+    EXPECT_EQ(m.state().labels[LabelId::OzGetTimeLabel].text, "  :  ");
 }
 
 TEST_F(OddsHandlersTest, TheTimeSeriesImportIsRefusedWithoutItsFolderOrADay) {

@@ -211,7 +211,7 @@ TEST_F(RaceDayHandlersTest, ADamagedRaceRecordInTheMiddleLeavesItsRaceOutAndEver
         const char* announced;
     };
     for (const Expected& e : {Expected{2, 3, "4", " 33.8", "14:04"}, Expected{3, 4, "5", "  5.1", "15:05"},
-                              Expected{1, 1, "2", "     ", ""}}) {
+                              Expected{1, 1, "2", "     ", "  :  "}}) {
         m.DatListClick(e.entry);
         EXPECT_EQ(m.state().currentRace, e.slot) << e.entry;
         EXPECT_EQ(m.state().currentEntry(), e.entry);

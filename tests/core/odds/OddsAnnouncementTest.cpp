@@ -32,5 +32,12 @@ TEST(OddsAnnouncement, FinalOddsAndDamagedFieldsHaveNoTime) {
     EXPECT_EQ(oddsAnnouncement("O1"), std::nullopt);
 }
 
+TEST(OddsAnnouncement, TheLabelShowsBlankHourAndMinuteWithoutAnO1Record) {
+    EXPECT_EQ(announcementTimeLabel(announcedAt("04071520")), "15:20");
+    EXPECT_EQ(announcementTimeLabel(std::string(962, ' ')), "  :  ");
+    EXPECT_EQ(announcementTimeLabel(""), "  :  ");
+    EXPECT_EQ(announcementTimeLabel(announcedAt("0407 520")), "  :  ");
+}
+
 }  // namespace
 }  // namespace marovix

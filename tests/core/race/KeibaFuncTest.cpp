@@ -337,7 +337,8 @@ TEST(PutTextAt, ReplacesBytesOfARecordLine) {
 }
 
 TEST(RunnerDisplay, CarriedWeightShowsOneDecimal) {
-    expectAll(carriedWeightText, {{"540", "54.0"}, {"550", "55.0"}, {"575", "57.5"}, {"   ", ""}, {"", ""}});
+    expectAll(carriedWeightText,
+              {{"540", "54.0"}, {"550", "55.0"}, {"575", "57.5"}, {"   ", "  . "}, {"", "  . "}, {"54", "54. "}});
 }
 
 TEST(RunnerDisplay, WinOddsShowFiveCharactersOrFiveBlanks) {

@@ -134,7 +134,13 @@ CliRunner defineDownload(CLI::App& sub) {
         Settings settings(appFolder, context.sharedDataFolder(), clock);
         if (std::string problem = settings.fileProblem(); !problem.empty()) dialogs.print(stderr, problem);
         ReadCancelFlag readCancelled;
-        StoredDataDownload download(DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}});
+        // The damaged records the download skips are named in the error log, as the window's download does.
+        ErrorLog errorLog(AppFolders(appFolder).errorLogPath());
+        auto appendErrorLog = [&](const std::string& text) {
+            if (Status saved = errorLog.append(text, clock.now()); !saved) dialogs.print(stderr, saved.error());
+        };
+        StoredDataDownload download(
+            DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}, appendErrorLog});
         running = &download;
         if (args->setup) download.setSetupData(true);
         if (args->from) download.setFrom(*args->from);

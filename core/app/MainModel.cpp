@@ -189,9 +189,9 @@ void MainModel::MakeDataListBtnClick() {
 }
 
 std::unique_ptr<StoredDataDownload> MainModel::JVBtnClick() {
-    return std::make_unique<StoredDataDownload>(DownloadPorts{m_ports.jvLink, m_ports.dialogs, m_ports.clock,
-                                                              *m_settings, m_folders.dataFolder(), m_readCancelled,
-                                                              [this] { downloadWindowClosed(); }});
+    return std::make_unique<StoredDataDownload>(DownloadPorts{
+        m_ports.jvLink, m_ports.dialogs, m_ports.clock, *m_settings, m_folders.dataFolder(), m_readCancelled,
+        [this] { downloadWindowClosed(); }, [this](const std::string& text) { appendErrorLog(text); }});
 }
 
 void MainModel::downloadWindowClosed() {

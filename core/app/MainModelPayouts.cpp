@@ -1,6 +1,7 @@
 // The payout handlers of the main window: reading the day's payouts (HrReadBtn, HrReadBtn2), the payout
 // summary (CalcBtn) and the payout panel of the shown race.
 #include "core/app/MainModel.h"
+#include "core/common/FileFaults.h"
 #include "core/results/PayoutPanel.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
@@ -20,7 +21,8 @@ bool MainModel::readPayoutFile() {
         appendErrorLog(reading.error());
         return false;
     }
-    for (const std::string& rejected : reading->rejected) appendErrorLog(m_day.files.payout + " " + rejected);
+    for (const RejectedLine& rejected : reading->rejected)
+        appendErrorLog(fileLineFault(m_day.files.payout, static_cast<std::size_t>(rejected.line), rejected.reason));
     return reading->currentArrived;
 }
 

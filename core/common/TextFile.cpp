@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "core/common/Cp932.h"
+#include "core/common/FileFaults.h"
 #include "core/common/TemporaryFiles.h"
 
 namespace marovix {
@@ -24,17 +25,16 @@ Error systemError(const std::string& path) {
     const ErrorKind kind = error == ENOENT || error == ENOTDIR                   ? ErrorKind::NotFound
                            : error == EACCES || error == EPERM || error == EROFS ? ErrorKind::Refused
                                                                                  : ErrorKind::IO;
-    return Error{path + ": " + std::strerror(error), kind};
+    return Error{fileErrorText(path, error), kind};
 }
 
 Error notRegularFile(const std::string& path, const struct stat& st) {
-    return Error{path + ": " + (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file"),
+    return Error{S_ISDIR(st.st_mode) ? fileErrorText(path, EISDIR) : path + ": 通常のファイルではありません",
                  ErrorKind::Refused};
 }
 
 Error tooLarge(const std::string& path, std::size_t maxBytes) {
-    return Error{path + ": " + std::strerror(EFBIG) + " (more than " + std::to_string(maxBytes) + " bytes)",
-                 ErrorKind::Refused};
+    return Error{path + ": ファイルが大きすぎます(" + std::to_string(maxBytes) + "バイトまで)", ErrorKind::Refused};
 }
 
 // Opens the path only when it is a regular file, or a missing one when `flags` has O_CREAT: opening a

@@ -5,10 +5,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/common/FileFaults.h"
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
 #include "core/race/RecordKeys.h"
+#include "core/race/RunnerFile.h"
 
 namespace marovix {
 namespace {
@@ -56,7 +58,7 @@ Result<std::vector<std::string>> readDayFileLines(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT) return std::vector<std::string>{};
-        return Error{path + ": " + std::strerror(errno)};
+        return Error{fileErrorText(path, errno)};
     }
     return readRawLines(path);
 }
@@ -70,7 +72,7 @@ Status StoreRecordLine(const std::string& path, std::string_view record, bool dr
 
 Status StoreRunnerLine(const std::string& path, std::string_view seRecord) {
     std::optional<int> index = runnerLineIndex(seRecord);
-    if (!index) return Error{path + ": the runner record has no line (race or horse number out of range)"};
+    if (!index) return Error{runnerLineFault(path)};
     auto lines = readDayFileLines(path);
     if (!lines) return Error{lines.error()};
     placeRunnerLine(*lines, *index, recordLine(seRecord));

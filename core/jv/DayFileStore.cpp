@@ -7,6 +7,7 @@
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/race/RecordKeys.h"
+#include "core/race/RunnerFile.h"
 
 namespace marovix {
 namespace {
@@ -122,7 +123,7 @@ Status DayFileStore::storeRecordLine(const std::string& path, std::string_view r
 
 Status DayFileStore::storeRunnerLine(const std::string& path, std::string_view seRecord) {
     std::optional<int> index = runnerLineIndex(seRecord);
-    if (!index) return Error{path + ": the runner record has no line (race or horse number out of range)"};
+    if (!index) return Error{runnerLineFault(path)};
     auto held = hold(path);
     if (!held) return Error{held.error()};
     HeldFile& file = **held;

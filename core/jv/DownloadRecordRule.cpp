@@ -122,12 +122,20 @@ std::optional<std::string> labelOf(const RecordRule& rule, std::string_view reco
 
 }  // namespace
 
+std::string skippedRecordsText(std::int64_t count) { return "不正レコード読み飛ばし:" + std::to_string(count) + "件"; }
+
+std::string skippedRecordEntry(const std::string& problem) { return "不正なレコードを読み飛ばしました。" + problem; }
+
+std::string moreSkippedRecordsEntry(std::int64_t count) {
+    return "ほかに不正なレコードを" + std::to_string(count) + "件読み飛ばしました。";
+}
+
 std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type) {
     if (auto layout = checkRecord(record, type); !layout) return layout.error();
     // The date names the day files: anything but a real yyyymmdd could make a path of any shape.
     if (!hasRealDate(record))
-        return std::string(type) + " record with a malformed date \"" +
-               std::string(fieldText(record, IdField::dayKey8)) + "\"";
+        return std::string(type) + "レコードの日付が不正です(\"" + std::string(fieldText(record, IdField::dayKey8)) +
+               "\")";
     return std::nullopt;
 }
 

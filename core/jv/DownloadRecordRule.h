@@ -15,6 +15,7 @@
 // record of a handled type must also have its type's exact length; one that does not, or whose date
 // (positions 12-19) is no real yyyymmdd, is corrupt and never stored: its positions could not be trusted,
 // and its date names the file.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,15 @@ struct RecordDecision {
     // Corrupt: the fault found.
     std::string problem;
 };
+
+// A read that skipped damaged records says so: "不正レコード読み飛ばし:" + count + "件" (the download's
+// MkDataLabel, the real-time fetches' FetchStatusText).
+std::string skippedRecordsText(std::int64_t count);
+// The error log's entry for a damaged record that was skipped: "不正なレコードを読み飛ばしました。" + the
+// fault, e.g. "RAレコードのレコード長が不正です(改行を除き500バイト、正しくは1270バイト)".
+std::string skippedRecordEntry(const std::string& problem);
+// The entry for skipped records beyond those named: "ほかに不正なレコードを" + count + "件読み飛ばしました。".
+std::string moreSkippedRecordsEntry(std::int64_t count);
 
 // Why a record of a handled `type` cannot be trusted, or nothing when it can: it must have its type's
 // exact length and a real date (positions 12-19), since the date names the day file it goes to.

@@ -95,13 +95,14 @@ int RealTimeFetcher::closeStep(const FetchShape& shape) {
 }
 
 void RealTimeFetcher::read(RealTimeStream stream, const std::string& key, FetchRun& run) {
-    int corrupt = 0;
+    int& corrupt = run.recordsSkipped;
     const std::string where = std::string(realTimeDataspec(stream)) + " " + key + ": ";
     const JvReadLoop::ReadEnd end =
         m_loop.read(realTimeReadSize(stream), {[&](const std::string& record, const std::string&) {
                         const RecordDecision decision = decideRealTimeRecord(stream, record);
                         if (decision.outcome == RecordDecision::Outcome::Corrupt) {
-                            if (++corrupt <= kCorruptRecordsLogged) m_ports.appendErrorLog(where + decision.problem);
+                            if (++corrupt <= kCorruptRecordsLogged)
+                                m_ports.appendErrorLog(where + skippedRecordEntry(decision.problem));
                             return JvReadLoop::Next::Continue;
                         }
                         if (decision.outcome != RecordDecision::Outcome::Store) return JvReadLoop::Next::Continue;
@@ -115,8 +116,7 @@ void RealTimeFetcher::read(RealTimeStream stream, const std::string& key, FetchR
                         return JvReadLoop::Next::Continue;
                     }});
     if (corrupt > kCorruptRecordsLogged)
-        m_ports.appendErrorLog(where + std::to_string(corrupt - kCorruptRecordsLogged) +
-                               " more corrupt records skipped");
+        m_ports.appendErrorLog(where + moreSkippedRecordsEntry(corrupt - kCorruptRecordsLogged));
     run.readEnd = end.kind;
     run.readResult = end.result;
     if (end.kind == JvReadLoop::ReadEnd::Kind::Failed) showError(JVMessage("JVRead", end.result));
@@ -142,7 +142,10 @@ FetchRun RealTimeFetcher::run(FetchOperation operation, const std::string& key, 
         read(shape.stream, key, run);
     }
     run.closeResult = closeStep(shape);
-    // 5. The label keeps the last error of the run, so that a failed fetch is not shown as a success.
+    // 5. The label keeps the last error of the run, so that a failed fetch is not shown as a success, and
+    // says how many damaged records a fetch without an error skipped.
+    if (m_lastError.empty() && run.recordsSkipped > 0)
+        m_lastError = raceLabel + std::string(shape.errorTail) + skippedRecordsText(run.recordsSkipped);
     m_ports.showStatus(m_lastError);
     if (m_ports.processEvents) m_ports.processEvents();
     // 6. The close step once more.

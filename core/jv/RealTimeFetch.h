@@ -16,8 +16,10 @@
 // Close step: JVClose; a result other than 0 shows JVMessage("JVClose", r) in FetchStatusText and goes to
 // the error log, with a beep where the operation says; a result of 0 beeps where the operation says.
 // A read error (below -3) shows JVMessage("JVRead", r) and goes to the error log; a day file that cannot be
-// written stops the read the same way with "データ保存エラー:" and the reason. A corrupt record is skipped
-// and named in the error log.
+// written stops the read the same way with "データ保存エラー:" and the reason. A damaged record is skipped
+// and named in the error log (dataspec, key, "不正なレコードを読み飛ばしました。" and the fault, the first
+// five of a fetch; the rest counted); a fetch without an error that skipped records says so in step 5:
+// race label + the error tail + "不正レコード読み飛ばし:" + the count + "件".
 //
 //   operation            dataspec  progress text                  error tail                 open-error beep   close
 //   beeps (error / 0) quick odds           0B30      label + "オッズ取得中"           "R:ｵｯｽﾞ取得エラー：" always yes /
@@ -74,6 +76,7 @@ struct FetchRun {
     int closeResult = 0;                                                    // the close step after the open
     int secondCloseResult = 0;
     int recordsStored = 0;
+    int recordsSkipped = 0;  // damaged records, named in the error log and never stored
 
     // Opened, read to the end of the data, and every record taken stored.
     bool readComplete() const {

@@ -30,8 +30,6 @@ constexpr const char* kDone = "データ作成が完了しました。";
 constexpr const char* kWriteFailed = "データ保存エラー:";
 // Ends the message of an attempt that leaves LastTime as it was.
 constexpr const char* kSameStartNextTime = "次回も同じ日時から取り込みます。";
-// MkDataLabel after a corrupt record was skipped, followed by the count and "件".
-constexpr const char* kCorruptSkipped = "不正レコード読み飛ばし:";
 
 // yyyy"年"mm"月"dd"日"hh"時"nn"分"ss"秒"
 std::string japaneseMoment(const DateTime& t) {
@@ -46,8 +44,6 @@ std::string trimmed(const std::string& text) {
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
-
-std::string corruptLabel(std::int64_t count) { return kCorruptSkipped + std::to_string(count) + "件"; }
 
 }  // namespace
 
@@ -68,6 +64,10 @@ StoredDataDownload::StoredDataDownload(DownloadPorts ports)
 }
 
 StoredDataDownload::~StoredDataDownload() = default;
+
+void StoredDataDownload::appendErrorLog(const std::string& text) {
+    if (m_ports.appendErrorLog) m_ports.appendErrorLog(text);
+}
 
 void StoredDataDownload::notify() {
     if (changed) changed();
@@ -214,9 +214,10 @@ void StoredDataDownload::read() {
     m_counts.filesRead = 0;
     notify();
 
-    const JvReadLoop::ReadEnd end =
-        m_loop.read(kReadSize, {[this](const std::string& record, const std::string&) { return handleRecord(record); },
-                                [this](const JvReadProgress& progress) { return fileEnded(progress); }});
+    const JvReadLoop::ReadEnd end = m_loop.read(
+        kReadSize,
+        {[this](const std::string& record, const std::string& fileName) { return handleRecord(record, fileName); },
+         [this](const JvReadProgress& progress) { return fileEnded(progress); }});
     // Whatever ended the read, the day files changed since the last file end are saved before anything is
     // shown: a message left open must not hold back what was read.
     if (Status saved = m_store.saveAll(); !saved && !m_storeError) m_storeError = saved.error();
@@ -241,7 +242,9 @@ void StoredDataDownload::read() {
         }
     }
     if (m_storeError) fail(kWriteFailed + *m_storeError);
-    if (m_counts.recordsCorrupt > 0) m_progress.recordText = corruptLabel(m_counts.recordsCorrupt);
+    if (m_counts.recordsCorrupt > static_cast<std::int64_t>(kProblemsKept))
+        appendErrorLog(moreSkippedRecordsEntry(m_counts.recordsCorrupt - static_cast<std::int64_t>(kProblemsKept)));
+    if (m_counts.recordsCorrupt > 0) m_progress.recordText = skippedRecordsText(m_counts.recordsCorrupt);
     notify();
 }
 
@@ -261,15 +264,18 @@ JvReadLoop::Next StoredDataDownload::fileEnded(const JvReadProgress& progress) {
     return JvReadLoop::Next::Continue;
 }
 
-JvReadLoop::Next StoredDataDownload::handleRecord(const std::string& record) {
+JvReadLoop::Next StoredDataDownload::handleRecord(const std::string& record, const std::string& fileName) {
     ++m_counts.recordsRead;
     RecordDecision decision = decideRecord(record, m_fromDateNumber, m_options.finalOdds);
     switch (decision.outcome) {
         case RecordDecision::Outcome::NotTaken: ++m_counts.recordsNotTaken; return JvReadLoop::Next::Continue;
         case RecordDecision::Outcome::Corrupt:
             ++m_counts.recordsCorrupt;
-            if (m_problems.size() < kProblemsKept) m_problems.push_back(decision.problem);
-            m_progress.recordText = corruptLabel(m_counts.recordsCorrupt);
+            if (m_problems.size() < kProblemsKept) {
+                m_problems.push_back(decision.problem);
+                appendErrorLog(fileName + ": " + skippedRecordEntry(decision.problem));
+            }
+            m_progress.recordText = skippedRecordsText(m_counts.recordsCorrupt);
             notify();
             return JvReadLoop::Next::Continue;
         case RecordDecision::Outcome::Store: break;

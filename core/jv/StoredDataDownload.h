@@ -43,6 +43,9 @@ struct DownloadPorts {
     ReadCancelFlag& readCancelled;  // ReadCancelled, shared with the real-time fetches
     // The main window's day-list rebuild (MakeDataListBtn), run after the window closed; may be empty.
     std::function<void()> dayListRebuild;
+    // AppendErrorLog: each damaged record skipped is named there (the first kProblemsKept of an attempt,
+    // then the count of the rest); may be empty.
+    std::function<void(const std::string& text)> appendErrorLog;
 };
 
 // What the next attempt fetches.
@@ -111,7 +114,8 @@ public:
     const DownloadCounts& counts() const { return m_counts; }
     // The message of the failure that ended the last attempt; empty unless outcome() is Failed.
     const std::string& failure() const { return m_failure; }
-    // Descriptions of the first corrupt records of the attempt (at most kProblemsKept).
+    // Descriptions of the first corrupt records of the attempt (at most kProblemsKept), as the error log
+    // names them.
     const std::vector<std::string>& problems() const { return m_problems; }
     // Bytes written to day files, whole-file saves, and the most bytes of day-file lines held in memory at
     // once, since the window was made.
@@ -165,7 +169,8 @@ private:
     void showFetched(const JvReadProgress& progress);
     void read();
     JvReadLoop::Next fileEnded(const JvReadProgress& progress);
-    JvReadLoop::Next handleRecord(const std::string& record);
+    JvReadLoop::Next handleRecord(const std::string& record, const std::string& fileName);
+    void appendErrorLog(const std::string& text);
     // Writes the last file time stamp to LastTime; false (and the attempt failed) when it is no moment or
     // cannot be written.
     bool advanceLastTime();

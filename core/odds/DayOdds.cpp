@@ -92,7 +92,8 @@ void DayOdds::take(RaceSlot slot, std::string_view race, const OddsFileIndex& fi
 std::vector<std::string> DayOdds::readSlot(RaceSlot slot, std::string_view race, OddsFileIndex& files) {
     std::vector<std::string> problems;
     if (slot < 0 || slot >= kRaceSlotCount) {
-        problems.push_back("race slot " + std::to_string(slot) + " is not 0.." + std::to_string(kRaceSlotCount - 1));
+        problems.push_back("レースの位置" + std::to_string(slot) + "は0～" + std::to_string(kRaceSlotCount - 1) +
+                           "の範囲外です");
         return problems;
     }
     files.refreshAll();

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <memory>
 
+#include "core/common/FileFaults.h"
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
 
@@ -18,7 +19,7 @@ namespace {
 // it another stamp (time stamps of file systems advance in steps of a clock tick).
 constexpr std::int64_t kTrustedAge = 2;
 
-std::string systemError(const std::string& path) { return path + ": " + std::strerror(errno); }
+std::string systemError(const std::string& path) { return fileErrorText(path, errno); }
 
 // Whether the file, as its status shows it now, can be told apart from a later change by its stamp alone.
 bool oldEnough(const struct stat& st) {
@@ -166,7 +167,7 @@ OddsFileLookup OddsFileIndex::find(OddsKind kind, std::string_view race) const {
     const auto sound = checkRecord(line, oddsKindLayout(kind).type);
     if (!sound.ok()) {
         lookup.outcome = OddsFileLookup::Outcome::FaultyRecord;
-        lookup.problem = m_paths[kindIndex(kind)] + " line " + std::to_string(ref.index + 1) + ": " + sound.error();
+        lookup.problem = fileLineFault(m_paths[kindIndex(kind)], static_cast<std::size_t>(ref.index), sound.error());
         return lookup;
     }
     lookup.outcome = OddsFileLookup::Outcome::Found;

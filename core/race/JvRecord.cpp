@@ -66,30 +66,29 @@ int fieldNumber(std::string_view record, int position, int length) {
 }
 
 Result<RecordLayout> checkRecord(std::string_view record) {
-    if (record.empty() || record == kLineEnd) return Error{"empty record"};
+    if (record.empty() || record == kLineEnd) return Error{"レコードが空です"};
     std::string_view body = endsWithLineEnd(record) ? record.substr(0, record.size() - kLineEnd.size()) : record;
     // Cut by hand, not with fieldText: a NUL in the type must show in the error.
     constexpr RecordField kType = MeetingIdField::recordType;
     std::string_view type = body.substr(kType.position - 1, kType.length);
     const RecordLayout* layout = findLayout(type);
     if (!layout) {
-        return Error{"unknown record type \"" + printableType(type) + "\" (" + std::to_string(body.size()) +
-                     " bytes without the line end)"};
+        return Error{"レコード種別が不明です(種別\"" + printableType(type) + "\"、改行を除き" +
+                     std::to_string(body.size()) + "バイト)"};
     }
     std::size_t expected = static_cast<std::size_t>(layout->length) - kLineEnd.size();
     // The layout returned views the static table, never the caller's record.
     if (body.size() == expected) return *layout;
-    const char* fault = body.size() < expected ? "short" : "over-long";
-    return Error{std::string(fault) + " " + std::string(type) + " record: " + std::to_string(body.size()) +
-                 " bytes without the line end, expected " + std::to_string(expected) + " (" +
-                 std::to_string(layout->length) + " with CR LF)"};
+    return Error{std::string(type) + "レコードのレコード長が不正です(改行を除き" + std::to_string(body.size()) +
+                 "バイト、正しくは" + std::to_string(expected) + "バイト)"};
 }
 
 Result<RecordLayout> checkRecord(std::string_view record, std::string_view expectedType) {
     Result<RecordLayout> layout = checkRecord(record);
     if (!layout.ok()) return layout;
     if (layout->type != expectedType)
-        return Error{"expected record type " + std::string(expectedType) + ", found " + std::string(layout->type)};
+        return Error{"レコード種別が不正です(" + std::string(layout->type) + "、正しくは" + std::string(expectedType) +
+                     ")"};
     return layout;
 }
 

@@ -46,11 +46,19 @@ inline int fieldNumber(std::string_view record, RecordField field) {
 
 // Checks a record against the fixed length of its type (positions 1-2). `record` may be the whole
 // record ending in CR LF or a day-file line without it. On success gives the type's layout; otherwise
-// an error naming the fault: an empty or unknown-type record, or one that is short or over-long.
+// an error naming the fault in Japanese: an empty or unknown-type record, or one whose length is wrong
+// ("RAレコードのレコード長が不正です(改行を除き500バイト、正しくは1270バイト)").
 // A record must pass this check before fields are cut from it, so that no reader sees shifted positions.
 Result<RecordLayout> checkRecord(std::string_view record);
 // As above, and the record must also be of `expectedType` (e.g. "DM").
 Result<RecordLayout> checkRecord(std::string_view record, std::string_view expectedType);
+
+// A line of a day file that is no sound record of the expected type (it failed checkRecord), so it was
+// not used.
+struct RejectedLine {
+    int line;  // 0-based line index in its file
+    std::string reason;  // e.g. "DMレコードのレコード長が不正です(改行を除き250バイト、正しくは301バイト)"
+};
 
 // The record with its CR LF: a day-file line gets "\r\n" appended; a record already ending in CR LF is
 // returned unchanged.

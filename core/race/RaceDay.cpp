@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "core/common/FileFaults.h"
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
 #include "core/race/KeibaFunc.h"
@@ -18,7 +19,7 @@ Result<std::vector<std::string>> linesIfPresent(const std::string& path) { retur
 template <std::size_t N>
 void note(LoadNotes& notes, const std::string& path, const PlacedRecords<N>& placed) {
     for (const RejectedLine& rejected : placed.rejected)
-        notes.push_back(path + " line " + std::to_string(rejected.line + 1) + ": " + rejected.reason);
+        notes.push_back(fileLineFault(path, static_cast<std::size_t>(rejected.line), rejected.reason));
 }
 
 }  // namespace

@@ -13,15 +13,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/race/JvRecord.h"
 #include "core/race/RaceSlot.h"
 
 namespace marovix {
-
-// A line of a day file that was not placed because it is no sound record of the expected type.
-struct RejectedLine {
-    int line;            // 0-based line index in its file
-    std::string reason;  // e.g. "short DM record: 250 bytes without the line end, expected 301 (303 with CR LF)"
-};
 
 template <std::size_t N>
 struct PlacedRecords {

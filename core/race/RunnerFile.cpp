@@ -14,4 +14,8 @@ std::optional<int> runnerLineIndex(std::string_view seRecord) {
     return runnerLineIndex(fieldNumber(seRecord, SeField::raceNumber), fieldNumber(seRecord, SeField::horseNumber));
 }
 
+std::string runnerLineFault(const std::string& path) {
+    return path + ": 馬毎レコードの行がありません(レース番号または馬番が範囲外です)";
+}
+
 }  // namespace marovix

@@ -3,6 +3,7 @@
 // lines, the SE record of race r and horse h at line (r - 1) x 18 + (h - 1), a line without data blanks
 // of an SE record's length without its CR LF.
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/race/RaceSlot.h"
@@ -25,5 +26,8 @@ inline constexpr int kRunnerLineLength = [] {
 std::optional<int> runnerLineIndex(int race, int horse);
 // The same for an SE record (its race number and horse number).
 std::optional<int> runnerLineIndex(std::string_view seRecord);
+
+// Why an SE record cannot be stored in the runner file `path`: it has no line there.
+std::string runnerLineFault(const std::string& path);
 
 }  // namespace marovix

@@ -54,7 +54,7 @@ PayoutReading DayPayouts::readLines(const std::vector<std::string>& lines, const
         ++reading.read;
         if (isAllBlanks(line)) continue;
         if (auto checked = checkRecord(line, "HR"); !checked) {
-            reading.rejected.push_back("line " + std::to_string(i + 1) + ": " + checked.error());
+            reading.rejected.push_back({static_cast<int>(i), checked.error()});
             continue;
         }
         auto match = std::find(keys.begin(), keys.end(), RaceKey16(line));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/common/Result.h"
+#include "core/race/JvRecord.h"
 #include "core/race/RaceSlot.h"
 
 namespace marovix {
@@ -17,8 +18,8 @@ struct PayoutReading {
     // How many records were read (at most 36) and how many of them found their race.
     int read = 0;
     int placed = 0;
-    // Lines that are no sound HR record, which are not placed: "line N: reason" (N from 1).
-    std::vector<std::string> rejected;
+    // Lines that are no sound HR record, which are not placed: the line (from 0) and the reason.
+    std::vector<RejectedLine> rejected;
 };
 
 class DayPayouts {

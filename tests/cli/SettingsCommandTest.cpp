@@ -39,7 +39,7 @@ TEST(SettingsCommand, SaysWhyTheSettingsFileCannotBeRead) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.output,
               app.file("Marovix.ini") +
-                  " を読み込めません(File too large (more than 1048576 bytes))。既定の設定で動作します。\n10\n");
+                  " を読み込めません(ファイルが大きすぎます(1048576バイトまで))。既定の設定で動作します。\n10\n");
 }
 
 }  // namespace

@@ -179,7 +179,7 @@ TEST_F(MainModelTest, ASettingsFileThatCannotBeReadIsReportedAtStart) {
     auto model = makeModel();
     ASSERT_TRUE(model->create());
     ASSERT_FALSE(dialogs.errors.empty());
-    EXPECT_EQ(dialogs.errors[0], ini + " を読み込めません(Is a directory)。既定の設定で動作します。");
+    EXPECT_EQ(dialogs.errors[0], ini + " を読み込めません(ファイルではなくフォルダです)。既定の設定で動作します。");
     EXPECT_EQ(model->state().placement.width, 1100);  // the defaults
 }
 

@@ -136,7 +136,7 @@ TEST_F(PayoutHandlersTest, ADamagedPayoutLineIsLoggedAndTheOthersRead) {
     auto log = readTextLines(folder.file("ErrorLog.txt"));
     ASSERT_TRUE(log.ok());
     EXPECT_TRUE(std::any_of(log->begin(), log->end(),
-                            [](const std::string& line) { return line.find(".jvHR line 2: ") != std::string::npos; }));
+                            [](const std::string& line) { return line.find(".jvHR 2行目: ") != std::string::npos; }));
 }
 
 }  // namespace

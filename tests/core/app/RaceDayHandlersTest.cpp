@@ -198,7 +198,11 @@ TEST_F(RaceDayHandlersTest, ADamagedRaceRecordInTheMiddleLeavesItsRaceOutAndEver
     EXPECT_EQ(m.state().datListSlots, (std::vector<RaceSlot>{0, 1, 3, 4}));
     // The damaged line is named in the error log; the .Uset file keeps a line for its slot.
     ASSERT_TRUE(m.errorLog().lines().size() >= 1u);
-    EXPECT_NE(m.errorLog().lines().back().find(kDay + ".jvRA"), std::string::npos) << m.errorLog().lines().back();
+    EXPECT_NE(
+        m.errorLog().lines().back().find(kDay + ".jvRA 3行目: RAレコードのレコード長が不正です(改行を除き500バイト、"
+                                                "正しくは1270バイト)"),
+        std::string::npos)
+        << m.errorLog().lines().back();
     auto uset = readFileBytes(data(kDay + ".Uset"));
     ASSERT_TRUE(uset.ok());
     EXPECT_EQ(uset->size(), 5u * 56u);

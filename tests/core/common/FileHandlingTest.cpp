@@ -179,7 +179,8 @@ const FileCase kFileCases[] = {
              TIniGT settings(folder.path(), "");
              settings.setFileName("Marovix.ini");
              EXPECT_EQ(settings.ReadInteger("locate", "top", 10), 10);
-             EXPECT_EQ(settings.readProblem(), ini + " を読み込めません(Not a regular file)。既定の設定で動作します。");
+             EXPECT_EQ(settings.readProblem(),
+                       ini + " を読み込めません(通常のファイルではありません)。既定の設定で動作します。");
              Status written = settings.WriteInteger("locate", "top", 20);
              ASSERT_FALSE(written.ok());
              EXPECT_EQ(written.error(), ini + " に書き込めません");
@@ -191,10 +192,10 @@ const FileCase kFileCases[] = {
          ASSERT_TRUE(makeDirectory(path).ok());
          auto read = readFileBytes(path);
          ASSERT_FALSE(read.ok());
-         EXPECT_EQ(read.error(), path + ": Is a directory");
+         EXPECT_EQ(read.error(), path + ": ファイルではなくフォルダです");
          Status replaced = replaceFile(path, "x");
          ASSERT_FALSE(replaced.ok());
-         EXPECT_EQ(replaced.error(), path + ": Is a directory");
+         EXPECT_EQ(replaced.error(), path + ": ファイルではなくフォルダです");
      }},
 };
 

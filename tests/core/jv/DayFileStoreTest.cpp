@@ -205,7 +205,7 @@ TEST_F(DayFileStoreTest, FileThatCannotBeReadIsAnErrorAndNothingIsHeld) {
     DayFileStore store;
     Status stored = store.storeRecordLine(folder, raRecord({}), true);
     ASSERT_FALSE(stored.ok());
-    EXPECT_EQ(stored.error(), folder + ": Is a directory");
+    EXPECT_EQ(stored.error(), folder + ": ファイルではなくフォルダです");
     EXPECT_EQ(store.filesHeld(), 0u);
     EXPECT_FALSE(store.storeRunnerLine(storePath("x.jvSEr"), seRecord({"20240106", "06", 13}, 1)).ok());
     EXPECT_EQ(store.filesHeld(), 0u) << "a runner record without a line holds nothing";
@@ -284,7 +284,7 @@ TEST_F(DayFileStoreTest, SaveCutShortByAWriteErrorLeavesTheOldFileWholeAndIsRepo
         saved = store.saveAll();
     }
     ASSERT_FALSE(saved.ok());
-    EXPECT_EQ(saved.error(), odds + ": File too large");
+    EXPECT_EQ(saved.error(), odds + ": ファイルが大きすぎます");
     EXPECT_EQ(*readFileBytes(odds), before);
     EXPECT_TRUE(fileExists(payouts)) << "the other file is saved all the same";
     EXPECT_EQ(store.filesHeld(), 0u);

@@ -297,7 +297,7 @@ TEST_F(GeneratedMonthDownload, SaveCutShortByAWriteErrorLeavesTheOldFileWholeAnd
     }
     EXPECT_EQ(outcome, Outcome::Failed);
     ASSERT_EQ(dialogs.informations.size(), 2u);
-    EXPECT_EQ(dialogs.informations[1], "データ保存エラー:" + oddsFile + ": File too large");
+    EXPECT_EQ(dialogs.informations[1], "データ保存エラー:" + oddsFile + ": ファイルが大きすぎます");
     EXPECT_EQ(*readFileBytes(oddsFile), before) << "the old file stays whole";
     EXPECT_EQ(lastTime(app.path()), "");
     for (const auto& [name, bytes] : dataFiles(app.path()))

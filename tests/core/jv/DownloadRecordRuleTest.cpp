@@ -135,7 +135,7 @@ TEST(DecideRecord, FilesLinesAndLabels) {
 TEST(DecideRecord, CorruptRecordSaysWhy) {
     RecordDecision d = decideRecord(raRecord({}).substr(0, 800), kFrom, true);
     EXPECT_EQ(d.outcome, Outcome::Corrupt);
-    EXPECT_NE(d.problem.find("short RA record"), std::string::npos) << d.problem;
+    EXPECT_NE(d.problem.find("RAレコードのレコード長が不正です"), std::string::npos) << d.problem;
     EXPECT_TRUE(d.fileName.empty());
 }
 

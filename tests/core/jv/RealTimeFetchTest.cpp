@@ -241,10 +241,38 @@ TEST_F(RealTimeFetchTest, CorruptRecordsAreSkippedAndNamedInTheErrorLog) {
     const FetchRun run = fetcher.run(FetchOperation::OddsList, kRaceKey, kLabel);
     EXPECT_TRUE(run.readComplete());
     EXPECT_EQ(run.recordsStored, 1);
+    EXPECT_EQ(run.recordsSkipped, 8);
     ASSERT_EQ(errorLog.size(), 6u);  // five named, the rest counted
-    EXPECT_EQ(errorLog.front().rfind("0B30 " + kRaceKey + ": ", 0), 0u) << errorLog.front();
-    EXPECT_EQ(errorLog.back(), "0B30 " + kRaceKey + ": 3 more corrupt records skipped");
-    EXPECT_EQ(statuses.back(), "");  // no fetch error
+    EXPECT_EQ(errorLog.front(),
+              "0B30 " + kRaceKey +
+                  ": 不正なレコードを読み飛ばしました。O1レコードのレコード長が不正です(改行を除き300バイト、"
+                  "正しくは960バイト)");
+    EXPECT_EQ(errorLog.back(), "0B30 " + kRaceKey + ": ほかに不正なレコードを3件読み飛ばしました。");
+    // The fetch itself went well, and FetchStatusText says what it skipped.
+    EXPECT_EQ(statuses.back(), kLabel + "R:不正レコード読み飛ばし:8件");
+}
+
+TEST_F(RealTimeFetchTest, AFetchThatSkippedRecordsSaysSoBehindItsErrorTailUnlessItFailed) {
+    const std::string damaged = oddsRecord("O1", kRace, '1').substr(0, 500) + "\r\n";
+    jvLink.queueRTOpen(0);
+    jvLink.queueFile({damaged, oddsRecord("O2", kRace, '1')});
+    RealTimeFetcher fetcher(ports());
+    const FetchRun run = fetcher.run(FetchOperation::QuickOdds, kRaceKey, kLabel);
+    EXPECT_TRUE(run.readComplete());
+    EXPECT_EQ(run.recordsSkipped, 1);
+    EXPECT_EQ(statuses.back(), kLabel + "R:ｵｯｽﾞ取得エラー：不正レコード読み飛ばし:1件");
+    ASSERT_EQ(errorLog.size(), 1u);
+    EXPECT_NE(errorLog.front().find("O1レコードのレコード長が不正です(改行を除き500バイト"), std::string::npos)
+        << errorLog.front();
+
+    // A read error is what the label keeps.
+    errorLog.clear();
+    RealTimeFetcher failing(ports());
+    jvLink.queueRTOpen(0);
+    jvLink.queueFile({damaged});
+    jvLink.queueReadCodes({-402});
+    failing.run(FetchOperation::QuickOdds, kRaceKey, kLabel);
+    EXPECT_EQ(statuses.back(), JVMessage("JVRead", -402));
 }
 
 TEST(FetchKeys, ARaceLabelAndWhichKeysAreUsed) {

@@ -41,7 +41,8 @@ protected:
     // The window as it is created now; `processEvents` counts its calls.
     std::unique_ptr<StoredDataDownload> makeWindow() {
         auto window = std::make_unique<StoredDataDownload>(
-            DownloadPorts{jv, dialogs, clock, settings, dataFolder, readCancelled, [this] { ++rebuilds; }});
+            DownloadPorts{jv, dialogs, clock, settings, dataFolder, readCancelled, [this] { ++rebuilds; },
+                          [this](const std::string& text) { errorLog.push_back(text); }});
         window->processEvents = [this] { ++eventRuns; };
         window->closeWindow = [this] { ++closeRequests; };
         return window;
@@ -84,6 +85,7 @@ protected:
     int rebuilds = 0;
     int eventRuns = 0;
     int closeRequests = 0;
+    std::vector<std::string> errorLog;  // AppendErrorLog
 };
 
 TEST_F(StoredDataDownloadTest, FirstDownloadPreselectsSetupDataAYearBack) {
@@ -632,9 +634,28 @@ TEST_F(DownloadRecordsTest, ShortRecordIsSkippedAndCounted) {
     EXPECT_EQ(window->counts().recordsCorrupt, 1);
     EXPECT_EQ(window->counts().recordsStored, 1);
     ASSERT_EQ(window->problems().size(), 1u);
-    EXPECT_NE(window->problems()[0].find("short RA record"), std::string::npos);
+    EXPECT_NE(window->problems()[0].find("RAレコードのレコード長が不正です"), std::string::npos);
+    // The error log names it: the feed file, the record type and its length.
+    ASSERT_EQ(errorLog.size(), 1u);
+    EXPECT_NE(
+        errorLog[0].find(": 不正なレコードを読み飛ばしました。RAレコードのレコード長が不正です(改行を除き900バイト、"
+                         "正しくは1270バイト)"),
+        std::string::npos)
+        << errorLog[0];
     // The file's end cleared the label; the count is shown again when the read ends.
     EXPECT_EQ(window->progress().recordText, "不正レコード読み飛ばし:1件");
+}
+
+TEST_F(DownloadRecordsTest, DamagedRecordsBeyondThoseNamedAreCountedInTheErrorLog) {
+    const RaceId id{"20240106", "06", 11};
+    const std::size_t kept = StoredDataDownload::kProblemsKept;
+    std::vector<std::string> stream(kept + 3, raRecord(id).substr(0, 900) + "\r\n");
+    stream.push_back(hrRecord(id));
+    auto window = download(stream);
+    EXPECT_EQ(window->counts().recordsCorrupt, static_cast<std::int64_t>(kept + 3));
+    ASSERT_EQ(errorLog.size(), kept + 1);
+    EXPECT_EQ(errorLog.back(), "ほかに不正なレコードを3件読み飛ばしました。");
+    EXPECT_EQ(window->progress().recordText, "不正レコード読み飛ばし:" + std::to_string(kept + 3) + "件");
 }
 
 TEST_F(DownloadRecordsTest, TypesTheProgramDoesNotStoreCountAsNotTakenNeverAsCorrupt) {
@@ -654,7 +675,8 @@ TEST_F(DownloadRecordsTest, TypesTheProgramDoesNotStoreCountAsNotTakenNeverAsCor
     EXPECT_EQ(window->counts().recordsCorrupt, 1);
     EXPECT_EQ(window->counts().recordsStored, 1);
     ASSERT_EQ(window->problems().size(), 1u);
-    EXPECT_NE(window->problems()[0].find("short RA record"), std::string::npos) << window->problems()[0];
+    EXPECT_NE(window->problems()[0].find("RAレコードのレコード長が不正です"), std::string::npos)
+        << window->problems()[0];
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(dataFolder))
         files.push_back(entry.path().filename().string());

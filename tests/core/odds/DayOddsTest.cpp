@@ -195,7 +195,8 @@ TEST_F(DayOddsTest, AFaultyLineOrAnUnreadableFileIsReportedAndKeepsTheEarlierRec
     std::filesystem::create_directory(path(OddsKind::O2));  // exists, cannot be read as a file
     const auto problems = odds.readSlot(0, race, files);
     ASSERT_EQ(problems.size(), 2u);
-    EXPECT_NE(problems[0].find(path(OddsKind::O1) + " line 2: short O1 record"), std::string::npos) << problems[0];
+    EXPECT_NE(problems[0].find(path(OddsKind::O1) + " 2行目: O1レコードのレコード長が不正です"), std::string::npos)
+        << problems[0];
     EXPECT_NE(problems[1].find(path(OddsKind::O2)), std::string::npos) << problems[1];
     EXPECT_DOUBLE_EQ(odds.table(0).TanOdds[1], 6.0);
     EXPECT_DOUBLE_EQ(odds.table(0).UROdds[1], 7.7);

@@ -122,21 +122,18 @@ struct BadRecordCase {
 TEST(CheckRecord, RejectsShortOverLongUnknownAndEmptyRecordsWithAClearError) {
     std::string dm = RecordBuilder("DM").line();
     const BadRecordCase cases[] = {
-        {"short line", dm.substr(0, 250),
-         "short DM record: 250 bytes without the line end, expected 301 (303 with CR LF)"},
+        {"short line", dm.substr(0, 250), "DMレコードのレコード長が不正です(改行を除き250バイト、正しくは301バイト)"},
         {"short record", dm.substr(0, 299) + "\r\n",
-         "short DM record: 299 bytes without the line end, expected 301 (303 with CR LF)"},
-        {"over-long line", dm + "  ",
-         "over-long DM record: 303 bytes without the line end, expected 301 (303 with CR LF)"},
-        {"over-long record", dm + "x\r\n",
-         "over-long DM record: 302 bytes without the line end, expected 301 (303 with CR LF)"},
-        {"unknown type", "ZZ" + dm.substr(2), "unknown record type \"ZZ\" (301 bytes without the line end)"},
-        {"lower-case type", "dm" + dm.substr(2), "unknown record type \"dm\" (301 bytes without the line end)"},
+         "DMレコードのレコード長が不正です(改行を除き299バイト、正しくは301バイト)"},
+        {"over-long line", dm + "  ", "DMレコードのレコード長が不正です(改行を除き303バイト、正しくは301バイト)"},
+        {"over-long record", dm + "x\r\n", "DMレコードのレコード長が不正です(改行を除き302バイト、正しくは301バイト)"},
+        {"unknown type", "ZZ" + dm.substr(2), "レコード種別が不明です(種別\"ZZ\"、改行を除き301バイト)"},
+        {"lower-case type", "dm" + dm.substr(2), "レコード種別が不明です(種別\"dm\"、改行を除き301バイト)"},
         {"binary type", std::string("\x82\0", 2) + dm.substr(2),
-         "unknown record type \"\\x82\\x00\" (301 bytes without the line end)"},
-        {"one byte", "D", "unknown record type \"D\" (1 bytes without the line end)"},
-        {"empty", "", "empty record"},
-        {"line end only", "\r\n", "empty record"},
+         "レコード種別が不明です(種別\"\\x82\\x00\"、改行を除き301バイト)"},
+        {"one byte", "D", "レコード種別が不明です(種別\"D\"、改行を除き1バイト)"},
+        {"empty", "", "レコードが空です"},
+        {"line end only", "\r\n", "レコードが空です"},
     };
     for (const auto& c : cases) {
         auto checked = checkRecord(c.record);
@@ -148,7 +145,7 @@ TEST(CheckRecord, RejectsShortOverLongUnknownAndEmptyRecordsWithAClearError) {
 TEST(CheckRecord, RejectsARecordOfAnotherType) {
     auto checked = checkRecord(RecordBuilder("TM").line(), "DM");
     ASSERT_FALSE(checked.ok());
-    EXPECT_EQ(checked.error(), "expected record type DM, found TM");
+    EXPECT_EQ(checked.error(), "レコード種別が不正です(TM、正しくはDM)");
     EXPECT_FALSE(checkRecord(RecordBuilder("DM").line().substr(0, 100), "DM").ok());
 }
 

@@ -77,10 +77,9 @@ TEST(PlaceRaceRecords, AFaultyLineLeavesItsSlotBlankAndIsReported) {
     EXPECT_EQ(placed.slots[6], good2 + "\r\n");
     ASSERT_EQ(placed.rejected.size(), 2u);
     EXPECT_EQ(placed.rejected[0].line, 2);
-    EXPECT_EQ(placed.rejected[0].reason,
-              "short RA record: 1000 bytes without the line end, expected 1270 (1272 with CR LF)");
+    EXPECT_EQ(placed.rejected[0].reason, "RAレコードのレコード長が不正です(改行を除き1000バイト、正しくは1270バイト)");
     EXPECT_EQ(placed.rejected[1].line, 3);
-    EXPECT_EQ(placed.rejected[1].reason, "expected record type RA, found SE");
+    EXPECT_EQ(placed.rejected[1].reason, "レコード種別が不正です(SE、正しくはRA)");
 }
 
 TEST(IsUsedSlot, NeedsAYearThatIsNeitherBlankNorZero) {
@@ -175,9 +174,8 @@ TEST(PlaceMiningRecords, ReadsTmRecordsAndRejectsMalformedOnes) {
     auto placed = placeMiningRecords("TM", std::vector<std::string>{miningLine("06", 1, 1), tm + " ", tm}, races);
     EXPECT_EQ(placed.slots[0], tm + "\r\n");
     ASSERT_EQ(placed.rejected.size(), 2u);
-    EXPECT_EQ(placed.rejected[0].reason, "expected record type TM, found DM");
-    EXPECT_EQ(placed.rejected[1].reason,
-              "over-long TM record: 140 bytes without the line end, expected 139 (141 with CR LF)");
+    EXPECT_EQ(placed.rejected[0].reason, "レコード種別が不正です(DM、正しくはTM)");
+    EXPECT_EQ(placed.rejected[1].reason, "TMレコードのレコード長が不正です(改行を除き140バイト、正しくは139バイト)");
 }
 
 TEST(PlaceMiningRecords, ReadsOnlyTheFirst36Lines) {

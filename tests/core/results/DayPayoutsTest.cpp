@@ -100,8 +100,9 @@ TEST(DayPayoutsTest, AShortOrForeignLineIsRejectedAndNamed) {
     const std::string se = RecordBuilder("SE").bytes(12, testRaceKey(2)).line();
     const PayoutReading reading = payouts.readLines({shortLine, "", se, payoutLine(3, 2)}, day(12), -1);
     ASSERT_EQ(reading.rejected.size(), 2u);
-    EXPECT_EQ(reading.rejected[0].rfind("line 1: ", 0), 0u) << reading.rejected[0];
-    EXPECT_EQ(reading.rejected[1].rfind("line 3: ", 0), 0u) << reading.rejected[1];
+    EXPECT_EQ(reading.rejected[0].line, 0) << reading.rejected[0].reason;
+    EXPECT_EQ(reading.rejected[1].line, 2) << reading.rejected[1].reason;
+    EXPECT_NE(reading.rejected[0].reason.find("HRレコード"), std::string::npos) << reading.rejected[0].reason;
     EXPECT_FALSE(payouts.payoutRead(0));
     EXPECT_TRUE(payouts.payoutRead(2));
 }

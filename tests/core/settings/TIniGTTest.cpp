@@ -266,7 +266,7 @@ TEST_F(TIniGTTest, FileOfAbsurdSizeIsRefusedWholeWithAClearError) {
     EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 10);
     EXPECT_EQ(ini.ReadString("original", "sisu1", "SisuA"), "SisuA");
     EXPECT_EQ(ini.readProblem(),
-              path() + " を読み込めません(File too large (more than 1048576 bytes))。既定の設定で動作します。");
+              path() + " を読み込めません(ファイルが大きすぎます(1048576バイトまで))。既定の設定で動作します。");
     Status status = ini.WriteInteger("locate", "top", 40);
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error(), path() + " に書き込めません");

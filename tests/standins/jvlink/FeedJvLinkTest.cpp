@@ -309,7 +309,7 @@ TEST(FeedLayout, RealtimeFoldersThatAreNeverServedAreNamed) {
     feed.addSnapshot("0B12", kDayKey, "20240106140000", {raRecord(1)});
     ASSERT_TRUE(makeDirectory(folder.file("faults.txt")).ok());
     EXPECT_EQ(feedlayout::inspectFeed(folder.path()),
-              (std::vector<std::string>{folder.file("faults.txt") + ": Is a directory; no rule applies",
+              (std::vector<std::string>{folder.file("faults.txt") + ": ファイルではなくフォルダです; no rule applies",
                                         folder.file("realtime/0B30/" + kDayKey) + ": no key of 0B30; not served",
                                         folder.file("realtime/0B31") + ": no real-time dataspec; not served"}));
 }

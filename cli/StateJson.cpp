@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "core/odds/OddsListing.h"
+#include "core/race/JvRecord.h"
+#include "core/race/RecordFields.h"
 
 namespace marovix {
 namespace {
@@ -49,6 +51,15 @@ nlohmann::ordered_json oddsJson(const MainModel& model, int slot) {
     return json;
 }
 
+nlohmann::ordered_json oddsGapsJson(const MainModel& model, int slot, bool noVotes) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    if (slot < 0 || slot >= kRaceSlotCount) return json;
+    const int runners = fieldNumber(model.raceDay().race(slot), RaField::registeredRunners);
+    for (const BetOddsGaps& gaps : listOddsGaps(model.dayOdds().table(slot), runners))
+        json[std::string(gaps.prefix)] = noVotes ? gaps.noVotes : gaps.empty;
+    return json;
+}
+
 nlohmann::ordered_json payoutJson(const PayoutPanel& panel) {
     auto json = nlohmann::ordered_json::object();
     for (const BetTypeInfo& bet : kBetTypes) {
@@ -91,6 +102,8 @@ nlohmann::ordered_json stateJson(const MainModel& model) {
     }
     json["grids"] = std::move(grids);
     json["odds"] = oddsJson(model, state.currentRace);
+    json["oddsEmpty"] = oddsGapsJson(model, state.currentRace, false);
+    json["oddsNoVotes"] = oddsGapsJson(model, state.currentRace, true);
     json["payout"] = payoutJson(state.payoutPanel);
     return json;
 }

@@ -27,4 +27,18 @@ struct BetOddsList {
 // left out.
 std::array<BetOddsList, 8> listOdds(const OddsTable& table);
 
+// The entries of a bet type that hold no odds to use and are no scratch, told apart by why: `empty` the
+// blank fields (kEmptyOdds: no such horse or combination, or no record of the race), `noVotes` the fields of
+// zeros (odds 0: nothing sold on it yet).
+struct BetOddsGaps {
+    std::string_view prefix;
+    std::vector<int> empty;    // horse or combination numbers, ascending
+    std::vector<int> noVotes;  // the same
+};
+
+// The gaps of the eight bet types in their order, of a race whose odds were read. Win and place look at
+// horses 1..runners (the race's registered runners) only, as the reading does; the entries beyond it are
+// never read and are in neither list.
+std::array<BetOddsGaps, 8> listOddsGaps(const OddsTable& table, int runners);
+
 }  // namespace marovix

@@ -58,6 +58,8 @@ TEST(ShowCommand, ARaceListEntryAfterADamagedRaceRecordShowsItsOwnRace) {
     ASSERT_TRUE(writeRawLines(raPath, *ra).ok());
     RecordBuilder o1 = oddstest::oddsRecord(1, "20240526", "05", 3, "0208", "05261412");
     oddstest::setWin(o1, 1, "0338");
+    oddstest::setWin(o1, 2, "0000");  // no votes yet
+    oddstest::setWin(o1, 3, "----");  // scratched
     ASSERT_TRUE(writeRawLines(app.file("Data/" + kTestDayText + ".jvO1"), {o1.line()}).ok());
 
     const std::string show = "show --app-folder '" + app.path() + "' --day " + kTestDayText;
@@ -73,6 +75,14 @@ TEST(ShowCommand, ARaceListEntryAfterADamagedRaceRecordShowsItsOwnRace) {
     EXPECT_EQ(json.at("grids").at("StringGrid26").at(1).at(6), " 33.8");
     EXPECT_EQ(json.at("grids").at("StringGrid26").at(1).at(5), "  . ");  // the test runners carry no weight
     EXPECT_EQ(json.at("odds").at("Tan").at(0).at("odds"), 33.8);
+    EXPECT_EQ(json.at("odds").at("Tan").at(1).at("odds"), -1.0);
+    EXPECT_EQ(json.at("odds").at("Tan").size(), 2u);
+    // The empty entries (a blank field) and those without votes (zeros) told apart.
+    EXPECT_EQ(json.at("oddsEmpty").at("Tan"), (nlohmann::json{4, 5, 6}));
+    EXPECT_EQ(json.at("oddsNoVotes").at("Tan"), (nlohmann::json{2}));
+    EXPECT_EQ(json.at("oddsEmpty").at("Fuk"), (nlohmann::json{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(json.at("oddsNoVotes").at("Fuk"), nlohmann::json::array());
+    EXPECT_EQ(json.at("oddsEmpty").at("UR").size(), 153u);  // no O2 record: every combination empty
 
     const CliSplitRun last = runCliSplit(show + " --race 2");
     ASSERT_EQ(last.exitCode, 0) << last.err;

@@ -29,5 +29,30 @@ TEST(OddsListing, EveryBetTypeInOrderWithItsReadAndScratchedEntries) {
     EXPECT_EQ(lists[7].entries, (std::vector<OddsListEntry>{{4896, kScratchedOdds, 0.0, 0}}));
 }
 
+TEST(OddsListing, EmptyEntriesAndEntriesWithoutVotesAreToldApart) {
+    OddsTable table;  // every entry 0 (not read) to begin with
+    for (int h = 1; h <= 4; ++h) table.TanOdds[static_cast<std::size_t>(h)] = 3.0;
+    table.TanOdds[2] = kEmptyOdds;
+    table.TanOdds[3] = 0.0;  // "0000": no votes
+    table.TanOdds[4] = kScratchedOdds;
+    for (int h = 1; h <= 4; ++h) table.FukOddsLow[static_cast<std::size_t>(h)] = kEmptyOdds;
+    table.FukOddsLow[1] = 0.0;
+    for (double& odds : table.UROdds) odds = kEmptyOdds;
+    table.UROdds[5] = 0.0;
+    table.UROdds[7] = 12.5;
+    const auto gaps = listOddsGaps(table, 4);
+    const char* prefixes[] = {"Tan", "Fuk", "WR", "UR", "WD", "UT", "SRF", "SRT"};
+    for (std::size_t i = 0; i < gaps.size(); ++i) EXPECT_EQ(gaps[i].prefix, prefixes[i]);
+    // Horses 5..18 were never read (four runners): in neither list.
+    EXPECT_EQ(gaps[0].empty, (std::vector<int>{2}));
+    EXPECT_EQ(gaps[0].noVotes, (std::vector<int>{3}));
+    EXPECT_EQ(gaps[1].empty, (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(gaps[1].noVotes, (std::vector<int>{1}));
+    EXPECT_EQ(gaps[3].noVotes, (std::vector<int>{5}));
+    EXPECT_EQ(gaps[3].empty.size(), 151u);
+    EXPECT_EQ(gaps[3].empty.front(), 1);
+    EXPECT_EQ(gaps[3].empty.back(), 153);
+}
+
 }  // namespace
 }  // namespace marovix

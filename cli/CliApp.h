@@ -62,4 +62,18 @@ CLI::Option* addFeedOption(CLI::App& sub, std::string& folder);
 CLI::Option* addMomentOption(CLI::App& sub, const std::string& name, std::optional<DateTime>& moment,
                              const std::string& description);
 
+// An option whose every text is checked by `parse` (text -> a Result): its error is the usage error.
+template <class Target, class Parse>
+CLI::Option* addParsedOption(CLI::App& sub, const std::string& name, Target& target, const std::string& typeName,
+                             Parse parse, const std::string& description) {
+    return sub.add_option(name, target, description)
+        ->type_name(typeName)
+        ->check(CLI::Validator(
+            [parse](std::string& text) {
+                auto parsed = parse(text);
+                return parsed ? std::string() : parsed.error();
+            },
+            "", typeName));
+}
+
 }  // namespace marovix

@@ -1,9 +1,14 @@
-// marovix-cli fetch odds|results|mining --app-folder DIR --feed FEED --day DAYTEXT [--race N]: loads the
-// day, shows race-list entry N as the main window does, and presses "速報ｵｯｽﾞ", "結果情報" or "ﾏｲﾆﾝｸﾞ": the
-// real-time fetch through the JV-Link stand-in serving FEED at the program's clock (--at), with the
-// readings that follow it. Prints FetchStatusText (DLlabel), the messages, the error-log lines the fetch
-// added and the race card as JSON; exits 1 when the fetch ended with an error in FetchStatusText.
+// marovix-cli fetch odds|results|mining|day-odds|timeseries --app-folder DIR [--feed FEED] --day DAYTEXT
+// [--race N]: loads the day, shows race-list entry N as the main window does, and presses "速報ｵｯｽﾞ",
+// "結果情報" or "ﾏｲﾆﾝｸﾞ" (the real-time fetch through the JV-Link stand-in serving FEED at the program's
+// clock, --at, with the readings that follow it), or chooses the menu item "1日分の全オッズを一括取得" (the
+// odds fetch of every race of the list) or "時系列オッズより取得(&T)" (the import from the time-series
+// viewer's folder, Dir/jikeiretu, which loads the day again). Prints FetchStatusText (DLlabel), the
+// messages, the error-log lines the fetch added and the race card as JSON; exits 1 when the fetch ended
+// with an error in FetchStatusText, when a race of the list was not fetched (day-odds), or when the import
+// was refused.
 #include <cstdio>
+#include <functional>
 #include <map>
 
 #include <nlohmann/json.hpp>
@@ -20,20 +25,41 @@ struct FetchArgs {
     RaceViewArgs view;
 };
 
-const std::map<std::string, void (MainModel::*)()>& fetchButtons() {
-    static const std::map<std::string, void (MainModel::*)()> buttons = {
-        {"odds", &MainModel::SokuhoOddsBtnClick},
-        {"results", &MainModel::KekkaGetBtnClick},
-        {"mining", &MainModel::GetDMBtnClick},
+// A fetch and whether it got what it went for (true unless said otherwise below).
+using FetchRunner = std::function<bool(MainModel&)>;
+
+template <void (MainModel::*click)()>
+bool pressButton(MainModel& model) {
+    (model.*click)();
+    return model.state().labels[LabelId::DLlabel].text.empty();
+}
+
+bool fetchDayOdds(MainModel& model) {
+    model.N110Click();
+    for (int race = 0; race < static_cast<int>(model.state().datList.size()); ++race)
+        if (!model.ozFetched(race)) return false;
+    return true;
+}
+
+const std::map<std::string, FetchRunner>& fetchRunners() {
+    static const std::map<std::string, FetchRunner> runners = {
+        {"odds", pressButton<&MainModel::SokuhoOddsBtnClick>},
+        {"results", pressButton<&MainModel::KekkaGetBtnClick>},
+        {"mining", pressButton<&MainModel::GetDMBtnClick>},
+        {"day-odds", fetchDayOdds},
+        {"timeseries", [](MainModel& model) { return model.T1Click(); }},
     };
-    return buttons;
+    return runners;
 }
 
 CliRunner defineFetch(CLI::App& sub) {
     auto args = std::make_shared<FetchArgs>();
-    sub.add_option("what", args->what, "odds (速報ｵｯｽﾞ), results (結果情報) or mining (ﾏｲﾆﾝｸﾞ)")
+    sub.add_option(
+           "what", args->what,
+           "odds (速報ｵｯｽﾞ), results (結果情報), mining (ﾏｲﾆﾝｸﾞ), day-odds (1日分の全オッズを一括取得: the odds "
+           "of every race of the list) or timeseries (時系列オッズより取得: from the folder Dir/jikeiretu)")
         ->required()
-        ->check(CLI::IsMember({"odds", "results", "mining"}));
+        ->check(CLI::IsMember({"odds", "results", "mining", "day-odds", "timeseries"}));
     addAppFolderOption(sub, args->view.appFolder);
     addFeedOption(sub, args->feed);
     sub.add_option("--day", args->view.day, "the meeting day as DateCombo lists it, e.g. 2025年03月01日")
@@ -50,11 +76,11 @@ CliRunner defineFetch(CLI::App& sub) {
             return 1;
         }
         MainModel& model = session.model();
-        model.firstShow();  // JVInit, as the window's first show
+        if (args->what != "timeseries") model.firstShow();  // JVInit, as the window's first show
         if (int status = openRaceView(session, args->view, "fetch"); status != 0) return status;
         const std::size_t messagesBefore = session.dialogs().messages().size();
         const std::size_t errorLogBefore = model.errorLog().lines().size();
-        (model.*fetchButtons().at(args->what))();
+        const bool got = fetchRunners().at(args->what)(model);
 
         const std::string status = model.state().labels[LabelId::DLlabel].text;
         nlohmann::ordered_json json;
@@ -67,17 +93,24 @@ CliRunner defineFetch(CLI::App& sub) {
         json["errorLog"] = std::vector<std::string>(
             errorLog.begin() + static_cast<std::ptrdiff_t>(std::min(errorLogBefore, errorLog.size())), errorLog.end());
         if (args->what == "odds") json["OzFetched"] = model.ozFetched(model.state().currentRace);
+        if (args->what == "day-odds") {
+            auto fetched = nlohmann::ordered_json::array();
+            for (int race = 0; race < static_cast<int>(model.state().datList.size()); ++race)
+                fetched.push_back(model.ozFetched(race));
+            json["OzFetched"] = std::move(fetched);  // by race-list entry
+        }
         json["StringGrid26"] = gridJson(model.state().stringGrid26.text());
         session.close();
         std::printf("%s\n", json.dump(1).c_str());
-        return status.empty() ? 0 : 1;
+        return got ? 0 : 1;
     };
 }
 
 const bool registered = registerCliCommand(
     {"fetch",
-     "fetch a race's odds, the day's results or its mining in real time, as the window's \"速報ｵｯｽﾞ\", \"結果情報\" "
-     "and \"ﾏｲﾆﾝｸﾞ\" do, and print the fetch's status and messages as JSON",
+     "fetch a race's odds, the day's results, its mining or the odds of every race in real time, as the window's "
+     "\"速報ｵｯｽﾞ\", \"結果情報\", \"ﾏｲﾆﾝｸﾞ\" and \"1日分の全オッズを一括取得\" do, or import the time-series odds "
+     "(\"時系列オッズより取得\"), and print the fetch's status and messages as JSON",
      defineFetch});
 
 }  // namespace

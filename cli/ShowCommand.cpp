@@ -1,6 +1,8 @@
-// marovix-cli show --app-folder DIR --day DAYTEXT [--race N] [--click-mark ROW:COL ...]: loads the day and
-// shows race-list entry N exactly as the main window does, clicks the mark cells given (in order, as a
-// click on StringGrid26 does), then prints the main window's state as one JSON object.
+// marovix-cli show --app-folder DIR --day DAYTEXT [--race N] [--control NAME=VALUE ...] [--page P]
+// [--bet-types LIST] [--mark-button NAME ...] [--click-mark ROW:COL ...] [--stake BET=YEN ...]
+// [--strike PAGE:ROW ...]: loads the day and shows race-list entry N exactly as the main window does, with
+// the actions a user takes there in the order a user takes them (see RaceView.h), then prints the main
+// window's state as one JSON object.
 #include <cstdio>
 
 #include "cli/RaceView.h"

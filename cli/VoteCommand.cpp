@@ -1,9 +1,8 @@
-// marovix-cli vote --app-folder DIR --day DAYTEXT [--race N] [--page P] [--click-mark ROW:COL ...]: shows
-// the race as the main window does, turns to selection page P (0 the combined list, 1..8 the bet types),
-// and runs the manual vote with its confirmation answered yes; prints the messages and the day-log block
-// as JSON.
+// marovix-cli vote --app-folder DIR --day DAYTEXT [--race N] [the actions of show: --page P, --click-mark
+// ROW:COL, --stake BET=YEN, --strike PAGE:ROW ...] [--answer yes|no]: brings the window to the race as
+// `show` does (the selection page turned before the marks are clicked), then runs the manual vote with its
+// confirmation answered as --answer says; prints the messages and the day-log block as JSON.
 #include <cstdio>
-#include <optional>
 
 #include <nlohmann/json.hpp>
 
@@ -14,24 +13,26 @@ namespace {
 
 struct VoteArgs {
     RaceViewArgs view;
-    std::optional<int> page;
+    std::string answer = "yes";
 };
 
 CliRunner defineVote(CLI::App& sub) {
     auto args = std::make_shared<VoteArgs>();
     addRaceViewOptions(sub, args->view);
-    sub.add_option("--page", args->page, "the selection page to vote: 0 the combined list, 1-8 win ... trifecta")
-        ->check(CLI::Range(0, 8));
+    sub.add_option("--answer", args->answer,
+                   "the answer to the question \"…に投票します。実行してよろしいですか？\": no ends the vote before "
+                   "anything is written")
+        ->check(CLI::IsMember({"yes", "no"}))
+        ->capture_default_str();
     return [args](CliContext& context) {
         CliSession session(context, appFolderOf(args->view.appFolder, context), "",
-                           ConsoleDialogs::Options{false, true});
+                           ConsoleDialogs::Options{false, args->answer == "yes"});
         if (!session.created()) {
             for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
             return 1;
         }
         if (int status = openRaceView(session, args->view, "vote"); status != 0) return status;
         MainModel& model = session.model();
-        if (args->page) model.PageControl4Change(*args->page);
         const std::size_t before = model.state().autoNaviList.size();
         const std::size_t messagesBefore = session.dialogs().messages().size();
         model.TohyouBtnClick();

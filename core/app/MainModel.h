@@ -126,8 +126,9 @@ public:
     // OddsReadSlot: the race slot the odds reading fills; set by its callers.
     void setOddsReadSlot(RaceSlot slot) { m_oddsReadSlot = slot; }
     // T1 "時系列オッズより取得(&T)": imports the odds nearest to post time from the time-series viewer's
-    // folder into the day's odds files, then loads the day again.
-    void T1Click();
+    // folder into the day's odds files, then loads the day again. False when it was refused (no viewer
+    // folder chosen, no day shown), which it has said.
+    bool T1Click();
     // N12 "時系列オッズフォルダ指定(&T)": chooses the time-series viewer's folder.
     void N12Click();
     // N110 "1日分の全オッズを一括取得": the quick odds fetch of every race of the day in turn.

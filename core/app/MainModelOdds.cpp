@@ -19,17 +19,18 @@ void MainModel::OzReadBtnClick() {
         appendErrorLog(problem);
 }
 
-void MainModel::T1Click() {
+bool MainModel::T1Click() {
     const std::string viewer = m_settings->readText(settings::DirJikeiretu);
     if (auto refusal = timeSeriesImportRefusal(viewer, appFolder(), m_state.shownDay.has_value())) {
         m_ports.dialogs.beep();
         m_ports.dialogs.information(*refusal);
-        return;
+        return false;
     }
     const TimeSeriesImportResult result = importTimeSeriesOdds(viewer, m_folders.dataFolder(), m_day.races);
     for (const std::string& problem : result.problems) appendErrorLog(problem);
     if (!m_quietFlag) m_ports.dialogs.information(timeSeriesImportMessage(result.winPlaceRaces, result.quinellaRaces));
     DateComboChange(*m_state.shownDay);  // the day again, which reads the odds again
+    return true;
 }
 
 void MainModel::N12Click() {

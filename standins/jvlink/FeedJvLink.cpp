@@ -1,6 +1,7 @@
 #include "standins/jvlink/FeedJvLink.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "core/common/DateTime.h"
@@ -174,9 +175,18 @@ int FeedJvLink::JVStatus() {
     if (!m_stream || !m_stream->stored) return kNotOpened;
     if (auto code = fault("JVStatus", m_stream->dataspec)) return *code;
     Stream& stream = *m_stream;
-    if (!stream.cancelled) {
+    if (stream.cancelled) return stream.fetched;
+    std::uint64_t spent = 0;
+    for (bool first = true;; first = false) {
         while (stream.nextFetch < stream.files.size() && stream.files[stream.nextFetch].downloaded) ++stream.nextFetch;
-        if (stream.nextFetch < stream.files.size()) fetch(stream, stream.nextFetch);
+        if (stream.nextFetch >= stream.files.size()) break;
+        // A file that cannot be measured costs nothing here; its reading reports it.
+        std::error_code ec;
+        std::uint64_t size = std::filesystem::file_size(stream.files[stream.nextFetch].path, ec);
+        if (ec) size = 0;
+        if (!first && size > m_statusByteBudget - spent) break;
+        spent += std::min(size, m_statusByteBudget - spent);
+        fetch(stream, stream.nextFetch);
     }
     return stream.fetched;
 }

@@ -3,6 +3,7 @@
 // described in docs/feed-layout.md). Stored data go through JVOpen/JVStatus/JVRead with a simulated
 // download; real-time data are the latest snapshot not later than the clock. Misuse gets JV-Link's own
 // result codes, and the feed's "faults.txt" makes chosen calls fail on purpose.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,6 +33,11 @@ public:
     // What JVSetUIProperties shows: the UI wires its settings dialog here (it may change the feed folder
     // and save it with FeedSettings); its result is JVSetUIProperties' result. Without one: 0.
     void setSettingsDialog(std::function<int(FeedJvLink&)> dialog) { m_settingsDialog = std::move(dialog); }
+    // How many bytes of files one JVStatus fetches at most (a local feed is fetched at the pace of the disk,
+    // not one file a poll of the download window). Tests set a small one to watch the count rise file by
+    // file.
+    static constexpr std::uint64_t kStatusByteBudget = 64ull << 20;
+    void setStatusByteBudget(std::uint64_t bytes) { m_statusByteBudget = bytes; }
     // Lines of the feed's "faults.txt" that are no rule, as of its last reading.
     const std::vector<std::string>& faultProblems() const { return m_faults.problems(); }
     // The problems of the feed met so far, each once, in the order met, each naming its path: no feed
@@ -51,7 +57,9 @@ public:
     // "RACEMING" (or its parts "RACE", "MING"); option 1 or 3. -1 when no stored file is newer.
     int JVOpen(const std::string& dataspec, const std::string& fromTime, int option, int& readCount, int& downloadCount,
                std::string& lastFileTimestamp) override;
-    // Each call fetches one more file; the result is the number fetched, up to the download count.
+    // Each call fetches the next files in turn while their bytes fit the status budget (at least one file a
+    // call, so the count always rises until the download is done); the result is the number fetched, up to
+    // the download count.
     int JVStatus() override;
     // -1 when the key has no snapshot at or before the clock's time.
     int JVRTOpen(const std::string& dataspec, const std::string& key) override;
@@ -83,6 +91,7 @@ private:
     const Clock& m_clock;
     std::string m_feedFolder;
     std::function<int(FeedJvLink&)> m_settingsDialog;
+    std::uint64_t m_statusByteBudget = kStatusByteBudget;
     bool m_initialised = false;
     std::unique_ptr<Stream> m_stream;
     // Stored files fetched in this run of the component (by path): later opens read them at once.

@@ -11,7 +11,8 @@ namespace {
 
 TEST(CliArguments, HelpGoesToStandardOutputWithExitZero) {
     for (const char* arguments :
-         {"--help", "help", "download --help", "settings --help", "feedgen --help", "standin --help"}) {
+         {"--help", "help", "download --help", "settings --help", "feedgen --help", "standin --help", "show --help",
+          "vote --help", "fetch --help", "default-stakes --help"}) {
         const CliSplitRun run = runCliSplit(arguments);
         EXPECT_EQ(run.exitCode, 0) << arguments;
         EXPECT_NE(run.out.find("Usage: marovix-cli"), std::string::npos) << arguments << "\n" << run.out;
@@ -39,6 +40,20 @@ TEST(CliArguments, ABadArgumentExitsTwoWithItsReasonBeforeAnythingIsCreated) {
         {"settings --app-folder " + app + " --section Dir --key nope", "no setting"},
         {"--at tomorrow settings --app-folder " + app, "--at"},
         {"gallop", "gallop"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --strike 2:1", "2:1"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --strike 0:0", "0:0"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --stake xx=100", "xx=100"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --stake tan=1.5", "tan=1.5"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --bet-types tan,zz", "tan,zz"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --bet-types all,tan", "all,tan"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --control Nope=1", "Nope=1"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --control ShihyoSetRadio=3",
+         "ShihyoSetRadio takes 0 to 2"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --control SimMode=on", "'on'"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --mark-button AllCkBtn4", "AllCkBtn4"},
+        {"show --app-folder " + app + " --day 2025年03月01日 --page 9", "--page"},
+        {"vote --app-folder " + app + " --day 2025年03月01日 --answer maybe", "maybe"},
+        {"fetch day-odds --app-folder " + app + " --day 2025年03月01日 --race x", "--race"},
     };
     for (const Case& c : cases) {
         const CliSplitRun run = runCliSplit(c.arguments);

@@ -89,5 +89,49 @@ TEST_F(FetchCommandTest, BadArgumentsExitTwoAndAnUnknownDayOne) {
     EXPECT_NE(unknown.err.find("no meeting day 2025年03月09日"), std::string::npos) << unknown.err;
 }
 
+TEST_F(FetchCommandTest, TheDayOddsFetchGoesOverEveryRaceOfTheList) {
+    // In the evening every race's odds exist; at seven in the morning none do, and the command says so.
+    const CliSplitRun evening = runCliSplit(fetch("2025/03/01 18:00:00", "day-odds"));
+    ASSERT_EQ(evening.exitCode, 0) << evening.err;
+    const auto json = nlohmann::json::parse(evening.out);
+    EXPECT_EQ(json.at("fetch"), "day-odds");
+    const auto& fetched = json.at("OzFetched");
+    ASSERT_GT(fetched.size(), 20u);  // two or three courses of twelve races
+    for (const auto& race : fetched) EXPECT_TRUE(race.get<bool>()) << fetched;
+    EXPECT_EQ(json.at("errorLog"), nlohmann::json::array());
+    auto o1 = readRawLines(dayFile(".jvO1"));
+    ASSERT_TRUE(o1.ok());
+    EXPECT_EQ(o1->size(), fetched.size());
+
+    const CliSplitRun morning = runCliSplit(fetch("2025/03/01 07:00:00", "day-odds"));
+    EXPECT_EQ(morning.exitCode, 1) << morning.err;
+    const auto early = nlohmann::json::parse(morning.out);
+    for (const auto& race : early.at("OzFetched")) EXPECT_FALSE(race.get<bool>());
+    EXPECT_FALSE(early.at("errorLog").empty());
+}
+
+TEST_F(FetchCommandTest, TheTimeSeriesImportNeedsItsFolderAndThenFillsTheDayOddsFiles) {
+    const CliSplitRun refused = runCliSplit(fetch("2025/03/01 12:00:00", "timeseries"));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(nlohmann::json::parse(refused.out).at("messages"),
+              nlohmann::json::array({"時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定をしてください。"}));
+
+    ASSERT_EQ(runCli("settings --app-folder " + demo->appFolder() + " --section Dir --key jikeiretu --value " +
+                     demo->feedFolder() + "/companions/Kalvora/Data")
+                  .exitCode,
+              0);
+    std::remove(dayFile(".jvO2").c_str());
+    const CliSplitRun run = runCliSplit(fetch("2025/03/01 12:00:00", "timeseries --race 3"));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_EQ(json.at("messages").size(), 1u) << run.out;
+    const std::string message = json.at("messages")[0];
+    EXPECT_NE(message.find("ﾚｰｽ分の馬連ｵｯｽﾞ\nを取りこみました。"), std::string::npos) << message;
+    EXPECT_TRUE(fileExists(dayFile(".jvO2")));
+    ASSERT_TRUE(runCli("settings --app-folder " + demo->appFolder() + " --section Dir --key jikeiretu --value " +
+                       demo->appFolder())
+                    .exitCode == 0);
+}
+
 }  // namespace
 }  // namespace marovix

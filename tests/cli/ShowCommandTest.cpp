@@ -152,5 +152,85 @@ TEST_F(ShowCommandTest, ABadMarkCellExitsTwoWithItsReason) {
     }
 }
 
+// The actions of the window on a demo day with final odds (stakes need odds), each test on a fresh
+// application folder: what one test leaves in the settings does not reach the next.
+class ShowActionsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(demo.problems().empty()) << demo.problems().front(); }
+
+    CliSplitRun show(const std::string& more) const {
+        return runCliSplit("show --app-folder " + demo.appFolder() + " --day " + demo.days()[0] + " " + more);
+    }
+    Settings settings() const { return Settings(demo.appFolder(), demo.appFolder() + "/share", clock); }
+
+    DemoDay demo{DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, true, true}};
+    FakeClock clock{DateTime{2025, 3, 1, 8, 0, 0}};
+};
+
+TEST_F(ShowActionsTest, ControlsThePageAndTheBetTypesAreSetBeforeTheDayAndKeptInTheSettings) {
+    const CliSplitRun run = show(
+        "--control ShihyoSetRadio=2 --control srfKaikataRadio=0 --control HaibunRadio=1 --page 7 --bet-types ur,wd "
+        "--click-mark 1:18 --click-mark 2:18 --click-mark 3:18");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("labels").at("BakenLabel"), "３連複");
+    const auto& grids = json.at("grids");
+    EXPECT_EQ(grids.at("URKaimeGrid").size(), 4u);  // heading and 1-2, 1-3, 2-3
+    EXPECT_EQ(grids.at("WDKaimeGrid").size(), 4u);
+    EXPECT_EQ(grids.at("SRFKaimeGrid").size(), 2u);  // its page shows: the box 1-2-3
+    EXPECT_EQ(grids.at("SRFKaimeGrid")[1][3], " 1- 2- 3");
+    EXPECT_EQ(grids.at("TanKaimeGrid").size(), 2u);  // heading and one empty row: not taking part
+    EXPECT_EQ(grids.at("TanKaimeGrid")[1][3], "");
+    EXPECT_EQ(grids.at("AllKaimeGrid").size(), 7u);  // quinella and quinella place; trio does not take part
+
+    Settings kept = settings();
+    for (const BetTypeInfo& bet : kBetTypes)
+        EXPECT_EQ(kept.readBool(settings::BuyBaken[static_cast<std::size_t>(bet.type)]),
+                  bet.type == BetType::UR || bet.type == BetType::WD)
+            << bet.prefix;
+    EXPECT_EQ(kept.readInt(settings::KaimeSetTabIndex), 7);
+    EXPECT_EQ(kept.readInt(settings::KaimeSetHaibunSet), 1);
+    EXPECT_EQ(kept.readInt(settings::KaimeSetShihyoSet), 2);
+
+    // "全解除" on the next run leaves the combined list empty.
+    const CliSplitRun none = show("--bet-types none --click-mark 1:18 --click-mark 2:18");
+    ASSERT_EQ(none.exitCode, 0) << none.err;
+    EXPECT_EQ(nlohmann::json::parse(none.out).at("grids").at("AllKaimeGrid").size(), 2u);
+    for (const SettingKey& box : settings::BuyBaken) EXPECT_FALSE(settings().readBool(box)) << box.key;
+}
+
+TEST_F(ShowActionsTest, MarkButtonsStakesAndStrikesActInTheOrderOfTheWindow) {
+    // "全" then "CL" over ◎, then ◎ on horses 1 and 2; 1000 yen on win; win row 1 struck out (the win grid
+    // is built again: row 2 takes the whole stake); then row 2 of the combined list struck out.
+    const CliSplitRun run = show(
+        "--control ShihyoSetRadio=2 --bet-types tan --mark-button AllCkBtn1 --mark-button alldlbtn1 "
+        "--click-mark 1:18 --click-mark 2:18 --stake tan=1000 --strike 1:1 --strike 0:2");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const auto& card = json.at("grids").at("StringGrid26");
+    ASSERT_GT(card.size(), 3u);
+    EXPECT_EQ(card[1][8], "ν");
+    EXPECT_EQ(card[2][8], "ν");
+    EXPECT_EQ(card[3][8], "");
+    // Columns shown: 消, No., 馬券, 買い目, オッズ, 購入額, 回収額 ...
+    const auto& win = json.at("grids").at("TanKaimeGrid");
+    ASSERT_EQ(win.size(), 3u) << win;
+    EXPECT_EQ(win[1][0], "消");
+    EXPECT_EQ(win[1][5], "");
+    EXPECT_EQ(win[2][0], "");
+    EXPECT_EQ(win[2][5], "  1000");
+    const auto& all = json.at("grids").at("AllKaimeGrid");
+    ASSERT_EQ(all.size(), 3u) << all;
+    EXPECT_EQ(all[1][0], "");
+    EXPECT_EQ(all[2][0], "消");
+    EXPECT_EQ(json.at("labels").at("TanToshiLabel"), "  1000");
+
+    // A row the grid does not show is refused after the race is shown.
+    const CliSplitRun beyond = show("--strike 1:9");
+    EXPECT_EQ(beyond.exitCode, 2);
+    EXPECT_NE(beyond.err.find("--strike 1:9: page 1 shows"), std::string::npos) << beyond.err;
+    EXPECT_TRUE(beyond.out.empty());
+}
+
 }  // namespace
 }  // namespace marovix

@@ -11,6 +11,7 @@
 #include "core/common/TextFile.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
+#include "core/vote/VoteFile.h"
 #include "core/vote/VotePluginFiles.h"
 #include "standins/voteplugin/PaperAccount.h"
 #include "tests/support/CliRun.h"
@@ -73,6 +74,84 @@ TEST(VoteCommand, VotesARaceThroughTheRealPlugInWhichTakesTheStakes) {
     ASSERT_FALSE(logText.empty()) << pluginLog;
     for (const auto& line : voteLines) EXPECT_NE(logText.find(line), std::string::npos) << logText;
     EXPECT_EQ(*PaperAccount(plugin).balance(), 50000 - stakes) << logText;
+}
+
+// The demo day of 2025/03/01 with its final odds, the paper-trading plug-in in a folder of its own and
+// the marks made by clicks only; every bet type out of the selections until a command ticks it.
+class VoteActionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
+        ASSERT_EQ(runCli("plugin --install '" + plugin + "' --balance 50000").exitCode, 0);
+        FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
+        Settings settings(demo.appFolder(), demo.appFolder() + "/share", clock);
+        ASSERT_TRUE(settings.writeText(settings::DirVQMTohyo2, plugin).ok());
+        ASSERT_TRUE(settings.writeInt(settings::KaimeSetShihyoSet, 2).ok());
+    }
+
+    // `vote` of race 0 in the morning of the race day, with `more`.
+    CliSplitRun vote(const std::string& more) const {
+        return runCliSplit("--at \"2025/03/01 08:00:00\" vote --app-folder " + demo.appFolder() + " --day " +
+                           demo.days()[0] + " --race 0 " + more);
+    }
+    // The vote-file lines of a day-log block (between its two "***").
+    static std::vector<std::string> voteLines(const nlohmann::json& log) {
+        std::vector<std::string> lines;
+        for (std::size_t i = 5; i + 1 < log.size(); ++i) lines.push_back(log[i]);
+        return lines;
+    }
+    static int stakeOf(const std::string& line) { return std::stoi(line.substr(line.find("NORMAL,") + 7)); }
+
+    DemoDay demo{DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, true, true}};
+    TempFolder folder;
+    const std::string plugin = folder.file("plugin");
+};
+
+TEST_F(VoteActionsTest, TheWinPageIsTurnedToBeforeTheMarkIsClickedSoItsSelectionIsVoted) {
+    // Win does not take part: its grid is built only while its page shows, as in the window where the user
+    // turns to the tab "単勝" and then marks.
+    const CliSplitRun run = vote("--page 1 --click-mark 1:18");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("messages").size(), 1u) << run.out;  // the question only
+    ASSERT_TRUE(json.at("voted").get<bool>()) << run.out;
+    const auto& log = json.at("dayLog");
+    ASSERT_GE(log.size(), 7u) << run.out;
+    EXPECT_EQ(log[1].get<std::string>().rfind("■投票[手動][単勝]2025/03/01 08:00:", 0), 0u) << log[1];
+    const auto lines = voteLines(log);
+    ASSERT_EQ(lines.size(), 1u) << run.out;
+    EXPECT_NE(lines[0].find(",TAN,NORMAL,"), std::string::npos) << lines[0];
+}
+
+TEST_F(VoteActionsTest, AnsweringNoToTheQuestionWritesAndLogsNothing) {
+    const CliSplitRun run = vote("--page 1 --click-mark 1:18 --answer no");
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_FALSE(json.at("voted").get<bool>());
+    ASSERT_EQ(json.at("messages").size(), 1u) << run.out;
+    const std::string question = json.at("messages")[0];
+    EXPECT_NE(question.find("]に投票します。実行してよろしいですか？ [No]"), std::string::npos) << question;
+    EXPECT_EQ(json.at("dayLog"), nlohmann::json::array());
+    EXPECT_FALSE(fileExists(VoteFilePath(plugin, "2025030100000000")));
+}
+
+TEST_F(VoteActionsTest, TheBetTypesTheStakeAndTheRowsStruckOutAreWhatIsVoted) {
+    // Quinella alone on "一括", ◎ on three horses (a box of three), 900 yen spread evenly, the second row
+    // of the combined list struck out.
+    const CliSplitRun run = vote(
+        "--page 0 --bet-types ur --control HaibunRadio=0 --click-mark 1:18 --click-mark 2:18 --click-mark 3:18 "
+        "--stake UR=900 --strike 0:2");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    ASSERT_TRUE(json.at("voted").get<bool>()) << run.out;
+    const auto& log = json.at("dayLog");
+    EXPECT_EQ(log[1].get<std::string>().rfind("■投票[手動][一括]", 0), 0u) << log[1];
+    EXPECT_EQ(log[3], "■投票金額:    900");  // the total counts the struck row, as the window's does
+    const auto lines = voteLines(log);
+    ASSERT_EQ(lines.size(), 2u) << run.out;  // 1-2 and 2-3; 1-3 struck out
+    for (const auto& line : lines) {
+        EXPECT_NE(line.find(",UMAFUKU,NORMAL,"), std::string::npos) << line;
+        EXPECT_EQ(stakeOf(line), 300) << line;
+    }
 }
 
 }  // namespace

@@ -69,11 +69,11 @@ TEST_F(OddsHandlersTest, WithoutOddsFilesEveryEntryIsEmptyAndNoHorseIsRanked) {
 
 TEST_F(OddsHandlersTest, TheTimeSeriesImportIsRefusedWithoutItsFolderOrADay) {
     MainModel& m = start(demo(false));
-    m.T1Click();
+    EXPECT_FALSE(m.T1Click());
     EXPECT_EQ(fakes.dialogs.informations, (std::vector<std::string>{"時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定をしてください。"}));
     Settings settings(demo(false).appFolder(), demo(false).appFolder() + "/share", fakes.clock);
     ASSERT_TRUE(settings.writeText(settings::DirJikeiretu, demo(false).feedFolder() + "/companions/Kalvora/Data").ok());
-    m.T1Click();
+    EXPECT_FALSE(m.T1Click());
     EXPECT_EQ(fakes.dialogs.informations.back(), "ｵｯｽﾞを読み込みたい当日の開催日ﾃﾞｰﾀを読み込んでください。");
     EXPECT_EQ(fakes.dialogs.beeps, 2);
     ASSERT_TRUE(settings.writeText(settings::DirJikeiretu, "").ok());
@@ -87,7 +87,7 @@ TEST_F(OddsHandlersTest, TheTimeSeriesImportFillsTheDayFilesAndReloadsTheDay) {
     const std::string day = fresh.days()[0];
     m.DateComboChange(day);
     EXPECT_EQ(m.dayOdds().table(0).TanPop[1], 0);
-    m.T1Click();
+    EXPECT_TRUE(m.T1Click());
     ASSERT_FALSE(fakes.dialogs.informations.empty());
     const std::string races = std::to_string(m.state().datList.size());
     EXPECT_EQ(fakes.dialogs.informations.back(),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -84,7 +85,9 @@ struct OpenOutcome {
 
 class FeedJvLinkTest : public ::testing::Test {
 protected:
-    FeedJvLinkTest() : feed(folder.path()), link(clock, folder.path()) {}
+    // A budget of one byte: each status call fetches one file, so the tests watch the count rise file by
+    // file (the byte budget itself is tested on its own below).
+    FeedJvLinkTest() : feed(folder.path()), link(clock, folder.path()) { link.setStatusByteBudget(1); }
 
     OpenOutcome open(const std::string& fromTime, int option = 1, const std::string& dataspec = "RACEMING") {
         OpenOutcome out{};
@@ -126,7 +129,8 @@ TEST_F(FeedJvLinkTest, OpenOffersFilesNewerThanFromTimeWithCountsAndLastTimestam
     EXPECT_EQ(o.downloadCount, 2);
     EXPECT_EQ(o.lastFileTimestamp, "20240105183000");
 
-    // The simulated download fetches one file per status call and stops at the download count.
+    // The simulated download fetches one file per status call (under the fixture's budget) and stops at the
+    // download count.
     EXPECT_EQ(link.JVStatus(), 1);
     EXPECT_EQ(link.JVStatus(), 2);
     EXPECT_EQ(link.JVStatus(), 2);
@@ -137,6 +141,63 @@ TEST_F(FeedJvLinkTest, OpenOffersFilesNewerThanFromTimeWithCountsAndLastTimestam
     std::string record, fileName;
     EXPECT_EQ(link.JVRead(record, 100000, fileName), 0);
     EXPECT_EQ(link.JVClose(), 0);
+}
+
+TEST_F(FeedJvLinkTest, AStatusCallFetchesTheFilesInTurnThatFitItsByteBudget) {
+    // Four files of 2 x 1272, 1272, 555 and 3 x 1272 bytes.
+    feed.addStoredFile("20240105180000", "RA1", {raRecord(1), raRecord(2)});
+    feed.addStoredFile("20240105181000", "RA2", {raRecord(3)});
+    feed.addStoredFile("20240105182000", "SE", {seRecord(1, 1, "イチ")});
+    feed.addStoredFile("20240105183000", "RA3", {raRecord(4), raRecord(5), raRecord(6)});
+    ASSERT_EQ(link.JVInit("MAROVIX"), 0);
+    const struct {
+        std::uint64_t budget;
+        std::vector<int> counts;  // what the status calls give in turn
+    } cases[] = {
+        {FeedJvLink::kStatusByteBudget, {4, 4}},  // a local feed is fetched at once
+        {3 * 1272, {2, 3, 4}},                    // 2544 + 1272 fit; 555 + 3816 do not
+        {1272, {1, 2, 3, 4}},                     // a file above the budget still goes, alone
+        {0, {1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        FeedJvLink fresh(clock, folder.path());
+        ASSERT_EQ(fresh.JVInit("MAROVIX"), 0);
+        fresh.setStatusByteBudget(c.budget);
+        int reads = 0, downloads = 0;
+        std::string stamp;
+        ASSERT_EQ(fresh.JVOpen("RACEMING", "20240101000000", 1, reads, downloads, stamp), 0);
+        ASSERT_EQ(downloads, 4);
+        std::vector<int> counts;
+        for (std::size_t i = 0; i < c.counts.size(); ++i) counts.push_back(fresh.JVStatus());
+        EXPECT_EQ(counts, c.counts) << "budget " << c.budget;
+        EXPECT_EQ(readToEnd(fresh).size(), 2u + 1 + 1 + 1 + 1 + 1 + 3 + 1 + 1) << "budget " << c.budget;
+    }
+}
+
+TEST_F(FeedJvLinkTest, UnderTheBudgetAReadStillWaitsForItsFileAndACancelStopsTheCount) {
+    feed.addStoredFile("20240105180000", "RA1", {raRecord(1), raRecord(2)});
+    feed.addStoredFile("20240105181000", "RA2", {raRecord(3)});
+    feed.addStoredFile("20240105182000", "RA3", {raRecord(4)});
+    link.setStatusByteBudget(2 * 1272);
+    ASSERT_EQ(link.JVInit("MAROVIX"), 0);
+    ASSERT_EQ(open("20240101000000").downloadCount, 3);
+    std::string record, fileName;
+    EXPECT_EQ(link.JVRead(record, 100000, fileName), -3);  // nothing fetched yet: that call fetches the first
+    EXPECT_EQ(link.JVStatus(), 3);                         // the two others fit the budget
+    EXPECT_EQ(link.JVCancel(), 0);
+    EXPECT_EQ(link.JVStatus(), 3);
+    EXPECT_EQ(link.JVRead(record, 100000, fileName), 0);
+
+    OpenOutcome again = open("20240101000000");
+    EXPECT_EQ(again.downloadCount, 0);  // all three were fetched before the cancel
+    link.setStatusByteBudget(1);
+    EXPECT_EQ(link.JVClose(), 0);
+    feed.addStoredFile("20240105183000", "RA4", {raRecord(5)});
+    feed.addStoredFile("20240105184000", "RA5", {raRecord(6)});
+    ASSERT_EQ(open("20240101000000").downloadCount, 2);
+    EXPECT_EQ(link.JVStatus(), 1);
+    EXPECT_EQ(link.JVCancel(), 0);
+    EXPECT_EQ(link.JVStatus(), 1);  // a cancelled download fetches nothing more
 }
 
 TEST_F(FeedJvLinkTest, FilesFetchedOnceAreReadAtOnceByALaterOpen) {

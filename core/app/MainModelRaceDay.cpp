@@ -91,6 +91,8 @@ void MainModel::DateComboChange(const std::string& dayText) {
     // 9. The race list (the strategy window's two lists follow it when that window lands).
     for (RaceSlot slot : m_day.usedSlots()) m_state.datList.push_back(raceListText(m_day.race(slot)));
     notify(StatePart::RaceList);
+    // The races voted before (by this program or another, before a restart) stay voted.
+    restoreTohyoDone();
     // 10. The upcoming-race list.
     rebuildUpcomingRaces();
     // 11. The pre-marked horse table.

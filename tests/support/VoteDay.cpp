@@ -26,16 +26,36 @@ std::string runnerLine(int race, int horse) {
 
 }  // namespace
 
-void VoteDayTest::SetUp() {
-    plugin = folder.file("VQM plug in");
-    ASSERT_TRUE(makeDirectory(folder.file("Data")).ok());
-    ASSERT_TRUE(makeDirectory(plugin).ok());
-    ASSERT_TRUE(makeDirectory(plugin + "/kaime").ok());
+bool writeVoteDay(const std::string& appFolder, const std::string& pluginFolder) {
     std::vector<std::string> ra = {raceLine(10), raceLine(11)}, se(216, std::string(553, ' '));
     for (int r : {10, 11})
         for (int h = 1; h <= 8; ++h) se[static_cast<std::size_t>((r - 1) * 18 + h - 1)] = runnerLine(r, h);
-    ASSERT_TRUE(writeRawLines(folder.file("Data/" + std::string(kDay) + ".jvRA"), ra).ok());
-    ASSERT_TRUE(writeRawLines(folder.file("Data/" + std::string(kDay) + "東京.jvSEr"), se).ok());
+    const std::string data = joinPath(appFolder, "Data");
+    return makeDirectory(data).ok() && makeDirectory(pluginFolder).ok() &&
+           makeDirectory(pluginFolder + "/kaime").ok() && writeRawLines(data + "/" + kVoteDay + ".jvRA", ra).ok() &&
+           writeRawLines(data + "/" + kVoteDay + "東京.jvSEr", se).ok();
+}
+
+void putQuinellaRows(MainModel& model, const std::vector<std::array<const char*, 4>>& rows) {
+    auto& grid = const_cast<KaimeGrid&>(model.state().kaimeGrid(BetType::UR));
+    grid.setRowCount(static_cast<int>(rows.size()) + 1);
+    int r = 1;
+    for (const auto& [kesu, kaime, odds, stake] : rows) {
+        grid.setCell(KaimeCol::Kesu, r, kesu);
+        grid.setCell(KaimeCol::No, r, std::to_string(r));
+        grid.setCell(KaimeCol::Baken, r, "馬連");
+        grid.setCell(KaimeCol::Kaime, r, kaime);
+        grid.setCell(KaimeCol::Odds, r, odds);
+        grid.setCell(KaimeCol::Stake, r, stake);
+        ++r;
+    }
+    const_cast<MainLabels&>(model.state().labels)[{BetType::UR, BetLabel::Toshi}].text = "   800";
+    model.setOption(MainOption::TabIndex, 4);
+}
+
+void VoteDayTest::SetUp() {
+    plugin = folder.file("VQM plug in");
+    ASSERT_TRUE(writeVoteDay(folder.path(), plugin));
     setting(settings::DirVQMTohyo2, plugin);
     fakes.clock.set(DateTime{2024, 5, 26, 15, 30, 0});
     restart();
@@ -55,22 +75,7 @@ void VoteDayTest::setting(const SettingKey& key, const std::string& value) {
     ASSERT_TRUE(Settings(folder.path(), folder.path() + "/share", fakes.clock).writeText(key, value).ok());
 }
 
-void VoteDayTest::quinellaRows(std::vector<std::array<const char*, 4>> rows) {
-    auto& grid = const_cast<KaimeGrid&>(model->state().kaimeGrid(BetType::UR));
-    grid.setRowCount(static_cast<int>(rows.size()) + 1);
-    int r = 1;
-    for (const auto& [kesu, kaime, odds, stake] : rows) {
-        grid.setCell(KaimeCol::Kesu, r, kesu);
-        grid.setCell(KaimeCol::No, r, std::to_string(r));
-        grid.setCell(KaimeCol::Baken, r, "馬連");
-        grid.setCell(KaimeCol::Kaime, r, kaime);
-        grid.setCell(KaimeCol::Odds, r, odds);
-        grid.setCell(KaimeCol::Stake, r, stake);
-        ++r;
-    }
-    const_cast<MainLabels&>(model->state().labels)[{BetType::UR, BetLabel::Toshi}].text = "   800";
-    model->setOption(MainOption::TabIndex, 4);
-}
+void VoteDayTest::quinellaRows(std::vector<std::array<const char*, 4>> rows) { putQuinellaRows(*model, rows); }
 
 void VoteDayTest::raceWithRow(int index, const char* combination) {
     model->DatListClick(index);

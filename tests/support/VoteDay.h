@@ -15,9 +15,18 @@
 
 namespace marovix {
 
+inline constexpr const char* kVoteDay = "2024年05月26日";
+
+// Writes the day's race and runner files into appFolder/Data and makes `pluginFolder` with its kaime
+// folder; false when a file cannot be written.
+bool writeVoteDay(const std::string& appFolder, const std::string& pluginFolder);
+// Puts rows into the quinella page as its builder leaves them (stake and total as allocation writes
+// them) and turns to that page: {"消" or "", combination, odds, stake} each.
+void putQuinellaRows(MainModel& model, const std::vector<std::array<const char*, 4>>& rows);
+
 class VoteDayTest : public ::testing::Test {
 protected:
-    static constexpr const char* kDay = "2024年05月26日";
+    static constexpr const char* kDay = kVoteDay;
 
     void SetUp() override;
     void setting(const SettingKey& key, const std::string& value);

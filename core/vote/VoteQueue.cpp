@@ -24,6 +24,7 @@ int VoteQueue::submit(QueuedVote vote) {
     const int id = m_nextId++;
     m_waiting.push_back(Waiting{id, std::move(vote)});
     m_records[id] = Record{};
+    m_status.alarm = false;  // a new vote: what it comes to replaces an earlier error in the status
     return id;
 }
 
@@ -56,9 +57,9 @@ void VoteQueue::collectEndedRuns() {
             const std::string line = pluginEndLine(it->raceEntry, now, state);
             m_host.appendDayLog({line});
             m_host.appendErrorLog(pluginEndText(state) + "[" + it->raceEntry + "]");
-            m_status = VoteStatus{line, true};
-        } else if (!m_status.alarm) {
-            m_status = VoteStatus{"[" + it->raceEntry + "]投票プラグイン終了 " + m_clock.now().timeText(), false};
+            setStatus(VoteStatus{line, true});
+        } else {
+            setStatus(VoteStatus{"[" + it->raceEntry + "]投票プラグイン終了 " + m_clock.now().timeText(), false});
         }
         it = m_runs.erase(it);  // the lock goes with it
     }
@@ -74,6 +75,11 @@ bool VoteQueue::ownRunIn(const std::string& folder) const {
     for (const Run& run : m_runs)
         if (folderOf(run.voteFile) == folder) return true;
     return false;
+}
+
+void VoteQueue::setStatus(VoteStatus status) {
+    // An error stays in view until the next vote; later news of waiting votes does not hide it.
+    if (status.alarm || !m_status.alarm) m_status = std::move(status);
 }
 
 void VoteQueue::step(VoteStep done) {
@@ -99,7 +105,7 @@ VoteQueue::Turn VoteQueue::handOver(Waiting& entry) {
         m_host.beep();
         if (refused->logLine) m_host.appendDayLog({*refused->logLine});
         if (!refused->logLine || !inputs.automatic) m_host.information(refused->message);
-        m_status = VoteStatus{refused->logLine.value_or(refused->message), true};
+        setStatus(VoteStatus{refused->logLine.value_or(refused->message), true});
         finish(entry.id, VoteOutcome::Refused);
         return Turn::Done;
     }
@@ -108,7 +114,7 @@ VoteQueue::Turn VoteQueue::handOver(Waiting& entry) {
     // 2. The vote file free: no run of this program on it, and the folder's lock taken.
     const std::string voteFile = VoteFilePath(inputs.pluginFolder, inputs.raceKey16);
     auto waitFor = [&](const char* what) {
-        m_status = VoteStatus{"投票待ち" + race + ":" + what, false};
+        setStatus(VoteStatus{"投票待ち" + race + ":" + what, false});
         return Turn::Wait;
     };
     if (ownRunOn(voteFile)) return waitFor("投票プラグインの終了を待っています");
@@ -116,7 +122,7 @@ VoteQueue::Turn VoteQueue::handOver(Waiting& entry) {
     if (!lock) {
         m_host.beep();
         m_host.error(lock.error());
-        m_status = VoteStatus{lock.error(), true};
+        setStatus(VoteStatus{lock.error(), true});
         finish(entry.id, VoteOutcome::Failed);
         return Turn::Done;
     }
@@ -129,7 +135,7 @@ VoteQueue::Turn VoteQueue::handOver(Waiting& entry) {
     auto written = WriteVoteFile(inputs.pluginFolder, inputs.raceKey16, vote.lines);
     if (!written) {
         m_host.error(written.error());
-        m_status = VoteStatus{written.error(), true};
+        setStatus(VoteStatus{written.error(), true});
         finish(entry.id, VoteOutcome::Failed);
         return Turn::Done;
     }
@@ -139,7 +145,7 @@ VoteQueue::Turn VoteQueue::handOver(Waiting& entry) {
     if (Status logged = m_host.appendDayLogDurably(voteLogBlock(inputs, vote.lines)); !logged) {
         m_host.beep();
         m_host.error(logged.error());
-        m_status = VoteStatus{logged.error(), true};
+        setStatus(VoteStatus{logged.error(), true});
         finish(entry.id, VoteOutcome::Failed);
         return Turn::Done;
     }
@@ -156,7 +162,7 @@ VoteQueue::Turn VoteQueue::handOver(Waiting& entry) {
                 m_host.appendDayLog({kVotePluginStartError});
             else
                 m_host.information(kVotePluginStartError);
-            m_status = VoteStatus{line, true};
+            setStatus(VoteStatus{line, true});
             finish(entry.id, VoteOutcome::Failed);
             return Turn::Done;
         }
@@ -166,7 +172,7 @@ VoteQueue::Turn VoteQueue::handOver(Waiting& entry) {
 
     // 6. The race is voted.
     m_host.handedOver(vote);
-    m_status = VoteStatus{race + "投票実行 " + inputs.now.timeText(), false};
+    setStatus(VoteStatus{race + "投票実行 " + inputs.now.timeText(), false});
     finish(entry.id, VoteOutcome::HandedOver);
     step(VoteStep::Marked);
     return Turn::Done;
@@ -177,7 +183,7 @@ bool VoteQueue::withdraw(int id) {
         if (it->id != id) continue;
         const std::string line = voteWithdrawnLine(it->vote.inputs, m_clock.now());
         m_host.appendDayLog({line});
-        m_status = VoteStatus{line, true};
+        setStatus(VoteStatus{line, true});
         finish(id, VoteOutcome::Withdrawn);
         m_waiting.erase(it);
         return true;

@@ -51,7 +51,8 @@ enum class VoteOutcome {
 // The steps of a hand-over, each reported to the step hook when done.
 enum class VoteStep { Checked, Locked, FileWritten, Logged, Started, Marked };
 
-// The vote shown in the window's status line: the last event of the queue.
+// The vote shown in the window's status line: the last event of the queue; an error or refusal stays
+// until the next vote is put into the queue.
 struct VoteStatus {
     std::string text;
     bool alarm = false;  // an error or a refusal
@@ -132,6 +133,7 @@ private:
     void collectEndedRuns();
     Turn handOver(Waiting& entry);
     void step(VoteStep done);
+    void setStatus(VoteStatus status);
     void finish(int id, VoteOutcome outcome);
     bool ownRunOn(const std::string& voteFile) const;
     bool ownRunIn(const std::string& folder) const;

@@ -19,6 +19,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/RecordingPlugIn.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix {
@@ -94,71 +95,26 @@ protected:
     static void TearDownTestSuite() { s_demo.reset(); }
     static const std::string& app() { return s_demo->appFolder(); }
 
-    // A plug-in program of `body` (sh) in a folder of its own, which the program is set to.
-    void plugInScript(const std::string& body) {
-        ASSERT_TRUE(makeDirectory(plugin).ok());
-        ASSERT_TRUE(makeDirectory(plugin + "/kaime").ok());
-        const std::string program = VotePluginProgramPath(plugin);
-        ASSERT_TRUE(replaceFile(program, "#!/bin/sh\n" + body).ok());
-        std::filesystem::permissions(program, std::filesystem::perms(0755));
+    // The plug-in folder, which the program is set to.
+    void usePlugIn(const Status& installed) {
+        ASSERT_TRUE(installed.ok()) << installed.error();
         FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
         ASSERT_TRUE(Settings(app(), app() + "/share", clock).writeText(settings::DirVQMTohyo2, plugin).ok());
     }
+    void plugInScript(const std::string& body) { usePlugIn(installPlugInScript(plugin, body)); }
     // The vote command's arguments for race-list entry `race`.
     std::vector<std::string> voteArgs(int race, std::vector<std::string> more = {}) {
-        std::vector<std::string> args = {"--at",
-                                         "2025/03/01 08:00:00",
-                                         "vote",
-                                         "--app-folder",
-                                         app(),
-                                         "--day",
-                                         s_demo->days()[0],
-                                         "--race",
-                                         std::to_string(race),
-                                         "--page",
-                                         "4",
-                                         "--click-mark",
-                                         "1:18",
-                                         "--click-mark",
-                                         "2:18",
-                                         "--click-mark",
-                                         "3:18"};
+        std::vector<std::string> args = {"--at",  "2025/03/01 08:00:00", "vote",   "--app-folder",       app(),
+                                         "--day", s_demo->days()[0],     "--race", std::to_string(race), "--page",
+                                         "4"};
+        for (const char* cell : {"1:18", "2:18", "3:18"}) args.insert(args.end(), {"--click-mark", cell});
         args.insert(args.end(), more.begin(), more.end());
         return args;
     }
     // The vote lines of the day-log block in a vote's JSON output.
     static std::vector<std::string> blockLines(const nlohmann::json& json) {
-        std::vector<std::string> lines;
-        const auto& log = json.at("dayLog");
-        for (std::size_t i = 0; i < log.size(); ++i) {
-            if (!log[i].get<std::string>().ends_with("]投票実行")) continue;
-            for (std::size_t at = i + 3; at < log.size() && log[at] != "***"; ++at) lines.push_back(log[at]);
-        }
-        return lines;
-    }
-    // Waits until the vote lock is free: no plug-in run handed a vote still runs.
-    bool runsEnded() {
-        PosixVotePluginLauncher launcher;
-        for (int i = 0; i < 2000; ++i) {
-            auto lock = launcher.tryLock(VoteLockPath(plugin));
-            if (lock.ok() && *lock) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-    std::vector<std::vector<std::string>> placed() {
-        std::vector<std::vector<std::string>> votes(1);
-        auto lines = readRawLines(folder.file("placed.txt"));
-        if (!lines) return {};
-        for (std::string line : *lines) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (line == "---")
-                votes.emplace_back();
-            else
-                votes.back().push_back(line);
-        }
-        votes.pop_back();
-        return votes;
+        const auto blocks = voteBlocks(json.at("dayLog").get<std::vector<std::string>>());
+        return blocks.empty() ? std::vector<std::string>{} : blocks.front().second;
     }
 
     static std::unique_ptr<DemoDay> s_demo;
@@ -170,8 +126,7 @@ std::unique_ptr<DemoDay> VoteQueueCommand::s_demo;
 
 TEST_F(VoteQueueCommand, TwoVotesASecondApartToASlowPlugInPlaceEachRaceOnce) {
     // The plug-in reads its file two seconds after it starts (a login, say) and records what it placed.
-    plugInScript("sleep 2\ncat \"$1\" >> '" + folder.file("placed.txt") + "'\necho --- >> '" +
-                 folder.file("placed.txt") + "'\n");
+    usePlugIn(installRecordingPlugIn(plugin, folder.file("placed.txt"), "2"));
     CliProcess first(voteArgs(0));
     ASSERT_EQ(first.wait(), 0) << first.err();
     std::this_thread::sleep_for(std::chrono::seconds(1));
@@ -180,8 +135,8 @@ TEST_F(VoteQueueCommand, TwoVotesASecondApartToASlowPlugInPlaceEachRaceOnce) {
     const auto one = nlohmann::json::parse(first.out()), two = nlohmann::json::parse(second.out());
     EXPECT_EQ(two.at("outcome"), "handedOver");
     EXPECT_GT(two.at("waitedSeconds").get<double>(), 0.0) << "the second vote waited for the first run";
-    ASSERT_TRUE(runsEnded());
-    const auto votes = placed();
+    ASSERT_TRUE(awaitVoteLockFree(plugin));
+    const auto votes = placedVotes(folder.file("placed.txt"));
     ASSERT_EQ(votes.size(), 2u);
     EXPECT_EQ(votes[0], blockLines(one));
     EXPECT_EQ(votes[1], blockLines(two));
@@ -241,7 +196,7 @@ TEST_F(VoteQueueCommand, ThePlugInGetsNoneOfTheCommandsOutputStreams) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_FALSE(fileExists(folder.file("done"))) << "the pipe waited for the plug-in";
     EXPECT_EQ(run.output.find("plug-in output"), std::string::npos);
-    EXPECT_TRUE(runsEnded());
+    EXPECT_TRUE(awaitVoteLockFree(plugin));
 }
 
 }  // namespace

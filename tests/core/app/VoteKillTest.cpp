@@ -6,15 +6,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
-#include "core/common/TextFile.h"
-#include "core/vote/VotePluginFiles.h"
 #include "core/vote/VoteQueue.h"
 #include "platform/PosixVotePluginLauncher.h"
 #include "tests/support/MainModelTestAccess.h"
+#include "tests/support/RecordingPlugIn.h"
 #include "tests/support/VoteDay.h"
 
 namespace marovix {
@@ -24,49 +21,16 @@ class VoteKillTest : public VoteDayTest {
 protected:
     void SetUp() override {
         VoteDayTest::SetUp();
-        const std::string program = VotePluginProgramPath(plugin);
-        ASSERT_TRUE(replaceFile(program,
-                                "#!/bin/sh\ncat \"$1\" >> '" + placedPath() + "'\necho --- >> '" + placedPath() + "'\n")
-                        .ok());
-        std::filesystem::permissions(program, std::filesystem::perms(0755));
+        ASSERT_TRUE(installRecordingPlugIn(plugin, placedPath()).ok());
         launcher = &m_real;
         restart();
     }
     std::string placedPath() const { return folder.file("placed.txt"); }
-    // The votes the plug-in placed, each its lines.
-    std::vector<std::vector<std::string>> placed() {
-        std::vector<std::vector<std::string>> votes(1);
-        auto lines = readRawLines(placedPath());
-        if (!lines) return {};
-        for (std::string line : *lines) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (line == "---")
-                votes.emplace_back();
-            else
-                votes.back().push_back(line);
-        }
-        votes.pop_back();
-        return votes;
-    }
     // The vote lines of each vote block of the day log file.
     std::vector<std::vector<std::string>> logged() {
         std::vector<std::vector<std::string>> votes;
-        const auto log = logFile();
-        for (std::size_t i = 0; i + 3 < log.size(); ++i) {
-            if (!log[i].ends_with("]投票実行")) continue;
-            votes.emplace_back();
-            for (std::size_t at = i + 3; at < log.size() && log[at] != "***"; ++at) votes.back().push_back(log[at]);
-        }
+        for (const auto& [entry, lines] : voteBlocks(logFile())) votes.push_back(lines);
         return votes;
-    }
-    // Waits until no run holds the vote lock (the plug-in started by the killed program has ended).
-    bool lockFree() {
-        for (int i = 0; i < 1000; ++i) {
-            auto lock = m_real.tryLock(VoteLockPath(plugin));
-            if (lock.ok() && *lock) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
     }
 
     PosixVotePluginLauncher m_real;
@@ -106,11 +70,11 @@ TEST_F(VoteKillTest, AKillAfterAnyStepLeavesNoVoteOrABlockForEveryPlacedVote) {
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status)) << name;
-        ASSERT_TRUE(lockFree()) << name;
+        ASSERT_TRUE(awaitVoteLockFree(plugin)) << name;
 
         EXPECT_EQ(voteFile() != "(none)", c.file) << name;
         const auto blocks = logged();
-        const auto votes = placed();
+        const auto votes = placedVotes(placedPath());
         EXPECT_EQ(blocks.size(), c.block ? 1u : 0u) << name;
         EXPECT_EQ(votes.size(), c.placed ? 1u : 0u) << name;
         // Whatever the step: every placed vote has its block, line for line.

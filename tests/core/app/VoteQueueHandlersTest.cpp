@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "core/common/TextFile.h"
+#include "tests/support/RecordingPlugIn.h"
 #include "tests/support/VoteDay.h"
 
 namespace marovix {
@@ -31,17 +32,7 @@ protected:
         return "20240526,05," + std::to_string(race) + ",UMAFUKU,NORMAL,500," + combination + ",";
     }
     const Label& status() { return model->state().labels[LabelId::TohyoStatusLabel]; }
-    // The vote lines of each "[entry]投票実行" block of `log`, in order.
-    static std::vector<std::pair<std::string, std::vector<std::string>>> blocks(const std::vector<std::string>& log) {
-        std::vector<std::pair<std::string, std::vector<std::string>>> found;
-        for (std::size_t i = 0; i + 3 < log.size(); ++i) {
-            if (!log[i].ends_with("]投票実行")) continue;
-            std::vector<std::string> lines;
-            for (std::size_t at = i + 3; at < log.size() && log[at] != "***"; ++at) lines.push_back(log[at]);
-            found.emplace_back(log[i], lines);
-        }
-        return found;
-    }
+    static std::vector<VoteBlock> blocks(const std::vector<std::string>& log) { return voteBlocks(log); }
 };
 
 TEST_F(VoteQueueTest, ASecondVoteOfTheDayWaitsUntilTheRunHandedTheFileHasEnded) {
@@ -64,9 +55,8 @@ TEST_F(VoteQueueTest, ASecondVoteOfTheDayWaitsUntilTheRunHandedTheFileHasEnded) 
     EXPECT_EQ(voteFile(), line(11, "03-04") + "\r\n");
     EXPECT_TRUE(model->tohyoDone(0));
     EXPECT_TRUE(model->tohyoDone(1));
-    EXPECT_EQ(blocks(logFile()),
-              (std::vector<std::pair<std::string, std::vector<std::string>>>{
-                  {"[東京10R]投票実行", {line(10, "01-02")}}, {"[東京11R]投票実行", {line(11, "03-04")}}}));
+    EXPECT_EQ(blocks(logFile()), (std::vector<VoteBlock>{{"[東京10R]投票実行", {line(10, "01-02")}},
+                                                         {"[東京11R]投票実行", {line(11, "03-04")}}}));
 }
 
 TEST_F(VoteQueueTest, AnotherProgramsLockKeepsTheVoteWaitingBeforeItsFileIsWritten) {
@@ -157,8 +147,7 @@ TEST_F(VoteQueueTest, TheBlockIsOnTheDiskBeforeThePlugInStarts) {
     fakes.launcher.onStart = [&](const Fake::Start&) {
         looked = true;
         EXPECT_EQ(voteFile(), line(11, "03-04") + "\r\n");
-        EXPECT_EQ(blocks(logFile()), (std::vector<std::pair<std::string, std::vector<std::string>>>{
-                                         {"[東京11R]投票実行", {line(11, "03-04")}}}));
+        EXPECT_EQ(blocks(logFile()), (std::vector<VoteBlock>{{"[東京11R]投票実行", {line(11, "03-04")}}}));
     };
     vote(1, " 3- 4");
     EXPECT_TRUE(looked);

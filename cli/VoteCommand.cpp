@@ -1,12 +1,16 @@
 // marovix-cli vote --app-folder DIR --day DAYTEXT [--race N] [the actions of show: --page P, --click-mark
-// ROW:COL, --stake BET=YEN, --strike PAGE:ROW ...] [--answer yes|no]: brings the window to the race as
-// `show` does (the selection page turned before the marks are clicked), then runs the manual vote with its
-// confirmation answered as --answer says; prints the messages and the day-log block as JSON.
+// ROW:COL, --stake BET=YEN, --strike PAGE:ROW ...] [--answer yes|no] [--wait-limit SECONDS] [--wait-end]:
+// brings the window to the race as `show` does (the selection page turned before the marks are clicked),
+// then runs the manual vote with its confirmation answered as --answer says; the vote waits its turn in
+// the queue (see VoteWait.h); prints the messages and the day-log lines as JSON. Exit status 1 when the
+// vote was refused or not handed over.
 #include <cstdio>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/RaceView.h"
+#include "cli/VoteWait.h"
 
 namespace marovix {
 namespace {
@@ -14,6 +18,7 @@ namespace {
 struct VoteArgs {
     RaceViewArgs view;
     std::string answer = "yes";
+    VoteWaitOptions wait;
 };
 
 CliRunner defineVote(CLI::App& sub) {
@@ -24,6 +29,11 @@ CliRunner defineVote(CLI::App& sub) {
                    "anything is written")
         ->check(CLI::IsMember({"yes", "no"}))
         ->capture_default_str();
+    sub.add_option("--wait-limit", args->wait.limitSeconds,
+                   "seconds the vote may wait for the previous plug-in run or another program's vote (default 60)")
+        ->check(CLI::Range(0.0, 86400.0));
+    sub.add_flag("--wait-end", args->wait.waitEnd,
+                 "wait (within the same limit) for the plug-in run to end and report how it ended");
     return [args](CliContext& context) {
         CliSession session(context, appFolderOf(args->view.appFolder, context), "",
                            ConsoleDialogs::Options{false, args->answer == "yes"});
@@ -35,17 +45,20 @@ CliRunner defineVote(CLI::App& sub) {
         MainModel& model = session.model();
         const std::size_t before = model.state().autoNaviList.size();
         const std::size_t messagesBefore = session.dialogs().messages().size();
+        const std::optional<int> lastVote = model.lastVote();
         model.TohyouBtnClick();
+        const VoteWaitReport report = waitForVote(model, lastVote, args->wait);
         const auto& log = model.state().autoNaviList;
         nlohmann::ordered_json json;
-        json["voted"] = model.tohyoDone(model.state().currentRace);
+        json["voted"] = report.outcome == VoteOutcome::HandedOver;
         const auto& messages = session.dialogs().messages();
         json["messages"] =
             std::vector<std::string>(messages.begin() + static_cast<std::ptrdiff_t>(messagesBefore), messages.end());
         json["dayLog"] = std::vector<std::string>(log.begin() + static_cast<std::ptrdiff_t>(before), log.end());
+        addVoteWaitJson(json, report, args->wait);
         session.close();
         std::printf("%s\n", json.dump(1).c_str());
-        return 0;
+        return voteExitStatus(report, args->wait);
     };
 }
 

@@ -96,6 +96,10 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     addTimer("Timer3", 1000);
     addTimer("CurRaceTimer", 30000);
     addTimer("HenkoTimer", 300000);
+    // The vote queue: waiting votes handed over, ended plug-in runs recorded, without blocking the window.
+    QTimer* voteQueue = addTimer("VoteQueueTimer", 1000);
+    connect(voteQueue, &QTimer::timeout, this, [this] { m_model.VoteQueueTimerTimer(); });
+    voteQueue->start();
 
     m_subscription = m_model.subscribe([this](StatePart part) { refresh(part); });
     // Long operations let the window repaint between their steps.
@@ -406,6 +410,7 @@ QWidget* TMainForm::buildSelectionPage() {
     voteRow->addWidget(tohyou);
     voteRow->addWidget(button("IPTZanDakaBtn", "IPAT残高", page));
     voteRow->addWidget(named(new QLabel(page), QStringLiteral("IPATBalanceLabel")));
+    voteRow->addWidget(named(new QLabel(page), QStringLiteral("TohyoStatusLabel")));
     voteRow->addStretch();
     right->addLayout(voteRow);
     layout->addLayout(right, 3);

@@ -14,6 +14,7 @@
 #include "core/race/MeetingDays.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
+#include "core/vote/VoteQueue.h"
 
 namespace marovix {
 namespace {
@@ -32,8 +33,11 @@ MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts
       m_windowsFolder(std::move(windowsFolder)),
       m_ports(ports),
       m_settings(std::make_unique<Settings>(m_folders.appFolder(), m_windowsFolder, ports.clock)),
-      m_errorLog(m_folders.errorLogPath()) {}
+      m_errorLog(m_folders.errorLogPath()) {
+    makeVoteQueue();
+}
 
+// The vote queue goes before its host; the plug-in runs it started go on.
 MainModel::~MainModel() = default;
 
 MainModel::Subscription MainModel::subscribe(std::function<void(StatePart)> listener) {
@@ -130,6 +134,11 @@ void MainModel::closeRequest(const WindowPlacement& current) {
         }
     }
     m_state.placement = current;
+    // Votes still waiting are given up, each with its line, before the log closes.
+    if (m_voteQueue->waitingCount() > 0) {
+        m_voteQueue->withdrawAll();
+        showVoteStatus();
+    }
     if (m_dayLog) {
         if (Status status = m_dayLog->close(m_ports.clock.now()); !status) reportWrite(status);
         showAutoNaviList();

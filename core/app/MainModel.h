@@ -38,6 +38,8 @@ struct SettingKey;
 class Sound;
 class StoredDataDownload;
 class VotePluginLauncher;
+class VoteQueue;
+class VoteQueueHost;
 
 // The outside world as the main window reaches it.
 struct MainPorts {
@@ -170,7 +172,19 @@ public:
     // AutoTohyoBtn "投票auto" (never visible): the vote of automatic operation; refusals go to the day log.
     void AutoTohyoBtnClick();
     // TohyoDone: the race's vote was handed over (or simulation kept an automatic vote from the plug-in).
+    // Loading a day restores it from the vote blocks of the day logs that can hold votes of its races:
+    // those of the race day and the two days before it (a vote is made on the race day or the day before,
+    // and a program writes to the log of the day it started), and the program's own.
     bool tohyoDone(RaceSlot slot) const;
+    // A vote that passed its checks waits in the vote queue until the run handed the day's vote file
+    // before it has ended and no other program holds the vote lock; the queue is pumped at once and by
+    // this tick (the window's one-second timer, the command line's polling, the scheduler).
+    void VoteQueueTimerTimer();
+    // The number of the last vote put into the queue (nothing before the first).
+    std::optional<int> lastVote() const { return m_lastVote; }
+    const VoteQueue& voteQueue() const { return *m_voteQueue; }
+    // Gives up a waiting vote (its day-log line is written); false when it no longer waits.
+    bool withdrawVote(int id);
     // VQM1 "VQM投票プラグイン２フォルダ指定": chooses the vote plug-in's folder.
     void VQM1Click();
     // IPAT2 "IPATメニュー": the IPAT service's page in the default browser.
@@ -246,6 +260,12 @@ private:
     void notify(StatePart part);
     void letEventsRun();
     void vote(bool automatic);
+    // The day's TohyoDone from the day logs (see tohyoDone).
+    void restoreTohyoDone();
+    // TohyoStatusLabel from the vote queue's status.
+    void showVoteStatus();
+    class VoteHost;
+    void makeVoteQueue();
     void inform(const std::string& text);  // beep and an information message, unless QuietFlag
     bool isToday(const std::string& dayText) const;
     void stopDayTimers();
@@ -305,6 +325,9 @@ private:
     std::unique_ptr<OddsFileIndex> m_oddsFiles;
     RaceSlot m_oddsReadSlot = 0;
     std::array<bool, kRaceSlotCount> m_tohyoDone{};
+    std::unique_ptr<VoteQueueHost> m_voteHost;
+    std::unique_ptr<VoteQueue> m_voteQueue;
+    std::optional<int> m_lastVote;
     std::array<bool, kRaceSlotCount> m_ozFetched{};
     std::vector<std::string> m_fetchQueueOdds;
     std::vector<std::string> m_fetchQueueResults;

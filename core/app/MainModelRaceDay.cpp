@@ -96,6 +96,8 @@ void MainModel::DateComboChange(const std::string& dayText) {
         m_state.datListSlots.push_back(slot);
     }
     notify(StatePart::RaceList);
+    // The races voted before (by this program or another, before a restart) stay voted.
+    restoreTohyoDone();
     // 10. The upcoming-race list.
     rebuildUpcomingRaces();
     // 11. The pre-marked horse table, a line for every slot up to the last race of the list.

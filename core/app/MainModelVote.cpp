@@ -1,4 +1,7 @@
-// The vote handlers of the main window: the vote command (manual and automatic) and the plug-in's menus.
+// The vote handlers of the main window: the vote command (manual and automatic) with its queue, the
+// voted races of a loaded day, and the plug-in's menus.
+#include <set>
+
 #include "core/app/MainModel.h"
 #include "core/common/TextFile.h"
 #include "core/ports/Clock.h"
@@ -6,12 +9,13 @@
 #include "core/ports/DocumentOpener.h"
 #include "core/ports/Sound.h"
 #include "core/race/JvRecord.h"
+#include "core/race/RaceCard.h"
 #include "core/race/RecordFields.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 #include "core/vote/VoteCommand.h"
-#include "core/vote/VoteFile.h"
-#include "core/vote/VotePluginStart.h"
+#include "core/vote/VoteLogScan.h"
+#include "core/vote/VoteQueue.h"
 
 namespace marovix {
 namespace {
@@ -20,7 +24,55 @@ namespace {
 constexpr const char* kIpatPage = "https://www.ipat.jra.go.jp/";
 constexpr const char* kBuildMethods[] = {"順位指標指定", "事前馬番指定", "手動"};
 
+// Date, course and race number of a race key (RaceKey16), as a vote line's first fields give them.
+std::string raceOfKey(std::string_view key16) {
+    if (key16.size() < 16) return {};
+    return std::string(key16.substr(0, 10)) + std::string(key16.substr(14, 2));
+}
+
 }  // namespace
+
+// The queue's view of the main window.
+class MainModel::VoteHost : public VoteQueueHost {
+public:
+    explicit VoteHost(MainModel& model) : m_model(model) {}
+
+    std::string pluginFolder() override { return m_model.m_settings->readStoredText(settings::DirVQMTohyo2); }
+    bool raceVoted(const QueuedVote& vote) override {
+        return sameRace(vote) && m_model.m_tohyoDone[static_cast<std::size_t>(vote.slot)];
+    }
+    void appendDayLog(const std::vector<std::string>& lines) override { m_model.appendDayLog(lines); }
+    Status appendDayLogDurably(const std::vector<std::string>& lines) override {
+        if (!m_model.m_dayLog) return Error{"日ログが開かれていません"};
+        Status status = m_model.m_dayLog->appendDurably(lines);
+        m_model.showAutoNaviList();
+        return status;
+    }
+    void appendErrorLog(const std::string& text) override { m_model.appendErrorLog(text); }
+    void beep() override { m_model.m_ports.dialogs.beep(); }
+    void information(const std::string& text) override { m_model.m_ports.dialogs.information(text); }
+    void error(const std::string& text) override { m_model.m_ports.dialogs.error(text); }
+    bool autoRunMode() override { return m_model.m_autoRunMode; }
+    void handedOver(const QueuedVote& vote) override {
+        // 9. The sound of an automatic vote. 10. The race is voted, when its day is still the one loaded.
+        if (vote.inputs.automatic && m_model.m_state.options.on(MainOption::SoundTohyo))
+            m_model.m_ports.sound.play(m_model.m_settings->readText(settings::InfoSettingsTohyoAlarm));
+        if (sameRace(vote)) m_model.m_tohyoDone[static_cast<std::size_t>(vote.slot)] = true;
+    }
+
+private:
+    bool sameRace(const QueuedVote& vote) const {
+        return vote.slot >= 0 && vote.slot < kRaceSlotCount &&
+               fieldText(m_model.m_day.race(vote.slot), RaField::raceKey16) == vote.inputs.raceKey16;
+    }
+
+    MainModel& m_model;
+};
+
+void MainModel::makeVoteQueue() {
+    m_voteHost = std::make_unique<VoteHost>(*this);
+    m_voteQueue = std::make_unique<VoteQueue>(m_ports.launcher, m_ports.clock, *m_voteHost);
+}
 
 bool MainModel::tohyoDone(RaceSlot slot) const {
     return slot >= 0 && slot < kRaceSlotCount && m_tohyoDone[static_cast<std::size_t>(slot)];
@@ -69,30 +121,74 @@ void MainModel::vote(bool automatic) {
         m_ports.dialogs.error(lines.error());
         return;
     }
-    // 4.-5. The sound file; a manual vote asks first.
-    const std::string sound = m_settings->readText(settings::InfoSettingsTohyoAlarm);
+    // 4.-5. A manual vote asks first (the sound file is read when the vote is handed over).
     if (!automatic && !m_ports.dialogs.confirm(voteQuestion(inputs.raceEntry))) return;
-    // 6. The vote file.
-    auto written = WriteVoteFile(inputs.pluginFolder, inputs.raceKey16, *lines);
-    if (!written) {
-        m_ports.dialogs.error(written.error());
-        return;
+    // 6.-10. The vote waits its turn in the queue: the vote file, the day log, the hand-over, TohyoDone.
+    const bool refuseWhenVoted = automatic && !m_state.options.on(MainOption::DupOK);
+    m_lastVote = m_voteQueue->submit(QueuedVote{std::move(inputs), slot, std::move(*lines), refuseWhenVoted});
+    m_voteQueue->pump();
+    showVoteStatus();
+}
+
+void MainModel::VoteQueueTimerTimer() {
+    if (m_voteQueue->waitingCount() == 0 && m_voteQueue->runningCount() == 0) return;
+    m_voteQueue->pump();
+    showVoteStatus();
+}
+
+bool MainModel::withdrawVote(int id) {
+    const bool withdrawn = m_voteQueue->withdraw(id);
+    showVoteStatus();
+    return withdrawn;
+}
+
+void MainModel::showVoteStatus() {
+    const VoteStatus& status = m_voteQueue->status();
+    Label label{status.text, status.alarm ? std::optional<Rgb>(0xFF0000u) : std::nullopt, std::nullopt};
+    if (m_state.labels[LabelId::TohyoStatusLabel] == label) return;
+    m_state.labels[LabelId::TohyoStatusLabel] = std::move(label);
+    notify(StatePart::Labels);
+}
+
+void MainModel::restoreTohyoDone() {
+    const std::vector<RaceSlot> slots = m_day.usedSlots();
+    if (slots.empty()) return;
+    const auto raceDay = DateTime::parseCompact(fieldText(m_day.race(slots.front()), RaField::raceKey16).substr(0, 8));
+    if (!raceDay) return;
+    std::vector<LoggedVote> votes;
+    auto scan = [&votes](const std::vector<std::string>& lines) {
+        auto found = loggedVotes(lines);
+        votes.insert(votes.end(), found.begin(), found.end());
+    };
+    const std::string ownLog = m_dayLog ? m_dayLog->path() : std::string();
+    if (m_dayLog) scan(m_dayLog->lines());
+    for (int back = 0; back <= 2; ++back) {
+        const std::string path = m_folders.dayLogPath(raceDay->addDays(-back).dateKey());
+        if (path == ownLog) continue;
+        // A log that cannot be read holds no votes that could be restored; it is not this load's error.
+        if (auto lines = readTextLines(path)) scan(*lines);
     }
-    // 7. The hand-over: an automatic vote in simulation mode stays here.
-    if (!(automatic && inputs.simulation)) {
-        if (Status started = StartVotePlugin(m_ports.launcher, inputs.pluginFolder, *written); !started) {
-            m_ports.dialogs.beep();
-            if (m_autoRunMode)
-                appendDayLog({kVotePluginStartError});
-            else
-                m_ports.dialogs.information(kVotePluginStartError);
-            return;
+    const std::set<std::string> meetingDays(m_state.dateCombo.begin(), m_state.dateCombo.end());
+    for (const LoggedVote& vote : votes) {
+        for (RaceSlot slot : slots) {
+            const std::string race = raceOfKey(fieldText(m_day.race(slot), RaField::raceKey16));
+            const bool lined = std::find(vote.races.begin(), vote.races.end(), race) != vote.races.end();
+            if (lined) m_tohyoDone[static_cast<std::size_t>(slot)] = true;
         }
+        if (!vote.races.empty()) continue;
+        // A block without vote lines names its race by the entry text alone: taken only when the entry is
+        // one race of this day and the vote's date leaves no other meeting day it could have been for.
+        const auto voteDate = DateTime::parseCompact(vote.voteDate);
+        if (!voteDate) continue;
+        const int daysBefore = static_cast<int>(raceDay->dayNumber() - voteDate->dayNumber());
+        if (daysBefore != 0 && daysBefore != 1) continue;
+        const DateTime other = daysBefore == 0 ? raceDay->addDays(1) : *voteDate;
+        if (meetingDays.count(other.dayText()) > 0) continue;
+        std::vector<RaceSlot> named;
+        for (RaceSlot slot : slots)
+            if (raceListText(m_day.race(slot)) == vote.raceEntry) named.push_back(slot);
+        if (named.size() == 1) m_tohyoDone[static_cast<std::size_t>(named.front())] = true;
     }
-    // 8. The day log. 9. The sound of an automatic vote. 10. The race is voted.
-    appendDayLog(voteLogBlock(inputs, *lines));
-    if (automatic && m_state.options.on(MainOption::SoundTohyo)) m_ports.sound.play(sound);
-    m_tohyoDone[static_cast<std::size_t>(slot)] = true;
 }
 
 void MainModel::VQM1Click() {

@@ -36,6 +36,7 @@ enum class LabelId {
     SimModeLabel,
     BakenLabel,
     IPATBalanceLabel,
+    TohyoStatusLabel,  // the vote queue's last event: a vote waiting, handed over, refused, a plug-in's end
     // The combined list's own labels and its overall totals.
     TensuLabel,
     ToshiLabel,

@@ -108,9 +108,10 @@ Result<std::string> readFileBytes(const std::string& path, std::size_t maxBytes)
     return bytes;
 }
 
-Status appendRawLines(const std::string& path, std::span<const std::string> lines) {
+Status appendRawLines(const std::string& path, std::span<const std::string> lines, bool durable) {
     if (lines.empty()) return Status::success();
     struct stat st {};
+    const bool existed = ::stat(path.c_str(), &st) == 0;
     auto opened = openRegularFile(path, O_RDWR | O_APPEND | O_CREAT, st);
     if (!opened) return opened.failure();
     const int fd = *opened;
@@ -127,12 +128,21 @@ Status appendRawLines(const std::string& path, std::span<const std::string> line
         bytes += line;
         bytes += "\r\n";
     }
-    if (!writeAll(fd, bytes)) {
+    if (!writeAll(fd, bytes) || (durable && ::fdatasync(fd) != 0)) {
         Error error = systemError(path);
         (void)!::ftruncate(fd, before);  // no torn line stays behind
         return fail(std::move(error));
     }
     if (::close(fd) != 0) return systemError(path);
+    if (durable && !existed) {
+        // The new file's name is on the disk only once its folder is.
+        const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder < 0) return systemError(path);
+        const bool synced = ::fsync(folder) == 0;
+        Error error = systemError(path);
+        ::close(folder);
+        if (!synced) return error;
+    }
     return Status::success();
 }
 

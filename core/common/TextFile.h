@@ -40,8 +40,9 @@ Status writeRawLines(const std::string& path, const std::vector<std::string>& li
 // Adds raw byte lines, each followed by CR LF, at the end of the file, which is made when missing. A file
 // whose last line lacks its end gets CR LF first, so no line is joined to another. Only a regular file
 // is written to (a link is followed). A write that fails part way is taken back: the file is either as
-// it was or ends in all the lines.
-Status appendRawLines(const std::string& path, std::span<const std::string> lines);
+// it was or ends in all the lines. With `durable` the lines are on the disk when it returns (fdatasync,
+// and the folder synced when the file was made), and lines that could not be synced are taken back.
+Status appendRawLines(const std::string& path, std::span<const std::string> lines, bool durable = false);
 
 // Lines of a CP932 text file converted to UTF-8.
 Result<std::vector<std::string>> readTextLines(const std::string& path);

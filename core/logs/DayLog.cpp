@@ -18,4 +18,11 @@ Status DayLog::append(const std::vector<std::string>& lines, bool save) {
     return m_lines.appendUnsaved(m_path);
 }
 
+Status DayLog::appendDurably(const std::vector<std::string>& lines) {
+    for (const auto& line : lines) m_lines.add(line);
+    Status status = m_lines.appendUnsaved(m_path, true);
+    if (!status) m_lines.dropLast(lines.size());
+    return status;
+}
+
 }  // namespace marovix

@@ -29,6 +29,10 @@ public:
     // AppendDayLog: add the lines; save them when `save` (an append that does not save leaves its
     // lines for the next saving append).
     Status append(const std::vector<std::string>& lines, bool save = true);
+    // Adds the lines and puts them (with any lines still unsaved) on the disk before it returns: the
+    // record written ahead of an act. When they cannot be written and synced, the lines are taken back
+    // (they never reach the file later) and the error is returned.
+    Status appendDurably(const std::vector<std::string>& lines);
 
 private:
     std::string m_path;

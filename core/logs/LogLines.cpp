@@ -1,5 +1,7 @@
 #include "core/logs/LogLines.h"
 
+#include <algorithm>
+
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
 
@@ -36,10 +38,16 @@ Status LogLines::save(const std::string& path) {
     return status;
 }
 
-Status LogLines::appendUnsaved(const std::string& path) {
-    Status status = appendRawLines(path, std::span<const std::string>(m_raw).subspan(m_saved));
+Status LogLines::appendUnsaved(const std::string& path, bool durable) {
+    Status status = appendRawLines(path, std::span<const std::string>(m_raw).subspan(m_saved), durable);
     if (status) m_saved = m_raw.size();
     return status;
+}
+
+void LogLines::dropLast(std::size_t count) {
+    count = std::min(count, m_raw.size() - m_saved);
+    m_raw.resize(m_raw.size() - count);
+    m_text.resize(m_text.size() - count);
 }
 
 }  // namespace marovix

@@ -21,7 +21,10 @@ public:
     Status save(const std::string& path);
     // Adds the lines not yet in the file (those added since the last load, save or append) at its end,
     // each followed by CR LF. After a failure they stay unsaved and go with the next append.
-    Status appendUnsaved(const std::string& path);
+    // With `durable` the lines are on the disk when it returns (see appendRawLines).
+    Status appendUnsaved(const std::string& path, bool durable = false);
+    // Takes back the last `count` lines. REQUIRES: they are not saved.
+    void dropLast(std::size_t count);
 
     // The lines as text to show (bytes that are no CP932 shown as U+FFFD).
     const std::vector<std::string>& text() const { return m_text; }

@@ -36,7 +36,7 @@ VoteRefusal refusal(const VoteInputs& inputs, const char* message, const char* t
 
 }  // namespace
 
-std::optional<VoteRefusal> checkVote(const VoteInputs& inputs, const KaimeGrid& grid) {
+std::optional<VoteRefusal> checkVoteDay(const VoteInputs& inputs) {
     if (trim(inputs.dateText).empty())
         return refusal(inputs, "開催日ﾃﾞｰﾀを読み込んでください。", "[エラー]", "開催日が読み込まれていません。");
     if (!inputs.raceSelected)
@@ -47,15 +47,58 @@ std::optional<VoteRefusal> checkVote(const VoteInputs& inputs, const KaimeGrid& 
     const std::string raceMinute = inputs.raceKey16.substr(0, 8) + inputs.postTime;
     if (raceMinute < minuteKey(inputs.now))
         return refusal(inputs, "発走時刻を過ぎました。", "[エラー]", "発走時刻を過ぎています。");
+    return std::nullopt;
+}
+
+std::optional<VoteRefusal> checkVotePlugin(const VoteInputs& inputs) {
+    if (trim(inputs.pluginFolder).empty())
+        return VoteRefusal{"「VQM投票プラグイン２」が正常にインストールされていません。再インストールしてください。",
+                           std::nullopt};
+    return std::nullopt;
+}
+
+std::optional<VoteRefusal> checkVote(const VoteInputs& inputs, const KaimeGrid& grid) {
+    if (auto refused = checkVoteDay(inputs)) return refused;
     // A grid whose complete rows are all struck out votes nothing: it is refused like an empty one
     // instead of handing an empty vote file to the plug-in.
     bool any = false;
     for (int row = 1; row < grid.rowCount() && !any; ++row) any = complete(grid, row) && !struckOut(grid, row);
     if (!any) return refusal(inputs, "買い目が作成されていません。", "[投票不可]", "買い目が作成されていません。");
-    if (trim(inputs.pluginFolder).empty())
-        return VoteRefusal{"「VQM投票プラグイン２」が正常にインストールされていません。再インストールしてください。",
-                           std::nullopt};
+    return checkVotePlugin(inputs);
+}
+
+std::optional<VoteRefusal> recheckWaitedVote(const VoteInputs& inputs, bool votedMeanwhile) {
+    if (auto refused = checkVotePlugin(inputs)) return refused;
+    const std::string race = "[" + inputs.raceEntry + "]";
+    const std::string tag = "[投票不可]" + inputs.now.timeText() + " ";
+    if (checkVoteDay(inputs)) {
+        std::string text = race + "の投票を待つ間に発走時刻を過ぎたため、投票を取りやめました。";
+        return VoteRefusal{text, tag + text};
+    }
+    if (votedMeanwhile) {
+        std::string text = race + "は投票を待つ間に投票済みとなったため、自動投票を取りやめました。";
+        return VoteRefusal{text, tag + text};
+    }
     return std::nullopt;
+}
+
+std::string voteWithdrawnLine(const VoteInputs& inputs, const DateTime& now) {
+    return "[投票不可]" + now.timeText() + " [" + inputs.raceEntry +
+           "]の投票は前の投票の終了を待ちきれなかったため、取りやめました。";
+}
+
+std::string voteStartErrorLine(const std::string& raceEntry, const DateTime& now, const std::string& error) {
+    return "[エラー]" + now.timeText() + " [" + raceEntry + "]" + kVoteStartErrorText + ": " + error;
+}
+
+std::string pluginEndText(const PluginRunState& end) {
+    const std::string status = end.kind == PluginRunState::Kind::Signalled ? "シグナル" + std::to_string(end.code)
+                                                                           : "終了コード" + std::to_string(end.code);
+    return std::string(kPluginEndErrorText) + "(" + status + ")";
+}
+
+std::string pluginEndLine(const std::string& raceEntry, const DateTime& now, const PluginRunState& end) {
+    return "[エラー]" + now.timeText() + " " + pluginEndText(end) + "[" + raceEntry + "]";
 }
 
 std::vector<VoteRow> votedRows(const KaimeGrid& grid) {

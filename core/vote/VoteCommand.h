@@ -8,6 +8,7 @@
 
 #include "core/common/DateTime.h"
 #include "core/common/MainGrids.h"
+#include "core/ports/VotePluginLauncher.h"
 #include "core/vote/VoteLine.h"
 
 namespace marovix {
@@ -38,6 +39,17 @@ struct VoteRefusal {
 // The first check that fails, in order: no day, no race, a day neither today nor tomorrow, post time
 // passed, no complete row to vote (also when every complete row is struck out), no plug-in folder.
 std::optional<VoteRefusal> checkVote(const VoteInputs& inputs, const KaimeGrid& grid);
+// The checks of the day and the post time alone (the first four of checkVote).
+std::optional<VoteRefusal> checkVoteDay(const VoteInputs& inputs);
+// The check of the plug-in folder alone (the last of checkVote).
+std::optional<VoteRefusal> checkVotePlugin(const VoteInputs& inputs);
+// A vote that waited for its hand-over, checked again with the clock and the plug-in folder of then: the
+// plug-in folder's message; a day or post time passed meanwhile, or (for `votedMeanwhile`) the race voted
+// meanwhile: a message and its "[投票不可]" + time line, made for both modes (a manual vote confirmed
+// earlier is recorded too).
+std::optional<VoteRefusal> recheckWaitedVote(const VoteInputs& inputs, bool votedMeanwhile);
+// The day-log line of a waiting vote given up (a wait that reached its bound, the program closing).
+std::string voteWithdrawnLine(const VoteInputs& inputs, const DateTime& now);
 
 // The rows the vote takes: every complete row (columns 3, 5 and 6 not blank) that is not struck out
 // ("消" in column 0), from row 1 to the last.
@@ -51,6 +63,18 @@ std::string voteQuestion(const std::string& raceEntry);
 
 // The day-log block of a vote, its vote-file lines inside the two "***" lines.
 std::vector<std::string> voteLogBlock(const VoteInputs& inputs, const std::vector<std::string>& voteLines);
+
+// The day-log line of a start that failed after the vote's block was written:
+// "[エラー]" + time + " [" + entry + "]投票プラグインを起動できませんでした: " + the start error.
+inline constexpr const char* kVoteStartErrorText = "投票プラグインを起動できませんでした";
+std::string voteStartErrorLine(const std::string& raceEntry, const DateTime& now, const std::string& error);
+
+// The end of a run handed a vote file with a non-zero status or by a signal: the error-log text
+// "投票プラグインが異常終了しました(終了コード1)" (or "(シグナル9)"), and the day-log line
+// "[エラー]" + time + " " + that text + "[" + entry + "]".
+inline constexpr const char* kPluginEndErrorText = "投票プラグインが異常終了しました";
+std::string pluginEndText(const PluginRunState& end);
+std::string pluginEndLine(const std::string& raceEntry, const DateTime& now, const PluginRunState& end);
 
 // The message of a plug-in that could not be started.
 inline constexpr const char* kVotePluginStartError =

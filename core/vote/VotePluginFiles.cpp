@@ -9,6 +9,10 @@ std::string VotePluginProgramPath(std::string_view pluginFolder) {
     return joinPath(pluginFolder, VotePluginProgramName);
 }
 
+std::string VoteLockPath(std::string_view pluginFolder) {
+    return joinPath(joinPath(pluginFolder, VoteFileFolderName), VoteLockFileName);
+}
+
 std::string PluginLogPath(std::string_view pluginFolder, std::string_view dateKey) {
     return joinPath(joinPath(pluginFolder, PluginLogFolderName), std::string(dateKey) + ".log");
 }

@@ -15,10 +15,16 @@ inline constexpr std::string_view BalanceFileName = "ipatbalance.ini";
 // The folder of the vote files (the program never creates it) and that of the plug-in's day logs.
 inline constexpr std::string_view VoteFileFolderName = "kaime";
 inline constexpr std::string_view PluginLogFolderName = "logs";
+// The program's own lock file in the kaime folder: held from writing a vote file until the plug-in run
+// handed that file has ended, so two programs (two windows, a window and the command line) never replace
+// a vote file that a run may still read.
+inline constexpr std::string_view VoteLockFileName = "Marovix.lock";
 // The parameter that asks the plug-in for the balance: one blank, then "money".
 inline constexpr std::string_view BalanceQueryParameter = " money";
 
 std::string VotePluginProgramPath(std::string_view pluginFolder);
+// pluginFolder/kaime/Marovix.lock.
+std::string VoteLockPath(std::string_view pluginFolder);
 // The plug-in's log of a day: logs/yyyymmdd.log, `dateKey` being "yyyymmdd".
 std::string PluginLogPath(std::string_view pluginFolder, std::string_view dateKey);
 

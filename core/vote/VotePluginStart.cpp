@@ -7,22 +7,23 @@
 namespace marovix {
 namespace {
 
-Status startPlugin(VotePluginLauncher& launcher, std::string_view pluginFolder, std::string_view parameter,
-                   PluginWindow window) {
+Result<std::unique_ptr<PluginRun>> startPlugin(VotePluginLauncher& launcher, std::string_view pluginFolder,
+                                               std::string_view parameter, PluginWindow window, PluginRunLock* lock) {
     if (pluginFolder.empty()) return Error{"投票プラグインのフォルダが指定されていません"};
     std::string workingFolder(pluginFolder);
     if (workingFolder.back() != '/') workingFolder += '/';
-    return launcher.startDetached(VotePluginProgramPath(pluginFolder), std::string(parameter), workingFolder, window);
+    return launcher.start(VotePluginProgramPath(pluginFolder), std::string(parameter), workingFolder, window, lock);
 }
 
 }  // namespace
 
-Status StartVotePlugin(VotePluginLauncher& launcher, std::string_view pluginFolder, std::string_view voteFilePath) {
-    return startPlugin(launcher, pluginFolder, voteFilePath, PluginWindow::Shown);
+Result<std::unique_ptr<PluginRun>> StartVotePlugin(VotePluginLauncher& launcher, std::string_view pluginFolder,
+                                                   std::string_view voteFilePath, PluginRunLock* lock) {
+    return startPlugin(launcher, pluginFolder, voteFilePath, PluginWindow::Shown, lock);
 }
 
-Status StartBalanceQuery(VotePluginLauncher& launcher, std::string_view pluginFolder) {
-    return startPlugin(launcher, pluginFolder, BalanceQueryParameter, PluginWindow::Hidden);
+Result<std::unique_ptr<PluginRun>> StartBalanceQuery(VotePluginLauncher& launcher, std::string_view pluginFolder) {
+    return startPlugin(launcher, pluginFolder, BalanceQueryParameter, PluginWindow::Hidden, nullptr);
 }
 
 }  // namespace marovix

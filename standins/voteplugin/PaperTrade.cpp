@@ -80,6 +80,13 @@ std::vector<std::string> voteLogLines(const VoteFileDecision& decision, std::str
     return log;
 }
 
+std::vector<std::string> voteCancelledLines(const VoteFileDecision& decision, std::string_view reason,
+                                            std::int64_t balance) {
+    return {"[取消] 残高を書き込めないため受付" + std::to_string(decision.acceptedCount()) +
+                "件をすべて取り消しました 理由:" + std::string(reason),
+            "■結果 受付:0件 購入金額:0円 残高:" + yen(balance)};
+}
+
 std::vector<std::string> balanceLogLines(std::string_view inetId, const DateTime& now, std::int64_t balance) {
     return {"-----", "■残高照会 " + now.slashText() + " [" + std::string(inetId) + "] 残高:" + yen(balance)};
 }

@@ -42,6 +42,11 @@ std::vector<std::string> voteLogLines(const VoteFileDecision& decision, std::str
                                       std::string_view inetId, const DateTime& now,
                                       std::optional<std::int64_t> balanceAfter);
 
+// The entry that follows a vote entry whose stakes could not be taken from the balance:
+// "[取消] 残高を書き込めないため受付をすべて取り消しました 理由:..." and "■結果" with nothing taken.
+std::vector<std::string> voteCancelledLines(const VoteFileDecision& decision, std::string_view reason,
+                                            std::int64_t balance);
+
 // The log entry of a balance query: "-----" and "■残高照会" with the time, INET-ID and balance.
 std::vector<std::string> balanceLogLines(std::string_view inetId, const DateTime& now, std::int64_t balance);
 

@@ -36,7 +36,7 @@ std::string trimBlanks(const std::string& text) {
 
 }  // namespace
 
-Status runVote(const std::string& folder, const std::string& voteFile, const Clock& clock) {
+Status runVote(const std::string& folder, const std::string& voteFile, const Clock& clock, const VoteRunHooks& hooks) {
     auto lock = PluginFolderLock::acquire(folder);
     if (!lock) return Error{lock.error()};
     PaperAccount account(folder);
@@ -49,22 +49,20 @@ Status runVote(const std::string& folder, const std::string& voteFile, const Clo
         return logged ? Status(Error{before.error()}) : logged;
     }
 
-    VoteFileDecision decision = decideVoteFile(readFileBytes(voteFile), *before);
-    std::int64_t after = *before - decision.total;
-    if (decision.total > 0) {
-        if (Status taken = account.setBalance(after); !taken) {
-            decision = {};
-            decision.fileFault = "残高を書き込めません: " + taken.error();
-            after = *before;
-        }
-    }
-    Status logged = appendLog(folder, now, voteLogLines(decision, voteFile, account.inetId(), now, after));
-    if (!logged && after != *before) {
-        // A vote that leaves no log line is not taken.
-        Status restored = account.setBalance(*before);
-        if (!restored) return Error{logged.error() + " / " + restored.error()};
-    }
-    return logged;
+    // The log first, then the balance: a run ended at any moment has taken no yen that its log does not
+    // show. A run ended between the two leaves an entry whose stakes were not taken (the next entry shows
+    // the balance as it is).
+    const VoteFileDecision decision = decideVoteFile(readFileBytes(voteFile), *before);
+    const std::int64_t after = *before - decision.total;
+    if (Status logged = appendLog(folder, now, voteLogLines(decision, voteFile, account.inetId(), now, after)); !logged)
+        return logged;
+    if (hooks.logged) hooks.logged();
+    if (decision.total == 0) return Status::success();
+    Status taken = account.setBalance(after);
+    if (taken) return taken;
+    // The entry says the stakes were taken: it is followed by their cancellation.
+    Status cancelled = appendLog(folder, now, voteCancelledLines(decision, taken.error(), *before));
+    return cancelled ? taken : Status(Error{taken.error() + " / " + cancelled.error()});
 }
 
 Status runBalanceQuery(const std::string& folder, const Clock& clock) {

@@ -4,6 +4,7 @@
 // " money" it leaves ipatbalance.ini. All its files live in its own folder (see docs/vote-plugin.md):
 // VQMTohyoPlugIn2.ini (INETID and the balance), ipatbalance.ini, and the day logs
 // logs/yyyymmdd.log (the date of the run). It never uses a network.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,11 +13,18 @@
 
 namespace marovix {
 
-// Places a vote file on paper: decides it whole (decideVoteFile), takes the accepted stakes from the
-// balance, and appends every line with its verdict to the day log. Nothing is taken when the file
-// is refused whole, when the balance cannot be read, or when the balance or the log cannot be
-// written (a taken balance is put back then). An error only when the files cannot be written.
-Status runVote(const std::string& folder, const std::string& voteFile, const Clock& clock);
+// Tests: called between the steps of a vote run.
+struct VoteRunHooks {
+    std::function<void()> logged;  // the entry is in the day log, the balance not yet changed
+};
+
+// Places a vote file on paper: decides it whole (decideVoteFile), appends every line with its verdict
+// to the day log, then takes the accepted stakes from the balance. Nothing is taken when the file is
+// refused whole, when the balance cannot be read, or when the log cannot be written; when the balance
+// cannot be written after the entry, a "[取消]" entry follows it. An error only when the files cannot be
+// written.
+Status runVote(const std::string& folder, const std::string& voteFile, const Clock& clock,
+               const VoteRunHooks& hooks = {});
 
 // Writes ipatbalance.ini ("[ipatbalance]", "date=" + time, "balance=" + yen) and logs the query.
 // A settings file without a balance gets the initial one stored.

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <thread>
 
@@ -13,10 +14,13 @@
 #include "core/settings/SettingsTable.h"
 #include "core/vote/VoteFile.h"
 #include "core/vote/VotePluginFiles.h"
+#include "platform/PosixVotePluginLauncher.h"
 #include "standins/voteplugin/PaperAccount.h"
+#include "tests/support/CliProcess.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/RecordingPlugIn.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix {
@@ -152,6 +156,126 @@ TEST_F(VoteActionsTest, TheBetTypesTheStakeAndTheRowsStruckOutAreWhatIsVoted) {
         EXPECT_NE(line.find(",UMAFUKU,NORMAL,"), std::string::npos) << line;
         EXPECT_EQ(stakeOf(line), 300) << line;
     }
+}
+
+// A race day of the demo generator voted through plug-in scripts: the morning of 1 March 2025, the
+// quinella page of a race with ◎ on horses 1, 2 and 3 (three lines).
+class VoteQueueCommand : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_demo = std::make_unique<DemoDay>(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, true, true});
+        ASSERT_TRUE(s_demo->problems().empty()) << s_demo->problems().front();
+        FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
+        Settings settings(app(), app() + "/share", clock);
+        ASSERT_TRUE(settings.writeInt(settings::KaimeSetShihyoSet, 2).ok());
+        ASSERT_TRUE(settings.writeBool(settings::BuyBaken[3], true).ok());
+        ASSERT_TRUE(settings.writeInt(settings::KaimeSetDefaultAmount[3], 1000).ok());
+    }
+    static void TearDownTestSuite() { s_demo.reset(); }
+    static const std::string& app() { return s_demo->appFolder(); }
+
+    // The plug-in folder, which the program is set to.
+    void usePlugIn(const Status& installed) {
+        ASSERT_TRUE(installed.ok()) << installed.error();
+        FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
+        ASSERT_TRUE(Settings(app(), app() + "/share", clock).writeText(settings::DirVQMTohyo2, plugin).ok());
+    }
+    void plugInScript(const std::string& body) { usePlugIn(installPlugInScript(plugin, body)); }
+    // The vote command's arguments for race-list entry `race`.
+    std::vector<std::string> voteArgs(int race, std::vector<std::string> more = {}) {
+        std::vector<std::string> args = {"--at",  "2025/03/01 08:00:00", "vote",   "--app-folder",       app(),
+                                         "--day", s_demo->days()[0],     "--race", std::to_string(race), "--page",
+                                         "4"};
+        for (const char* cell : {"1:18", "2:18", "3:18"}) args.insert(args.end(), {"--click-mark", cell});
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    }
+    // The vote lines of the day-log block in a vote's JSON output.
+    static std::vector<std::string> blockLines(const nlohmann::json& json) {
+        const auto blocks = voteBlocks(json.at("dayLog").get<std::vector<std::string>>());
+        return blocks.empty() ? std::vector<std::string>{} : blocks.front().second;
+    }
+
+    static std::unique_ptr<DemoDay> s_demo;
+    TempFolder folder;
+    const std::string plugin = folder.file("VQM plug in");
+};
+
+std::unique_ptr<DemoDay> VoteQueueCommand::s_demo;
+
+TEST_F(VoteQueueCommand, TwoVotesASecondApartToASlowPlugInPlaceEachRaceOnce) {
+    // The plug-in reads its file two seconds after it starts (a login, say) and records what it placed.
+    usePlugIn(installRecordingPlugIn(plugin, folder.file("placed.txt"), "2"));
+    CliProcess first(voteArgs(0));
+    ASSERT_EQ(first.wait(), 0) << first.err();
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    CliProcess second(voteArgs(1));
+    ASSERT_EQ(second.wait(), 0) << second.err();
+    const auto one = nlohmann::json::parse(first.out()), two = nlohmann::json::parse(second.out());
+    EXPECT_EQ(two.at("outcome"), "handedOver");
+    EXPECT_GT(two.at("waitedSeconds").get<double>(), 0.0) << "the second vote waited for the first run";
+    ASSERT_TRUE(awaitVoteLockFree(plugin));
+    const auto votes = placedVotes(folder.file("placed.txt"));
+    ASSERT_EQ(votes.size(), 2u);
+    EXPECT_EQ(votes[0], blockLines(one));
+    EXPECT_EQ(votes[1], blockLines(two));
+    EXPECT_NE(votes[0], votes[1]);
+    EXPECT_EQ(votes[0].size(), 3u);
+}
+
+TEST_F(VoteQueueCommand, APlugInExitingWithOneLeavesTheErrorLineAndTheCommandSaysSo) {
+    plugInScript("exit 1\n");
+    CliProcess vote(voteArgs(0, {"--wait-end"}));
+    EXPECT_EQ(vote.wait(), 1) << vote.err();
+    const auto json = nlohmann::json::parse(vote.out());
+    EXPECT_TRUE(json.at("voted").get<bool>());
+    EXPECT_EQ(json.at("run").at("exitCode"), 1);
+    const std::string entryLine = json.at("dayLog")[2];
+    const std::string entry = entryLine.substr(1, entryLine.size() - 1 - std::string("]投票実行").size());
+    const std::string last = json.at("dayLog").back();
+    const std::size_t timeEnd = std::string("[エラー]08:00:00").size();
+    EXPECT_TRUE(last.starts_with("[エラー]08:00:")) << last;
+    EXPECT_EQ(last.substr(timeEnd), " 投票プラグインが異常終了しました(終了コード1)[" + entry + "]");
+    auto errors = readTextLines(app() + "/ErrorLog.txt");
+    ASSERT_TRUE(errors.ok());
+    EXPECT_NE(errors->back().find("投票プラグインが異常終了しました(終了コード1)"), std::string::npos)
+        << errors->back();
+}
+
+TEST_F(VoteQueueCommand, AVoteRefusedOrGivenUpExitsWithOne) {
+    plugInScript("exit 0\n");
+    // No marks, no selections: refused by its check.
+    CliProcess refused({"--at", "2025/03/01 08:00:00", "vote", "--app-folder", app(), "--day", s_demo->days()[0],
+                        "--race", "0", "--page", "4"});
+    EXPECT_EQ(refused.wait(), 1) << refused.err();
+    auto json = nlohmann::json::parse(refused.out());
+    EXPECT_FALSE(json.at("voted").get<bool>());
+    EXPECT_EQ(json.at("outcome"), "notQueued");
+    EXPECT_EQ(json.at("messages").back(), "買い目が作成されていません。");
+
+    // Another program holds the vote lock beyond the bound: the vote is given up, its file never written.
+    PosixVotePluginLauncher other;
+    auto held = other.tryLock(VoteLockPath(plugin));
+    ASSERT_TRUE(held.ok() && *held);
+    CliProcess waiting(voteArgs(0, {"--wait-limit", "1"}));
+    EXPECT_EQ(waiting.wait(), 1) << waiting.err();
+    json = nlohmann::json::parse(waiting.out());
+    EXPECT_FALSE(json.at("voted").get<bool>());
+    EXPECT_EQ(json.at("outcome"), "withdrawn");
+    EXPECT_TRUE(json.at("dayLog").back().get<std::string>().ends_with(
+        "の投票は前の投票の終了を待ちきれなかったため、取りやめました。"));
+    EXPECT_FALSE(fileExists(plugin + "/kaime/250301.csv"));
+}
+
+TEST_F(VoteQueueCommand, ThePlugInGetsNoneOfTheCommandsOutputStreams) {
+    // A plug-in that outlives the command: a pipe reading the command's output ends with the command.
+    plugInScript("echo plug-in output\nsleep 3\n: > '" + folder.file("done") + "'\n");
+    const CliRun run = runCli("--at '2025/03/01 08:00:00' vote --app-folder '" + app() + "' --day " +
+                              s_demo->days()[0] + " --race 0 --page 4 --click-mark 1:18 --click-mark 2:18");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_FALSE(fileExists(folder.file("done"))) << "the pipe waited for the plug-in";
+    EXPECT_EQ(run.output.find("plug-in output"), std::string::npos);
+    EXPECT_TRUE(awaitVoteLockFree(plugin));
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 // The main model's state and day for tests that put selections into the grids without the builders, or
 // stand in for a step that comes later (announced weather).
 #include "core/app/MainModel.h"
+#include "core/vote/VoteQueue.h"
 
 namespace marovix {
 
 struct MainModelTestAccess {
     static MainState& state(MainModel& model) { return model.m_state; }
     static RaceDay& day(MainModel& model) { return model.m_day; }
+    static VoteQueue& voteQueue(MainModel& model) { return *model.m_voteQueue; }
 };
 
 }  // namespace marovix

@@ -2,90 +2,14 @@
 // to the plug-in, the day-log block, the sound and TohyoDone.
 #include <gtest/gtest.h>
 
-#include "core/app/MainModel.h"
-#include "core/common/Cp932.h"
-#include "core/common/TextFile.h"
-#include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 #include "core/vote/VoteCommand.h"
-#include "standins/records/RecordBuilder.h"
-#include "tests/support/FakeMainPorts.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/VoteDay.h"
 
 namespace marovix {
 namespace {
 
-const std::string kDay = "2024年05月26日";
-
-std::string raceLine(int race) {
-    return RecordBuilder("RA")
-        .text(12, "20240526")
-        .text(20, "05")
-        .text(22, "02")
-        .text(24, "08")
-        .number(26, 2, race)
-        .number(874, 4, 1540)
-        .number(882, 2, 8)
-        .line();
-}
-
-std::string runnerLine(int race, int horse) {
-    return RecordBuilder("SE").text(12, "20240526").text(20, "05").number(26, 2, race).number(29, 2, horse).line();
-}
-
-class VoteHandlersTest : public ::testing::Test {
-protected:
-    TempFolder folder;
-    FakeMainPorts fakes;
-    std::unique_ptr<MainModel> model;
-    std::string plugin;
-
-    void SetUp() override {
-        plugin = folder.file("VQM plug in");
-        ASSERT_TRUE(makeDirectory(folder.file("Data")).ok());
-        ASSERT_TRUE(makeDirectory(plugin).ok());
-        ASSERT_TRUE(makeDirectory(plugin + "/kaime").ok());
-        std::vector<std::string> ra = {raceLine(10), raceLine(11)}, se(216, std::string(553, ' '));
-        for (int r : {10, 11})
-            for (int h = 1; h <= 8; ++h) se[static_cast<std::size_t>((r - 1) * 18 + h - 1)] = runnerLine(r, h);
-        ASSERT_TRUE(writeRawLines(folder.file("Data/" + kDay + ".jvRA"), ra).ok());
-        ASSERT_TRUE(writeRawLines(folder.file("Data/" + kDay + "東京.jvSEr"), se).ok());
-        setting(settings::DirVQMTohyo2, plugin);
-        fakes.clock.set(DateTime{2024, 5, 26, 15, 30, 0});
-        model = std::make_unique<MainModel>(folder.path(), folder.path() + "/share", fakes.ports());
-        ASSERT_TRUE(model->create());
-        model->DateComboChange(kDay);
-        model->DatListClick(1);  // race 11, post 15:40
-    }
-    void setting(const SettingKey& key, const std::string& value) {
-        ASSERT_TRUE(Settings(folder.path(), folder.path() + "/share", fakes.clock).writeText(key, value).ok());
-    }
-    // The rows of the quinella page as its builder leaves them (stake and total as allocation writes them).
-    void quinellaRows(std::vector<std::array<const char*, 4>> rows) {
-        auto& grid = const_cast<KaimeGrid&>(model->state().kaimeGrid(BetType::UR));
-        grid.setRowCount(static_cast<int>(rows.size()) + 1);
-        int r = 1;
-        for (const auto& [kesu, kaime, odds, stake] : rows) {
-            grid.setCell(KaimeCol::Kesu, r, kesu);
-            grid.setCell(KaimeCol::No, r, std::to_string(r));
-            grid.setCell(KaimeCol::Baken, r, "馬連");
-            grid.setCell(KaimeCol::Kaime, r, kaime);
-            grid.setCell(KaimeCol::Odds, r, odds);
-            grid.setCell(KaimeCol::Stake, r, stake);
-            ++r;
-        }
-        const_cast<MainLabels&>(model->state().labels)[{BetType::UR, BetLabel::Toshi}].text = "   800";
-        model->setOption(MainOption::TabIndex, 4);
-    }
-    std::string voteFile() {
-        auto bytes = readFileBytes(plugin + "/kaime/240526.csv");
-        return bytes ? *bytes : std::string("(none)");
-    }
-    std::vector<std::string> logTail(std::size_t n) {
-        const auto& log = model->state().autoNaviList;
-        return std::vector<std::string>(log.end() - static_cast<std::ptrdiff_t>(std::min(n, log.size())), log.end());
-    }
-};
+class VoteHandlersTest : public VoteDayTest {};
 
 TEST_F(VoteHandlersTest, AManualVoteAsksWritesHandsOverAndLogs) {
     quinellaRows({{"", " 3- 7", "   12.5", "   500"},
@@ -181,11 +105,14 @@ TEST_F(VoteHandlersTest, APlugInStartThePlatformRefusesIsReportedAndTheRaceIsNot
     quinellaRows({{"", " 3- 7", "   12.5", "   500"}});
     fakes.launcher.refuseWith("No such file or directory");
     fakes.dialogs.setNextAnswer(true);
-    const std::size_t logLines = model->state().autoNaviList.size();
     model->TohyouBtnClick();
     EXPECT_EQ(fakes.dialogs.informations.back(), kVotePluginStartError);
     EXPECT_FALSE(model->tohyoDone(1));
-    EXPECT_EQ(model->state().autoNaviList.size(), logLines);
+    // The block was written ahead of the start; the failed start follows it.
+    EXPECT_EQ(logTail(2),
+              (std::vector<std::string>{"***", "[エラー]15:30:00 [東京11R]投票プラグインを起動できませんでした: " +
+                                                   plugin + "/VQMTohyoPlugIn2.exe: No such file or directory"}));
+    EXPECT_EQ(logTail(6).front(), "[東京11R]投票実行");
 }
 
 }  // namespace

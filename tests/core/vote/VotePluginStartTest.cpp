@@ -32,7 +32,7 @@ TEST(StartBalanceQuery, StartsTheProgramHiddenWithMoney) {
 TEST(StartVotePlugin, ARefusedStartIsAnErrorAndABlankFolderStartsNothing) {
     FakeVotePluginLauncher launcher;
     launcher.refuseWith("No such file or directory");
-    Status started = StartVotePlugin(launcher, "/opt/vqm", "/opt/vqm/kaime/250301.csv");
+    auto started = StartVotePlugin(launcher, "/opt/vqm", "/opt/vqm/kaime/250301.csv");
     ASSERT_FALSE(started.ok());
     EXPECT_NE(started.error().find("/opt/vqm/VQMTohyoPlugIn2.exe"), std::string::npos);
     EXPECT_FALSE(StartBalanceQuery(launcher, "/opt/vqm").ok());

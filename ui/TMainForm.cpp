@@ -306,7 +306,7 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
     // The odds filter: edit names follow the keys (Toz1A -> Toz1editA).
     for (int side = 0; side < 2; ++side) {
         const int index = betIndex * 2 + side;
-        QString key = qs(std::string(MainModel::ozSpanKey(index).key));
+        QString key = qs(std::string(ozSpanKey(index).key));
         QString editName = key;
         editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
         auto* edit = named(new QLineEdit(page), editName);
@@ -555,7 +555,7 @@ void TMainForm::refreshOptions() {
     }
     const auto& ozSpan = m_model.state().ozSpan;
     for (std::size_t i = 0; i < ozSpan.size(); ++i) {
-        QString editName = qs(std::string(MainModel::ozSpanKey(static_cast<int>(i)).key));
+        QString editName = qs(std::string(ozSpanKey(static_cast<int>(i)).key));
         editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
         if (auto* edit = findChild<QLineEdit*>(editName)) {
             QString text = qs(ozSpan[i]);

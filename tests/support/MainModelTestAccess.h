@@ -8,7 +8,7 @@ namespace marovix {
 
 struct MainModelTestAccess {
     static MainState& state(MainModel& model) { return model.m_state; }
-    static RaceDay& day(MainModel& model) { return model.m_day; }
+    static RaceDay& day(MainModel& model) { return model.m_session.day(); }
     static VoteQueue& voteQueue(MainModel& model) { return *model.m_voteQueue; }
 };
 

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
+#include <map>
 
 #include "core/app/MainModel.h"
 #include "core/race/JvRecord.h"
@@ -47,6 +48,7 @@ class TestRaceDay : public QObject {
     Q_OBJECT
 private slots:
     void choosingADayAndARaceShowsTheCoresRaceCard();
+    void aClickInTheRaceListRepaintsEachGridOnce();
 };
 
 void TestRaceDay::choosingADayAndARaceShowsTheCoresRaceCard() {
@@ -102,6 +104,36 @@ void TestRaceDay::choosingADayAndARaceShowsTheCoresRaceCard() {
         QApplication::processEvents();
         form.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/full-card.png"));
     }
+}
+
+void TestRaceDay::aClickInTheRaceListRepaintsEachGridOnce() {
+    DemoDay demo;
+    QVERIFY2(demo.problems().empty(), demo.problems().empty() ? "" : demo.problems().front().c_str());
+    FakeMainPorts fakes;
+    fakes.clock.set(DateTime{2025, 3, 3, 10, 0, 0});
+    MainModel model(demo.appFolder(), demo.appFolder() + "/share", fakes.ports());
+    TMainForm form(model);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    model.setOption(MainOption::BuyUR, 1);
+    model.DateComboChange(demo.days().front());
+    // Every grid's model counts its resets.
+    std::map<QString, int> resets;
+    for (QTableView* view : form.findChildren<QTableView*>()) {
+        const QString grid = view->objectName();
+        connect(view->model(), &QAbstractItemModel::modelReset, this, [&resets, grid] { ++resets[grid]; });
+    }
+    auto* datList = form.findChild<QListWidget*>(QStringLiteral("DatList"));
+    QVERIFY(datList->count() > 1);
+    QTest::mouseClick(datList->viewport(), Qt::LeftButton, {}, datList->visualItemRect(datList->item(1)).center());
+    QCOMPARE(model.state().currentRace, model.state().slotOfEntry(1));
+    // The two race cards, the eight selection grids and the combined list, once each; the others not.
+    std::map<QString, int> once;
+    for (const char* grid :
+         {"StringGrid26", "StringGrid1", "TanKaimeGrid", "FukKaimeGrid", "WRKaimeGrid", "URKaimeGrid", "WDKaimeGrid",
+          "UTKaimeGrid", "SRFKaimeGrid", "SRTKaimeGrid", "AllKaimeGrid"})
+        once[QString::fromLatin1(grid)] = 1;
+    QCOMPARE(resets, once);
 }
 
 QTEST_MAIN(TestRaceDay)

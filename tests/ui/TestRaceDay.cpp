@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QtTest>
 #include <map>
+#include <memory>
 
 #include "core/app/MainModel.h"
 #include "core/race/JvRecord.h"
@@ -42,6 +43,20 @@ bool viewShows(QTableView* view, const TextGrid& grid, QString& difference) {
     return true;
 }
 
+// The main window on a generated, downloaded application folder, the clock on 3 March 2025.
+struct DemoWindow {
+    DemoWindow() {
+        fakes.clock.set(DateTime{2025, 3, 3, 10, 0, 0});
+        form = std::make_unique<TMainForm>(model);
+    }
+    DemoDay demo;
+    FakeMainPorts fakes;
+    MainModel model{demo.appFolder(), demo.appFolder() + "/share", fakes.ports()};
+    std::unique_ptr<TMainForm> form;
+
+    const char* problems() const { return demo.problems().empty() ? "" : demo.problems().front().c_str(); }
+};
+
 }  // namespace
 
 class TestRaceDay : public QObject {
@@ -52,12 +67,10 @@ private slots:
 };
 
 void TestRaceDay::choosingADayAndARaceShowsTheCoresRaceCard() {
-    DemoDay demo;
-    QVERIFY2(demo.problems().empty(), demo.problems().empty() ? "" : demo.problems().front().c_str());
-    FakeMainPorts fakes;
-    fakes.clock.set(DateTime{2025, 3, 3, 10, 0, 0});
-    MainModel model(demo.appFolder(), demo.appFolder() + "/share", fakes.ports());
-    TMainForm form(model);
+    DemoWindow window;
+    QVERIFY2(window.demo.problems().empty(), window.problems());
+    MainModel& model = window.model;
+    TMainForm& form = *window.form;
     form.resize(1280, 860);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -107,16 +120,14 @@ void TestRaceDay::choosingADayAndARaceShowsTheCoresRaceCard() {
 }
 
 void TestRaceDay::aClickInTheRaceListRepaintsEachGridOnce() {
-    DemoDay demo;
-    QVERIFY2(demo.problems().empty(), demo.problems().empty() ? "" : demo.problems().front().c_str());
-    FakeMainPorts fakes;
-    fakes.clock.set(DateTime{2025, 3, 3, 10, 0, 0});
-    MainModel model(demo.appFolder(), demo.appFolder() + "/share", fakes.ports());
-    TMainForm form(model);
+    DemoWindow window;
+    QVERIFY2(window.demo.problems().empty(), window.problems());
+    MainModel& model = window.model;
+    TMainForm& form = *window.form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     model.setOption(MainOption::BuyUR, 1);
-    model.DateComboChange(demo.days().front());
+    model.DateComboChange(window.demo.days().front());
     // Every grid's model counts its resets.
     std::map<QString, int> resets;
     for (QTableView* view : form.findChildren<QTableView*>()) {

@@ -121,10 +121,14 @@ public:
     // N38 "Lumidexフォルダ指定": chooses the computer-index companion's folder.
     void N38Click();
 
-    // The loaded meeting day with what its races carry (all blank before the first load).
+    // The loaded meeting day with what its races carry: records, odds, payouts and their summaries, stake
+    // inputs, and per race TohyoDone, OzFetched, NaviTarget and the schedule (all blank before the first
+    // load). OzFetched is cleared when a day is loaded, as its slots hold other races. TohyoDone: the race's
+    // vote was handed over (or simulation kept an automatic vote from the plug-in); loading a day restores
+    // it from the vote blocks of the day logs that can hold votes of its races: those of the race day and
+    // the two days before it (a vote is made on the race day or the day before, and a program writes to the
+    // log of the day it started), and the program's own.
     const DaySession& session() const { return m_session; }
-    const RaceDay& raceDay() const { return m_session.day(); }
-    const DayOdds& dayOdds() const { return m_session.odds(); }
     // OzReadBtn: reads the odds of race slot OddsReadSlot into its OddsTable.
     void OzReadBtnClick();
     // OddsReadSlot: the race slot the odds reading fills; set by its callers.
@@ -159,8 +163,6 @@ public:
     // FetchQueueOdds and FetchQueueResults: lines of RaceKey16 + the slot as "%2d" (see FetchQueue.h).
     void setFetchQueueOdds(std::vector<std::string> lines) { m_fetchQueueOdds = std::move(lines); }
     void setFetchQueueResults(std::vector<std::string> lines) { m_fetchQueueResults = std::move(lines); }
-    // OzFetched: the race's odds were fetched (cleared when a day is loaded, as its slots hold other races).
-    bool ozFetched(RaceSlot slot) const { return m_session.ozFetched(slot); }
     // SilentFetch: raised by automatic operation while it runs the mining fetch.
     bool silentFetch() const { return m_silentFetch; }
     void setSilentFetch(bool silent) { m_silentFetch = silent; }
@@ -173,11 +175,6 @@ public:
     void TohyouBtnClick();
     // AutoTohyoBtn "投票auto" (never visible): the vote of automatic operation; refusals go to the day log.
     void AutoTohyoBtnClick();
-    // TohyoDone: the race's vote was handed over (or simulation kept an automatic vote from the plug-in).
-    // Loading a day restores it from the vote blocks of the day logs that can hold votes of its races:
-    // those of the race day and the two days before it (a vote is made on the race day or the day before,
-    // and a program writes to the log of the day it started), and the program's own.
-    bool tohyoDone(RaceSlot slot) const { return m_session.tohyoDone(slot); }
     // A vote that passed its checks waits in the vote queue until the run handed the day's vote file
     // before it has ended and no other program holds the vote lock; the queue is pumped at once and by
     // this tick (the window's one-second timer, the command line's polling, the scheduler). A tick that
@@ -231,9 +228,6 @@ public:
     // CalcBtn: the payout summary of all 36 race slots from the payout slots. A slot's summary is formed
     // when first asked for, from the payout slots as this handler found them.
     void CalcBtnClick();
-    // The day's payout slots and their summaries.
-    const DayPayouts& payouts() const { return m_session.payouts(); }
-    const PayoutSummary& payoutSummary(RaceSlot slot) const { return m_session.payoutSummary(slot); }
     // Marks and selections.
     // The strategy behind the marks: Sihyo sel1..sel3, the ranks of "selecteduma.dat" and SetUma, read
     // when the main window is created.
@@ -280,7 +274,7 @@ private:
     void sendNotices();
     void letEventsRun();
     void vote(bool automatic);
-    // The day's TohyoDone from the day logs (see tohyoDone).
+    // The day's TohyoDone from the day logs (see session()).
     void restoreTohyoDone();
     // TohyoStatusLabel from the vote queue's status.
     void showVoteStatus();

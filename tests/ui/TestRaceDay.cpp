@@ -92,7 +92,7 @@ void TestRaceDay::choosingADayAndARaceShowsTheCoresRaceCard() {
     // A turf race, so the header panel is green.
     int turf = -1;
     for (int i = 0; i < datList->count() && turf < 0; ++i) {
-        const int track = fieldNumber(model.raceDay().race(i), 706, 2);
+        const int track = fieldNumber(model.session().day().race(i), 706, 2);
         if (track >= 10 && track <= 22) turf = i;
     }
     QVERIFY(turf >= 0);

@@ -35,7 +35,9 @@ std::string trimmed(std::string text) {
 MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts ports)
     : m_folders(std::move(appFolder)),
       m_windowsFolder(std::move(windowsFolder)),
-      m_ports(ports),
+      m_modalDialogs(ports.dialogs, [this] { sendNotices(); }),
+      m_ports{ports.jvLink, m_modalDialogs, ports.clock,  ports.registry,
+              ports.sound,  ports.opener,   ports.random, ports.launcher},
       m_settings(std::make_unique<Settings>(m_folders.appFolder(), m_windowsFolder, ports.clock)),
       m_errorLog(m_folders.errorLogPath()) {
     makeVoteQueue();

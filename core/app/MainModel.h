@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/MainState.h"
+#include "core/app/ModalDialogs.h"
 #include "core/common/CellStyle.h"
 #include "core/common/Notifier.h"
 #include "core/common/Result.h"
@@ -59,6 +60,9 @@ public:
     // program's shared-data folder holding Media/. The ports must outlive the model.
     MainModel(std::string appFolder, std::string windowsFolder, MainPorts ports);
     ~MainModel();
+    // Parts of the model hold its address (the dialogs, the vote queue's host).
+    MainModel(const MainModel&) = delete;
+    MainModel& operator=(const MainModel&) = delete;
 
     // The state as the window shows it.
     const MainState& state() const { return m_state; }
@@ -319,6 +323,8 @@ private:
 
     AppFolders m_folders;
     std::string m_windowsFolder;
+    // The ports, the dialogs among them sending the notices collected before a dialog shows.
+    ModalDialogs m_modalDialogs;
     MainPorts m_ports;
     std::unique_ptr<Settings> m_settings;
     MainState m_state;

@@ -292,9 +292,10 @@ std::string PutTextAt(std::string_view line, std::string_view text, int position
 
 std::string carriedWeightText(std::string_view field) {
     if (isAllBlanks(field)) return {};
+    // A field cut short (by a NUL) shows what it holds, never a cut past its end.
     std::string text(field.substr(0, 2));
     text += '.';
-    text += field.substr(2, 1);
+    if (field.size() > 2) text += field.substr(2, 1);
     return text;
 }
 

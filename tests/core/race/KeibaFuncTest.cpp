@@ -340,6 +340,11 @@ TEST(RunnerDisplay, CarriedWeightShowsOneDecimal) {
     expectAll(carriedWeightText, {{"540", "54.0"}, {"550", "55.0"}, {"575", "57.5"}, {"   ", ""}, {"", ""}});
 }
 
+TEST(RunnerDisplay, CarriedWeightCutShortShowsWhatItHolds) {
+    // A NUL in a damaged runner record ends the field early: the card shows the digits before it.
+    expectAll(carriedWeightText, {{"5", "5."}, {"54", "54."}});
+}
+
 TEST(RunnerDisplay, WinOddsShowFiveCharactersOrFiveBlanks) {
     expectAll(winOddsText, {{"0123", " 12.3"},
                             {"0015", "  1.5"},

@@ -124,6 +124,12 @@ std::optional<std::string> labelOf(const RecordRule& rule, std::string_view reco
 
 std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type) {
     if (auto layout = checkRecord(record, type); !layout) return layout.error();
+    // A day file holds one record per line: a line break inside a record would split it in two and, in a
+    // runner file, move every later runner to another race's line.
+    std::string_view body = record;
+    if (body.ends_with("\r\n")) body.remove_suffix(2);
+    if (const std::size_t at = body.find_first_of("\r\n"); at != std::string_view::npos)
+        return std::string(type) + " record with a line break inside at byte " + std::to_string(at + 1);
     // The date names the day files: anything but a real yyyymmdd could make a path of any shape.
     if (!hasRealDate(record))
         return std::string(type) + " record with a malformed date \"" +

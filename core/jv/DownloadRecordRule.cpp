@@ -82,15 +82,6 @@ std::string firstCharacters(const std::string& utf8, int count) {
     return utf8.substr(0, i);
 }
 
-bool hasRealDate(std::string_view record) {
-    std::string_view date = fieldText(record, IdField::dayKey8);
-    if (date.size() != static_cast<std::size_t>(IdField::dayKey8.length) ||
-        date.find_first_not_of("0123456789") != std::string_view::npos)
-        return false;
-    return DateTime::isValidDate(fieldNumber(record, IdField::year), fieldNumber(record, IdField::month),
-                                 fieldNumber(record, IdField::dayOfMonth));
-}
-
 bool taken(const RecordRule& rule, std::string_view record, int fromDateNumber, bool finalOdds) {
     if (rule.finalOddsOnly && !finalOdds) return false;
     std::string_view kind = fieldText(record, IdField::dataKind);
@@ -122,6 +113,15 @@ std::optional<std::string> labelOf(const RecordRule& rule, std::string_view reco
 
 }  // namespace
 
+bool hasRealDate(std::string_view record) {
+    std::string_view date = fieldText(record, IdField::dayKey8);
+    if (date.size() != static_cast<std::size_t>(IdField::dayKey8.length) ||
+        date.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    return DateTime::isValidDate(fieldNumber(record, IdField::year), fieldNumber(record, IdField::month),
+                                 fieldNumber(record, IdField::dayOfMonth));
+}
+
 std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type) {
     if (auto layout = checkRecord(record, type); !layout) return layout.error();
     // A day file holds one record per line: a line break inside a record would split it in two and, in a
@@ -130,7 +130,6 @@ std::optional<std::string> storedRecordFault(std::string_view record, std::strin
     if (body.ends_with("\r\n")) body.remove_suffix(2);
     if (const std::size_t at = body.find_first_of("\r\n"); at != std::string_view::npos)
         return std::string(type) + " record with a line break inside at byte " + std::to_string(at + 1);
-    // The date names the day files: anything but a real yyyymmdd could make a path of any shape.
     if (!hasRealDate(record))
         return std::string(type) + " record with a malformed date \"" +
                std::string(fieldText(record, IdField::dayKey8)) + "\"";

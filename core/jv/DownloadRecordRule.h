@@ -47,6 +47,10 @@ struct RecordDecision {
 // date (positions 12-19), since the date names the day file it goes to.
 std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type);
 
+// True when positions 12-19 of the record hold a real date yyyymmdd: the date names day files, and
+// anything else could make a path of any shape.
+bool hasRealDate(std::string_view record);
+
 // Where and how a record of one handled type is stored: what the download and the real-time fetch share.
 struct StoreShape {
     std::string_view type;

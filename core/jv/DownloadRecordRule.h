@@ -53,8 +53,13 @@ std::string skippedRecordEntry(const std::string& problem);
 std::string moreSkippedRecordsEntry(std::int64_t count);
 
 // Why a record of a handled `type` cannot be trusted, or nothing when it can: it must have its type's
-// exact length and a real date (positions 12-19), since the date names the day file it goes to.
+// exact length, no line break before its closing CR LF (a day file holds one record per line), and a real
+// date (positions 12-19), since the date names the day file it goes to.
 std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type);
+
+// True when positions 12-19 of the record hold a real date yyyymmdd: the date names day files, and
+// anything else could make a path of any shape.
+bool hasRealDate(std::string_view record);
 
 // Where and how a record of one handled type is stored: what the download and the real-time fetch share.
 struct StoreShape {

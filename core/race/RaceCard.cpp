@@ -114,14 +114,17 @@ RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {
     header.race = trim(FixedWidthNumber(raceNumber));
     const int track = fieldNumber(race, RaField::trackCode);
     header.panelColor = track >= 10 && track <= 22 ? 0x008000 : 0xAAA66A;
-    const std::string monthDay = fieldUtf8(race, RaField::monthDay);
-    const std::string post = fieldUtf8(race, RaField::postTime);
+    // Hour and minute cut from the record by byte position, like every field: a damaged post time (a NUL,
+    // a multi-byte character) gives a short or odd text, never a cut outside it.
+    constexpr RecordField postHour{RaField::postTime.position, 2};
+    constexpr RecordField postMinute{RaField::postTime.position + 2, 2};
     const std::string weather = WeatherText(work.WeatherCode) + "　" + GoingText(work.TurfGoingCode, 1) + "　" +
                                 GoingText(work.DirtGoingCode, 2);
-    header.label1 = fieldUtf8(race, RaField::year) + "年" + monthDay.substr(0, 2) + "月" + monthDay.substr(2, 2) +
-                    "日(" + WeekdayText(fieldUtf8(race, RaField::weekdayCode)) + ")" + course +
-                    fieldUtf8(race, RaField::meetingNumber) + "回" + fieldUtf8(race, RaField::dayNumber) + "日" +
-                    raceNumber + "R   " + post.substr(0, 2) + "." + post.substr(2, 2) + "発走  " + weather;
+    header.label1 = fieldUtf8(race, RaField::year) + "年" + fieldUtf8(race, RaField::month) + "月" +
+                    fieldUtf8(race, RaField::dayOfMonth) + "日(" + WeekdayText(fieldUtf8(race, RaField::weekdayCode)) +
+                    ")" + course + fieldUtf8(race, RaField::meetingNumber) + "回" +
+                    fieldUtf8(race, RaField::dayNumber) + "日" + raceNumber + "R   " + fieldUtf8(race, postHour) + "." +
+                    fieldUtf8(race, postMinute) + "発走  " + weather;
     header.label2 = trim(StripFullWidthSpaces(fieldUtf8(race, RaField::raceName)));
     header.label3 =
         formatted("%2d", fieldNumber(race, RaField::registeredRunners)) + "頭 " +

@@ -276,8 +276,9 @@ JvReadLoop::Next StoredDataDownload::handleRecord(const std::string& record, con
         case RecordDecision::Outcome::Store: break;
     }
     const std::string path = joinPath(m_ports.dataFolder, decision.fileName);
-    Status status = decision.runnerFile ? m_store.storeRunnerLine(path, decision.line)
-                                        : m_store.storeRecordLine(path, decision.line, decision.dropEmptyFirstLine);
+    Status status = decision.runnerFile
+                        ? m_store.storeRunnerLine(path, decision.line)
+                        : m_store.storeRecordLine(path, decision.line, decision.dropEmptyFirstLine, decision.key);
     if (!status) {
         m_storeError = status.error();
         return JvReadLoop::Next::Stop;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -30,6 +31,15 @@ public:
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(int percent) { return pick(100) < percent; }
+    // The lines a file starts with, `percent` times in a hundred: fewer than `most` lines made by `found`.
+    // Otherwise none: the file is missing.
+    template <class Found>
+    std::optional<std::vector<std::string>> start(int percent, int most, Found found) {
+        if (!chance(percent)) return std::nullopt;
+        std::vector<std::string> lines;
+        for (int i = pick(most); i > 0; --i) lines.push_back(found());
+        return lines;
+    }
 
     static std::string key(int k) {
         const char* course = k % 2 == 0 ? "06" : "08";
@@ -95,6 +105,9 @@ public:
 
     int pick(int n) { return m_lines.pick(n); }
     bool chance(int percent) { return m_lines.chance(percent); }
+    std::optional<std::vector<std::string>> start(std::size_t file) {
+        return m_lines.start(60, 12, [&] { return found(file); });
+    }
 
     std::string record(std::size_t file) {
         const Stamp stamp{static_cast<char>('0' + pick(3)), "2024010" + std::to_string(5 + pick(3))};
@@ -145,6 +158,12 @@ protected:
         ASSERT_TRUE(writeRawLines(storePath(name), lines).ok());
         ASSERT_TRUE(writeRawLines(referencePath(name), lines).ok());
     }
+    // Both copies of `name` start as `lines`, or missing.
+    void startBoth(const std::string& name, const std::optional<std::vector<std::string>>& lines) {
+        ::unlink(storePath(name).c_str());
+        ::unlink(referencePath(name).c_str());
+        if (lines) writeBoth(name, *lines);
+    }
     void expectSameFolders(const std::string& what) const {
         EXPECT_EQ(folderFiles(storeFolder.path()), folderFiles(referenceFolder.path())) << what;
     }
@@ -159,15 +178,7 @@ TEST_F(DayFileStoreTest, SortedFilesEndAsTheRecordByRecordMethodLeavesThem) {
         Lines lines(seed);
         const int keys = 1 + lines.pick(8);
         const std::vector<std::string> names = {"2024年01月06日.jvRA", "2024年01月06日.jvHR"};
-        for (const auto& name : names) {
-            ::unlink(storePath(name).c_str());
-            ::unlink(referencePath(name).c_str());
-            if (lines.chance(70)) {
-                std::vector<std::string> start;
-                for (int i = lines.pick(16); i > 0; --i) start.push_back(lines.found(keys));
-                writeBoth(name, start);
-            }
-        }
+        for (const auto& name : names) startBoth(name, lines.start(70, 16, [&] { return lines.found(keys); }));
         DayFileStore store(lines.chance(20) ? 64 : DayFileStore::kDefaultMemoryLimit);
         for (int i = 0, n = 1 + lines.pick(30); i < n; ++i) {
             const std::string& name = names[static_cast<std::size_t>(lines.pick(2))];
@@ -192,16 +203,7 @@ TEST_F(DayFileStoreTest, SortedFilesEndAsTheRecordByRecordMethodLeavesThem) {
 TEST_F(DayFileStoreTest, ChangeFilesEndAsTheChangeFileRuleLeavesThem) {
     for (unsigned seed = 1; seed <= 1000; ++seed) {
         ChangeLines lines(seed);
-        for (std::size_t f = 0; f < std::size(kChangeFiles); ++f) {
-            const std::string& name = kChangeFiles[f].name;
-            ::unlink(storePath(name).c_str());
-            ::unlink(referencePath(name).c_str());
-            if (lines.chance(60)) {
-                std::vector<std::string> start;
-                for (int i = lines.pick(12); i > 0; --i) start.push_back(lines.found(f));
-                writeBoth(name, start);
-            }
-        }
+        for (std::size_t f = 0; f < std::size(kChangeFiles); ++f) startBoth(kChangeFiles[f].name, lines.start(f));
         DayFileStore store(lines.chance(20) ? 200 : DayFileStore::kDefaultMemoryLimit);
         for (int i = 0, n = 1 + lines.pick(30); i < n; ++i) {
             const std::size_t f = static_cast<std::size_t>(lines.pick(3));

@@ -21,6 +21,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/race/LineKeys.h"
+
 namespace marovix {
 
 struct RecordDecision {
@@ -36,6 +38,7 @@ struct RecordDecision {
     std::string line;
     bool runnerFile = false;          // the fixed-line runner file rather than a sorted file
     bool dropEmptyFirstLine = false;  // for sorted files
+    LineKey key = raceLineKey;        // for sorted files: the line a record replaces
     bool existingFileOnly = false;    // only into a file that exists: a missing file is not created
     // Store: the new text of MkDataLabel; nothing leaves it as it is.
     std::optional<std::string> label;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/common/Format.h"
+#include "core/common/Trim.h"
 #include "core/race/JvRecord.h"
 #include "core/race/KeibaFunc.h"
 #include "core/race/RecordFields.h"
@@ -16,12 +17,6 @@ constexpr Rgb kWhite = 0xFFFFFF;
 constexpr Rgb kRed = 0xFF0000;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kBlack = 0x000000;
-
-std::string trim(std::string text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Bracket colours 1..8.
 Rgb bracketColor(int bracket) {
@@ -111,7 +106,7 @@ RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {
     const std::string course = CourseName(fieldUtf8(race, RaField::courseCode));
     const std::string raceNumber = fieldUtf8(race, RaField::raceNumber);
     header.basho = course;
-    header.race = trim(FixedWidthNumber(raceNumber));
+    header.race = trimmed(FixedWidthNumber(raceNumber), Blanks::Space);
     const int track = fieldNumber(race, RaField::trackCode);
     header.panelColor = track >= 10 && track <= 22 ? 0x008000 : 0xAAA66A;
     // Hour and minute cut from the record by byte position, like every field: a damaged post time (a NUL,
@@ -125,7 +120,7 @@ RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {
                     ")" + course + fieldUtf8(race, RaField::meetingNumber) + "回" +
                     fieldUtf8(race, RaField::dayNumber) + "日" + raceNumber + "R   " + fieldUtf8(race, postHour) + "." +
                     fieldUtf8(race, postMinute) + "発走  " + weather;
-    header.label2 = trim(StripFullWidthSpaces(fieldUtf8(race, RaField::raceName)));
+    header.label2 = trimmed(StripFullWidthSpaces(fieldUtf8(race, RaField::raceName)), Blanks::Space);
     header.label3 =
         formatted("%2d", fieldNumber(race, RaField::registeredRunners)) + "頭 " +
         formatted("%4d", fieldNumber(race, RaField::distance)) + "ﾒｰﾄﾙ " +

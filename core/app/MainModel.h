@@ -309,6 +309,8 @@ private:
     void loadMarkStrategy(const SettingsSnapshot& settings);
     // The load's problems: each into the error log.
     void logNotes(const LoadNotes& notes);
+    // AllBakenBTn (`buy`) and NoBakenBtn: every bet type's box takes `buy`, then the selections are rebuilt.
+    void setEveryBetType(bool buy);
     // The real-time fetches: their ports, and the race a button fetch is for (a day loaded and a race
     // selected).
     FetchPorts fetchPorts();

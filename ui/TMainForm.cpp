@@ -1,5 +1,6 @@
 #include "ui/TMainForm.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,6 +30,7 @@
 #include "core/common/MainLabels.h"
 #include "core/common/ProgramInfo.h"
 #include "core/kaime/SelectionControls.h"
+#include "core/ports/Clock.h"
 #include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
 #include "ui/TAboutForm.h"
@@ -100,6 +102,13 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     QTimer* voteQueue = addTimer("VoteQueueTimer", 1000);
     connect(voteQueue, &QTimer::timeout, this, [this] { m_model.VoteQueueTimerTimer(); });
     voteQueue->start();
+    // Automatic operation: every second since the last tick handled once, never inside a handler (nor
+    // while a dialog a handler opened waits for the user).
+    m_autoHost = std::make_unique<MainAutoHost>(m_model, [] { return QApplication::activeModalWidget() != nullptr; });
+    m_scheduler = std::make_unique<Scheduler>(*m_autoHost);
+    QTimer* scheduler = addTimer("SchedulerTimer", 1000);
+    connect(scheduler, &QTimer::timeout, this, [this] { m_scheduler->tick(m_model.clock().now()); });
+    scheduler->start();
 
     m_subscription = m_model.subscribe([this](StatePart part) { refresh(part); });
     // Long operations let the window repaint between their steps.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/MainState.h"
+#include "core/auto/SchedulerDay.h"
 #include "core/common/CellStyle.h"
 #include "core/common/Notifier.h"
 #include "core/common/Result.h"
@@ -21,6 +22,7 @@
 #include "core/odds/DayOdds.h"
 #include "core/race/RaceCard.h"
 #include "core/race/RaceDay.h"
+#include "core/race/RaceSchedule.h"
 #include "core/results/DayPayouts.h"
 #include "core/results/PayoutSummary.h"
 #include "core/settings/AppFolders.h"
@@ -81,6 +83,8 @@ public:
     void openManual();
 
     const AppFolders& folders() const { return m_folders; }
+    // The clock the handlers read.
+    const Clock& clock() const { return m_ports.clock; }
     const std::string& appFolder() const { return m_folders.appFolder(); }
     static std::string softwareId();
 
@@ -159,6 +163,8 @@ public:
     void setFetchQueueResults(std::vector<std::string> lines) { m_fetchQueueResults = std::move(lines); }
     // OzFetched: the race's odds were fetched (cleared when a day is loaded, as its slots hold other races).
     bool ozFetched(RaceSlot slot) const;
+    // Timer1 sets OzFetched of each race it is about to fetch.
+    void setOzFetched(RaceSlot slot);
     // SilentFetch: raised by automatic operation while it runs the mining fetch.
     bool silentFetch() const { return m_silentFetch; }
     void setSilentFetch(bool silent) { m_silentFetch = silent; }
@@ -194,6 +200,12 @@ public:
     void setQuietFlag(bool raised) { m_quietFlag = raised; }
     // Lets pending window events run inside long operations (the window wires processEvents).
     void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
+    // True while a handler lets pending events run: a timer tick arriving then is inside that handler.
+    bool pumpingEvents() const { return m_pumpDepth > 0; }
+    // The schedule of each race slot and the results timer (Timer4), set when a day is selected from the
+    // timing settings as they are then (all blank before the first selection).
+    const DaySchedules& raceSchedules() const { return m_schedules; }
+    const ResultsTimer& resultsTimer() const { return m_resultsTimer; }
 
     // Stakes, the combined list and payouts.
     // TantohyoEditChange ... SRTtohyoEditChange: the stake edit of `bet` shows `text`; its amount is
@@ -337,6 +349,9 @@ private:
     RaceSlot m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;
+    int m_pumpDepth = 0;
+    DaySchedules m_schedules;
+    ResultsTimer m_resultsTimer;
     StakeInputs m_stakeInputs;
     DayPayouts m_payouts;
     // Formed on demand: a day load summarises only the races that are looked at.

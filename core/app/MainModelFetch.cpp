@@ -50,6 +50,10 @@ bool MainModel::ozFetched(RaceSlot slot) const {
     return slot >= 0 && slot < kRaceSlotCount && m_ozFetched[static_cast<std::size_t>(slot)];
 }
 
+void MainModel::setOzFetched(RaceSlot slot) {
+    if (slot >= 0 && slot < kRaceSlotCount) m_ozFetched[static_cast<std::size_t>(slot)] = true;
+}
+
 void MainModel::SokuhoOddsBtnClick() {
     const std::optional<RaceSlot> slot = buttonFetchRace();
     if (!slot || m_fetchRunning) return;

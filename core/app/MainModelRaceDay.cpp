@@ -25,7 +25,10 @@ std::string trimmed(const std::string& text) {
 }  // namespace
 
 void MainModel::letEventsRun() {
-    if (m_eventPump) m_eventPump();
+    if (!m_eventPump) return;
+    ++m_pumpDepth;
+    m_eventPump();
+    --m_pumpDepth;
 }
 
 void MainModel::inform(const std::string& text) {
@@ -66,6 +69,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_odds.openDay();
     m_tohyoDone.fill(false);
     m_ozFetched.fill(false);
+    m_schedules = {};
     m_oddsFiles = std::make_unique<OddsFileIndex>(m_day.files.odds);
     m_state.stringGrid26.clearBody();
     notify(StatePart::RaceCard);

@@ -2,6 +2,7 @@
 
 #include "core/common/ColumnLayout.h"
 #include "core/common/TextFile.h"
+#include "core/common/Trim.h"
 #include "core/ports/Dialogs.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
@@ -57,7 +58,7 @@ KaimeSettingModel::KaimeSettingModel(KaimeSettingPorts ports) : m_ports(std::mov
     }
     report(readRankFile(rankFilePath(), m_state.strategy));
     for (std::size_t which = 0; which < 2; ++which)
-        m_state.ownIndexPrefix[which] = m_ports.settings.readText(*kPrefixKeys[which]);
+        m_state.ownIndexPrefix[which] = trimmed(m_ports.settings.readText(*kPrefixKeys[which]), Blanks::SpaceTab);
     m_state.placement.top = m_ports.settings.readInt(settings::LocateKaiSetTop);
     m_state.placement.left = m_ports.settings.readInt(settings::LocateKaiSetLeft);
     applyColumnLayout(kGridLayout, m_state.stringGrid26);
@@ -113,8 +114,10 @@ void KaimeSettingModel::CheckBoxClick(int mark, bool ticked) {
 void KaimeSettingModel::OrgEditChange(int which, const std::string& text) {
     if (!validPrefix(which)) return;
     m_notices.run([&] {
-        m_state.ownIndexPrefix[static_cast<std::size_t>(which)] = text;
-        report(m_ports.settings.writeText(*kPrefixKeys[which], text));
+        // Stored without its blanks, as the day load reads it.
+        std::string prefix(trimmed(text, Blanks::SpaceTab));
+        report(m_ports.settings.writeText(*kPrefixKeys[which], prefix));
+        m_state.ownIndexPrefix[static_cast<std::size_t>(which)] = std::move(prefix);
         showOwnIndexFiles();
     });
 }

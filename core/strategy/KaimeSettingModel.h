@@ -91,7 +91,8 @@ public:
     // CheckBox1..3: the mark is borrowed from the rank choice in the pre-marked mode; SetUma maru2 (◎),
     // maru1 (○), sankaku (▲) written.
     void CheckBoxClick(int mark, bool ticked);
-    // OrgEdit1 and OrgEdit2 changed: the prefix stored, its sample label updated and both indicators tested.
+    // OrgEdit1 and OrgEdit2 changed: the prefix stored without blanks at either end, its sample label updated and both
+    // indicators tested.
     void OrgEditChange(int which, const std::string& text);
     // Savebtn: "selecteduma.dat" rewritten whole, three lines of 18 characters "1" or "0".
     void SavebtnClick();

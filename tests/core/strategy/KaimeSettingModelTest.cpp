@@ -93,7 +93,7 @@ TEST_F(KaimeSettingModelTest, APrefixChangeUpdatesItsSampleAndTestsBothIndicator
     EXPECT_EQ(model.state().labels[LabelId::Org1ExistsLabel].background, KaimeSettingModel::kFileMissing);
     std::vector<Part> heard;
     auto subscription = model.subscribe([&](Part part) { heard.push_back(part); });
-    model.OrgEditChange(0, "Own");
+    model.OrgEditChange(0, " Own ");
     EXPECT_EQ(settings.readText(settings::OriginalSisu1), "Own");
     EXPECT_EQ(model.state().labels[LabelId::SampleCSVLabel1].text, "例) Own20240526.csv");
     EXPECT_EQ(model.state().labels[LabelId::Org1ExistsLabel].background, KaimeSettingModel::kFileFound);

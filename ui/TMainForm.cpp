@@ -1,5 +1,6 @@
 #include "ui/TMainForm.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,10 +30,12 @@
 #include "core/common/MainLabels.h"
 #include "core/common/ProgramInfo.h"
 #include "core/kaime/SelectionControls.h"
+#include "core/ports/Clock.h"
 #include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
 #include "ui/TAboutForm.h"
 #include "ui/TextGridModel.h"
+#include "ui/WindowViews.h"
 
 namespace marovix {
 namespace {
@@ -101,6 +104,13 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     connectTick(voteQueue, [this] { m_model.VoteQueueTimerTimer(); });
     voteQueue->start();
     keepLabels();
+    // Automatic operation: every second since the last tick handled once, never inside a handler (nor
+    // while a dialog a handler opened waits for the user).
+    m_autoHost = std::make_unique<MainAutoHost>(m_model, [] { return QApplication::activeModalWidget() != nullptr; });
+    m_scheduler = std::make_unique<Scheduler>(*m_autoHost);
+    QTimer* scheduler = addTimer("SchedulerTimer", 1000);
+    connect(scheduler, &QTimer::timeout, this, [this] { m_scheduler->tick(m_model.clock().now()); });
+    scheduler->start();
 
     m_subscription = m_model.subscribe([this](StatePart part) { refresh(part); });
     // Long operations let the window repaint between their steps.
@@ -278,22 +288,9 @@ QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
     auto* model = new TextGridModel(
         m_model.state().grid(grid), [this, grid](int column, int row) { return m_model.cellStyle(grid, column, row); },
         view);
-    if (const CellStyle heading = m_model.cellStyle(grid, 0, 0); heading.background) {
-        view->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: #%1; }")
-                                                    .arg(*heading.background, 6, 16, QLatin1Char('0')));
-    }
     m_gridModels.emplace_back(grid, model);
     view->setModel(model);
-    view->verticalHeader()->hide();
-    // The grids' widths are those of a small monospaced font: the race card's columns are 20 to 130 pixels.
-    QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(11);
-    view->setFont(font);
-    view->horizontalHeader()->setFont(font);
-    view->horizontalHeader()->setMinimumSectionSize(10);
-    view->verticalHeader()->setDefaultSectionSize(20);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    styleGridView(view, m_model.cellStyle(grid, 0, 0));
     return view;
 }
 
@@ -547,12 +544,7 @@ void TMainForm::refreshGrids(std::initializer_list<GridId> grids) {
     for (auto& [id, model] : m_gridModels) {
         if (std::find(grids.begin(), grids.end(), id) == grids.end()) continue;
         model->refresh();
-        auto* view = qobject_cast<QTableView*>(model->parent());
-        for (int c = 0; c < model->grid().columnCount(); ++c) {
-            int width = model->grid().columnWidth(c);
-            view->setColumnHidden(c, width < 0);
-            if (width >= 0) view->setColumnWidth(c, width);
-        }
+        applyColumnWidths(qobject_cast<QTableView*>(model->parent()), model->grid());
     }
 }
 
@@ -606,15 +598,7 @@ void TMainForm::refreshLabels() {
         const auto id = static_cast<LabelId>(i);
         QWidget* widget = m_labels[static_cast<std::size_t>(i)];
         if (!widget) continue;
-        const Label& label = labels[id];
-        if (auto* text = qobject_cast<QLabel*>(widget); text && id != LabelId::SimModeLabel)
-            text->setText(qs(label.text));
-        QString style;
-        if (label.color) style += QStringLiteral("color: #%1;").arg(*label.color, 6, 16, QLatin1Char('0'));
-        if (label.background)
-            style += QStringLiteral("background-color: #%1;").arg(*label.background, 6, 16, QLatin1Char('0'));
-        if (widget->styleSheet() != style) widget->setStyleSheet(style);
-        if (label.background) widget->setAutoFillBackground(true);
+        paintLabel(widget, labels[id], id != LabelId::SimModeLabel);  // the indicator keeps its "●"
     }
 }
 

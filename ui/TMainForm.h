@@ -7,9 +7,12 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
+#include "core/app/MainAutoHost.h"
 #include "core/app/MainModel.h"
+#include "core/auto/Scheduler.h"
 #include "core/common/MainGrids.h"
 #include "core/common/MainLabels.h"
 #include "core/kaime/SelectionControls.h"
@@ -41,6 +44,8 @@ public:
     // What the "JVﾃﾞｰﾀ取得" button opens (the download window).
     void setDownloadAction(std::function<void()> action) { m_downloadAction = std::move(action); }
     MainModel& model() { return m_model; }
+    // Automatic operation's scheduler, ticked every second by SchedulerTimer.
+    Scheduler& scheduler() { return *m_scheduler; }
     // Shows what the core holds now, every part.
     void refresh();
     // Repaints the part of the state that changed.
@@ -87,6 +92,8 @@ private:
 
     MainModel& m_model;
     MainModel::Subscription m_subscription;
+    std::unique_ptr<MainAutoHost> m_autoHost;
+    std::unique_ptr<Scheduler> m_scheduler;
     std::function<void()> m_downloadAction;
     bool m_shownOnce = false;
     std::vector<std::pair<GridId, TextGridModel*>> m_gridModels;

@@ -10,6 +10,7 @@
 
 #include "core/app/MainState.h"
 #include "core/app/ModalDialogs.h"
+#include "core/auto/SchedulerDay.h"
 #include "core/common/CellStyle.h"
 #include "core/common/Notifier.h"
 #include "core/common/Result.h"
@@ -37,6 +38,7 @@ struct SettingKey;
 class Sound;
 class StoredDataDownload;
 class VotePluginLauncher;
+struct DayLoadSettings;
 class VoteQueue;
 class VoteQueueHost;
 
@@ -88,6 +90,8 @@ public:
     void openManual();
 
     const AppFolders& folders() const { return m_folders; }
+    // The clock the handlers read.
+    const Clock& clock() const { return m_ports.clock; }
     const std::string& appFolder() const { return m_folders.appFolder(); }
     static std::string softwareId();
 
@@ -167,6 +171,10 @@ public:
     // FetchQueueOdds and FetchQueueResults: lines of RaceKey16 + the slot as "%2d" (see FetchQueue.h).
     void setFetchQueueOdds(std::vector<std::string> lines) { m_fetchQueueOdds = std::move(lines); }
     void setFetchQueueResults(std::vector<std::string> lines) { m_fetchQueueResults = std::move(lines); }
+    // OzFetched: the race's odds were fetched (cleared when a day is loaded, as its slots hold other races).
+    bool ozFetched(RaceSlot slot) const;
+    // Timer1 sets OzFetched of each race it is about to fetch.
+    void setOzFetched(RaceSlot slot);
     // SilentFetch: raised by automatic operation while it runs the mining fetch.
     bool silentFetch() const { return m_silentFetch; }
     void setSilentFetch(bool silent) { m_silentFetch = silent; }
@@ -198,6 +206,9 @@ public:
     void setQuietFlag(bool raised) { m_quietFlag = raised; }
     // Lets pending window events run inside long operations (the window wires processEvents).
     void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
+    // The results timer (Timer4), set when a day is selected from the timing settings as they are then
+    // (every second before the first selection). The races' schedules are in the session's slots.
+    const ResultsTimer& resultsTimer() const { return m_resultsTimer; }
 
     // Stakes, the combined list and payouts.
     // TantohyoEditChange ... SRTtohyoEditChange: the stake edit of `bet` shows `text`; its amount is
@@ -291,7 +302,7 @@ private:
     void showRace(RaceSlot slot);
     // The steps of LoadRaceDay and ShowRace whose subsystems come later do nothing until they land.
     void rebuildUpcomingRaces();
-    void computeSchedules();
+    void computeSchedules(const DayLoadSettings& settings);
     void applyChangeInfo();
     void computeTargets();
     // The header labels of the shown race (BashoLabel ... OzGetTimeLabel, TaishoRLabel).
@@ -352,6 +363,7 @@ private:
     // Handlers running (nested), and the parts they changed, in the order they first changed.
     int m_handlerDepth = 0;
     std::vector<StatePart> m_changedParts;
+    ResultsTimer m_resultsTimer;
 
     friend struct MainModelTestAccess;  // tests fill the grids without the builders
 };

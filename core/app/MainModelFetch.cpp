@@ -46,6 +46,12 @@ std::optional<RaceSlot> MainModel::buttonFetchRace() const {
     return m_state.currentRace;
 }
 
+bool MainModel::ozFetched(RaceSlot slot) const { return m_session.ozFetched(slot); }
+
+void MainModel::setOzFetched(RaceSlot slot) {
+    if (slot >= 0 && slot < kRaceSlotCount) m_session.slot(slot).OzFetched = true;
+}
+
 void MainModel::SokuhoOddsBtnClick() {
     const HandlerScope scope(*this);
     const std::optional<RaceSlot> slot = buttonFetchRace();

@@ -103,7 +103,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_state.progress.visible = false;
     notify(StatePart::Progress);
     // 13.-14. Schedules and the results timer (the stake inputs came with the session).
-    computeSchedules();
+    computeSchedules(settings);
     // 15. On today's meeting the clock, the upcoming races and the change information run.
     if (isToday(dayText)) {
         m_state.timers.HenkoTimer = true;

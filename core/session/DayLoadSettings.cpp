@@ -18,6 +18,10 @@ DayLoadSettings DayLoadSettings::read(const SettingsSnapshot& settings) {
     const std::string own2 = settings.readText(settings::OriginalSisu2);
     read.ownIndexNames = {std::string(trimmed(own1, Blanks::SpaceTab)), std::string(trimmed(own2, Blanks::SpaceTab))};
     read.defaultStakes = readDefaultStakes(settings);
+    read.timing =
+        ScheduleTiming{settings.readInt(settings::TimeAutoOzGet), settings.readInt(settings::TimeAutoOzGetSec),
+                       settings.readInt(settings::TimeAutoTohyoInterval)};
+    read.resultsIntervalMinutes = settings.readInt(settings::TimeAutoRdataGet);
     return read;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/kaime/StakeInputs.h"
+#include "core/race/RaceSchedule.h"
 #include "core/settings/SettingsSnapshot.h"
 
 namespace marovix {
@@ -15,6 +16,10 @@ struct DayLoadSettings {
     std::array<std::string, 2> ownIndexNames;
     // The stake inputs every race starts with (KaimeSet/DefaultAmountTan ... DefaultAmountSRT).
     BetAmounts defaultStakes{};
+    // The timing of automatic operation (AutoOzGet A, AutoOzGetSec S, AutoTohyoInterval I) and the
+    // results timer's interval in minutes (AutoRdataGet).
+    ScheduleTiming timing;
+    int resultsIntervalMinutes = 10;
 
     static DayLoadSettings read(const SettingsSnapshot& settings);
 };

@@ -6,19 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "core/race/RaceSchedule.h"
 #include "core/results/PayoutSummary.h"
 
 namespace marovix {
-
-// The times of automatic operation of a race, each "hhmmss" (blank until computed): the balance check,
-// the first and second odds fetch and the automatic vote.
-struct SlotSchedule {
-    std::string PreFetchTime;
-    std::string OzGetTime1;
-    std::string OzGetTime2;
-    std::string TohyoTime;
-    friend bool operator==(const SlotSchedule&, const SlotSchedule&) = default;
-};
 
 struct RaceSlotState {
     // A vote of the race was handed over (or kept from the plug-in in simulation mode), or the day logs
@@ -28,7 +19,8 @@ struct RaceSlotState {
     bool OzFetched = false;
     // The race is a target of automatic operation.
     bool NaviTarget = false;
-    SlotSchedule schedule;
+    // The race's times of automatic operation, computed when the day is selected (blank before).
+    RaceSchedule schedule;
     // The payout summary of the race's payout record, formed when first asked for
     // (DaySession::payoutSummary) and forgotten when the payouts are read again.
     mutable std::optional<PayoutSummary> payoutSummary;

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 
 #include "core/app/MainModel.h"
 #include "core/app/ProgramStart.h"
 #include "core/common/ProgramInfo.h"
 #include "core/jv/StoredDataDownload.h"
+#include "core/strategy/KenshoModel.h"
+#include "core/strategy/SimulationRecord.h"
 #include "platform/EmptyRegistry.h"
 #include "platform/PosixVotePluginLauncher.h"
 #include "platform/ProgramClock.h"
@@ -61,9 +64,15 @@ int runMarovix(const ProgramOptions& options) {
     TMainForm mainForm(model);
     dialogs.setParent(&mainForm);
     TPrgrsForm progress(model, &mainForm);
-    TKaimeSettingForm kaimeSetting(&mainForm);
+    KenshoModel kenshoModel(model.folders().path(kSimulationFileName));
+    TKenshoForm kensho(kenshoModel, &mainForm);
+    TKaimeSettingForm kaimeSetting(model, kenshoModel, kensho, clock, &mainForm);
+    if (auto* inputForm = mainForm.findChild<QPushButton*>(QStringLiteral("InputFormBtn")))
+        QObject::connect(inputForm, &QPushButton::clicked, &kaimeSetting, [&kaimeSetting] {
+            kaimeSetting.show();
+            kaimeSetting.raise();
+        });
     TIpatLogForm ipatLog(model, &mainForm);
-    TKenshoForm kensho(&mainForm);
     mainForm.setDownloadAction([&model, &mainForm] {
         std::unique_ptr<StoredDataDownload> download = model.JVBtnClick();
         TGetDataForm form(*download, &mainForm);

@@ -37,11 +37,6 @@ Result<int> yyyymmdd(std::string_view text) {
     return Error{"needs a date YYYYMMDD, got '" + std::string(text) + "'", ErrorKind::Refused};
 }
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 1;
-}
-
 CliRunner defineSimulate(CLI::App& sub) {
     auto args = std::make_shared<SimulateArgs>();
     addAppFolderOption(sub, args->appFolder);
@@ -53,14 +48,16 @@ CliRunner defineSimulate(CLI::App& sub) {
     return [args](CliContext& context) {
         const AppFolders folders(appFolderOf(args->appFolder, context));
         if (!directoryExists(folders.dataFolder()))
-            return fail("データフォルダ(" + folders.dataFolder() + ")がありません。対象データがありませんでした。");
+            return commandFailed("データフォルダ(" + folders.dataFolder() +
+                                 ")がありません。対象データがありませんでした。");
         Settings store(folders.appFolder(), context.sharedDataFolder(), context.clock());
         Result<SimulationSetup> setup = readSimulationSetup(folders, store.snapshot());
-        if (!setup) return fail(setup.error());
+        if (!setup) return commandFailed(setup.error());
         if (args->page) setup->page = *args->page;
         const std::vector<std::string> days =
             simulationDays(listMeetingDays(folders.dataFolder()), args->from, args->to);
-        if (days.empty()) return fail("指定の期間に開催日のデータがありません。対象データがありませんでした。");
+        if (days.empty())
+            return commandFailed("指定の期間に開催日のデータがありません。対象データがありませんでした。");
 
         const ConsoleInterrupt interrupt;
         std::atomic<bool> cancel{false};
@@ -76,10 +73,10 @@ CliRunner defineSimulate(CLI::App& sub) {
                                             &cancel, 0});
         if (terminal) std::fprintf(stderr, "\n");
         for (const std::string& note : result.notes) std::fprintf(stderr, "%s\n", note.c_str());
-        if (result.lines.empty()) return fail("対象データがありませんでした。");
+        if (result.lines.empty()) return commandFailed("対象データがありませんでした。");
         const std::string path = folders.path(kSimulationFileName);
         if (Status saved = replaceFile(path, simulationFileBytes(result.lines)); !saved)
-            return fail("検証データ(tmpData.dat)を保存できませんでした。" + saved.error());
+            return commandFailed("検証データ(tmpData.dat)を保存できませんでした。" + saved.error());
         nlohmann::ordered_json json;
         json["file"] = path;
         json["days"] = result.daysDone;

@@ -80,11 +80,6 @@ nlohmann::json rate(const std::string& label) {
     return std::stod(text);
 }
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 1;
-}
-
 CliRunner defineVerify(CLI::App& sub) {
     auto args = std::make_shared<VerifyArgs>();
     addAppFolderOption(sub, args->appFolder);
@@ -109,7 +104,7 @@ CliRunner defineVerify(CLI::App& sub) {
         const AppFolders folders(appFolderOf(args->appFolder, context));
         const std::string path = folders.path(kSimulationFileName);
         if (!fileExists(path))
-            return fail("検証データ(tmpData.dat)がありません。先に馬券シミュレーションを行ってください。");
+            return commandFailed("検証データ(tmpData.dat)がありません。先に馬券シミュレーションを行ってください。");
         KenshoModel model(path);
         for (std::size_t list = 0; list < kAttributeListCount; ++list)
             for (const std::string& item : args->items[list])
@@ -123,10 +118,10 @@ CliRunner defineVerify(CLI::App& sub) {
         if (!model.notice().empty()) std::fprintf(stderr, "%s\n", model.notice().c_str());
         const Result<std::string> bytes = readFileBytes(path);
         if (!bytes || simulationRecords(*bytes).empty())
-            return fail("検証データ(tmpData.dat)にレコードがありません。対象データがありませんでした。");
+            return commandFailed("検証データ(tmpData.dat)にレコードがありません。対象データがありませんでした。");
         if (!args->csv.empty()) {
             if (Status written = replaceFile(args->csv, csvText(model.grid(), model.passing().size())); !written)
-                return fail("CSVファイルを書き込めませんでした。" + written.error());
+                return commandFailed("CSVファイルを書き込めませんでした。" + written.error());
         }
         nlohmann::ordered_json json;
         json["DataSuLabel"] = model.dataSuLabel();

@@ -29,6 +29,7 @@ namespace marovix {
 namespace {
 
 using bench::readBytesOnce;
+using bench::setLimitCounters;
 using bench::threadSeconds;
 
 // A downloaded Sunday of three courses (no odds files), its model on that day at 17:00 with the
@@ -40,10 +41,7 @@ public:
           m_feed(m_fakes.clock, m_demo.feedFolder()) {
         if (!m_demo.problems().empty() || m_demo.days().empty()) std::abort();
         m_fakes.clock.set(DateTime{2024, 4, 7, 17, 0, 0});
-        m_model =
-            std::make_unique<MainModel>(m_demo.appFolder(), m_demo.appFolder() + "/share",
-                                        MainPorts{m_feed, m_fakes.dialogs, m_fakes.clock, m_fakes.registry,
-                                                  m_fakes.sound, m_fakes.opener, m_fakes.random, m_fakes.launcher});
+        m_model = std::make_unique<MainModel>(m_demo.appFolder(), m_demo.appFolder() + "/share", m_fakes.ports(m_feed));
         if (!m_model->create()) std::abort();
         m_model->firstShow();
         m_model->DateComboChange(m_demo.days().front());
@@ -112,12 +110,7 @@ void againstTheLimit(benchmark::State& state, Fetch fetch) {
             return;
         }
     if (!model.state().labels[LabelId::DLlabel].text.empty()) state.SkipWithError("the fetch ended with an error");
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["fetch_ms"] = fetchSeconds / n * 1e3;
-    state.counters["bytes_once_ms"] = limitSeconds / n * 1e3;
-    state.counters["ratio"] = fetchSeconds / limitSeconds;
-    state.counters["MB"] = static_cast<double>(day.bytes()) / 1e6;
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * day.bytes());
+    setLimitCounters(state, "fetch_ms", fetchSeconds, limitSeconds, day.bytes());
 }
 
 void BM_FetchDayOddsOverTheList(benchmark::State& state) {

@@ -5,6 +5,7 @@
 
 #include "core/common/ProgramInfo.h"
 #include "core/common/TextFile.h"
+#include "core/common/Trim.h"
 #include "core/jv/JvMessage.h"
 #include "core/jv/StoredDataDownload.h"
 #include "core/kaime/BetPages.h"
@@ -21,21 +22,13 @@
 #include "core/vote/VoteQueue.h"
 
 namespace marovix {
-namespace {
-
-std::string trimmed(std::string text) {
-    const char* blanks = " \t\r\n";
-    auto first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-}  // namespace
 
 MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts ports)
     : m_folders(std::move(appFolder)),
       m_windowsFolder(std::move(windowsFolder)),
-      m_ports(ports),
+      m_modalDialogs(ports.dialogs, [this] { sendNotices(); }),
+      m_ports{ports.jvLink, m_modalDialogs, ports.clock,  ports.registry,
+              ports.sound,  ports.opener,   ports.random, ports.launcher},
       m_settings(std::make_unique<Settings>(m_folders.appFolder(), m_windowsFolder, ports.clock)),
       m_errorLog(m_folders.errorLogPath()) {
     makeVoteQueue();
@@ -66,10 +59,11 @@ void MainModel::lookUpCompanionFolders() {
     // yields nothing and nothing is stored then.
     auto lookUp = [this](const SettingKey& key, std::initializer_list<const char*> programs, const char* tail) {
         for (const char* program : programs) {
-            if (!trimmed(m_settings->readStoredText(key)).empty()) return;
-            std::string found = trimmed(m_ports.registry.localMachineString(
+            if (!trimmed(m_settings->readStoredText(key), Blanks::SpaceTabLineEnd).empty()) return;
+            const std::string value = m_ports.registry.localMachineString(
                 std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + program,
-                "Inno Setup: App Path"));
+                "Inno Setup: App Path");
+            const std::string found(trimmed(value, Blanks::SpaceTabLineEnd));
             if (!found.empty()) reportWrite(m_settings->writeText(key, found + tail));
         }
     };

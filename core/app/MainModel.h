@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/app/MainState.h"
+#include "core/app/ModalDialogs.h"
 #include "core/common/CellStyle.h"
 #include "core/common/Notifier.h"
 #include "core/common/Result.h"
@@ -62,6 +63,9 @@ public:
     // program's shared-data folder holding Media/. The ports must outlive the model.
     MainModel(std::string appFolder, std::string windowsFolder, MainPorts ports);
     ~MainModel();
+    // Parts of the model hold its address (the dialogs, the vote queue's host).
+    MainModel(const MainModel&) = delete;
+    MainModel& operator=(const MainModel&) = delete;
 
     // The state as the window shows it.
     const MainState& state() const { return m_state; }
@@ -320,6 +324,8 @@ private:
     void loadMarkStrategy(const SettingsSnapshot& settings);
     // The load's problems: each into the error log.
     void logNotes(const LoadNotes& notes);
+    // AllBakenBTn (`buy`) and NoBakenBtn: every bet type's box takes `buy`, then the selections are rebuilt.
+    void setEveryBetType(bool buy);
     // The real-time fetches: their ports, and the race a button fetch is for (a day loaded and a race
     // selected).
     FetchPorts fetchPorts();
@@ -334,6 +340,8 @@ private:
 
     AppFolders m_folders;
     std::string m_windowsFolder;
+    // The ports, the dialogs among them sending the notices collected before a dialog shows.
+    ModalDialogs m_modalDialogs;
     MainPorts m_ports;
     std::unique_ptr<Settings> m_settings;
     MainState m_state;

@@ -1,15 +1,8 @@
 #include "core/session/DayLoadSettings.h"
 
+#include "core/common/Trim.h"
+
 namespace marovix {
-namespace {
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 BetAmounts readDefaultStakes(const SettingsSnapshot& settings) {
     BetAmounts amounts{};
@@ -21,8 +14,9 @@ BetAmounts readDefaultStakes(const SettingsSnapshot& settings) {
 DayLoadSettings DayLoadSettings::read(const SettingsSnapshot& settings) {
     DayLoadSettings read;
     read.compiFolder = settings.readText(settings::DirLumidex);
-    read.ownIndexNames = {trimmed(settings.readText(settings::OriginalSisu1)),
-                          trimmed(settings.readText(settings::OriginalSisu2))};
+    const std::string own1 = settings.readText(settings::OriginalSisu1);
+    const std::string own2 = settings.readText(settings::OriginalSisu2);
+    read.ownIndexNames = {std::string(trimmed(own1, Blanks::SpaceTab)), std::string(trimmed(own2, Blanks::SpaceTab))};
     read.defaultStakes = readDefaultStakes(settings);
     return read;
 }

@@ -84,6 +84,18 @@ TEST_F(HandlerNoticesTest, ADayLoadShowsItsPopUpBeforeEventsRunAndATimerTickWait
     EXPECT_FALSE(model->state().progress.visible);
 }
 
+TEST_F(HandlerNoticesTest, AMessageWaitsUntilTheWindowHasHeardWhatChangedBeforeIt) {
+    // A day without data: the race list is emptied, then the message says so.
+    std::map<StatePart, std::size_t> messagesWhenHeard;
+    auto whenHeard =
+        model->subscribe([&](StatePart part) { messagesWhenHeard.emplace(part, fakes.dialogs.informations.size()); });
+    model->DateComboChange("2024年05月25日");
+    ASSERT_EQ(fakes.dialogs.informations, std::vector<std::string>{"データ作成が未完了のようです。"});
+    EXPECT_EQ(messagesWhenHeard.at(StatePart::RaceList), 0u);
+    EXPECT_EQ(messagesWhenHeard.at(StatePart::ShownDay), 0u);
+    EXPECT_TRUE(model->state().datList.empty());
+}
+
 TEST_F(HandlerNoticesTest, ADayLoadReadsTheSettingsFileOnceAndSeesEveryChangeMadeBeforeIt) {
     std::uint64_t before = settingsReads();
     model->DateComboChange(kTestDayText);

@@ -8,9 +8,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <string>
 
 namespace marovix::bench {
@@ -21,6 +23,13 @@ inline double threadSeconds() {
     struct timespec now {};
     ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Wall-clock seconds of `work`, for work that uses more than this thread.
+inline double wallSeconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Reads each file of `paths` once, whole, into `buffer` sized to it; returns the bytes read. A file that

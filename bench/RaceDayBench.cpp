@@ -6,10 +6,10 @@
 // of reading the same bytes once and "ratio" the load's time divided by it.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <filesystem>
 #include <memory>
 
+#include "bench/BenchLimit.h"
 #include "core/app/MainModel.h"
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
@@ -58,22 +58,16 @@ Fixture& fixture() {
     return f;
 }
 
-double secondsOf(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void BM_LoadRaceDayAgainstReadingOnce(benchmark::State& state) {
     Fixture& f = fixture();
     double load = 0, once = 0;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const double onceSeconds = secondsOf([&] {
+        const double onceSeconds = bench::wallSeconds([&] {
             bytes = 0;
             for (const auto& path : f.files) bytes += readFileBytes(path)->size();
         });
-        const double loadSeconds = secondsOf([&] { f.model->DateComboChange(f.day); });
+        const double loadSeconds = bench::wallSeconds([&] { f.model->DateComboChange(f.day); });
         state.SetIterationTime(loadSeconds);
         load += loadSeconds;
         once += onceSeconds;

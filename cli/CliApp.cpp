@@ -42,6 +42,11 @@ const Clock& CliContext::clock() {
     return *m_clock;
 }
 
+int commandFailed(const std::string& message) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 1;
+}
+
 bool registerCliCommand(CliCommand command) {
     std::string name = command.name;
     commands()[name] = std::move(command);

@@ -51,6 +51,9 @@ bool registerCliCommand(CliCommand command);
 
 int runCli(int argc, char** argv);
 
+// A command that cannot do its work: the message on standard error, and the exit code 1.
+int commandFailed(const std::string& message);
+
 // Options shared by several commands. Each refuses an empty value; folders are made absolute.
 // --app-folder DIR: the application folder (default: the program's folder, filled in before running).
 CLI::Option* addAppFolderOption(CLI::App& sub, std::string& folder);

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev googletest libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+          qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev
           libcli11-dev nlohmann-json3-dev clang-format-14
           clang-14 libfuzzer-14-dev libclang-rt-14-dev
           fonts-noto-cjk xvfb xauth)

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 
 #include "core/app/MainModel.h"
 #include "core/app/ProgramStart.h"
 #include "core/common/ProgramInfo.h"
 #include "core/jv/StoredDataDownload.h"
+#include "core/strategy/KenshoModel.h"
+#include "core/strategy/SimulationRecord.h"
 #include "ui/QtText.h"
 #include "ui/TGetDataForm.h"
 #include "ui/TIpatLogForm.h"
@@ -42,9 +45,15 @@ int runMarovix(const ProgramOptions& options) {
     TMainForm mainForm(model);
     ports.dialogs().setParent(&mainForm);
     TPrgrsForm progress(model, &mainForm);
-    TKaimeSettingForm kaimeSetting(&mainForm);
+    KenshoModel kenshoModel(model.folders().path(kSimulationFileName));
+    TKenshoForm kensho(kenshoModel, &mainForm);
+    TKaimeSettingForm kaimeSetting(model, kenshoModel, kensho, ports.mainPorts().clock, &mainForm);
+    if (auto* inputForm = mainForm.findChild<QPushButton*>(QStringLiteral("InputFormBtn")))
+        QObject::connect(inputForm, &QPushButton::clicked, &kaimeSetting, [&kaimeSetting] {
+            kaimeSetting.show();
+            kaimeSetting.raise();
+        });
     TIpatLogForm ipatLog(model, &mainForm);
-    TKenshoForm kensho(&mainForm);
     mainForm.setDownloadAction([&model, &mainForm] {
         std::unique_ptr<StoredDataDownload> download = model.JVBtnClick();
         TGetDataForm form(*download, &mainForm);

@@ -2,6 +2,7 @@
 // The main window's handlers over its state. The window in ui/ (and the command line) shows the state,
 // forwards its events to the handlers named after the window's controls, and repaints the part of the
 // state each notice names. Everything is testable without a window.
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,6 +24,7 @@
 #include "core/session/DaySession.h"
 #include "core/session/RaceEvaluation.h"
 #include "core/settings/AppFolders.h"
+#include "core/strategy/Simulation.h"
 
 namespace marovix {
 
@@ -30,6 +32,7 @@ class Clock;
 class Dialogs;
 class DocumentOpener;
 class JvLink;
+class KenshoModel;
 class Random;
 class Registry;
 class Settings;
@@ -204,6 +207,18 @@ public:
     // QuietFlag: while raised, the information dialogs of loading and showing races are not shown.
     bool quietFlag() const { return m_quietFlag; }
     void setQuietFlag(bool raised) { m_quietFlag = raised; }
+    // SimBtn "ｼﾐｭﾚｰｼｮﾝ開始" of the tab "馬券シミュレーション" over the dates `from` to `to` (yyyymmdd): refused
+    // while the shown day is today; after the user's Yes, the stored days of the range are replayed under
+    // QuietFlag with the window's strategy (see runSimulation; `progress` is told on this thread), the
+    // records saved whole as "tmpData.dat", `kensho` prepared and verified, and the window left on the
+    // last race processed. No record (also after a cancel that came before the first): "対象データが
+    // ありませんでした。" and the old work file stays.
+    enum class SimulationOutcome { Refused, Declined, NoData, NotSaved, Verified };
+    SimulationOutcome SimBtnClick(int from, int to, KenshoModel& kensho,
+                                  const std::function<void(const SimulationProgress&)>& progress = {});
+    // Stops a running simulation after its current race; the records made so far are kept.
+    void cancelSimulation() { m_simulationCancel.store(true); }
+    bool simulationRunning() const { return m_simulationRunning; }
     // Lets pending window events run inside long operations (the window wires processEvents).
     void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
     // The results timer (Timer4), set when a day is selected from the timing settings as they are then
@@ -360,6 +375,8 @@ private:
     RaceSlot m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;
+    std::atomic<bool> m_simulationCancel{false};
+    bool m_simulationRunning = false;
     // Handlers running (nested), and the parts they changed, in the order they first changed.
     int m_handlerDepth = 0;
     std::vector<StatePart> m_changedParts;

@@ -1,93 +1,113 @@
 #pragma once
-// The verification window "検証" (TKenshoForm) as a model: the race-attribute lists and the distance
-// range that filter the simulation's records, the grid of the records that pass and the three results
-// (data count, hit rate, return rate). The window shows this state and forwards its clicks; the command
-// line (marovix-cli kensho) drives the same handlers. The lists keep no settings.
-//
-// ReadDataBtnClick empties the results and, when the work file "tmpData.dat" exists, the grid; reading its
-// records into rows and sums is not built yet, so the results stay empty.
+// The verification window "検証" (TKenshoForm) without the window: the records of the work file filtered
+// by the race-attribute lists, listed in the grid StringGrid1 from the last record to the first, and summed
+// into the data count, the hit rate and the return rate.
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
-#include "core/common/Label.h"
 #include "core/common/TextGrid.h"
-#include "core/common/WindowNotices.h"
-#include "core/race/RaceFilter.h"
+#include "core/race/RaceAttributeFilter.h"
+#include "core/strategy/SimulationRecord.h"
 
 namespace marovix {
 
-// The ids of the verification window.
-struct KenshoIds {
-    enum class Part {
-        Filter,   // the six lists and the distance edits
-        Grid,     // StringGrid1
-        Results,  // the result labels
-        Count
-    };
-    enum class GridId { StringGrid1, Count };
-    enum class LabelId { DataSuLabel, TekichuRLabel, KaishuRLabel, Count };
-};
-
 // The 19 columns of StringGrid1.
-enum class KenshoCol {
+enum class KenshoColumn {
     Year,
     Month,
     Day,
     Basho,
-    Kai,
-    Nichi,
-    RaceNum,
+    Meeting,
+    DayNumber,
+    Race,
     RaceName,
-    Tosu,
+    Runners,
     Grade,
-    Shubetsu,
-    Joken,
-    Juryo,
+    RaceType,
+    Condition,
+    WeightRule,
     Track,
-    Kyori,
-    Baba,
-    Tensu,
-    Toshi,
-    Kaishu,
-    Count
+    Distance,
+    Going,
+    Count,
+    Stake,
+    Returns,
+    ColumnCount
+};
+constexpr int kKenshoColumnCount = static_cast<int>(KenshoColumn::ColumnCount);
+
+// The heading of a column ("年", "月", ... "回収金額").
+std::string_view kenshoHeading(KenshoColumn column);
+
+// The grid row of a record: year; month, day, meeting, day number and race number in two characters;
+// course name; race short name; registered runners; grade, race-type, condition and weight-rule names;
+// "芝", "ダ" or "障" by the track code; distance; the turf going for "芝", the dirt going for "ダ", empty
+// otherwise; count, stake and return right-aligned.
+std::vector<std::string> kenshoRow(const SimulationRecord& record);
+
+// The running sums over the counted records, in the file's order (first record first): what the chart of
+// the window draws.
+struct CumulativePoint {
+    std::int64_t stake = 0;
+    std::int64_t returns = 0;
 };
 
-struct KenshoState {
-    // The lists' selections and the distance edits KyoriEdit01 and KyoriEdit02.
-    RaceFilter filter;
-    TextGrid stringGrid1;
-    LabelSet<KenshoIds::LabelId> labels;
-
-    const TextGrid& grid(KenshoIds::GridId) const { return stringGrid1; }
-};
-
-class KenshoModel : public KenshoIds, public WindowModel<KenshoIds::Part> {
+class KenshoModel {
 public:
-    static constexpr const char* kCaption = "検証";
-    static constexpr const char* kWorkFileName = "tmpData.dat";
+    // `workFile`: the path of "tmpData.dat".
+    explicit KenshoModel(std::string workFile);
 
-    // `appFolder` holds the work file.
-    explicit KenshoModel(std::string appFolder);
+    // The lists and distance edits of the group "レース属性指定"; they keep no settings.
+    const RaceAttributeFilter& filter() const { return m_filter; }
+    RaceAttributeFilter& filter() { return m_filter; }
+    // A right-button click on a list: clears it when an item is selected, selects every item otherwise.
+    void listRightClick(AttributeList list) { m_filter.toggleAll(list); }
 
-    const KenshoState& state() const { return m_state; }
-    std::string workFilePath() const;
-
-    // A click in a list: item `item` selected or not.
-    void listClick(FilterListId list, int item, bool selected);
-    // A right-button click on a list: every item cleared when one is selected, else every item selected.
-    void listContextPopup(FilterListId list);
-    // KyoriEdit01 (`from`) or KyoriEdit02 changed, kept within the edit's range.
-    void KyoriEditChange(bool from, int metres);
-    // Before a simulation: the grid emptied to its heading and one empty row, every list item deselected,
-    // the distance range 1000 to 5000.
+    // What a simulation does to the window before it runs: the grid emptied to its heading row and one
+    // empty row, every item deselected, the distance range 1000 to 5000.
     void prepareForSimulation();
-    // "検証".
+
+    // ReadDataBtn "検証": the three labels emptied; when the work file exists the grid is emptied and every
+    // record that passes the lists gets a row, from the last record to the first (the pump runs after each
+    // row). A record with a count of at least 1 counts: the data count grows, its stake and return are
+    // summed, and it is a hit when its return is above 0. At the end, with a data count above 0, the hit
+    // rate and the return rate are shown ("%10.1f"); the return rate is "-" when the stakes sum to 0. Without
+    // the work file the labels stay empty and the grid as it was.
     void ReadDataBtnClick();
+
+    const TextGrid& grid() const { return m_grid; }
+    // DataSuLabel, TekichuRLabel and KaishuRLabel.
+    const std::string& dataSuLabel() const { return m_dataSu; }
+    const std::string& tekichuRLabel() const { return m_tekichuR; }
+    const std::string& kaishuRLabel() const { return m_kaishuR; }
+    // ReadDataBtn is enabled (it is not while the verification runs).
+    bool readDataEnabled() const { return m_readDataEnabled; }
+    // The records that passed, in grid order (the last record of the file first).
+    const std::vector<SimulationRecord>& passing() const { return m_passing; }
+    // The running sums of stake and return over the counted records that passed, first record first.
+    std::vector<CumulativePoint> cumulative() const;
+    // A problem of the last verification that the user is told (a work file that cannot be read or ends in
+    // a short record); empty when there was none.
+    const std::string& notice() const { return m_notice; }
+
+    // Lets pending window events run (and the label repaint) after each row.
+    void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
 
 private:
     void emptyGrid();
 
-    std::string m_appFolder;
-    KenshoState m_state;
+    std::string m_workFile;
+    RaceAttributeFilter m_filter;
+    TextGrid m_grid;
+    std::string m_dataSu;
+    std::string m_tekichuR;
+    std::string m_kaishuR;
+    bool m_readDataEnabled = true;
+    std::vector<SimulationRecord> m_passing;
+    std::string m_notice;
+    std::function<void()> m_eventPump;
 };
 
 }  // namespace marovix

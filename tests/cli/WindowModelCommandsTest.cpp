@@ -1,5 +1,5 @@
 // The command line's routes to the models of the strategy, verification and log windows: marovix-cli
-// strategy, kensho and ipat-log act through the same handlers as the windows.
+// strategy and ipat-log act through the same handlers as the windows.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -34,19 +34,6 @@ TEST(WindowModelCommands, StrategyClicksAreStoredAsTheWindowStoresThem) {
 
     const CliRun bad = runCli("strategy --app-folder '" + app.path() + "' --index 4=1");
     EXPECT_EQ(bad.exitCode, 2) << bad.output;
-}
-
-TEST(WindowModelCommands, KenshoShowsTheFilterAndNoResultsWithoutAWorkFile) {
-    TempFolder app;
-    const CliSplitRun run = runCliSplit("kensho --app-folder '" + app.path() +
-                                        "' --select TrackList0=0 --select TosuList0=13 --kyori 1200-2400");
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const auto json = nlohmann::json::parse(run.out);
-    EXPECT_EQ(json.at("TrackList0"), nlohmann::json({0}));
-    EXPECT_EQ(json.at("TosuList0"), nlohmann::json({13}));
-    EXPECT_EQ(json.at("kyori"), nlohmann::json({1200, 2400}));
-    EXPECT_EQ(json.at("DataSuLabel"), "");
-    EXPECT_EQ(runCli("kensho --select TrackList0=3").exitCode, 2);
 }
 
 TEST(WindowModelCommands, IpatLogShowsTheDayLogAndThePluginLogOfThatDay) {

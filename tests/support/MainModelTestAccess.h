@@ -13,6 +13,8 @@ struct MainModelTestAccess {
     static VoteQueue& voteQueue(MainModel& model) { return *model.m_voteQueue; }
     // The settings store, to count its reads of the file.
     static const Settings& settings(MainModel& model) { return *model.m_settings; }
+    // KaimeMakeBtn, the hidden button other steps press (the simulation presses it after each race).
+    static void KaimeMakeBtnClick(MainModel& model) { model.KaimeMakeBtnClick(); }
 };
 
 }  // namespace marovix

@@ -142,11 +142,15 @@ void MainModel::DatListClick(int index) {
         inform(std::to_string(fieldNumber(race, RaField::raceNumber)) + "レースはデータが不十分です。");
         return;
     }
-    // 3.-4. The combined list emptied (the race-card sort order comes with the sorting).
+    // 3.-4. The combined list emptied.
     m_state.allKaimeGrid.clearBody();
     m_state.allKaimeGrid.setRowCount(2);
     notify(StatePart::CombinedList);
-    // 5. The race cards: the same race again keeps the marks and hidden columns of StringGrid26.
+    // 5. The race cards: StringGrid26 back in horse-number order, so that the marks stay with their horses,
+    // and every sort direction descending; the same race again keeps the marks and hidden columns of
+    // StringGrid26.
+    restoreHorseOrder(m_state.stringGrid26.text());
+    m_raceCardSort.reset();
     const int registered = std::clamp(fieldNumber(race, RaField::registeredRunners), 0, kRunnerSlotCount);
     RaceCard26Grid& card26 = m_state.stringGrid26;
     for (int r = 1; r < card26.rowCount(); ++r) {

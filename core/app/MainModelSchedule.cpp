@@ -4,9 +4,9 @@
 
 namespace marovix {
 
-void MainModel::rebuildUpcomingRaces() {}
 void MainModel::computeSchedules() {}
-void MainModel::applyChangeInfo() {}
 void MainModel::computeTargets() {}
+std::string MainModel::preFetchTime(RaceSlot) const { return {}; }
+bool MainModel::naviTarget(RaceSlot) const { return false; }
 
 }  // namespace marovix

@@ -44,6 +44,11 @@ int runMarovix(const ProgramOptions& options) {
     TPrgrsForm progress(model, &mainForm);
     TKaimeSettingForm kaimeSetting(&mainForm);
     TIpatLogForm ipatLog(model, &mainForm);
+    mainForm.setLogWindowAction([&ipatLog] {
+        ipatLog.show();  // not modal
+        ipatLog.raise();
+        ipatLog.activateWindow();
+    });
     TKenshoForm kensho(&mainForm);
     mainForm.setDownloadAction([&model, &mainForm] {
         std::unique_ptr<StoredDataDownload> download = model.JVBtnClick();

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -29,6 +30,7 @@
 #include "core/common/MainLabels.h"
 #include "core/common/ProgramInfo.h"
 #include "core/kaime/SelectionControls.h"
+#include "core/race/GridRowSort.h"
 #include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
 #include "ui/TAboutForm.h"
@@ -89,13 +91,15 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     addTimer("Timer1", 1000);
     addTimer("TimerNavi", 1000);
     addTimer("Timer4", 10 * 60 * 1000);
-    addTimer("ZanDakaNaviTimer", 1000);
-    addTimer("ZanDakaTimer", 500);
+    QTimer* balanceNavi = addTimer("ZanDakaNaviTimer", 1000);
+    connect(balanceNavi, &QTimer::timeout, this, [this] { m_model.ZanDakaNaviTimerTimer(); });
+    balanceNavi->start();  // always enabled; the model's day gate decides
+    connect(addTimer("ZanDakaTimer", 500), &QTimer::timeout, this, [this] { m_model.ZanDakaTimerTimer(); });
     addTimer("FormDisableTimer", 1000);
     addTimer("Timer2", 1000);
     addTimer("Timer3", 1000);
-    addTimer("CurRaceTimer", 30000);
-    addTimer("HenkoTimer", 300000);
+    connect(addTimer("CurRaceTimer", 30000), &QTimer::timeout, this, [this] { m_model.CurRaceTimerTimer(); });
+    connect(addTimer("HenkoTimer", 300000), &QTimer::timeout, this, [this] { m_model.HenkoTimerTimer(); });
     // The vote queue: waiting votes handed over, ended plug-in runs recorded, without blocking the window.
     QTimer* voteQueue = addTimer("VoteQueueTimer", 1000);
     connect(voteQueue, &QTimer::timeout, this, [this] { m_model.VoteQueueTimerTimer(); });
@@ -131,7 +135,11 @@ QTimer* TMainForm::addTimer(const char* timerName, int intervalMs) {
 void TMainForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    named(file->addAction(QStringLiteral("自動運転ログ")), QStringLiteral("N35"));
+    connect(named(file->addAction(QStringLiteral("自動運転ログ")), QStringLiteral("N35")), &QAction::triggered, this,
+            [this] {
+                m_model.N35Click();  // the IPAT log first, then the window
+                if (m_logWindowAction) m_logWindowAction();
+            });
     connect(named(file->addAction(QStringLiteral("時系列オッズより取得(&T)")), QStringLiteral("T1")),
             &QAction::triggered, this, [this] { m_model.T1Click(); });
     connect(named(file->addAction(QStringLiteral("1日分の全オッズを一括取得")), QStringLiteral("N110")),
@@ -200,7 +208,7 @@ void TMainForm::buildTopBar() {
     };
     for (const FetchButton& fetch : {FetchButton{"KekkaGetBtn", "結果情報", &MainModel::KekkaGetBtnClick},
                                      FetchButton{"SokuhoOddsBtn", "速報ｵｯｽﾞ", &MainModel::SokuhoOddsBtnClick},
-                                     FetchButton{"NextRaceBtn", "直前ﾚｰｽ", nullptr},
+                                     FetchButton{"NextRaceBtn", "直前ﾚｰｽ", &MainModel::NextRaceBtnClick},
                                      FetchButton{"GetDMBtn", "ﾏｲﾆﾝｸﾞ", &MainModel::GetDMBtnClick}}) {
         QPushButton* widget = button(fetch.objectName, fetch.caption, area);
         if (fetch.click)
@@ -281,6 +289,17 @@ QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
     view->horizontalHeader()->setMinimumSectionSize(10);
     view->verticalHeader()->setDefaultSectionSize(20);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    if (grid == GridId::StringGrid26 || grid == GridId::StringGrid1) {
+        // A click on a sorting heading sorts the card; the hand over the headings that sort and the marks.
+        connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this, grid](int column) { m_model.raceCardHeadingClick(grid, column); });
+        view->horizontalHeader()->setSectionsClickable(true);
+        for (QWidget* area : {static_cast<QWidget*>(view->horizontalHeader()), view->viewport()}) {
+            area->setMouseTracking(true);
+            area->installEventFilter(this);
+        }
+        m_cardViews.emplace_back(grid, view);
+    }
     return view;
 }
 
@@ -408,7 +427,9 @@ QWidget* TMainForm::buildSelectionPage() {
     auto* tohyou = button("TohyouBtn", "投票", page);
     connect(tohyou, &QPushButton::clicked, this, [this] { m_model.TohyouBtnClick(); });
     voteRow->addWidget(tohyou);
-    voteRow->addWidget(button("IPTZanDakaBtn", "IPAT残高", page));
+    QPushButton* balance = button("IPTZanDakaBtn", "IPAT残高", page);
+    connect(balance, &QPushButton::clicked, this, [this] { m_model.IPTZanDakaBtnClick(); });
+    voteRow->addWidget(balance);
     voteRow->addWidget(named(new QLabel(page), QStringLiteral("IPATBalanceLabel")));
     voteRow->addWidget(named(new QLabel(page), QStringLiteral("TohyoStatusLabel")));
     voteRow->addStretch();
@@ -506,13 +527,31 @@ void TMainForm::refresh(StatePart part) {
             refreshOptions();
             refreshStakeEdits();
             break;
+        case StatePart::Balance: {
+            // The busy cursor on the label and the button while a query runs.
+            const Qt::CursorShape shape = state.balanceBusy ? Qt::WaitCursor : Qt::ArrowCursor;
+            for (const char* busy : {"IPATBalanceLabel", "IPTZanDakaBtn"})
+                if (auto* widget = findChild<QWidget*>(name(busy))) widget->setCursor(shape);
+            refreshLabels();
+            break;
+        }
         case StatePart::Labels:
-        case StatePart::Balance:
         case StatePart::Clock: refreshLabels(); break;
+        case StatePart::UpcomingRaces: {
+            auto* list = findChild<QListWidget*>(QStringLiteral("NowTimeRaceList"));
+            QSignalBlocker block(list);
+            list->clear();
+            for (const auto& entry : state.nowTimeRaceList) list->addItem(qs(entry));
+            list->setCurrentRow(state.nowTimeRaceSelected);
+            if (list->currentItem()) list->scrollToItem(list->currentItem());
+            break;
+        }
         case StatePart::Timers: {
             const MainTimers& timers = state.timers;
-            const std::pair<const char*, bool> running[] = {
-                {"Timer2", timers.Timer2}, {"CurRaceTimer", timers.CurRaceTimer}, {"HenkoTimer", timers.HenkoTimer}};
+            const std::pair<const char*, bool> running[] = {{"Timer2", timers.Timer2},
+                                                            {"CurRaceTimer", timers.CurRaceTimer},
+                                                            {"HenkoTimer", timers.HenkoTimer},
+                                                            {"ZanDakaTimer", timers.ZanDakaTimer}};
             for (const auto& [timerName, on] : running) {
                 auto* timer = findChild<QTimer*>(name(timerName));
                 if (on && !timer->isActive()) timer->start();
@@ -522,6 +561,7 @@ void TMainForm::refresh(StatePart part) {
         }
         case StatePart::Payouts: refreshPayoutPanel(); break;
         case StatePart::LogLines:
+        case StatePart::IpatLog:
         case StatePart::Progress:
         case StatePart::Count: break;
     }
@@ -612,6 +652,28 @@ void TMainForm::refreshLabels() {
         if (widget->styleSheet() != style) widget->setStyleSheet(style);
         if (label.background) widget->setAutoFillBackground(true);
     }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        for (const auto& [grid, view] : m_cardViews) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            int column = -1, row = -1;
+            if (watched == view->horizontalHeader()) {
+                column = view->horizontalHeader()->logicalIndexAt(at);
+                row = 0;
+            } else if (watched == view->viewport()) {
+                const QModelIndex index = view->indexAt(at);
+                column = index.column();
+                row = index.isValid() ? index.row() + 1 : -1;
+            } else {
+                continue;
+            }
+            static_cast<QWidget*>(watched)->setCursor(
+                row >= 0 && handCursorCell(grid, column, row) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::showAbout() {

@@ -35,6 +35,8 @@ public:
 
     // What the "JVﾃﾞｰﾀ取得" button opens (the download window).
     void setDownloadAction(std::function<void()> action) { m_downloadAction = std::move(action); }
+    // What the menu item "自動運転ログ" (N35) shows after the model refreshed the IPAT log.
+    void setLogWindowAction(std::function<void()> action) { m_logWindowAction = std::move(action); }
     MainModel& model() { return m_model; }
     // Shows what the core holds now, every part.
     void refresh();
@@ -43,6 +45,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -75,6 +78,9 @@ private:
     MainModel& m_model;
     MainModel::Subscription m_subscription;
     std::function<void()> m_downloadAction;
+    std::function<void()> m_logWindowAction;
+    // The two race-card views, for their hand cursors.
+    std::vector<std::pair<GridId, QTableView*>> m_cardViews;
     bool m_shownOnce = false;
     std::vector<std::pair<GridId, TextGridModel*>> m_gridModels;
     std::vector<std::pair<QAction*, MainOption>> m_optionItems;

@@ -232,11 +232,17 @@ public:
     void ZanDakaNaviTimerTimer();
     // The balance query that runs: its step counter (0 when idle).
     int balanceQueryStep() const { return m_balanceQuery.step(); }
+    // The last balance query read a balance file (the label shows its text).
+    bool balanceFileRead() const { return m_balanceFileRead; }
     // N35 "自動運転ログ": the IPAT log is refreshed before the log window shows.
     void N35Click();
     // LogUpdateBtn "更新": the plug-in's log of the selected race day into IPATLogListBox; nothing without a
     // race day, and the list stays when the day has no log file.
     void LogUpdateBtnClick();
+    // The log window's placement (section IpatLoglocate): applied when it is activated, stored when it
+    // loses activation (a write that fails is shown).
+    WindowPlacement ipatLogPlacement() const;
+    void storeIpatLogPlacement(const WindowPlacement& placement);
 
     // Stakes, the combined list and payouts.
     // TantohyoEditChange ... SRTtohyoEditChange: the stake edit of `bet` shows `text`; its amount is
@@ -390,6 +396,7 @@ private:
     RaceCardSort m_raceCardSort;
     BalanceQuery m_balanceQuery;
     std::string m_balanceInetId;
+    bool m_balanceFileRead = false;
     std::unique_ptr<PluginRun> m_balanceRun;
     RaceSlot m_previousRace = -1;
     bool m_quietFlag = false;

@@ -27,6 +27,7 @@ void MainModel::IPTZanDakaBtnClick() {
     notify(StatePart::Balance);
     // 2. The INET-ID, for the log lines. 3. The plug-in, hidden, with " money".
     m_balanceInetId = ReadPluginInetId(pluginFolder);
+    m_balanceFileRead = false;
     auto run = StartBalanceQuery(m_ports.launcher, pluginFolder);
     if (run)
         m_balanceRun = std::move(*run);
@@ -48,6 +49,7 @@ void MainModel::ZanDakaTimerTimer() {
         const std::string pluginFolder = m_settings->readStoredText(settings::DirVQMTohyo2);
         if (std::optional<std::string> balance = ReadBalanceFile(pluginFolder)) {
             label.text = *balance;
+            m_balanceFileRead = true;
             notify(StatePart::Balance);
         }
         return;
@@ -100,6 +102,25 @@ void MainModel::LogUpdateBtnClick() {
     if (auto lines = readIpatLog(pluginFolder, dateKey)) {
         m_state.ipatLogList = std::move(*lines);
         notify(StatePart::IpatLog);
+    }
+}
+
+WindowPlacement MainModel::ipatLogPlacement() const {
+    return {m_settings->readInt(settings::IpatLogLocateTop), m_settings->readInt(settings::IpatLogLocateLeft),
+            m_settings->readInt(settings::IpatLogLocateWidth), m_settings->readInt(settings::IpatLogLocateHeight)};
+}
+
+void MainModel::storeIpatLogPlacement(const WindowPlacement& placement) {
+    const std::pair<const SettingKey*, int> values[] = {{&settings::IpatLogLocateTop, placement.top},
+                                                        {&settings::IpatLogLocateLeft, placement.left},
+                                                        {&settings::IpatLogLocateWidth, placement.width},
+                                                        {&settings::IpatLogLocateHeight, placement.height}};
+    for (const auto& [key, value] : values) {
+        Status status = m_settings->writeInt(*key, value);
+        if (!status) {
+            reportWrite(status);
+            return;
+        }
     }
 }
 

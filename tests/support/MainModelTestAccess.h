@@ -10,6 +10,8 @@ struct MainModelTestAccess {
     static MainState& state(MainModel& model) { return model.m_state; }
     static RaceDay& day(MainModel& model) { return model.m_day; }
     static VoteQueue& voteQueue(MainModel& model) { return *model.m_voteQueue; }
+    // Automatic operation on or off without its switch (which comes with the scheduler).
+    static void setAutoRunMode(MainModel& model, bool on) { model.m_autoRunMode = on; }
 };
 
 }  // namespace marovix

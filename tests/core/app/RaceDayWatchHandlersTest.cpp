@@ -144,7 +144,7 @@ TEST_F(RaceDayWatchHandlersTest, HeadingClicksSortTheCardAndShowingTheRaceAgainP
     EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Uma, 1), "10");
     m.DatListClick(0);
     EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Uma, 1), " 1");
-    EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Bamei, 2), "テスト2");
+    EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::Bamei, 2).rfind("テスト2 ", 0), 0u);
     m.raceCardHeadingClick(GridId::StringGrid1, 1);  // the first click after a show sorts ascending
     EXPECT_EQ(m.state().stringGrid1.cell(Card1Col::Uma, 1), " 1");
 }

@@ -19,6 +19,7 @@ constexpr std::string_view kGateCloses = "1800";
 }  // namespace
 
 void MainModel::IPTZanDakaBtnClick() {
+    const HandlerScope scope(*this);
     const std::string pluginFolder = m_settings->readStoredText(settings::DirVQMTohyo2);
     // 1. The label light grey, the busy cursor on the label and the button.
     Label& label = m_state.labels[LabelId::IPATBalanceLabel];
@@ -40,6 +41,7 @@ void MainModel::IPTZanDakaBtnClick() {
 }
 
 void MainModel::ZanDakaTimerTimer() {
+    const HandlerScope scope(*this);
     if (!m_balanceQuery.running()) return;
     const BalanceQuery::Tick tick = m_balanceQuery.tick();
     letEventsRun();
@@ -78,11 +80,13 @@ bool MainModel::dayGateOpen() const {
 }
 
 void MainModel::ZanDakaNaviTimerTimer() {
+    const HandlerScope scope(*this);
     if (!dayGateOpen()) return;
     std::vector<BalanceQueryRace> races(kRaceSlotCount);
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
-        races[static_cast<std::size_t>(slot)] = {fieldNumber(m_day.race(slot), RaField::raceNumber), naviTarget(slot),
-                                                 tohyoDone(slot), preFetchTime(slot)};
+        races[static_cast<std::size_t>(slot)] = {fieldNumber(m_session.race(slot), RaField::raceNumber),
+                                                 m_session.naviTarget(slot), m_session.tohyoDone(slot),
+                                                 m_session.slot(slot).schedule.PreFetchTime};
     if (balanceQueryDue(races, m_ports.clock.now().compactText().substr(8, 6))) IPTZanDakaBtnClick();
 }
 
@@ -93,11 +97,15 @@ void MainModel::endAutoRunQuietly() {
     m_quietFlag = false;
 }
 
-void MainModel::N35Click() { LogUpdateBtnClick(); }
+void MainModel::N35Click() {
+    const HandlerScope scope(*this);
+    LogUpdateBtnClick();
+}
 
 void MainModel::LogUpdateBtnClick() {
+    const HandlerScope scope(*this);
     if (!m_state.shownDay || m_state.datList.empty()) return;
-    const std::string dateKey(fieldText(m_day.race(0), RaField::dayKey8));
+    const std::string dateKey(fieldText(m_session.race(0), RaField::dayKey8));
     const std::string pluginFolder = m_settings->readStoredText(settings::DirVQMTohyo2);
     if (auto lines = readIpatLog(pluginFolder, dateKey)) {
         m_state.ipatLogList = std::move(*lines);
@@ -111,6 +119,7 @@ WindowPlacement MainModel::ipatLogPlacement() const {
 }
 
 void MainModel::storeIpatLogPlacement(const WindowPlacement& placement) {
+    const HandlerScope scope(*this);
     const std::pair<const SettingKey*, int> values[] = {{&settings::IpatLogLocateTop, placement.top},
                                                         {&settings::IpatLogLocateLeft, placement.left},
                                                         {&settings::IpatLogLocateWidth, placement.width},

@@ -7,17 +7,21 @@
 namespace marovix {
 
 void MainModel::GetKaisaiBtnClick() {
+    const HandlerScope scope(*this);
     const bool ran = runDayFetch([](RealTimeFetcher& fetcher, const std::string& key, const std::string& label) {
         fetcher.run(FetchOperation::Changes, key, label);
     });
     if (ran) KaisaiReadBtnClick();
 }
 
-void MainModel::KaisaiReadBtnClick() { applyChangeInfo(); }
+void MainModel::KaisaiReadBtnClick() {
+    const HandlerScope scope(*this);
+    applyChangeInfo();
+}
 
 void MainModel::applyChangeInfo() {
     if (!m_state.shownDay) return;
-    const ChangeApplication applied = ApplyChangeInfo(m_day, m_folders.changeFolder());
+    const ChangeApplication applied = ApplyChangeInfo(m_session.day(), m_folders.changeFolder());
     for (const std::string& problem : applied.problems) appendErrorLog(problem);
     if (applied.postTimesApplied) {
         computeSchedules();
@@ -28,6 +32,7 @@ void MainModel::applyChangeInfo() {
 }
 
 void MainModel::HenkoTimerTimer() {
+    const HandlerScope scope(*this);
     const std::string hhnn = m_ports.clock.now().compactText().substr(8, 4);
     if (henkoTimerFetches(hhnn)) GetKaisaiBtnClick();
 }

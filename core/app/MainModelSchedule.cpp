@@ -6,7 +6,5 @@ namespace marovix {
 
 void MainModel::computeSchedules() {}
 void MainModel::computeTargets() {}
-std::string MainModel::preFetchTime(RaceSlot) const { return {}; }
-bool MainModel::naviTarget(RaceSlot) const { return false; }
 
 }  // namespace marovix

@@ -1,6 +1,6 @@
-// marovix-cli fetch odds|results|mining|day-odds|timeseries --app-folder DIR [--feed FEED] --day DAYTEXT
-// [--race N]: loads the day, shows race-list entry N as the main window does, and presses "速報ｵｯｽﾞ",
-// "結果情報" or "ﾏｲﾆﾝｸﾞ" (the real-time fetch through the JV-Link stand-in serving FEED at the program's
+// marovix-cli fetch odds|results|mining|changes|day-odds|timeseries --app-folder DIR [--feed FEED] --day
+// DAYTEXT [--race N]: loads the day, shows race-list entry N as the main window does, and presses "速報ｵｯｽﾞ",
+// "結果情報", "ﾏｲﾆﾝｸﾞ" or "変更情報" (the real-time fetch through the JV-Link stand-in serving FEED at the program's
 // clock, --at, with the readings that follow it), or chooses the menu item "1日分の全オッズを一括取得" (the
 // odds fetch of every race of the list) or "時系列オッズより取得(&T)" (the import from the time-series
 // viewer's folder, Dir/jikeiretu, which loads the day again). Prints FetchStatusText (DLlabel), the
@@ -46,6 +46,7 @@ const std::map<std::string, FetchRunner>& fetchRunners() {
         {"odds", pressButton<&MainModel::SokuhoOddsBtnClick>},
         {"results", pressButton<&MainModel::KekkaGetBtnClick>},
         {"mining", pressButton<&MainModel::GetDMBtnClick>},
+        {"changes", pressButton<&MainModel::GetKaisaiBtnClick>},
         {"day-odds", fetchDayOdds},
         {"timeseries", [](MainModel& model) { return model.T1Click(); }},
     };
@@ -56,10 +57,11 @@ CliRunner defineFetch(CLI::App& sub) {
     auto args = std::make_shared<FetchArgs>();
     sub.add_option(
            "what", args->what,
-           "odds (速報ｵｯｽﾞ), results (結果情報), mining (ﾏｲﾆﾝｸﾞ), day-odds (1日分の全オッズを一括取得: the odds "
+           "odds (速報ｵｯｽﾞ), results (結果情報), mining (ﾏｲﾆﾝｸﾞ), changes (変更情報: weather and going, scratches and "
+           "post-time changes, then applied), day-odds (1日分の全オッズを一括取得: the odds "
            "of every race of the list) or timeseries (時系列オッズより取得: from the folder Dir/jikeiretu)")
         ->required()
-        ->check(CLI::IsMember({"odds", "results", "mining", "day-odds", "timeseries"}));
+        ->check(CLI::IsMember({"odds", "results", "mining", "changes", "day-odds", "timeseries"}));
     addAppFolderOption(sub, args->view.appFolder);
     addFeedOption(sub, args->feed);
     sub.add_option("--day", args->view.day, "the meeting day as DateCombo lists it, e.g. 2025年03月01日")
@@ -99,6 +101,11 @@ CliRunner defineFetch(CLI::App& sub) {
                 fetched.push_back(model.session().ozFetched(race));
             json["OzFetched"] = std::move(fetched);  // by race-list entry
         }
+        if (args->what == "changes") {
+            json["BashoLabel"] = model.state().labels[LabelId::BashoLabel].text;
+            json["Label3"] = model.state().labels[LabelId::Label3].text;
+            json["NowTimeRaceList"] = model.state().nowTimeRaceList;
+        }
         json["StringGrid26"] = gridJson(model.state().stringGrid26.text());
         session.close();
         std::printf("%s\n", json.dump(1).c_str());
@@ -106,12 +113,14 @@ CliRunner defineFetch(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
-    {"fetch",
-     "fetch a race's odds, the day's results, its mining or the odds of every race in real time, as the window's "
-     "\"速報ｵｯｽﾞ\", \"結果情報\", \"ﾏｲﾆﾝｸﾞ\" and \"1日分の全オッズを一括取得\" do, or import the time-series odds "
-     "(\"時系列オッズより取得\"), and print the fetch's status and messages as JSON",
-     defineFetch});
+const bool registered =
+    registerCliCommand({"fetch",
+                        "fetch a race's odds, the day's results, its mining, its change information or the odds of "
+                        "every race in real time, as the window's "
+                        "\"速報ｵｯｽﾞ\", \"結果情報\", \"ﾏｲﾆﾝｸﾞ\", \"変更情報\" and \"1日分の全オッズを一括取得\" do, or "
+                        "import the time-series odds "
+                        "(\"時系列オッズより取得\"), and print the fetch's status and messages as JSON",
+                        defineFetch});
 
 }  // namespace
 }  // namespace marovix

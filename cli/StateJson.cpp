@@ -101,6 +101,8 @@ nlohmann::ordered_json stateJson(const MainModel& model) {
         grids[std::string(gridName(id))] = gridJson(state.grid(id));
     }
     json["grids"] = std::move(grids);
+    json["NowTimeRaceList"] = state.nowTimeRaceList;
+    json["NowTimeRaceSelected"] = state.nowTimeRaceSelected;
     json["odds"] = oddsJson(model, state.currentRace);
     json["oddsEmpty"] = oddsGapsJson(model, state.currentRace, false);
     json["oddsNoVotes"] = oddsGapsJson(model, state.currentRace, true);

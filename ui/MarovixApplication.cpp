@@ -54,6 +54,11 @@ int runMarovix(const ProgramOptions& options) {
             kaimeSetting.raise();
         });
     TIpatLogForm ipatLog(model, &mainForm);
+    mainForm.setLogWindowAction([&ipatLog] {
+        ipatLog.show();  // not modal
+        ipatLog.raise();
+        ipatLog.activateWindow();
+    });
     mainForm.setDownloadAction([&model, &mainForm] {
         std::unique_ptr<StoredDataDownload> download = model.JVBtnClick();
         TGetDataForm form(*download, &mainForm);

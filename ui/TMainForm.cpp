@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -31,6 +32,7 @@
 #include "core/common/ProgramInfo.h"
 #include "core/kaime/SelectionControls.h"
 #include "core/ports/Clock.h"
+#include "core/race/GridRowSort.h"
 #include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
 #include "ui/TAboutForm.h"
@@ -92,13 +94,15 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     addTimer("Timer1", 1000);
     addTimer("TimerNavi", 1000);
     addTimer("Timer4", 10 * 60 * 1000);
-    addTimer("ZanDakaNaviTimer", 1000);
-    addTimer("ZanDakaTimer", 500);
+    QTimer* balanceNavi = addTimer("ZanDakaNaviTimer", 1000);
+    connectTick(balanceNavi, [this] { m_model.ZanDakaNaviTimerTimer(); });
+    balanceNavi->start();  // always enabled; the model's day gate decides
+    connectTick(addTimer("ZanDakaTimer", 500, &MainTimers::ZanDakaTimer), [this] { m_model.ZanDakaTimerTimer(); });
     addTimer("FormDisableTimer", 1000);
     addTimer("Timer2", 1000, &MainTimers::Timer2);
     addTimer("Timer3", 1000);
-    addTimer("CurRaceTimer", 30000, &MainTimers::CurRaceTimer);
-    addTimer("HenkoTimer", 300000, &MainTimers::HenkoTimer);
+    connectTick(addTimer("CurRaceTimer", 30000, &MainTimers::CurRaceTimer), [this] { m_model.CurRaceTimerTimer(); });
+    connectTick(addTimer("HenkoTimer", 300000, &MainTimers::HenkoTimer), [this] { m_model.HenkoTimerTimer(); });
     // The vote queue: waiting votes handed over, ended plug-in runs recorded, without blocking the window.
     QTimer* voteQueue = addTimer("VoteQueueTimer", 1000);
     connectTick(voteQueue, [this] { m_model.VoteQueueTimerTimer(); });
@@ -154,7 +158,11 @@ void TMainForm::keepLabels() {
 void TMainForm::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    named(file->addAction(QStringLiteral("自動運転ログ")), QStringLiteral("N35"));
+    connect(named(file->addAction(QStringLiteral("自動運転ログ")), QStringLiteral("N35")), &QAction::triggered, this,
+            [this] {
+                m_model.N35Click();  // the IPAT log first, then the window
+                if (m_logWindowAction) m_logWindowAction();
+            });
     connect(named(file->addAction(QStringLiteral("時系列オッズより取得(&T)")), QStringLiteral("T1")),
             &QAction::triggered, this, [this] { m_model.T1Click(); });
     connect(named(file->addAction(QStringLiteral("1日分の全オッズを一括取得")), QStringLiteral("N110")),
@@ -223,7 +231,7 @@ void TMainForm::buildTopBar() {
     };
     for (const FetchButton& fetch : {FetchButton{"KekkaGetBtn", "結果情報", &MainModel::KekkaGetBtnClick},
                                      FetchButton{"SokuhoOddsBtn", "速報ｵｯｽﾞ", &MainModel::SokuhoOddsBtnClick},
-                                     FetchButton{"NextRaceBtn", "直前ﾚｰｽ", nullptr},
+                                     FetchButton{"NextRaceBtn", "直前ﾚｰｽ", &MainModel::NextRaceBtnClick},
                                      FetchButton{"GetDMBtn", "ﾏｲﾆﾝｸﾞ", &MainModel::GetDMBtnClick}}) {
         QPushButton* widget = button(fetch.objectName, fetch.caption, area);
         if (fetch.click)
@@ -291,6 +299,17 @@ QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
     m_gridModels.emplace_back(grid, model);
     view->setModel(model);
     styleGridView(view, m_model.cellStyle(grid, 0, 0));
+    if (grid == GridId::StringGrid26 || grid == GridId::StringGrid1) {
+        // A click on a sorting heading sorts the card; the hand over the headings that sort and the marks.
+        connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this, grid](int column) { m_model.raceCardHeadingClick(grid, column); });
+        view->horizontalHeader()->setSectionsClickable(true);
+        for (QWidget* area : {static_cast<QWidget*>(view->horizontalHeader()), view->viewport()}) {
+            area->setMouseTracking(true);
+            area->installEventFilter(this);
+        }
+        m_cardViews.emplace_back(grid, view);
+    }
     return view;
 }
 
@@ -421,7 +440,9 @@ QWidget* TMainForm::buildSelectionPage() {
     auto* tohyou = button("TohyouBtn", "投票", page);
     connect(tohyou, &QPushButton::clicked, this, [this] { m_model.TohyouBtnClick(); });
     voteRow->addWidget(tohyou);
-    voteRow->addWidget(button("IPTZanDakaBtn", "IPAT残高", page));
+    QPushButton* balance = button("IPTZanDakaBtn", "IPAT残高", page);
+    connect(balance, &QPushButton::clicked, this, [this] { m_model.IPTZanDakaBtnClick(); });
+    voteRow->addWidget(balance);
     voteRow->addWidget(named(new QLabel(page), QStringLiteral("IPATBalanceLabel")));
     voteRow->addWidget(named(new QLabel(page), QStringLiteral("TohyoStatusLabel")));
     voteRow->addStretch();
@@ -496,12 +517,29 @@ void TMainForm::refresh(StatePart part) {
             refreshOptions();
             refreshStakeEdits();
             break;
+        case StatePart::Balance: {
+            // The busy cursor on the label and the button while a query runs.
+            const Qt::CursorShape shape = m_model.state().balanceBusy ? Qt::WaitCursor : Qt::ArrowCursor;
+            for (const char* busy : {"IPATBalanceLabel", "IPTZanDakaBtn"})
+                if (auto* widget = findChild<QWidget*>(name(busy))) widget->setCursor(shape);
+            refreshLabels();
+            break;
+        }
         case StatePart::Labels:
-        case StatePart::Balance:
         case StatePart::Clock: refreshLabels(); break;
+        case StatePart::UpcomingRaces: {
+            auto* list = findChild<QListWidget*>(QStringLiteral("NowTimeRaceList"));
+            QSignalBlocker block(list);
+            list->clear();
+            for (const auto& entry : m_model.state().nowTimeRaceList) list->addItem(qs(entry));
+            list->setCurrentRow(m_model.state().nowTimeRaceSelected);
+            if (list->currentItem()) list->scrollToItem(list->currentItem());
+            break;
+        }
         case StatePart::Timers: refreshTimers(); break;
         case StatePart::Payouts: refreshPayoutPanel(); break;
         case StatePart::LogLines:
+        case StatePart::IpatLog:
         case StatePart::Progress:
         case StatePart::Count: break;
     }
@@ -600,6 +638,28 @@ void TMainForm::refreshLabels() {
         if (!widget) continue;
         paintLabel(widget, labels[id], id != LabelId::SimModeLabel);  // the indicator keeps its "●"
     }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        for (const auto& [grid, view] : m_cardViews) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            int column = -1, row = -1;
+            if (watched == view->horizontalHeader()) {
+                column = view->horizontalHeader()->logicalIndexAt(at);
+                row = 0;
+            } else if (watched == view->viewport()) {
+                const QModelIndex index = view->indexAt(at);
+                column = index.column();
+                row = index.isValid() ? index.row() + 1 : -1;
+            } else {
+                continue;
+            }
+            static_cast<QWidget*>(watched)->setCursor(
+                row >= 0 && handCursorCell(grid, column, row) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::showAbout() {

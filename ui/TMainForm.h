@@ -43,6 +43,8 @@ public:
 
     // What the "JVﾃﾞｰﾀ取得" button opens (the download window).
     void setDownloadAction(std::function<void()> action) { m_downloadAction = std::move(action); }
+    // What the menu item "自動運転ログ" (N35) shows after the model refreshed the IPAT log.
+    void setLogWindowAction(std::function<void()> action) { m_logWindowAction = std::move(action); }
     MainModel& model() { return m_model; }
     // Automatic operation's scheduler, ticked every second by SchedulerTimer.
     Scheduler& scheduler() { return *m_scheduler; }
@@ -56,6 +58,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -95,6 +98,9 @@ private:
     std::unique_ptr<MainAutoHost> m_autoHost;
     std::unique_ptr<Scheduler> m_scheduler;
     std::function<void()> m_downloadAction;
+    std::function<void()> m_logWindowAction;
+    // The two race-card views, for their hand cursors.
+    std::vector<std::pair<GridId, QTableView*>> m_cardViews;
     bool m_shownOnce = false;
     std::vector<std::pair<GridId, TextGridModel*>> m_gridModels;
     // The controls each part repaints.

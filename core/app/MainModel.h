@@ -21,10 +21,12 @@
 #include "core/kaime/StakeInputs.h"
 #include "core/logs/DayLog.h"
 #include "core/logs/ErrorLog.h"
+#include "core/race/GridRowSort.h"
 #include "core/session/DaySession.h"
 #include "core/session/RaceEvaluation.h"
 #include "core/settings/AppFolders.h"
 #include "core/strategy/Simulation.h"
+#include "core/vote/BalanceWatch.h"
 
 namespace marovix {
 
@@ -34,6 +36,7 @@ class DocumentOpener;
 class JvLink;
 class KenshoModel;
 class Random;
+class PluginRun;
 class Registry;
 class Settings;
 class SettingsSnapshot;
@@ -225,6 +228,52 @@ public:
     // (every second before the first selection). The races' schedules are in the session's slots.
     const ResultsTimer& resultsTimer() const { return m_resultsTimer; }
 
+    // Change information (weather and going, scratches, post-time changes).
+    // GetKaisaiBtn "変更情報": the day's change stream ("0B14" with DayKey8) into the change files, then
+    // KaisaiReadBtn. Does nothing without a day and a selected race, or while a fetch runs.
+    void GetKaisaiBtnClick();
+    // KaisaiReadBtn "開催読込": the change files of the loaded day applied to it (ApplyChangeInfo); moved post
+    // times recompute their races' schedules and rebuild the upcoming-race list; the shown race's card is
+    // painted again.
+    void KaisaiReadBtnClick();
+    // HenkoTimer (every 5 minutes, on today's meeting): the change fetch between 08:30 and 17:00.
+    void HenkoTimerTimer();
+
+    // Race navigation and race-card sorting.
+    // NextRaceBtn "直前ﾚｰｽ": shows the next race of today (the earliest posting later than now).
+    void NextRaceBtnClick();
+    // NextRBtn "直近R": NowTimeRaceList rebuilt from the loaded day, its current entry selected.
+    void NextRBtnClick();
+    // CurRaceTimer (every 30 s): NowTimeRaceList selects the race about to run.
+    void CurRaceTimerTimer();
+    // A click on the heading of column `column` of StringGrid26 or StringGrid1: a sorting heading flips
+    // its direction and sorts its grid (GridRowSort.h); other headings do nothing.
+    void raceCardHeadingClick(GridId grid, int column);
+
+    // The IPAT balance and the log window.
+    // IPTZanDakaBtn "IPAT残高": a balance query through the vote plug-in (" money"); ZanDakaTimer follows it.
+    void IPTZanDakaBtnClick();
+    // ZanDakaTimer (500 ms while a query runs): reads the balance file at 2.0 and 2.5 s; at 3.0 s the label
+    // turns pale yellow, the day log gets the balance and, in automatic operation outside simulation mode,
+    // the stop rule is tested: when it fires, automatic operation ends with QuietFlag raised.
+    void ZanDakaTimerTimer();
+    // ZanDakaNaviTimer (every second): on today's meeting between 09:00 and 18:00, a balance query at the
+    // PreFetchTime of a target race not yet voted, whether or not automatic operation is on.
+    void ZanDakaNaviTimerTimer();
+    // The balance query that runs: its step counter (0 when idle).
+    int balanceQueryStep() const { return m_balanceQuery.step(); }
+    // The last balance query read a balance file (the label shows its text).
+    bool balanceFileRead() const { return m_balanceFileRead; }
+    // N35 "自動運転ログ": the IPAT log is refreshed before the log window shows.
+    void N35Click();
+    // LogUpdateBtn "更新": the plug-in's log of the selected race day into IPATLogListBox; nothing without a
+    // race day, and the list stays when the day has no log file.
+    void LogUpdateBtnClick();
+    // The log window's placement (section IpatLoglocate): applied when it is activated, stored when it
+    // loses activation (a write that fails is shown).
+    WindowPlacement ipatLogPlacement() const;
+    void storeIpatLogPlacement(const WindowPlacement& placement);
+
     // Stakes, the combined list and payouts.
     // TantohyoEditChange ... SRTtohyoEditChange: the stake edit of `bet` shows `text`; its amount is
     // stored for the current race, the bet type's grid is allocated again and judged, and the combined
@@ -318,7 +367,14 @@ private:
     // The steps of LoadRaceDay and ShowRace whose subsystems come later do nothing until they land.
     void rebuildUpcomingRaces();
     void computeSchedules(const DayLoadSettings& settings);
+    // The races' schedules again from their post times (a post time changed), with the timing read when
+    // the day was selected: a timing changed since moves nothing until a day is selected again.
+    void placeSchedules();
     void applyChangeInfo();
+    // The race day is today, and the clock between 09:00 and 18:00 (the day gate of automatic operation).
+    bool dayGateOpen() const;
+    // Ends automatic operation from the balance watch (QuietFlag raised, so no message shows).
+    void endAutoRunQuietly();
     void computeTargets();
     // The header labels of the shown race (BashoLabel ... OzGetTimeLabel, TaishoRLabel).
     void showRaceHeader(RaceSlot slot);
@@ -372,6 +428,11 @@ private:
     bool m_silentFetch = false;
     bool m_fetchRunning = false;
     MarkStrategy m_markStrategy;
+    RaceCardSort m_raceCardSort;
+    BalanceQuery m_balanceQuery;
+    std::string m_balanceInetId;
+    bool m_balanceFileRead = false;
+    std::unique_ptr<PluginRun> m_balanceRun;
     RaceSlot m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;
@@ -381,6 +442,7 @@ private:
     int m_handlerDepth = 0;
     std::vector<StatePart> m_changedParts;
     ResultsTimer m_resultsTimer;
+    ScheduleTiming m_scheduleTiming;
 
     friend struct MainModelTestAccess;  // tests fill the grids without the builders
 };

@@ -33,6 +33,7 @@ FetchPorts MainModel::fetchPorts() {
                       m_ports.dialogs,
                       m_readCancelled,
                       m_folders.dataFolder(),
+                      m_folders.changeFolder(),
                       [this](const std::string& text) {
                           m_state.labels[LabelId::DLlabel].text = text;
                           notify(StatePart::Labels);

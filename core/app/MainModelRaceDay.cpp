@@ -50,6 +50,9 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_state.restTimeVisible = isToday(dayText);
     m_state.datList.clear();
     m_state.datListSlots.clear();
+    m_state.nowTimeRaceList.clear();
+    m_state.nowTimeRaceSelected = -1;
+    notify(StatePart::UpcomingRaces);
     m_state.currentRace = -1;
     m_previousRace = -1;
     m_state.racePagesVisible = false;
@@ -141,8 +144,11 @@ void MainModel::DatListClick(int index) {
         inform(std::to_string(fieldNumber(race, RaField::raceNumber)) + "レースはデータが不十分です。");
         return;
     }
-    // 3.-5., 8. The combined list emptied; the race cards refilled (the same race again keeps the marks
-    // and hidden columns of StringGrid26).
+    // 3.-5., 8. The combined list emptied; StringGrid26 back in horse-number order, so that the marks stay
+    // with their horses, and every sort direction descending; the race cards refilled (the same race again
+    // keeps the marks and hidden columns of StringGrid26).
+    restoreHorseOrder(m_state.stringGrid26.text());
+    m_raceCardSort.reset();
     showRaceCards(m_session, slot, previous == slot, m_state);
     notify(StatePart::CombinedList);
     notify(StatePart::RaceCard);

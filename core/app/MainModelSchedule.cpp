@@ -6,16 +6,18 @@
 
 namespace marovix {
 
-void MainModel::rebuildUpcomingRaces() {}
-
 void MainModel::computeSchedules(const DayLoadSettings& settings) {
-    const DaySchedules schedules = daySchedules(m_session.day().races, settings.timing);
-    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
-        m_session.slot(slot).schedule = schedules[static_cast<std::size_t>(slot)];
+    m_scheduleTiming = settings.timing;
+    placeSchedules();
     m_resultsTimer = ResultsTimer{settings.resultsIntervalMinutes, m_ports.clock.now().serial()};
 }
 
-void MainModel::applyChangeInfo() {}
+void MainModel::placeSchedules() {
+    const DaySchedules schedules = daySchedules(m_session.day().races, m_scheduleTiming);
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
+        m_session.slot(slot).schedule = schedules[static_cast<std::size_t>(slot)];
+}
+
 void MainModel::computeTargets() {}
 
 }  // namespace marovix

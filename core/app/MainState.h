@@ -20,20 +20,22 @@ namespace marovix {
 
 // The parts of the state a window repaints separately.
 enum class StatePart {
-    DayList,       // DateCombo's items
-    ShownDay,      // which day is loaded (or none) and whether the race pages show
-    RaceList,      // DatList's entries and selection, CurrentRace
-    RaceCard,      // StringGrid26 and StringGrid1
-    Selections,    // the eight bet-type grids
-    CombinedList,  // AllKaimeGrid
-    Payouts,       // the payout panel
-    Labels,        // the named labels and their colours
-    LogLines,      // the log window's AutoNaviList
-    Balance,       // the IPAT balance label
-    Options,       // menu ticks, radio groups, check boxes, filter edits, the active bet-type page
-    Clock,         // the clock and time-to-post labels (changes every second; never rebuilds a grid)
-    Progress,      // the progress pop-up
-    Timers,        // which timers of the main window run
+    DayList,        // DateCombo's items
+    ShownDay,       // which day is loaded (or none) and whether the race pages show
+    RaceList,       // DatList's entries and selection, CurrentRace
+    RaceCard,       // StringGrid26 and StringGrid1
+    Selections,     // the eight bet-type grids
+    CombinedList,   // AllKaimeGrid
+    Payouts,        // the payout panel
+    Labels,         // the named labels and their colours
+    LogLines,       // the log window's AutoNaviList
+    Balance,        // the IPAT balance label
+    Options,        // menu ticks, radio groups, check boxes, filter edits, the active bet-type page
+    Clock,          // the clock and time-to-post labels (changes every second; never rebuilds a grid)
+    Progress,       // the progress pop-up
+    Timers,         // which timers of the main window run
+    UpcomingRaces,  // NowTimeRaceList's entries and selection
+    IpatLog,        // the log window's IPATLogListBox
     Count
 };
 
@@ -54,6 +56,7 @@ struct MainTimers {
     bool CurRaceTimer = true;  // the upcoming-race list, every 30 s; runs from start-up
     bool HenkoTimer = false;   // change information, every 5 min, on today's meeting only
     bool HenkoJohoTimer = false;
+    bool ZanDakaTimer = false;  // the follow-up of a balance query, every 500 ms while one runs
     friend bool operator==(const MainTimers&, const MainTimers&) = default;
 };
 
@@ -110,6 +113,15 @@ struct MainState : RaceView {
     // The log window's list AutoNaviList (the day's run log) and its selected line (-1 none).
     std::vector<std::string> autoNaviList;
     int autoNaviSelected = -1;
+    // The log window's IPATLogListBox: the vote plug-in's log of the selected race day.
+    std::vector<std::string> ipatLogList;
+
+    // NowTimeRaceList "直近R": the upcoming races of the loaded day by post time, and the selected entry
+    // (-1 none).
+    std::vector<std::string> nowTimeRaceList;
+    int nowTimeRaceSelected = -1;
+    // A balance query runs: IPATBalanceLabel and IPTZanDakaBtn show the busy cursor.
+    bool balanceBusy = false;
 };
 
 }  // namespace marovix

@@ -40,6 +40,7 @@ struct RecordDecision {
     bool dropEmptyFirstLine = false;  // for sorted files
     LineKey key = raceLineKey;        // for sorted files: the line a record replaces
     bool existingFileOnly = false;    // only into a file that exists: a missing file is not created
+    bool changeFile = false;          // a change file of the change folder (CHG) rather than the data folder
     // Store: the new text of MkDataLabel; nothing leaves it as it is.
     std::optional<std::string> label;
     // Corrupt: the fault found.

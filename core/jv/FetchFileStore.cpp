@@ -4,10 +4,11 @@
 
 namespace marovix {
 
-FetchFileStore::FetchFileStore(std::string dataFolder) : m_dataFolder(std::move(dataFolder)) {}
+FetchFileStore::FetchFileStore(std::string dataFolder, std::string changeFolder)
+    : m_dataFolder(std::move(dataFolder)), m_changeFolder(std::move(changeFolder)) {}
 
 Result<FetchFileStore::Stored> FetchFileStore::store(const RecordDecision& decision) {
-    const std::string path = joinPath(m_dataFolder, decision.fileName);
+    const std::string path = joinPath(decision.changeFile ? m_changeFolder : m_dataFolder, decision.fileName);
     if (decision.existingFileOnly && !m_store.exists(path)) return Stored::NoFile;
     Status status = decision.runnerFile
                         ? m_store.storeRunnerLine(path, decision.line)

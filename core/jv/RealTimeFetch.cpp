@@ -65,10 +65,12 @@ constexpr FetchShape kShapes[] = {
     {FetchOperation::MatchMining, RealTimeStream::MatchMining, Alone,      "対戦DM取得中",        "R:DMデータ取得エラー：",      UnlessSilent, Never,  UnlessSilent},
     {FetchOperation::OddsList,    RealTimeStream::Odds,        AfterLabel, "R ｵｯｽﾞ取得中",        "R:",                          Always,       Always, Never},
     {FetchOperation::PayoutList,  RealTimeStream::Results,     AfterLabel, "R 結果取得中",        "R:",                          Never,        Never,  Never},
+    {FetchOperation::Changes,     RealTimeStream::Changes,     Alone,      "開催速報データ取得中", "R:開催速報データ取得エラー：", Always,      Never,  Always},
 };
 // clang-format on
 
 constexpr ErrorLogLines kEveryLine{true, true};
+constexpr ErrorLogLines kNoLine{false, false};
 
 // The differences between the streams, one row a stream.
 constexpr StreamSteps kStreamSteps[] = {
@@ -76,6 +78,7 @@ constexpr StreamSteps kStreamSteps[] = {
     {RealTimeStream::Results, AfterReadAndAtTheEnd, kEveryLine},
     {RealTimeStream::TimeMining, AfterReadAndAtTheEnd, kEveryLine},
     {RealTimeStream::MatchMining, AfterReadAndAtTheEnd, kEveryLine},
+    {RealTimeStream::Changes, AtTheEnd, kNoLine},
 };
 
 const FetchShape& shapeOf(FetchOperation operation) {
@@ -109,7 +112,9 @@ bool usableFetchKey(std::string_view key) {
 }
 
 RealTimeFetcher::RealTimeFetcher(FetchPorts ports)
-    : m_ports(std::move(ports)), m_loop(m_ports.jvLink, m_ports.readCancelled), m_files(m_ports.dataFolder) {
+    : m_ports(std::move(ports)),
+      m_loop(m_ports.jvLink, m_ports.readCancelled),
+      m_files(m_ports.dataFolder, m_ports.changeFolder) {
     m_loop.processEvents = [this] {
         if (m_ports.processEvents) m_ports.processEvents();
     };

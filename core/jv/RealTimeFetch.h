@@ -33,6 +33,7 @@
 //   mining, match type    0B17      "対戦DM取得中"              "R:DMデータ取得エラー："
 //   odds over a list      0B30      label + "R ｵｯｽﾞ取得中"      "R:"
 //   payouts over a list   0B12      label + "R 結果取得中"      "R:"
+//   changes               0B14      "開催速報データ取得中"      "R:開催速報データ取得エラー："
 //
 //   operation             beep on a failed open  beep on a failed close  beep on a close of 0
 //   quick odds            always                 yes                     no
@@ -40,11 +41,13 @@
 //   mining, each type     unless silent          no                      unless silent
 //   odds over a list      always                 yes                     no
 //   payouts over a list   never                  no                      no
+//   changes               always                 no                      yes
 //
 // What the streams differ in (kStreamSteps in RealTimeFetch.cpp):
 //
 //   stream                  close steps                     error log
 //   0B30, 0B12, 0B13, 0B17  after the read, and at the end  every failure, every damaged record
+//   0B14                    at the end                      none (FetchStatusText only)
 #include <functional>
 #include <string>
 #include <string_view>
@@ -68,6 +71,7 @@ enum class FetchOperation {
     MatchMining,  // "ﾏｲﾆﾝｸﾞ", second stream: match-type mining of the day
     OddsList,     // the odds of each race of FetchQueueOdds
     PayoutList,   // the results and payouts of each race of FetchQueueResults
+    Changes,      // "変更情報": weather and going, scratches and post-time changes of the day
 };
 
 // What a fetch reaches.
@@ -76,6 +80,7 @@ struct FetchPorts {
     Dialogs& dialogs;               // the system beep
     ReadCancelFlag& readCancelled;  // ReadCancelled, shared with the download
     std::string dataFolder;         // AppFolder/Data
+    std::string changeFolder;       // AppFolder/CHG
     // FetchStatusText gets a new text.
     std::function<void(const std::string& text)> showStatus;
     // AppendErrorLog.

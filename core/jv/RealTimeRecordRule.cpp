@@ -14,10 +14,9 @@ struct StreamInfo {
 };
 
 constexpr StreamInfo kStreams[] = {
-    {RealTimeStream::Odds, "0B30", 100000},
-    {RealTimeStream::Results, "0B12", 60000},
-    {RealTimeStream::TimeMining, "0B13", 60000},
-    {RealTimeStream::MatchMining, "0B17", 60000},
+    {RealTimeStream::Odds, "0B30", 100000},      {RealTimeStream::Results, "0B12", 60000},
+    {RealTimeStream::TimeMining, "0B13", 60000}, {RealTimeStream::MatchMining, "0B17", 60000},
+    {RealTimeStream::Changes, "0B14", 60000},
 };
 
 struct FetchRule {
@@ -29,6 +28,9 @@ struct FetchRule {
     bool existingFileOnly;
     bool zero;
     bool drop;
+    LineKey key = raceLineKey;
+    bool changeFile = false;  // into the change folder
+    bool anyRace = false;     // taken without a race number (a course's weather and going)
 };
 
 constexpr FetchRule kRules[] = {
@@ -43,6 +45,9 @@ constexpr FetchRule kRules[] = {
     {RealTimeStream::Results, HrField::type, "", ".jvHR", false, false, false, false},
     {RealTimeStream::TimeMining, DmField::type, "", ".jvDM", false, false, false, true},
     {RealTimeStream::MatchMining, TmField::type, "", ".jvTM", false, false, true, true},
+    {RealTimeStream::Changes, WeField::type, "", ".WE", false, false, false, false, weLineKey, true, true},
+    {RealTimeStream::Changes, AvField::type, "", ".AV", false, false, false, true, avLineKey, true},
+    {RealTimeStream::Changes, TcField::type, "", ".TC", false, false, false, true, tcLineKey, true},
 };
 
 const FetchRule* ruleOf(RealTimeStream stream, std::string_view type) {
@@ -60,7 +65,7 @@ const StreamInfo& infoOf(RealTimeStream stream) {
 bool taken(const FetchRule& rule, std::string_view record) {
     std::string_view kind = fieldText(record, IdField::dataKind);
     if (!kind.empty() && rule.refusedKinds.find(kind) != std::string_view::npos) return false;
-    if (fieldNumber(record, IdField::raceNumber) <= 0) return false;
+    if (!rule.anyRace && fieldNumber(record, IdField::raceNumber) <= 0) return false;
     // The runner file has a line for races 1 to 12 and horses 1 to 18 only.
     return !rule.runnerFile || runnerLineIndex(record).has_value();
 }
@@ -76,7 +81,10 @@ RecordDecision decideRealTimeRecord(RealTimeStream stream, std::string_view reco
     if (!rule) return {};
     const StoreShape shape{rule->type, rule->extension, rule->runnerFile, rule->zero, rule->drop};
     RecordDecision decision = decideStored(record, shape, [&] { return taken(*rule, record); });
-    decision.existingFileOnly = decision.outcome == RecordDecision::Outcome::Store && rule->existingFileOnly;
+    if (decision.outcome != RecordDecision::Outcome::Store) return decision;
+    decision.existingFileOnly = rule->existingFileOnly;
+    decision.key = rule->key;
+    decision.changeFile = rule->changeFile;
     return decision;
 }
 

@@ -10,6 +10,9 @@
 //   mining 0B13   DM     race > 0                                            .jvDM            no         yes
 //   mining 0B17   TM     race > 0                                            .jvTM            yes        yes
 //
+// The change files (CHG/<DayText>.WE, .AV, .TC) are kept by their own line keys (core/race/LineKeys.h);
+// the JC and CC records the change stream also carries are not taken.
+//
 // So a result fetch only updates days whose race and runner files the download made, and the HR and DM
 // lines it stores keep their data kind and creation date. A record of a taken type must have its type's
 // exact length and a real date; one that does not is corrupt and never stored.
@@ -25,6 +28,7 @@ enum class RealTimeStream {
     Results,      // "0B12": race details, runners and payouts of a day or a race
     TimeMining,   // "0B13": time-type mining of a day
     MatchMining,  // "0B17": match-type mining of a day
+    Changes,      // "0B14": weather and going, scratches and post-time changes of a day
 };
 
 // The stream's dataspec ("0B30" ...).

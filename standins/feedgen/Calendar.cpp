@@ -80,6 +80,7 @@ std::vector<MeetingDay> Calendar::yearDays(int year) const {
             const int seasonNumber = seasonOf(date) + 1;
             MeetingDay day;
             day.date = date;
+            day.showcase = extra;
             day.weekdayCode = weekday == 6 ? 1 : weekday == 7 ? 2 : holidayMonday ? 3 : weekday + 3;
             Prng prng = Prng::forKey(m_seed, {static_cast<std::uint64_t>(date.dayNumber()), 0xCA1E});
             const bool thirdCourse = weekend && prng.below(100) < kThirdCoursePercent;

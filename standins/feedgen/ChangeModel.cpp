@@ -30,8 +30,13 @@ void ChangeModel::apply(DayPlan& plan) const {
 
 void ChangeModel::postTimeChange(DayPlan& plan) const {
     Prng prng = Prng::forKey(m_seed, {static_cast<std::uint64_t>(plan.day.date.dayNumber()), kPostChangeStream});
-    if (plan.races.empty() || static_cast<int>(prng.below(100)) >= kPostChangePercent) return;
-    Race& race = plan.races[prng.below(static_cast<std::uint32_t>(plan.races.size()))];
+    if (plan.races.empty()) return;
+    const bool changes = static_cast<int>(prng.below(100)) < kPostChangePercent;
+    if (!changes && !plan.day.showcase) return;
+    std::size_t index = prng.below(static_cast<std::uint32_t>(plan.races.size()));
+    // A showcase day moves the next race when the first race of a course was drawn.
+    if (plan.races[index].number < 2 && plan.day.showcase && index + 1 < plan.races.size()) ++index;
+    Race& race = plan.races[index];
     if (race.number < 2) return;
     const int delay = prng.chance(0.5) ? 5 : 10;
     race.postChangeMinute = std::max(kMorningMinute, race.postMinute - prng.between(15, 50));
@@ -51,6 +56,20 @@ void ChangeModel::scratches(DayPlan& plan) const {
         runner.scratched = true;
         runner.scratchMinute = minute;
         runner.scratchReason = reason;
+    }
+    if (!plan.day.showcase) return;
+    const auto scratched = [](const Race& race) {
+        return std::any_of(race.runners.begin(), race.runners.end(), [](const Runner& r) { return r.scratched; });
+    };
+    if (std::any_of(plan.races.begin(), plan.races.end(), scratched)) return;
+    // None drawn: the last horse of the first race of eight or more runners is scratched in the morning.
+    for (auto& race : plan.races) {
+        if (race.registered() < 8) continue;
+        Runner& runner = race.runners.back();
+        runner.scratched = true;
+        runner.scratchMinute = kMorningMinute + 30;
+        runner.scratchReason = 1;
+        return;
     }
 }
 
@@ -77,7 +96,9 @@ void ChangeModel::weather(DayPlan& plan) const {
         }
         plan.weather.push_back(now);
 
-        if (static_cast<int>(prng.below(100)) < kWeatherChangePercent) {
+        const bool turns = static_cast<int>(prng.below(100)) < kWeatherChangePercent;
+        const bool shown = plan.day.showcase && meeting.course == plan.day.courses.front().course;
+        if (turns || shown) {
             WeatherNotice change = now;
             change.kind = 2;
             change.minute = prng.between(10 * 60, 14 * 60 + 30);
@@ -88,6 +109,8 @@ void ChangeModel::weather(DayPlan& plan) const {
                 change.weather = 2;
             else
                 change.weather = now.weather == 1 ? 2 : (prng.chance(0.6) ? 3 : 1);
+            // A showcase course whose change would leave the going as it is gets rain, which softens it.
+            if (shown && !wet(change.weather) && now.turfGoing == 1 && now.dirtGoing == 1) change.weather = 3;
             plan.weather.push_back(change);
             now = change;
             // Rain softens the going an hour or so later; a dry afternoon firms it up.

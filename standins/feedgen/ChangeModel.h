@@ -1,6 +1,8 @@
 #pragma once
 // The announcements of a race day: weather and going per course (an initial state in the morning and
-// now and then a change), a few scratches and an occasional post-time change.
+// now and then a change), a few scratches and an occasional post-time change. A showcase day (a day raced
+// because it was asked for, a demo's today) has them all: a weather change followed by a going change on
+// its first course, at least one scratch and one post-time change; its other draws are those of any day.
 #include <cstdint>
 
 #include "standins/feedgen/FeedModel.h"

@@ -21,6 +21,8 @@ struct MeetingDay {
     DateTime date;                       // time part 00:00:00
     int weekdayCode = 0;                 // 1 Saturday, 2 Sunday, 3 holiday, 4 Monday ... 8 Friday
     std::vector<CourseMeeting> courses;  // ascending course code
+    // A day raced because it was asked for (a demo's today): it carries every kind of announcement.
+    bool showcase = false;
 };
 
 enum class Surface { Turf, Dirt, Jump };

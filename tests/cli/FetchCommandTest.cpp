@@ -56,6 +56,20 @@ TEST_F(FetchCommandTest, TheOddsOfARaceAreFetchedStoredAndShownOnItsCard) {
     EXPECT_TRUE(fileExists(dayFile(".jvO6")));
 }
 
+TEST_F(FetchCommandTest, TheChangeInformationIsFetchedIntoTheChangeFilesAndApplied) {
+    const CliSplitRun run = runCliSplit(fetch("2025/03/01 16:00:00", "changes"));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("fetch"), "changes");
+    EXPECT_EQ(json.at("DLlabel"), "");
+    EXPECT_FALSE(json.at("NowTimeRaceList").empty());
+    // Every meeting day announces its weather and going in the morning.
+    auto we = readRawLines(demo->appFolder() + "/CHG/" + demo->days().front() + ".WE");
+    ASSERT_TRUE(we.ok());
+    EXPECT_FALSE(we->empty());
+    EXPECT_EQ(we->front().substr(0, 2), "WE");
+}
+
 TEST_F(FetchCommandTest, AFetchBeforeTheDataExistsExitsOneWithTheErrorInFetchStatusText) {
     const CliSplitRun run = runCliSplit(fetch("2025/03/01 07:00:00", "mining"));
     ASSERT_EQ(run.exitCode, 1) << run.err;

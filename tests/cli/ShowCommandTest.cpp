@@ -232,5 +232,22 @@ TEST_F(ShowActionsTest, MarkButtonsStakesAndStrikesActInTheOrderOfTheWindow) {
     EXPECT_TRUE(beyond.out.empty());
 }
 
+TEST(ShowCommand, SortsTheRaceCardByAHeadingAscendingOrDescending) {
+    TempFolder app;
+    ASSERT_TRUE(makeDirectory(app.file("Data")).ok());
+    ASSERT_TRUE(writeTestDay(app.file("Data"), 1, 6).ok());
+    const std::string show = "show --app-folder '" + app.path() + "' --day " + kTestDayText;
+    const CliSplitRun up = runCliSplit(show + " --sort StringGrid1.1");
+    ASSERT_EQ(up.exitCode, 0) << up.err;
+    EXPECT_EQ(nlohmann::json::parse(up.out).at("grids").at("StringGrid1").at(1).at(1), " 1");
+    const CliSplitRun down = runCliSplit(show + " --sort StringGrid1.1:desc");
+    ASSERT_EQ(down.exitCode, 0) << down.err;
+    const auto card = nlohmann::json::parse(down.out).at("grids").at("StringGrid1");
+    EXPECT_EQ(card.at(1).at(1), " 6");
+    EXPECT_EQ(card.at(6).at(1), " 1");
+    for (const char* bad : {"StringGrid1.2", "StringGrid26.8", "Grid.1", "StringGrid1.1:up", "StringGrid1.x"})
+        EXPECT_NE(runCliSplit(show + " --sort " + bad).exitCode, 0) << bad;
+}
+
 }  // namespace
 }  // namespace marovix

@@ -11,6 +11,8 @@ struct MainModelTestAccess {
     static MainState& state(MainModel& model) { return model.m_state; }
     static RaceDay& day(MainModel& model) { return model.m_session.day(); }
     static VoteQueue& voteQueue(MainModel& model) { return *model.m_voteQueue; }
+    // Automatic operation on or off without its switch (which comes with the scheduler).
+    static void setAutoRunMode(MainModel& model, bool on) { model.m_autoRunMode = on; }
     // The settings store, to count its reads of the file.
     static const Settings& settings(MainModel& model) { return *model.m_settings; }
     // KaimeMakeBtn, the hidden button other steps press (the simulation presses it after each race).

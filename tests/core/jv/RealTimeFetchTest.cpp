@@ -6,6 +6,8 @@
 
 #include "core/common/TextFile.h"
 #include "core/jv/JvMessage.h"
+#include "standins/records/RecordBuilder.h"
+#include "tests/support/ChangeRecords.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/ScriptedJvLink.h"
@@ -34,6 +36,7 @@ protected:
                           dialogs,
                           cancelled,
                           dataFolder.empty() ? folder.path() : dataFolder,
+                          folder.file("CHG"),
                           [this](const std::string& text) { statuses.push_back(text); },
                           [this](const std::string& text) { errorLog.push_back(text); },
                           [this] { ++eventRuns; }};
@@ -273,6 +276,52 @@ TEST_F(RealTimeFetchTest, AFetchThatSkippedRecordsSaysSoBehindItsErrorTailUnless
     jvLink.queueReadCodes({-402});
     failing.run(FetchOperation::QuickOdds, kRaceKey, kLabel);
     EXPECT_EQ(statuses.back(), JVMessage("JVRead", -402));
+}
+
+TEST_F(RealTimeFetchTest, TheChangeFetchClosesOnceBeepsAndWritesNothingToTheErrorLog) {
+    // A failed open: a beep, the race label with the tail and the message, one close with its beep.
+    jvLink.queueRTOpen(-504);
+    RealTimeFetcher failing(ports());
+    failing.run(FetchOperation::Changes, kDayKey, kLabel);
+    const std::string error = kLabel + "R:開催速報データ取得エラー：" + JVMessage("JVRTOpen", -504);
+    EXPECT_EQ(jvLink.callTexts(), (std::vector<std::string>{"JVRTOpen 0B14 " + kDayKey, "JVClose"}));
+    EXPECT_EQ(statuses, (std::vector<std::string>{"開催速報データ取得中", error, error}));
+    EXPECT_TRUE(errorLog.empty());
+    EXPECT_EQ(dialogs.beeps, 2);
+
+    // A read error only shows in FetchStatusText.
+    jvLink = ScriptedJvLink{};
+    statuses.clear();
+    jvLink.queueRTOpen(0);
+    jvLink.queueReadCodes({-402});
+    RealTimeFetcher reading(ports());
+    reading.run(FetchOperation::Changes, kDayKey, kLabel);
+    EXPECT_EQ(statuses.back(), JVMessage("JVRead", -402));
+    EXPECT_TRUE(errorLog.empty());
+}
+
+TEST_F(RealTimeFetchTest, TheChangeFetchStoresWeatherScratchesAndPostTimesIntoTheChangeFolder) {
+    ASSERT_TRUE(makeDirectory(folder.file("CHG")).ok());
+    const RaceId race{"20240526", "05", 3};
+    jvLink.queueRTOpen(0);
+    jvLink.queueFile({weRecord("20240526", "05", "05261005", 3), avRecord(race, 7, "05260930"),
+                      avRecord(race, 2, "05260931"), tcRecord(race, 1550, "05261200"), RecordBuilder("JC").record(),
+                      avRecord(race, 7, "05261000")});
+    RealTimeFetcher fetcher(ports());
+    const FetchRun run = fetcher.run(FetchOperation::Changes, kDayKey, kLabel);
+    EXPECT_TRUE(run.readComplete());
+    EXPECT_EQ(run.recordsStored, 5);
+    EXPECT_EQ(statuses.back(), "");
+    EXPECT_EQ(dialogs.beeps, 1);
+    auto av = readRawLines(folder.file("CHG/2024年05月26日.AV"));
+    ASSERT_TRUE(av.ok());
+    // One line per horse, the later announcement replacing the earlier, sorted by the key.
+    ASSERT_EQ(av->size(), 2u);
+    EXPECT_EQ(av->at(0).substr(35, 2), "02");
+    EXPECT_EQ(av->at(1).substr(27, 8), "05261000");
+    EXPECT_TRUE(fileExists(folder.file("CHG/2024年05月26日.WE")));
+    EXPECT_TRUE(fileExists(folder.file("CHG/2024年05月26日.TC")));
+    EXPECT_FALSE(fileExists(data("2024年05月26日.AV")));
 }
 
 TEST(FetchKeys, ARaceLabelAndWhichKeysAreUsed) {

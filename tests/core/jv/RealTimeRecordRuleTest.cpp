@@ -6,6 +6,7 @@
 
 #include "core/race/RecordFields.h"
 #include "standins/records/RecordBuilder.h"
+#include "tests/support/ChangeRecords.h"
 #include "tests/support/DownloadRecords.h"
 
 namespace marovix {
@@ -95,13 +96,48 @@ TEST(RealTimeRecordRule, FilesAndWhatTheLinesKeep) {
     }
 }
 
+TEST(RealTimeRecordRule, TheChangeStreamKeepsWeatherScratchesAndPostTimesInTheChangeFilesByTheirKeys) {
+    const RaceId race{"20240526", "05", 3};
+    struct Case {
+        std::string record;
+        const char* file;
+        LineKey key;
+        bool drop;
+    };
+    const Case cases[] = {
+        {weRecord("20240526", "05", "05261005", 3, 1, 2, 2), "2024年05月26日.WE", weLineKey, false},
+        {avRecord(race, 7, "05260930"), "2024年05月26日.AV", avLineKey, true},
+        {tcRecord(race, 1550, "05261200"), "2024年05月26日.TC", tcLineKey, true},
+    };
+    for (const Case& c : cases) {
+        const RecordDecision d = decideRealTimeRecord(RealTimeStream::Changes, c.record);
+        ASSERT_EQ(d.outcome, Outcome::Store) << c.file;
+        EXPECT_EQ(d.fileName, c.file);
+        EXPECT_TRUE(d.changeFile) << c.file;
+        EXPECT_EQ(d.key, c.key) << c.file;
+        EXPECT_EQ(d.dropEmptyFirstLine, c.drop) << c.file;
+        EXPECT_EQ(d.line, c.record.substr(0, c.record.size() - 2)) << c.file;  // data kind and date kept
+        // Another stream passes them over, and the change stream passes over what other streams take.
+        EXPECT_EQ(decideRealTimeRecord(RealTimeStream::Results, c.record).outcome, Outcome::NotTaken);
+    }
+    EXPECT_EQ(decideRealTimeRecord(RealTimeStream::Changes, raRecord(race)).outcome, Outcome::NotTaken);
+    // Jockey and course changes come in the same stream and are not taken.
+    EXPECT_EQ(decideRealTimeRecord(RealTimeStream::Changes, RecordBuilder("JC").record()).outcome, Outcome::NotTaken);
+    EXPECT_EQ(decideRealTimeRecord(RealTimeStream::Changes, RecordBuilder("CC").record()).outcome, Outcome::NotTaken);
+    // A cut scratch is damaged, never stored.
+    EXPECT_EQ(decideRealTimeRecord(RealTimeStream::Changes, avRecord(race, 7, "05260930").substr(0, 50)).outcome,
+              Outcome::Corrupt);
+}
+
 TEST(RealTimeRecordRule, StreamsAndReadSizes) {
     EXPECT_EQ(realTimeDataspec(RealTimeStream::Odds), "0B30");
     EXPECT_EQ(realTimeDataspec(RealTimeStream::Results), "0B12");
     EXPECT_EQ(realTimeDataspec(RealTimeStream::TimeMining), "0B13");
     EXPECT_EQ(realTimeDataspec(RealTimeStream::MatchMining), "0B17");
+    EXPECT_EQ(realTimeDataspec(RealTimeStream::Changes), "0B14");
     EXPECT_EQ(realTimeReadSize(RealTimeStream::Odds), 100000);
-    for (RealTimeStream s : {RealTimeStream::Results, RealTimeStream::TimeMining, RealTimeStream::MatchMining})
+    for (RealTimeStream s :
+         {RealTimeStream::Results, RealTimeStream::TimeMining, RealTimeStream::MatchMining, RealTimeStream::Changes})
         EXPECT_EQ(realTimeReadSize(s), 60000);
 }
 

@@ -115,6 +115,32 @@ TEST(Calendar, ExtraMeetingDaysRaceWhateverTheirWeekday) {
               Calendar(3).meetingDays({2026, 12, 12}, {2026, 12, 13}).size());
 }
 
+TEST(ChangeModel, AShowcaseDayCarriesEveryKindOfAnnouncement) {
+    // The demo races today whatever the weekday: a user of the demo sees weather, going, scratches and a
+    // post-time change applied, on any date and seed.
+    for (unsigned seed : {1u, 7u, 2026u}) {
+        for (int day = 1; day <= 20; ++day) {
+            const DateTime date{2026, 12, day};
+            const MeetingDay meeting = Calendar(seed, {date}).meetingDays(date, date).front();
+            ASSERT_TRUE(meeting.showcase);
+            const DayPlan plan = RaceModel(seed).planDay(meeting);
+            bool weather = false, going = false, scratch = false, postTime = false;
+            for (const WeatherNotice& notice : plan.weather) {
+                weather = weather || notice.kind == 2;
+                going = going || notice.kind == 3;
+            }
+            for (const Race& race : plan.races) {
+                postTime = postTime || race.postMinute != race.originalPostMinute;
+                for (const Runner& runner : race.runners) scratch = scratch || runner.scratched;
+            }
+            EXPECT_TRUE(weather && going && scratch && postTime) << seed << " " << date.dateKey();
+        }
+    }
+    // Days not asked for keep their own draws.
+    const MeetingDay plain = Calendar(3).meetingDays({2026, 12, 12}, {2026, 12, 12}).front();
+    EXPECT_FALSE(plain.showcase);
+}
+
 TEST(Calendar, RacesOnWeekendsAFewMondaysAndTheFixedDates) {
     const auto days = Calendar(3).meetingDays({2024, 1, 1}, {2024, 12, 31});
     EXPECT_GT(days.size(), 100u);

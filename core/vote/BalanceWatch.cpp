@@ -1,0 +1,81 @@
+#include "core/vote/BalanceWatch.h"
+
+#include <charconv>
+
+#include "core/common/TextFile.h"
+#include "core/common/Trim.h"
+#include "core/vote/VotePluginFiles.h"
+
+namespace marovix {
+namespace {
+
+constexpr int kFirstRead = 5;
+constexpr int kSecondRead = 6;
+constexpr int kEnd = 7;
+
+constexpr std::string_view kGoalRule = "◇IPAT残高が目標金額を超えました[";
+constexpr std::string_view kFloorRule = "◇IPAT残高が指定金額を下回りました[";
+
+}  // namespace
+
+BalanceQuery::Tick BalanceQuery::tick() {
+    ++m_step;
+    if (m_step == kFirstRead || m_step == kSecondRead) return Tick::ReadBalance;
+    if (m_step >= kEnd) {
+        m_step = 0;
+        return Tick::Finish;
+    }
+    return Tick::Wait;
+}
+
+std::optional<RaceSlot> balanceQueryDue(std::span<const BalanceQueryRace> races, std::string_view nowHhmmss) {
+    for (std::size_t slot = 0; slot < races.size() && slot < static_cast<std::size_t>(kRaceSlotCount); ++slot) {
+        const BalanceQueryRace& race = races[slot];
+        if (race.raceNumber > 0 && race.naviTarget && !race.tohyoDone && !race.preFetchTime.empty() &&
+            race.preFetchTime == nowHhmmss)
+            return static_cast<RaceSlot>(slot);
+    }
+    return std::nullopt;
+}
+
+Yen balanceAmount(std::string_view text) {
+    const std::string_view number = trimmed(text, Blanks::SpaceTab);
+    Yen value = 0;
+    const char* end = number.data() + number.size();
+    auto [at, error] = std::from_chars(number.data(), end, value);
+    if (number.empty() || error != std::errc{} || at != end) return 0;
+    return value;
+}
+
+std::vector<std::string> balanceLogLines(std::string_view inetId, std::string_view balance, const DateTime& now) {
+    return {"-----", "■IPAT残高[" + std::string(inetId) + "]:" + std::string(balance) + "円 " + now.slashText()};
+}
+
+std::optional<std::vector<std::string>> stopRuleLines(const StopRule& rule, std::string_view inetId,
+                                                      std::string_view balance, const DateTime& now) {
+    const Yen amount = balanceAmount(balance);
+    std::string_view text;
+    Yen limit = 0;
+    if (rule.sel == 2 && rule.goal < amount) {
+        text = kGoalRule;
+        limit = rule.goal;
+    } else if (rule.sel == 3 && amount < rule.floor) {
+        text = kFloorRule;
+        limit = rule.floor;
+    } else {
+        return std::nullopt;
+    }
+    return std::vector<std::string>{"-----", "■自動運転終了 " + now.slashText(),
+                                    std::string(text) + std::string(inetId) + "]:" + std::string(balance) +
+                                        "円 (指定金額：" + std::to_string(limit) + "円)"};
+}
+
+std::optional<std::vector<std::string>> readIpatLog(std::string_view pluginFolder, std::string_view dateKey) {
+    const std::string path = PluginLogPath(pluginFolder, dateKey);
+    if (!fileExists(path)) return std::nullopt;
+    auto lines = readTextLines(path);
+    if (!lines) return std::nullopt;
+    return std::move(*lines);
+}
+
+}  // namespace marovix

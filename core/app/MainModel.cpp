@@ -83,7 +83,9 @@ void MainModel::loadSettings() {
         // The multi boxes show by the buying methods, once these are read and before the boxes are.
         if (row.option == MainOption::KaikataSRT) RefSpanBtnClick();
     }
-    m_state.labels[LabelId::SimModeLabel].color = m_state.options.on(MainOption::SimMode) ? 0x00FF00u : 0x808080u;
+    m_state.labels[LabelId::SimModeLabel].color = indicatorColor(m_state.options.on(MainOption::SimMode));
+    m_state.labels[LabelId::AutoNaviLabel].color = indicatorColor(m_autoRunMode);
+    m_state.labels[LabelId::operateLabel].color = kIndicatorOff;
     m_state.labels[LabelId::BakenLabel].text = std::string(betPageCaption(m_state.options.value(MainOption::TabIndex)));
 }
 
@@ -157,7 +159,7 @@ void MainModel::openManual() {
 
 void MainModel::setOption(MainOption option, int value) {
     m_state.options.set(option, value);
-    if (option == MainOption::SimMode) m_state.labels[LabelId::SimModeLabel].color = value != 0 ? 0x00FF00u : 0x808080u;
+    if (option == MainOption::SimMode) m_state.labels[LabelId::SimModeLabel].color = indicatorColor(value != 0);
     const MainOptionKey& row = mainOptionKey(option);
     if (row.writtenOnChange) {
         reportWrite(row.key.type == SettingType::Bool ? m_settings->writeBool(row.key, value != 0)

@@ -47,11 +47,15 @@ std::optional<RaceSlot> MainModel::buttonFetchRace() const {
 }
 
 bool MainModel::ozFetched(RaceSlot slot) const {
-    return slot >= 0 && slot < kRaceSlotCount && m_ozFetched[static_cast<std::size_t>(slot)];
+    if (slot < 0 || slot >= kRaceSlotCount || !isUsedSlot(m_day.race(slot))) return false;
+    return m_ozFetchedRaces.count(std::string(RaceKey16(m_day.race(slot)))) > 0;
 }
 
 void MainModel::setOzFetched(RaceSlot slot) {
-    if (slot >= 0 && slot < kRaceSlotCount) m_ozFetched[static_cast<std::size_t>(slot)] = true;
+    // Kept by race key for the whole run: another day's races never share a flag, and choosing another
+    // day and coming back finds the day's flags as they were.
+    if (slot >= 0 && slot < kRaceSlotCount && isUsedSlot(m_day.race(slot)))
+        m_ozFetchedRaces.insert(std::string(RaceKey16(m_day.race(slot))));
 }
 
 void MainModel::SokuhoOddsBtnClick() {
@@ -63,8 +67,7 @@ void MainModel::SokuhoOddsBtnClick() {
     RunningFetch running(m_fetchRunning);
     {
         RealTimeFetcher fetcher(fetchPorts());
-        if (fetcher.run(FetchOperation::QuickOdds, key, raceLabelOf(race)).readComplete())
-            m_ozFetched[static_cast<std::size_t>(*slot)] = true;
+        if (fetcher.run(FetchOperation::QuickOdds, key, raceLabelOf(race)).readComplete()) setOzFetched(*slot);
     }
     m_oddsReadSlot = *slot;
     OzReadBtnClick();

@@ -68,7 +68,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_day.files = DayFiles::of(m_folders.dataFolder(), dayText);
     m_odds.openDay();
     m_tohyoDone.fill(false);
-    m_ozFetched.fill(false);
+    m_naviTarget.fill(false);
     m_schedules = {};
     m_oddsFiles = std::make_unique<OddsFileIndex>(m_day.files.odds);
     m_state.stringGrid26.clearBody();
@@ -183,7 +183,7 @@ void MainModel::DatListClick(int index) {
     notify(StatePart::RaceCard);
     // 9. The race's stakes. 10. Whether automatic operation targets it.
     loadRaceStakes();
-    m_state.labels[LabelId::TaishoRLabel].background = 0x808080;
+    m_state.labels[LabelId::TaishoRLabel].background = naviTarget(slot) ? 0x00FF00u : 0x808080u;
     notify(StatePart::Labels);
     // 11. Marks, then selections.
     SetSihyoBtnClick();
@@ -213,7 +213,7 @@ CellStyle MainModel::cellStyle(GridId grid, int column, int row) const {
 }
 
 Rgb MainModel::raceListColor(int index) const {
-    return raceListBackground(index >= 0 && index == m_state.currentEntry(), false);
+    return raceListBackground(index >= 0 && index == m_state.currentEntry(), naviTarget(m_state.slotOfEntry(index)));
 }
 
 }  // namespace marovix

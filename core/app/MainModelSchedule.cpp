@@ -18,6 +18,5 @@ void MainModel::computeSchedules() {
 }
 
 void MainModel::applyChangeInfo() {}
-void MainModel::computeTargets() {}
 
 }  // namespace marovix

@@ -5,11 +5,11 @@
 namespace marovix {
 
 CliSession::CliSession(CliContext& context, const std::string& appFolder, const std::string& feed,
-                       ConsoleDialogs::Options dialogs)
-    : m_dialogs(dialogs), m_jvLink(makeFeedJvLink(feed, context.clock())) {
-    m_model = std::make_unique<MainModel>(
-        appFolder, context.sharedDataFolder(),
-        MainPorts{*m_jvLink, m_dialogs, context.clock(), m_registry, m_sound, m_opener, m_random, m_launcher});
+                       ConsoleDialogs::Options dialogs, const Clock* clock)
+    : m_dialogs(dialogs), m_jvLink(makeFeedJvLink(feed, clock ? *clock : context.clock())) {
+    m_model = std::make_unique<MainModel>(appFolder, context.sharedDataFolder(),
+                                          MainPorts{*m_jvLink, m_dialogs, clock ? *clock : context.clock(), m_registry,
+                                                    m_sound, m_opener, m_random, m_launcher});
     m_created = m_model->create();
 }
 

@@ -93,14 +93,19 @@ void Scheduler::voteDueRaces(const DateTime& second, const std::function<const S
     // vote queue hands them over in turn, checking each again.
     std::set<RaceSlot> taken;
     for (;;) {
-        SchedulerDay day = fresh();
-        for (RaceSlot slot : taken) day.races[static_cast<std::size_t>(slot)].naviTarget = false;
+        const SchedulerDay* day = &fresh();
+        SchedulerDay masked;
+        if (!taken.empty()) {
+            masked = *day;
+            for (RaceSlot slot : taken) masked.races[static_cast<std::size_t>(slot)].naviTarget = false;
+            day = &masked;
+        }
         const std::vector<AutoAction> actions =
-            timerActions(SchedulerTimer::TimerNavi, day, m_host.settings(), m_host.autoRunMode(), second);
+            timerActions(SchedulerTimer::TimerNavi, *day, m_host.settings(), m_host.autoRunMode(), second);
         if (actions.empty()) return;
         const AutoAction& action = actions.front();
         if (!taken.insert(action.slot).second) return;
-        const SchedulerSlot& race = day.races[static_cast<std::size_t>(action.slot)];
+        const SchedulerSlot& race = day->races[static_cast<std::size_t>(action.slot)];
         if (!m_voted.insert(race.raceKey16 + race.schedule.TohyoTime).second) continue;
         runAutoAction(m_host, action);
         ++m_counts.actions;

@@ -34,6 +34,7 @@
 #include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
 #include "ui/TAboutForm.h"
+#include "ui/TOzGetTimeForm.h"
 #include "ui/TextGridModel.h"
 
 namespace marovix {
@@ -93,9 +94,11 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     addTimer("Timer4", 10 * 60 * 1000);
     addTimer("ZanDakaNaviTimer", 1000);
     addTimer("ZanDakaTimer", 500);
-    addTimer("FormDisableTimer", 1000);
-    addTimer("Timer2", 1000);
-    addTimer("Timer3", 1000);
+    connect(addTimer("FormDisableTimer", 1000), &QTimer::timeout, this, [this] { m_model.FormDisableTimerTimer(); });
+    connect(addTimer("Timer2", 500), &QTimer::timeout, this, [this] { m_model.Timer2Timer(); });
+    QTimer* timer3 = addTimer("Timer3", 1000);
+    connect(timer3, &QTimer::timeout, this, [this] { m_model.Timer3Timer(); });
+    timer3->start();
     addTimer("CurRaceTimer", 30000);
     addTimer("HenkoTimer", 300000);
     // The vote queue: waiting votes handed over, ended plug-in runs recorded, without blocking the window.
@@ -153,6 +156,7 @@ void TMainForm::buildMenus() {
     auto* autoRun = named(options->addAction(QStringLiteral("自動運転")), QStringLiteral("DispRaceAfterOZget"));
     autoRun->setCheckable(true);
     autoRun->setStatusTip(QStringLiteral("オッズ取得後、レースにフォーカスを移し投票を行う"));
+    connect(autoRun, &QAction::triggered, this, [this] { m_model.DispRaceAfterOZgetClick(); });
     addOptionItem(options, "OzOverWriteOK", "手動でオッズ取得済でも指定時刻に自動取得を行う", MainOption::OverWriteOK);
     addOptionItem(options, "DupTohyoOK", "手動投票済みのレースでも自動投票を有効にする", MainOption::DupOK);
     addOptionItem(options, "PlaySoundOpt", "オッズ取得後、アラート音を鳴らす", MainOption::Sound1);
@@ -162,7 +166,8 @@ void TMainForm::buildMenus() {
     addOptionItem(exclude, "NotGetKekka", "結果情報", MainOption::NotGetKekka);
     addOptionItem(options, "SimMode", "シミュレーションモード", MainOption::SimMode);
     options->addSeparator();
-    named(options->addAction(QStringLiteral("データ自動取得時刻設定(&T)")), QStringLiteral("N8"));
+    connect(named(options->addAction(QStringLiteral("データ自動取得時刻設定(&T)")), QStringLiteral("N8")),
+            &QAction::triggered, this, &TMainForm::openOzGetTimeForm);
     named(options->addAction(QStringLiteral("投資金額設定")), QStringLiteral("KaimeSetItem"));
 
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"));
@@ -255,6 +260,11 @@ void TMainForm::buildTopBar() {
     auto* simCaption = new QLabel(QStringLiteral("SimMode"), area);
     side->addWidget(simCaption, 0, 0);
     side->addWidget(named(new QLabel(QStringLiteral("●"), area), QStringLiteral("SimModeLabel")), 0, 1);
+    // The indicators of automatic operation: "自動投票" green while it runs, "操作注意" red after a fetch.
+    side->addWidget(new QLabel(QStringLiteral("自動投票"), area), 2, 0);
+    side->addWidget(named(new QLabel(QStringLiteral("●"), area), QStringLiteral("AutoNaviLabel")), 2, 1);
+    side->addWidget(new QLabel(QStringLiteral("操作注意"), area), 2, 2);
+    side->addWidget(named(new QLabel(QStringLiteral("●"), area), QStringLiteral("operateLabel")), 2, 3);
     auto* help = button("HelpButton", "ヘルプ", area);
     connect(help, &QPushButton::clicked, this, [this] { m_model.openManual(); });
     auto* version = button("VerButton1", "ﾊﾞｰｼﾞｮﾝ情報", area);
@@ -520,13 +530,21 @@ void TMainForm::refresh(StatePart part) {
         case StatePart::Clock: refreshLabels(); break;
         case StatePart::Timers: {
             const MainTimers& timers = state.timers;
-            const std::pair<const char*, bool> running[] = {
-                {"Timer2", timers.Timer2}, {"CurRaceTimer", timers.CurRaceTimer}, {"HenkoTimer", timers.HenkoTimer}};
+            const std::pair<const char*, bool> running[] = {{"Timer2", timers.Timer2},
+                                                            {"CurRaceTimer", timers.CurRaceTimer},
+                                                            {"HenkoTimer", timers.HenkoTimer},
+                                                            {"TimerNavi", timers.TimerNavi}};
             for (const auto& [timerName, on] : running) {
                 auto* timer = findChild<QTimer*>(name(timerName));
                 if (on && !timer->isActive()) timer->start();
                 if (!on) timer->stop();
             }
+            auto* formDisable = findChild<QTimer*>(QStringLiteral("FormDisableTimer"));
+            if (timers.FormDisableTimer && !formDisable->isActive()) {
+                formDisable->setInterval(timers.formDisableIntervalMs);
+                formDisable->start();
+            }
+            if (!timers.FormDisableTimer) formDisable->stop();
             break;
         }
         case StatePart::Payouts: refreshPayoutPanel(); break;
@@ -551,6 +569,7 @@ void TMainForm::refreshGrids(std::initializer_list<GridId> grids) {
 
 void TMainForm::refreshOptions() {
     const MainOptions& options = m_model.state().options;
+    findChild<QAction*>(QStringLiteral("DispRaceAfterOZget"))->setChecked(m_model.autoRunMode());
     for (auto& [item, option] : m_optionItems) item->setChecked(options.on(option));
     for (QCheckBox* box : findChildren<QCheckBox*>()) {
         QVariant option = box->property("marovixOption");
@@ -612,8 +631,9 @@ void TMainForm::refreshLabels() {
         QWidget* widget = findChild<QWidget*>(qs(labelName(id)));
         if (!widget) continue;
         const Label& label = labels[id];
-        if (auto* text = qobject_cast<QLabel*>(widget); text && id != LabelId::SimModeLabel)
-            text->setText(qs(label.text));
+        const bool indicator =
+            id == LabelId::SimModeLabel || id == LabelId::AutoNaviLabel || id == LabelId::operateLabel;
+        if (auto* text = qobject_cast<QLabel*>(widget); text && !indicator) text->setText(qs(label.text));
         QString style;
         if (label.color) style += QStringLiteral("color: #%1;").arg(*label.color, 6, 16, QLatin1Char('0'));
         if (label.background)
@@ -621,6 +641,11 @@ void TMainForm::refreshLabels() {
         if (widget->styleSheet() != style) widget->setStyleSheet(style);
         if (label.background) widget->setAutoFillBackground(true);
     }
+}
+
+void TMainForm::openOzGetTimeForm() {
+    TOzGetTimeForm form(m_model.N8Click(), this);
+    form.exec();
 }
 
 void TMainForm::showAbout() {

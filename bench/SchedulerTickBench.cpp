@@ -12,62 +12,47 @@
 #include <memory>
 
 #include "bench/BenchLimit.h"
+#include "bench/BenchRaceDay.h"
 #include "core/app/MainAutoHost.h"
 #include "core/app/MainModel.h"
 #include "core/auto/Scheduler.h"
 #include "core/jv/FetchQueue.h"
-#include "standins/jvlink/FeedJvLink.h"
-#include "tests/support/DemoDay.h"
-#include "tests/support/FakeMainPorts.h"
 
 namespace marovix {
 namespace {
 
 using bench::threadSeconds;
 
-// A downloaded Sunday of three courses, selected as today's day at 09:00 with the stand-in serving its
-// feed; mining and payouts left out of the schedule.
+// The benchmarks' Sunday selected as today's day at 09:00; mining and payouts left out of the schedule,
+// OzOverWriteOK on.
 class TickDay {
 public:
     TickDay()
-        : m_demo(DemoDayOptions{DateTime{2024, 4, 7}, DateTime{2024, 4, 7}, 1, false, false}),
-          m_feed(m_fakes.clock, m_demo.feedFolder()) {
-        if (!m_demo.problems().empty() || m_demo.days().empty()) std::abort();
-        m_fakes.clock.set(DateTime{2024, 4, 7, 9, 0, 0});
-        m_model =
-            std::make_unique<MainModel>(m_demo.appFolder(), m_demo.appFolder() + "/share",
-                                        MainPorts{m_feed, m_fakes.dialogs, m_fakes.clock, m_fakes.registry,
-                                                  m_fakes.sound, m_fakes.opener, m_fakes.random, m_fakes.launcher});
-        if (!m_model->create()) std::abort();
-        m_model->firstShow();
-        for (MainOption option : {MainOption::NotGetMining, MainOption::NotGetKekka, MainOption::OverWriteOK})
-            m_model->setOption(option, 1);
-        m_model->DateComboChange(m_demo.days().front());
-        if (m_model->state().datList.size() != kRaceSlotCount) std::abort();
-        m_host = std::make_unique<MainAutoHost>(*m_model);
+        : m_day(DateTime{2024, 4, 7, 9, 0, 0}, [](MainModel& model) {
+              for (MainOption option : {MainOption::NotGetMining, MainOption::NotGetKekka, MainOption::OverWriteOK})
+                  model.setOption(option, 1);
+          }) {
+        m_host = std::make_unique<MainAutoHost>(m_day.model());
         const RaceSlot last = kRaceSlotCount - 1;
-        const std::string fetchAt = m_model->raceSchedules()[last].OzGetTime1;
+        const std::string fetchAt = m_day.model().raceSchedules()[last].OzGetTime1;
         m_fetchSecond = DateTime{2024,
                                  4,
                                  7,
                                  std::stoi(fetchAt.substr(0, 2)),
                                  std::stoi(fetchAt.substr(2, 2)),
                                  std::stoi(fetchAt.substr(4, 2))};
-        m_fetchLine = fetchQueueLine(m_model->raceDay().race(last), last);
+        m_fetchLine = fetchQueueLine(m_day.model().raceDay().race(last), last);
         // The odds of the last race are served from its snapshot before its post.
-        m_fakes.clock.set(m_fetchSecond);
+        m_day.fakes().clock.set(m_fetchSecond);
     }
 
     MainAutoHost& host() { return *m_host; }
-    MainModel& model() { return *m_model; }
+    MainModel& model() { return m_day.model(); }
     const DateTime& fetchSecond() const { return m_fetchSecond; }
     const std::string& fetchLine() const { return m_fetchLine; }
 
 private:
-    FakeMainPorts m_fakes;
-    DemoDay m_demo;
-    FeedJvLink m_feed;
-    std::unique_ptr<MainModel> m_model;
+    bench::BenchRaceDay m_day;
     std::unique_ptr<MainAutoHost> m_host;
     DateTime m_fetchSecond;
     std::string m_fetchLine;

@@ -41,52 +41,35 @@ TOzGetTimeForm::TOzGetTimeForm(std::unique_ptr<OzGetTimeModel> model, QWidget* p
     setObjectName(QStringLiteral("TOzGetTimeForm"));
     setWindowTitle(QStringLiteral("データﾞ自動取得時刻指定"));
     auto* layout = new QVBoxLayout(this);
-    auto spinEdit = [this](OzGetSpin spin, QWidget* parent) {
-        const OzGetSpinRow& row = ozGetSpinRow(spin);
-        auto* edit = new QSpinBox(parent);
-        edit->setObjectName(qs(std::string(row.name)));
-        edit->setRange(row.minimum, row.maximum);
-        edit->setValue(m_model->spin(spin));
-        connect(edit, &QSpinBox::valueChanged, this, [this, spin](int value) { m_model->setSpin(spin, value); });
-        m_spins[static_cast<std::size_t>(spin)] = edit;
-        return edit;
+    // A group: its explanation, then a row of the spin edits, each followed by its caption.
+    auto timingGroup = [this, layout](const char* title, const char* explanation, const char* lead,
+                                      std::initializer_list<OzGetSpin> spins) {
+        auto* group = new QGroupBox(QString::fromUtf8(title), this);
+        auto* groupLayout = new QVBoxLayout(group);
+        groupLayout->addWidget(note(explanation, group));
+        auto* row = new QHBoxLayout;
+        if (lead) row->addWidget(new QLabel(QString::fromUtf8(lead), group));
+        for (OzGetSpin spin : spins) {
+            const OzGetSpinRow& spec = ozGetSpinRow(spin);
+            auto* edit = new QSpinBox(group);
+            edit->setObjectName(qs(std::string(spec.name)));
+            edit->setRange(spec.minimum, spec.maximum);
+            edit->setValue(m_model->spin(spin));
+            connect(edit, &QSpinBox::valueChanged, this, [this, spin](int value) { m_model->setSpin(spin, value); });
+            m_spins[static_cast<std::size_t>(spin)] = edit;
+            row->addWidget(edit);
+            row->addWidget(new QLabel(qs(std::string(spec.caption)), group));
+        }
+        row->addStretch();
+        groupLayout->addLayout(row);
+        layout->addWidget(group);
     };
-    auto caption = [](OzGetSpin spin, QWidget* parent) {
-        return new QLabel(qs(std::string(ozGetSpinRow(spin).caption)), parent);
-    };
-
-    auto* odds = new QGroupBox(QStringLiteral("オッズ自動取得時刻指定"), this);
-    auto* oddsLayout = new QVBoxLayout(odds);
-    oddsLayout->addWidget(note("ｵｯｽﾞを自動取得する際に各ﾚｰｽ発走何分前に取得機能を起動するかを指定します。", odds));
-    auto* oddsRow = new QHBoxLayout;
-    oddsRow->addWidget(new QLabel(QStringLiteral("発走"), odds));
-    oddsRow->addWidget(spinEdit(OzGetSpin::SpinEdit3, odds));
-    oddsRow->addWidget(caption(OzGetSpin::SpinEdit3, odds));
-    oddsRow->addWidget(spinEdit(OzGetSpin::SpinEdit4, odds));
-    oddsRow->addWidget(caption(OzGetSpin::SpinEdit4, odds));
-    oddsRow->addStretch();
-    oddsLayout->addLayout(oddsRow);
-    layout->addWidget(odds);
-
-    auto* interval = new QGroupBox(QStringLiteral("自動投票インターバル指定"), this);
-    auto* intervalLayout = new QVBoxLayout(interval);
-    intervalLayout->addWidget(note("オッズ取得→オッズ再取得チェック→投票の動作でインターバルを指定します。", interval));
-    auto* intervalRow = new QHBoxLayout;
-    intervalRow->addWidget(spinEdit(OzGetSpin::SpinEdit5, interval));
-    intervalRow->addWidget(caption(OzGetSpin::SpinEdit5, interval));
-    intervalRow->addStretch();
-    intervalLayout->addLayout(intervalRow);
-    layout->addWidget(interval);
-
-    auto* results = new QGroupBox(QStringLiteral("結果情報自動取得時刻指定"), this);
-    auto* resultsLayout = new QVBoxLayout(results);
-    resultsLayout->addWidget(note("随時更新されるﾚｰｽ結果情報を何分おきに自動取得するか指定します。", results));
-    auto* resultsRow = new QHBoxLayout;
-    resultsRow->addWidget(spinEdit(OzGetSpin::SpinEdit1, results));
-    resultsRow->addWidget(caption(OzGetSpin::SpinEdit1, results));
-    resultsRow->addStretch();
-    resultsLayout->addLayout(resultsRow);
-    layout->addWidget(results);
+    timingGroup("オッズ自動取得時刻指定", "ｵｯｽﾞを自動取得する際に各ﾚｰｽ発走何分前に取得機能を起動するかを指定します。",
+                "発走", {OzGetSpin::SpinEdit3, OzGetSpin::SpinEdit4});
+    timingGroup("自動投票インターバル指定", "オッズ取得→オッズ再取得チェック→投票の動作でインターバルを指定します。",
+                nullptr, {OzGetSpin::SpinEdit5});
+    timingGroup("結果情報自動取得時刻指定", "随時更新されるﾚｰｽ結果情報を何分おきに自動取得するか指定します。", nullptr,
+                {OzGetSpin::SpinEdit1});
 
     auto* sounds = new QHBoxLayout;
     sounds->addWidget(buildSoundGroup(AlarmSoundId::Oz));

@@ -1,9 +1,11 @@
 #include "tests/support/AutoDay.h"
 
+#include "core/auto/Scheduler.h"
 #include "core/common/TextFile.h"
 #include "core/race/RecordFields.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/OddsRecords.h"
 #include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TestDayFiles.h"
@@ -35,6 +37,20 @@ void queueWinOdds(ScriptedJvLink& jvLink, int race, int favourite) {
     o1.bytes(IdField::kindAndCreationDate, "120240526");
     for (int h = 1; h <= 10; ++h) oddstest::setWin(o1, h, h == favourite ? "0021" : "0150");
     jvLink.queueFile({o1.record()});
+}
+
+void stepTo(FakeClock& clock, Scheduler& scheduler, const DateTime& last) {
+    while (clock.now() < last) {
+        clock.advance(1);
+        scheduler.tick(clock.now());
+    }
+}
+
+std::vector<std::string> rtOpens(const ScriptedJvLink& jvLink) {
+    std::vector<std::string> opens;
+    for (const std::string& call : jvLink.callTexts())
+        if (call.rfind("JVRTOpen", 0) == 0) opens.push_back(call);
+    return opens;
 }
 
 }  // namespace marovix

@@ -50,18 +50,8 @@ protected:
         scheduler->tick(fakes.clock.now());
     }
     void queueOdds(int race, int favourite = 3) { queueWinOdds(fakes.jvLink, race, favourite); }
-    void stepTo(const DateTime& last) {
-        while (fakes.clock.now() < last) {
-            fakes.clock.advance(1);
-            scheduler->tick(fakes.clock.now());
-        }
-    }
-    std::vector<std::string> rtOpens() const {
-        std::vector<std::string> opens;
-        for (const std::string& call : fakes.jvLink.callTexts())
-            if (call.rfind("JVRTOpen", 0) == 0) opens.push_back(call);
-        return opens;
-    }
+    void stepTo(const DateTime& last) { marovix::stepTo(fakes.clock, *scheduler, last); }
+    std::vector<std::string> rtOpens() const { return marovix::rtOpens(fakes.jvLink); }
     const std::vector<std::string>& log() const { return model->state().autoNaviList; }
     std::vector<std::string> logLinesFrom(std::size_t first) const {
         return std::vector<std::string>(log().begin() + static_cast<std::ptrdiff_t>(first), log().end());

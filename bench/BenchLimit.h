@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -43,6 +44,18 @@ long long readBytesOnce(const Paths& paths, std::string& buffer) {
         benchmark::DoNotOptimize(buffer.data());
     }
     return total;
+}
+
+// The counters of a piece of work held against reading its bytes once: its milliseconds per iteration
+// (as `name`), the limit's, their ratio, and the megabytes of one day read.
+inline void setLimitCounters(benchmark::State& state, const char* name, double seconds, double limitSeconds,
+                             long long bytes) {
+    const auto n = static_cast<double>(state.iterations());
+    state.counters[name] = seconds / n * 1e3;
+    state.counters["bytes_once_ms"] = limitSeconds / n * 1e3;
+    state.counters["ratio"] = seconds / limitSeconds;
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * bytes);
 }
 
 }  // namespace marovix::bench

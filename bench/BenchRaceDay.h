@@ -21,10 +21,7 @@ public:
           m_feed(m_fakes.clock, m_demo.feedFolder()) {
         if (!m_demo.problems().empty() || m_demo.days().empty()) std::abort();
         m_fakes.clock.set(moment);
-        m_model =
-            std::make_unique<MainModel>(m_demo.appFolder(), m_demo.appFolder() + "/share",
-                                        MainPorts{m_feed, m_fakes.dialogs, m_fakes.clock, m_fakes.registry,
-                                                  m_fakes.sound, m_fakes.opener, m_fakes.random, m_fakes.launcher});
+        m_model = std::make_unique<MainModel>(m_demo.appFolder(), m_demo.appFolder() + "/share", m_fakes.ports(m_feed));
         if (!m_model->create()) std::abort();
         m_model->firstShow();
         if (beforeDay) beforeDay(*m_model);

@@ -27,6 +27,7 @@ namespace marovix {
 namespace {
 
 using bench::readBytesOnce;
+using bench::setLimitCounters;
 using bench::threadSeconds;
 
 // A downloaded Sunday of three courses (no odds files), its model on that day at 17:00 with the
@@ -95,12 +96,7 @@ void againstTheLimit(benchmark::State& state, Fetch fetch) {
             return;
         }
     if (!model.state().labels[LabelId::DLlabel].text.empty()) state.SkipWithError("the fetch ended with an error");
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["fetch_ms"] = fetchSeconds / n * 1e3;
-    state.counters["bytes_once_ms"] = limitSeconds / n * 1e3;
-    state.counters["ratio"] = fetchSeconds / limitSeconds;
-    state.counters["MB"] = static_cast<double>(day.bytes()) / 1e6;
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * day.bytes());
+    setLimitCounters(state, "fetch_ms", fetchSeconds, limitSeconds, day.bytes());
 }
 
 void BM_FetchDayOddsOverTheList(benchmark::State& state) {

@@ -25,6 +25,7 @@ namespace marovix {
 namespace {
 
 using bench::readBytesOnce;
+using bench::setLimitCounters;
 using bench::threadSeconds;
 
 // A generated meeting day of three courses: its race records and its six day odds files, made once and
@@ -103,12 +104,7 @@ void againstTheLimit(benchmark::State& state, ReadOdds readOdds) {
         benchmark::DoNotOptimize(lastWinOdds);
     }
     if (!(lastWinOdds > 0)) state.SkipWithError("the last race has no odds");
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["odds_ms"] = oddsSeconds / n * 1e3;
-    state.counters["bytes_once_ms"] = limitSeconds / n * 1e3;
-    state.counters["ratio"] = oddsSeconds / limitSeconds;
-    state.counters["MB"] = static_cast<double>(day.bytes()) / 1e6;
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * day.bytes());
+    setLimitCounters(state, "odds_ms", oddsSeconds, limitSeconds, day.bytes());
 }
 
 // Every slot's OddsTable, derived when first asked for: the reading measured is the whole of it.

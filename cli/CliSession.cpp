@@ -1,15 +1,11 @@
 #include "cli/CliSession.h"
 
-#include "cli/FeedOptions.h"
-
 namespace marovix {
 
 CliSession::CliSession(CliContext& context, const std::string& appFolder, const std::string& feed,
                        ConsoleDialogs::Options dialogs, const Clock* clock)
-    : m_dialogs(dialogs), m_jvLink(makeFeedJvLink(feed, clock ? *clock : context.clock())) {
-    m_model = std::make_unique<MainModel>(appFolder, context.sharedDataFolder(),
-                                          MainPorts{*m_jvLink, m_dialogs, clock ? *clock : context.clock(), m_registry,
-                                                    m_sound, m_opener, m_random, m_launcher});
+    : m_ports(clock ? *clock : context.clock(), feed, dialogs),
+      m_model(std::make_unique<MainModel>(appFolder, context.sharedDataFolder(), m_ports.mainPorts())) {
     m_created = m_model->create();
 }
 

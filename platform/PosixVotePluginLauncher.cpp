@@ -12,12 +12,14 @@
 #include <mutex>
 #include <vector>
 
+#include "core/common/FileFaults.h"
+
 extern char** environ;
 
 namespace marovix {
 namespace {
 
-Error refused(const std::string& what, int error) { return Error{what + ": " + std::strerror(error)}; }
+Error refused(const std::string& what, int error) { return Error{what + ": " + systemErrorText(error)}; }
 
 // The descriptor the started run finds its lock on.
 constexpr int kRunLockFd = 3;

@@ -5,6 +5,7 @@ packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev googletest libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
           libcli11-dev nlohmann-json3-dev clang-format-14
+          clang-14 libfuzzer-14-dev libclang-rt-14-dev
           fonts-noto-cjk xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -8,15 +8,6 @@
 #include "core/app/ProgramStart.h"
 #include "core/common/ProgramInfo.h"
 #include "core/jv/StoredDataDownload.h"
-#include "platform/EmptyRegistry.h"
-#include "platform/PosixVotePluginLauncher.h"
-#include "platform/ProgramClock.h"
-#include "platform/SeededRandom.h"
-#include "standins/jvlink/FeedJvLink.h"
-#include "ui/FeedSettingsDialog.h"
-#include "ui/QtDialogs.h"
-#include "ui/QtDocumentOpener.h"
-#include "ui/QtSound.h"
 #include "ui/QtText.h"
 #include "ui/TGetDataForm.h"
 #include "ui/TIpatLogForm.h"
@@ -24,6 +15,7 @@
 #include "ui/TKenshoForm.h"
 #include "ui/TMainForm.h"
 #include "ui/TPrgrsForm.h"
+#include "ui/WindowPorts.h"
 
 namespace marovix {
 
@@ -41,25 +33,14 @@ ProgramOptions programOptions(int argc, char** argv) {
 }
 
 int runMarovix(const ProgramOptions& options) {
-    const std::unique_ptr<Clock> clockOwner = programClock(options.at);
-    const Clock& clock = *clockOwner;
-    EmptyRegistry registry;
-    QtDialogs dialogs;
-    QtSound sound;
-    QtDocumentOpener opener;
-    SeededRandom random;
-    PosixVotePluginLauncher launcher;
-    FeedJvLink jvLink(clock);
-    jvLink.setSettingsDialog([](FeedJvLink& link) { return runFeedSettingsDialog(link); });
-
-    if (!checkJvLinkInstalled(jvLink, dialogs)) return 1;
+    WindowPorts ports(options.at);
+    if (!checkJvLinkInstalled(ports.jvLink(), ports.dialogs())) return 1;
     QApplication::setApplicationDisplayName(qs(kProgramTitle));
 
     QDir().mkpath(qs(options.appFolder));
-    MainModel model(options.appFolder, options.windowsFolder,
-                    MainPorts{jvLink, dialogs, clock, registry, sound, opener, random, launcher});
+    MainModel model(options.appFolder, options.windowsFolder, ports.mainPorts());
     TMainForm mainForm(model);
-    dialogs.setParent(&mainForm);
+    ports.dialogs().setParent(&mainForm);
     TPrgrsForm progress(model, &mainForm);
     TKaimeSettingForm kaimeSetting(&mainForm);
     TIpatLogForm ipatLog(model, &mainForm);

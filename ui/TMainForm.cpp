@@ -36,6 +36,7 @@
 #include "ui/TAboutForm.h"
 #include "ui/TOzGetTimeForm.h"
 #include "ui/TextGridModel.h"
+#include "ui/WindowViews.h"
 
 namespace marovix {
 namespace {
@@ -284,22 +285,9 @@ QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
     auto* model = new TextGridModel(
         m_model.state().grid(grid), [this, grid](int column, int row) { return m_model.cellStyle(grid, column, row); },
         view);
-    if (const CellStyle heading = m_model.cellStyle(grid, 0, 0); heading.background) {
-        view->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: #%1; }")
-                                                    .arg(*heading.background, 6, 16, QLatin1Char('0')));
-    }
     m_gridModels.emplace_back(grid, model);
     view->setModel(model);
-    view->verticalHeader()->hide();
-    // The grids' widths are those of a small monospaced font: the race card's columns are 20 to 130 pixels.
-    QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(11);
-    view->setFont(font);
-    view->horizontalHeader()->setFont(font);
-    view->horizontalHeader()->setMinimumSectionSize(10);
-    view->verticalHeader()->setDefaultSectionSize(20);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    styleGridView(view, m_model.cellStyle(grid, 0, 0));
     return view;
 }
 
@@ -558,12 +546,7 @@ void TMainForm::refreshGrids(std::initializer_list<GridId> grids) {
     for (auto& [id, model] : m_gridModels) {
         if (std::find(grids.begin(), grids.end(), id) == grids.end()) continue;
         model->refresh();
-        auto* view = qobject_cast<QTableView*>(model->parent());
-        for (int c = 0; c < model->grid().columnCount(); ++c) {
-            int width = model->grid().columnWidth(c);
-            view->setColumnHidden(c, width < 0);
-            if (width >= 0) view->setColumnWidth(c, width);
-        }
+        applyColumnWidths(qobject_cast<QTableView*>(model->parent()), model->grid());
     }
 }
 
@@ -630,16 +613,10 @@ void TMainForm::refreshLabels() {
         const auto id = static_cast<LabelId>(i);
         QWidget* widget = findChild<QWidget*>(qs(labelName(id)));
         if (!widget) continue;
-        const Label& label = labels[id];
+        // The indicators keep their "●".
         const bool indicator =
             id == LabelId::SimModeLabel || id == LabelId::AutoNaviLabel || id == LabelId::operateLabel;
-        if (auto* text = qobject_cast<QLabel*>(widget); text && !indicator) text->setText(qs(label.text));
-        QString style;
-        if (label.color) style += QStringLiteral("color: #%1;").arg(*label.color, 6, 16, QLatin1Char('0'));
-        if (label.background)
-            style += QStringLiteral("background-color: #%1;").arg(*label.background, 6, 16, QLatin1Char('0'));
-        if (widget->styleSheet() != style) widget->setStyleSheet(style);
-        if (label.background) widget->setAutoFillBackground(true);
+        paintLabel(widget, labels[id], !indicator);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/common/ProgramInfo.h"
 #include "core/common/TextFile.h"
+#include "core/common/Trim.h"
 #include "core/jv/JvMessage.h"
 #include "core/jv/StoredDataDownload.h"
 #include "core/kaime/BetPages.h"
@@ -17,16 +18,6 @@
 #include "core/vote/VoteQueue.h"
 
 namespace marovix {
-namespace {
-
-std::string trimmed(std::string text) {
-    const char* blanks = " \t\r\n";
-    auto first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-}  // namespace
 
 MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts ports)
     : m_folders(std::move(appFolder)),
@@ -58,10 +49,11 @@ void MainModel::lookUpCompanionFolders() {
     // yields nothing and nothing is stored then.
     auto lookUp = [this](const SettingKey& key, std::initializer_list<const char*> programs, const char* tail) {
         for (const char* program : programs) {
-            if (!trimmed(m_settings->readStoredText(key)).empty()) return;
-            std::string found = trimmed(m_ports.registry.localMachineString(
+            if (!trimmed(m_settings->readStoredText(key), Blanks::SpaceTabLineEnd).empty()) return;
+            const std::string value = m_ports.registry.localMachineString(
                 std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + program,
-                "Inno Setup: App Path"));
+                "Inno Setup: App Path");
+            const std::string found(trimmed(value, Blanks::SpaceTabLineEnd));
             if (!found.empty()) reportWrite(m_settings->writeText(key, found + tail));
         }
     };

@@ -333,6 +333,8 @@ private:
     // After a bet type's builder filled its grid: stakes, synthetic odds and the hit judgement.
     void finishBetGrid(BetType bet);
     void KaimeMixBtnClick();
+    // AllBakenBTn (`buy`) and NoBakenBtn: every bet type's box takes `buy`, then the selections are rebuilt.
+    void setEveryBetType(bool buy);
     CardOdds cardOdds(RaceSlot slot) const;
     // OzGetTimeLabel: the announcement time of the race's O1 record, "hh:nn"; "  :  " without one.
     std::string oddsAnnouncementLabel(RaceSlot slot) const;

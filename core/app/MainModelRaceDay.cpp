@@ -3,6 +3,7 @@
 
 #include "core/app/MainModel.h"
 #include "core/common/TextFile.h"
+#include "core/common/Trim.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Dialogs.h"
 #include "core/race/JvRecord.h"
@@ -15,12 +16,6 @@ namespace marovix {
 namespace {
 
 constexpr int kProgressSteps = 35;
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 }  // namespace
 
@@ -108,8 +103,10 @@ void MainModel::DateComboChange(const std::string& dayText) {
     const int usetLines = m_state.datListSlots.empty() ? 0 : m_state.datListSlots.back() + 1;
     if (Status status = readUmaSet(m_day, usetLines); !status) m_ports.dialogs.error(status.error());
     // 12. The own indexes; the pop-up closes.
-    readOwnIndexFiles(m_day, m_folders.tcsvFolder(), trimmed(m_settings->readText(settings::OriginalSisu1)),
-                      trimmed(m_settings->readText(settings::OriginalSisu2)));
+    const std::string own1 = m_settings->readText(settings::OriginalSisu1);
+    const std::string own2 = m_settings->readText(settings::OriginalSisu2);
+    readOwnIndexFiles(m_day, m_folders.tcsvFolder(), std::string(trimmed(own1, Blanks::SpaceTab)),
+                      std::string(trimmed(own2, Blanks::SpaceTab)));
     m_state.progress.visible = false;
     notify(StatePart::Progress);
     // 13.-14. Schedules, default stakes and the results timer.

@@ -86,22 +86,16 @@ void MainModel::HaibunRadioClick(int method) {
     KaimeMakeBtnClick();
 }
 
-void MainModel::AllBakenBTnClick() {
-    // The boxes take their new state at once; the settings follow one by one until a write fails.
-    for (const BetTypeInfo& bet : kBetTypes) m_state.options.set(buyOption(bet.type), 1);
-    notify(StatePart::Options);
-    for (const BetTypeInfo& bet : kBetTypes) {
-        Status status = m_settings->writeBool(settings::BuyBaken[static_cast<std::size_t>(bet.type)], true);
-        if (!status) return reportWrite(status);
-    }
-    KaimeMakeBtnClick();
-}
+void MainModel::AllBakenBTnClick() { setEveryBetType(true); }
 
-void MainModel::NoBakenBtnClick() {
-    for (const BetTypeInfo& bet : kBetTypes) m_state.options.set(buyOption(bet.type), 0);
+void MainModel::NoBakenBtnClick() { setEveryBetType(false); }
+
+void MainModel::setEveryBetType(bool buy) {
+    // The boxes take their new state at once; the settings follow one by one until a write fails.
+    for (const BetTypeInfo& bet : kBetTypes) m_state.options.set(buyOption(bet.type), buy ? 1 : 0);
     notify(StatePart::Options);
     for (const BetTypeInfo& bet : kBetTypes) {
-        Status status = m_settings->writeBool(settings::BuyBaken[static_cast<std::size_t>(bet.type)], false);
+        Status status = m_settings->writeBool(settings::BuyBaken[static_cast<std::size_t>(bet.type)], buy);
         if (!status) return reportWrite(status);
     }
     KaimeMakeBtnClick();

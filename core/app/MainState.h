@@ -9,6 +9,7 @@
 
 #include "core/common/MainGrids.h"
 #include "core/common/MainLabels.h"
+#include "core/common/WindowPlacement.h"
 #include "core/kaime/SelectionControls.h"
 #include "core/race/RaceSlot.h"
 #include "core/results/PayoutPanel.h"
@@ -33,16 +34,6 @@ enum class StatePart {
     Progress,      // the progress pop-up
     Timers,        // which timers of the main window run
     Count
-};
-
-// The main window's placement; read from the settings (section locate, which holds the defaults) when
-// the window is created.
-struct WindowPlacement {
-    int top = 0;
-    int left = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
 };
 
 // The progress pop-up TPrgrsForm: its fixed title line, a text, a second line and a bar.
@@ -94,6 +85,8 @@ struct MainState {
     PayoutPanel payoutPanel;
     // Which multi check boxes show, in the order of kMultiBoxes (RefSpanBtn).
     std::array<bool, kMultiBoxes.size()> multiBoxVisible{};
+    // The main window's placement; read from the settings (section locate, which holds the defaults) when
+    // the window is created.
     WindowPlacement placement;
 
     // The meeting days of DateCombo, newest first.

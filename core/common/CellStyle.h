@@ -2,7 +2,7 @@
 // How a grid cell is painted: the rules are the system's, the windows only apply them.
 #include <optional>
 
-#include "core/common/MainLabels.h"
+#include "core/common/Label.h"
 
 namespace marovix {
 

@@ -9,7 +9,7 @@ constexpr int kHidden = -1;
 
 template <class Column>
 constexpr ColumnLayout col(Column column, std::string_view heading, int width) {
-    return {static_cast<int>(column), heading, width};
+    return columnLayout(column, heading, width);
 }
 
 constexpr ColumnLayout kCard26[] = {
@@ -136,13 +136,6 @@ GridId kaimeGridOf(BetType bet) {
 
 std::span<const ColumnLayout> gridLayout(GridId grid) { return entry(grid).layout; }
 
-void layoutGrid(GridId grid, TextGrid& text) {
-    const auto layout = gridLayout(grid);
-    text.resize(text.rowCount() < 2 ? 2 : text.rowCount(), static_cast<int>(layout.size()));
-    for (const ColumnLayout& column : layout) {
-        text.setCell(column.column, 0, std::string(column.heading));
-        text.setColumnWidth(column.column, column.width);
-    }
-}
+void layoutGrid(GridId grid, TextGrid& text) { applyColumnLayout(gridLayout(grid), text); }
 
 }  // namespace marovix

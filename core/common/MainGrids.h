@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/common/BetType.h"
+#include "core/common/ColumnLayout.h"
 #include "core/common/TextGrid.h"
 
 namespace marovix {
@@ -102,13 +103,6 @@ using RaceCard1Grid = ColumnGrid<Card1Col>;
 using KaimeGrid = ColumnGrid<KaimeCol>;
 using HyosuGrid = ColumnGrid<HyosuCol>;
 using OddsViewGrid = ColumnGrid<OddsCol>;
-
-// One column of a grid's fixed layout: its heading (row 0) and width in pixels (-1 hidden).
-struct ColumnLayout {
-    int column;
-    std::string_view heading;
-    int width;
-};
 
 // Every column of the grid in order, with its heading and width.
 std::span<const ColumnLayout> gridLayout(GridId grid);

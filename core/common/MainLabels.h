@@ -1,24 +1,12 @@
 #pragma once
 // The named labels (and the coloured header panel) of the main window: their texts and colours.
-#include <array>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include "core/common/BetType.h"
+#include "core/common/Label.h"
 
 namespace marovix {
-
-// A colour as 0xRRGGBB.
-using Rgb = unsigned;
-
-struct Label {
-    std::string text;
-    std::optional<Rgb> color;       // text colour; nothing: the default
-    std::optional<Rgb> background;  // nothing: the default
-    friend bool operator==(const Label&, const Label&) = default;
-};
 
 enum class LabelId {
     // The race header (the panel Panel21 carries the track colour).
@@ -67,17 +55,11 @@ LabelId betLabel(BetType bet, BetLabel which);
 // The control name: "BashoLabel", "TanTensuLabel", "SRTKaishuLabel", ...
 std::string labelName(LabelId id);
 
-class MainLabels {
+class MainLabels : public LabelSet<LabelId> {
 public:
-    static constexpr std::size_t kCount = static_cast<std::size_t>(LabelId::Count);
-
-    Label& operator[](LabelId id) { return m_labels[static_cast<std::size_t>(id)]; }
-    const Label& operator[](LabelId id) const { return m_labels[static_cast<std::size_t>(id)]; }
+    using LabelSet<LabelId>::operator[];
     Label& operator[](std::pair<BetType, BetLabel> bet) { return (*this)[betLabel(bet.first, bet.second)]; }
     const Label& operator[](std::pair<BetType, BetLabel> bet) const { return (*this)[betLabel(bet.first, bet.second)]; }
-
-private:
-    std::array<Label, kCount> m_labels{};
 };
 
 }  // namespace marovix

@@ -9,7 +9,6 @@
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
-#include "core/race/RecordKeys.h"
 #include "core/race/RunnerFile.h"
 
 namespace marovix {
@@ -36,9 +35,9 @@ void zeroDataKind(std::string& line) {
     line.replace(kZeroFrom, kZeroLength, kZeroLength, '0');
 }
 
-void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dropEmptyFirstLine) {
-    const std::string_view key = RaceKey16(line);
-    auto same = std::find_if(lines.begin(), lines.end(), [key](const std::string& l) { return RaceKey16(l) == key; });
+void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dropEmptyFirstLine, LineKey key) {
+    const std::string lineKey = key(line);
+    auto same = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return key(l) == lineKey; });
     if (same != lines.end())
         *same = std::move(line);
     else
@@ -63,10 +62,10 @@ Result<std::vector<std::string>> readDayFileLines(const std::string& path) {
     return readRawLines(path);
 }
 
-Status StoreRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine) {
+Status StoreRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine, LineKey key) {
     auto lines = readDayFileLines(path);
     if (!lines) return Error{lines.error()};
-    upsertRecordLine(*lines, recordLine(record), dropEmptyFirstLine);
+    upsertRecordLine(*lines, recordLine(record), dropEmptyFirstLine, key);
     return writeRawLines(path, *lines);
 }
 

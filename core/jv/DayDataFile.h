@@ -3,6 +3,8 @@
 //
 // A day data file (Data/<DayText>.jvRA, .jvHR, .jvTM, .jvDM, .jvO1 ... .jvO6) holds one line per race
 // key (positions 12-27), each line a whole record without its CR LF, sorted ascending by their bytes.
+// The change files (CHG/<DayText>.WE, .AV, .TC) are kept by the same rule with their own keys
+// (core/race/LineKeys.h).
 // A runner file (Data/<DayText><course name>.jvSEr) holds 216 fixed lines, 12 races x 18 horses; a line
 // without data is 553 blanks.
 //
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "core/common/Result.h"
+#include "core/race/LineKeys.h"
 #include "core/race/RunnerFile.h"
 
 namespace marovix {
@@ -29,10 +32,12 @@ void zeroDataKind(std::string& line);
 // takes for an empty first line.
 bool isEmptyLine(std::string_view line);
 
-// The upsert of StoreRecordLine on lines held in memory: the first line whose positions 12-27 equal the
-// new line's is replaced, else the line is added; then the lines are sorted ascending by their bytes,
-// and when `dropEmptyFirstLine` the first line is deleted if it is empty or blank.
-void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dropEmptyFirstLine);
+// The upsert of StoreRecordLine on lines held in memory: the first line whose key equals the new line's
+// is replaced, else the line is added; then the lines are sorted ascending by their bytes, and when
+// `dropEmptyFirstLine` the first line is deleted if it is empty or blank. The key is the file's
+// (positions 12-27 for the day data files).
+void upsertRecordLine(std::vector<std::string>& lines, std::string line, bool dropEmptyFirstLine,
+                      LineKey key = raceLineKey);
 
 // Puts `line` at `index` of a runner file's lines. Missing lines up to the 216th (a new or shortened
 // file) are blank lines first; lines beyond the 216th are kept. REQUIRES: 0 <= index < 216.
@@ -46,7 +51,8 @@ Result<std::vector<std::string>> readDayFileLines(const std::string& path);
 // record's line as above and saves the whole file safely (temporary file + rename). The error names the
 // file and the system's reason; the file is then unchanged. A stream of records goes through
 // DayFileStore, which saves each file once and leaves the same bytes.
-Status StoreRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine);
+Status StoreRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine,
+                       LineKey key = raceLineKey);
 
 // Stores an SE record into its runner file at its fixed line; a missing file is first created with 216
 // blank lines. Fails without touching the file when the record's race or horse number has no line.

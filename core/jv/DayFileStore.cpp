@@ -6,7 +6,6 @@
 
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
-#include "core/race/RecordKeys.h"
 #include "core/race/RunnerFile.h"
 
 namespace marovix {
@@ -17,9 +16,10 @@ bool beginsAboveBlank(std::string_view line) {
 }
 
 // A line the deferred lines can take: it sorts after every empty line (its first byte is above the
-// blank), and its key is no key of an empty line, so no record ever replaces an empty line. Then the
-// empty lines stay the first lines throughout, and each store that drops removes one of them.
-bool deferrable(std::string_view line) { return beginsAboveBlank(line) && !isEmptyLine(RaceKey16(line)); }
+// blank), and its key is no key of an empty line (a key is made of bytes of its line, so that of an empty
+// line is empty or blank), so no record ever replaces an empty line. Then the empty lines stay the first
+// lines throughout, and each store that drops removes one of them.
+bool deferrable(std::string_view line, LineKey key) { return beginsAboveBlank(line) && !isEmptyLine(key(line)); }
 
 std::size_t bytesOf(const std::vector<std::string>& lines) {
     std::size_t bytes = 0;
@@ -50,7 +50,7 @@ Result<DayFileStore::HeldFile*> DayFileStore::hold(const std::string& path) {
     return &file;
 }
 
-bool DayFileStore::defer(HeldFile& file) {
+bool DayFileStore::defer(HeldFile& file, LineKey key) {
     // An empty line sorts before every other line unless that line begins with a control character.
     bool empty = false, beginsLow = false;
     for (const auto& line : file.lines) {
@@ -61,7 +61,8 @@ bool DayFileStore::defer(HeldFile& file) {
     }
     if (empty && beginsLow) return false;
     file.index.clear();
-    for (std::size_t i = 0; i < file.lines.size(); ++i) file.index[std::string(RaceKey16(file.lines[i]))].push_back(i);
+    for (std::size_t i = 0; i < file.lines.size(); ++i) file.index[key(file.lines[i])].push_back(i);
+    file.key = key;
     file.deferred = true;
     file.storedSinceDeferred = false;
     file.drops = 0;
@@ -69,7 +70,7 @@ bool DayFileStore::defer(HeldFile& file) {
 }
 
 void DayFileStore::storeDeferred(HeldFile& file, std::string line, bool dropEmptyFirstLine) {
-    std::vector<std::size_t>& same = file.index[std::string(RaceKey16(line))];
+    std::vector<std::size_t>& same = file.index[file.key(line)];
     std::size_t bytes = file.bytes + line.size();
     if (same.empty()) {
         same.push_back(file.lines.size());
@@ -102,20 +103,24 @@ void DayFileStore::settle(HeldFile& file) {
     file.deferred = false;
     file.storedSinceDeferred = false;
     file.drops = 0;
+    file.key = nullptr;
     file.index.clear();
     setBytes(file, bytesOf(file.lines));
 }
 
-Status DayFileStore::storeRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine) {
+Status DayFileStore::storeRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine,
+                                     LineKey key) {
     auto held = hold(path);
     if (!held) return Error{held.error()};
     HeldFile& file = **held;
+    // The index holds one key's lines: a file stored into with another key starts again from its lines.
+    if (file.deferred && file.key != key) settle(file);
     std::string line = recordLine(record);
-    if (deferrable(line) && (file.deferred || defer(file))) {
+    if (deferrable(line, key) && (file.deferred || defer(file, key))) {
         storeDeferred(file, std::move(line), dropEmptyFirstLine);
     } else {
         settle(file);
-        upsertRecordLine(file.lines, std::move(line), dropEmptyFirstLine);
+        upsertRecordLine(file.lines, std::move(line), dropEmptyFirstLine, key);
         setBytes(file, bytesOf(file.lines));
     }
     return keepWithinLimit();

@@ -6,12 +6,15 @@
 // left after the same records one by one: the same lines in the same order, the same empty-first-line
 // rule, the runner file's 216 fixed lines.
 //
-// A held sorted file keeps its lines unsorted with an index from key (positions 12-27) to line, so a
-// record replaces its key's line or is added without a scan; the lines are sorted once, at the save, and
-// the empty first lines that the record-by-record method would have dropped, one per record, are dropped
-// then. A file or record for which that could come out differently (blank lines beside lines that begin
-// with a control character, a record that begins with one or has a blank key) is updated in memory record
-// by record as StoreRecordLine does, and still saved once.
+// A sorted file is keyed by the key function its records are stored with (core/race/LineKeys.h): the race
+// key (positions 12-27) for the day data files, their own keys for the change files (WE, AV, TC).
+//
+// A held sorted file keeps its lines unsorted with an index from key to line, so a record replaces its
+// key's line or is added without a scan; the lines are sorted once, at the save, and the empty first
+// lines that the record-by-record method would have dropped, one per record, are dropped then. A file or
+// record for which that could come out differently (blank lines beside lines that begin with a control
+// character, a record that begins with one or has a blank key) is updated in memory record by record as
+// StoreRecordLine does, and still saved once.
 //
 // A save replaces the file whole (a temporary file, then a rename). A save that fails lets the held file
 // go with its changes and leaves the file on disk as it was; the failure is returned. Held changes are
@@ -29,6 +32,7 @@
 #include <vector>
 
 #include "core/common/Result.h"
+#include "core/race/LineKeys.h"
 
 namespace marovix {
 
@@ -41,10 +45,11 @@ public:
     DayFileStore(const DayFileStore&) = delete;
     DayFileStore& operator=(const DayFileStore&) = delete;
 
-    // StoreRecordLine (DayDataFile.h) into the held copy of the file, which is read from disk first when it
-    // is not held (a missing file holds no lines). Fails when the file cannot be read, or when a save made
-    // for the memory limit fails.
-    Status storeRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine);
+    // StoreRecordLine (DayDataFile.h) with the file's `key` into the held copy of the file, which is read
+    // from disk first when it is not held (a missing file holds no lines). Fails when the file cannot be
+    // read, or when a save made for the memory limit fails.
+    Status storeRecordLine(const std::string& path, std::string_view record, bool dropEmptyFirstLine,
+                           LineKey key = raceLineKey);
     // StoreRunnerLine (DayDataFile.h) into the held copy of the runner file. Fails without a change when
     // the record's race or horse number has no line.
     Status storeRunnerLine(const std::string& path, std::string_view seRecord);
@@ -77,15 +82,16 @@ private:
         bool deferred = false;
         bool storedSinceDeferred = false;  // a record went in since: the lines count as sorted
         std::size_t drops = 0;
+        LineKey key = nullptr;  // of `index`
         std::unordered_map<std::string, std::vector<std::size_t>> index;
     };
 
     Result<HeldFile*> hold(const std::string& path);
     // Brings a deferred file's lines to what the file would hold now (sorted, empty first lines dropped).
     void settle(HeldFile& file);
-    // Starts keeping the lines deferred; false (lines unchanged) when that could differ from the
-    // record-by-record method.
-    static bool defer(HeldFile& file);
+    // Starts keeping the lines deferred, indexed by `key`; false (lines unchanged) when that could differ
+    // from the record-by-record method.
+    static bool defer(HeldFile& file, LineKey key);
     void storeDeferred(HeldFile& file, std::string line, bool dropEmptyFirstLine);
     void setBytes(HeldFile& file, std::size_t bytes);
     Status saveHeld(const std::string& path, HeldFile& file);

@@ -82,15 +82,6 @@ std::string firstCharacters(const std::string& utf8, int count) {
     return utf8.substr(0, i);
 }
 
-bool hasRealDate(std::string_view record) {
-    std::string_view date = fieldText(record, IdField::dayKey8);
-    if (date.size() != static_cast<std::size_t>(IdField::dayKey8.length) ||
-        date.find_first_not_of("0123456789") != std::string_view::npos)
-        return false;
-    return DateTime::isValidDate(fieldNumber(record, IdField::year), fieldNumber(record, IdField::month),
-                                 fieldNumber(record, IdField::dayOfMonth));
-}
-
 bool taken(const RecordRule& rule, std::string_view record, int fromDateNumber, bool finalOdds) {
     if (rule.finalOddsOnly && !finalOdds) return false;
     std::string_view kind = fieldText(record, IdField::dataKind);
@@ -130,9 +121,23 @@ std::string moreSkippedRecordsEntry(std::int64_t count) {
     return "ほかに不正なレコードを" + std::to_string(count) + "件読み飛ばしました。";
 }
 
+bool hasRealDate(std::string_view record) {
+    std::string_view date = fieldText(record, IdField::dayKey8);
+    if (date.size() != static_cast<std::size_t>(IdField::dayKey8.length) ||
+        date.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    return DateTime::isValidDate(fieldNumber(record, IdField::year), fieldNumber(record, IdField::month),
+                                 fieldNumber(record, IdField::dayOfMonth));
+}
+
 std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type) {
     if (auto layout = checkRecord(record, type); !layout) return layout.error();
-    // The date names the day files: anything but a real yyyymmdd could make a path of any shape.
+    // A day file holds one record per line: a line break inside a record would split it in two and, in a
+    // runner file, move every later runner to another race's line.
+    std::string_view body = record;
+    if (body.ends_with("\r\n")) body.remove_suffix(2);
+    if (const std::size_t at = body.find_first_of("\r\n"); at != std::string_view::npos)
+        return std::string(type) + "レコードの中に改行があります(" + std::to_string(at + 1) + "バイト目)";
     if (!hasRealDate(record))
         return std::string(type) + "レコードの日付が不正です(\"" + std::string(fieldText(record, IdField::dayKey8)) +
                "\")";

@@ -21,6 +21,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/race/LineKeys.h"
+
 namespace marovix {
 
 struct RecordDecision {
@@ -36,6 +38,7 @@ struct RecordDecision {
     std::string line;
     bool runnerFile = false;          // the fixed-line runner file rather than a sorted file
     bool dropEmptyFirstLine = false;  // for sorted files
+    LineKey key = raceLineKey;        // for sorted files: the line a record replaces
     bool existingFileOnly = false;    // only into a file that exists: a missing file is not created
     // Store: the new text of MkDataLabel; nothing leaves it as it is.
     std::optional<std::string> label;
@@ -53,8 +56,13 @@ std::string skippedRecordEntry(const std::string& problem);
 std::string moreSkippedRecordsEntry(std::int64_t count);
 
 // Why a record of a handled `type` cannot be trusted, or nothing when it can: it must have its type's
-// exact length and a real date (positions 12-19), since the date names the day file it goes to.
+// exact length, no line break before its closing CR LF (a day file holds one record per line), and a real
+// date (positions 12-19), since the date names the day file it goes to.
 std::optional<std::string> storedRecordFault(std::string_view record, std::string_view type);
+
+// True when positions 12-19 of the record hold a real date yyyymmdd: the date names day files, and
+// anything else could make a path of any shape.
+bool hasRealDate(std::string_view record);
 
 // Where and how a record of one handled type is stored: what the download and the real-time fetch share.
 struct StoreShape {

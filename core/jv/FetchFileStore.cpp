@@ -9,8 +9,9 @@ FetchFileStore::FetchFileStore(std::string dataFolder) : m_dataFolder(std::move(
 Result<FetchFileStore::Stored> FetchFileStore::store(const RecordDecision& decision) {
     const std::string path = joinPath(m_dataFolder, decision.fileName);
     if (decision.existingFileOnly && !m_store.exists(path)) return Stored::NoFile;
-    Status status = decision.runnerFile ? m_store.storeRunnerLine(path, decision.line)
-                                        : m_store.storeRecordLine(path, decision.line, decision.dropEmptyFirstLine);
+    Status status = decision.runnerFile
+                        ? m_store.storeRunnerLine(path, decision.line)
+                        : m_store.storeRecordLine(path, decision.line, decision.dropEmptyFirstLine, decision.key);
     if (!status) return status.failure();
     return Stored::Yes;
 }

@@ -10,6 +10,16 @@ namespace marovix {
 namespace {
 
 enum class Beep { Never, Always, UnlessSilent };
+using enum Beep;
+
+// Whether the progress text follows the race label.
+enum class Progress { Alone, AfterLabel };
+using enum Progress;
+
+// The close steps of a stream's fetch: right after the read (or the failed open) and at the end, or only
+// at the end.
+enum class Closes { AfterReadAndAtTheEnd, AtTheEnd };
+using enum Closes;
 
 // A day file that cannot be written ends the read: the text is followed by the system's reason.
 constexpr const char* kWriteFailed = "データ保存エラー:";
@@ -22,34 +32,62 @@ constexpr int kCorruptRecordsLogged = 5;
 struct FetchShape {
     FetchOperation operation;
     RealTimeStream stream;
-    bool progressAfterLabel;  // the progress text follows the race label
+    Progress placement;
     std::string_view progress;
     std::string_view errorTail;
     Beep openErrorBeep;
-    bool closeErrorBeeps;
+    Beep closeErrorBeep;
     Beep closeOkBeep;
+};
+
+// The error-log lines of a stream's fetch.
+struct ErrorLogLines {
+    bool failures;        // a failed open, read, write or close, as FetchStatusText shows it
+    bool damagedRecords;  // each damaged record skipped (the first few), then the count of the rest
+};
+
+// How a stream's fetch differs from the others around its read.
+struct StreamSteps {
+    RealTimeStream stream;
+    Closes closes;
+    ErrorLogLines log;
 };
 
 namespace {
 
-// The differences between the operations (see the table in the header).
+// The differences between the operations: the tables of the header, one row an operation.
+// clang-format off
 constexpr FetchShape kShapes[] = {
-    {FetchOperation::QuickOdds, RealTimeStream::Odds, true, "オッズ取得中", "R:ｵｯｽﾞ取得エラー：", Beep::Always, true,
-     Beep::Never},
-    {FetchOperation::Results, RealTimeStream::Results, false, "ﾚｰｽ情報データ取得中", "R:ﾚｰｽ情報データ取得エラー：",
-     Beep::Always, false, Beep::Always},
-    {FetchOperation::TimeMining, RealTimeStream::TimeMining, false, "DM取得中", "R:DMデータ取得エラー：",
-     Beep::UnlessSilent, false, Beep::UnlessSilent},
-    {FetchOperation::MatchMining, RealTimeStream::MatchMining, false, "対戦DM取得中", "R:DMデータ取得エラー：",
-     Beep::UnlessSilent, false, Beep::UnlessSilent},
-    {FetchOperation::OddsList, RealTimeStream::Odds, true, "R ｵｯｽﾞ取得中", "R:", Beep::Always, true, Beep::Never},
-    {FetchOperation::PayoutList, RealTimeStream::Results, true, "R 結果取得中", "R:", Beep::Never, false, Beep::Never},
+    // operation                  stream                       progress text                      error tail                     beep on open error, close error, close 0
+    {FetchOperation::QuickOdds,   RealTimeStream::Odds,        AfterLabel, "オッズ取得中",        "R:ｵｯｽﾞ取得エラー：",          Always,       Always, Never},
+    {FetchOperation::Results,     RealTimeStream::Results,     Alone,      "ﾚｰｽ情報データ取得中", "R:ﾚｰｽ情報データ取得エラー：", Always,       Never,  Always},
+    {FetchOperation::TimeMining,  RealTimeStream::TimeMining,  Alone,      "DM取得中",            "R:DMデータ取得エラー：",      UnlessSilent, Never,  UnlessSilent},
+    {FetchOperation::MatchMining, RealTimeStream::MatchMining, Alone,      "対戦DM取得中",        "R:DMデータ取得エラー：",      UnlessSilent, Never,  UnlessSilent},
+    {FetchOperation::OddsList,    RealTimeStream::Odds,        AfterLabel, "R ｵｯｽﾞ取得中",        "R:",                          Always,       Always, Never},
+    {FetchOperation::PayoutList,  RealTimeStream::Results,     AfterLabel, "R 結果取得中",        "R:",                          Never,        Never,  Never},
+};
+// clang-format on
+
+constexpr ErrorLogLines kEveryLine{true, true};
+
+// The differences between the streams, one row a stream.
+constexpr StreamSteps kStreamSteps[] = {
+    {RealTimeStream::Odds, AfterReadAndAtTheEnd, kEveryLine},
+    {RealTimeStream::Results, AfterReadAndAtTheEnd, kEveryLine},
+    {RealTimeStream::TimeMining, AfterReadAndAtTheEnd, kEveryLine},
+    {RealTimeStream::MatchMining, AfterReadAndAtTheEnd, kEveryLine},
 };
 
 const FetchShape& shapeOf(FetchOperation operation) {
     for (const FetchShape& shape : kShapes)
         if (shape.operation == operation) return shape;
     return kShapes[0];
+}
+
+const StreamSteps& stepsOf(RealTimeStream stream) {
+    for (const StreamSteps& steps : kStreamSteps)
+        if (steps.stream == stream) return steps;
+    return kStreamSteps[0];
 }
 
 bool beeps(Beep beep, bool silent) { return beep == Beep::Always || (beep == Beep::UnlessSilent && !silent); }
@@ -77,31 +115,31 @@ RealTimeFetcher::RealTimeFetcher(FetchPorts ports)
     };
 }
 
-void RealTimeFetcher::showError(const std::string& text) {
+void RealTimeFetcher::showError(const std::string& text, bool logged) {
     m_lastError = text;
     m_ports.showStatus(text);
-    m_ports.appendErrorLog(text);
+    if (logged) m_ports.appendErrorLog(text);
 }
 
-int RealTimeFetcher::closeStep(const FetchShape& shape) {
+int RealTimeFetcher::closeStep(const FetchShape& shape, const StreamSteps& steps) {
     const int r = m_loop.close();
     if (r != 0) {
-        if (shape.closeErrorBeeps) m_ports.dialogs.beep();
-        showError(JVMessage("JVClose", r));
+        if (beeps(shape.closeErrorBeep, m_silent)) m_ports.dialogs.beep();
+        showError(JVMessage("JVClose", r), steps.log.failures);
     } else if (beeps(shape.closeOkBeep, m_silent)) {
         m_ports.dialogs.beep();
     }
     return r;
 }
 
-void RealTimeFetcher::read(RealTimeStream stream, const std::string& key, FetchRun& run) {
+void RealTimeFetcher::read(RealTimeStream stream, const StreamSteps& steps, const std::string& key, FetchRun& run) {
     int& corrupt = run.recordsSkipped;
     const std::string where = std::string(realTimeDataspec(stream)) + " " + key + ": ";
     const JvReadLoop::ReadEnd end =
         m_loop.read(realTimeReadSize(stream), {[&](const std::string& record, const std::string&) {
                         const RecordDecision decision = decideRealTimeRecord(stream, record);
                         if (decision.outcome == RecordDecision::Outcome::Corrupt) {
-                            if (++corrupt <= kCorruptRecordsLogged)
+                            if (++corrupt <= kCorruptRecordsLogged && steps.log.damagedRecords)
                                 m_ports.appendErrorLog(where + skippedRecordEntry(decision.problem));
                             return JvReadLoop::Next::Continue;
                         }
@@ -109,47 +147,48 @@ void RealTimeFetcher::read(RealTimeStream stream, const std::string& key, FetchR
                         auto stored = m_files.store(decision);
                         if (!stored) {
                             run.storeFailed = true;
-                            showError(kWriteFailed + stored.error());
+                            showError(kWriteFailed + stored.error(), steps.log.failures);
                             return JvReadLoop::Next::Stop;
                         }
                         if (*stored == FetchFileStore::Stored::Yes) ++run.recordsStored;
                         return JvReadLoop::Next::Continue;
                     }});
-    if (corrupt > kCorruptRecordsLogged)
+    if (corrupt > kCorruptRecordsLogged && steps.log.damagedRecords)
         m_ports.appendErrorLog(where + moreSkippedRecordsEntry(corrupt - kCorruptRecordsLogged));
     run.readEnd = end.kind;
     run.readResult = end.result;
-    if (end.kind == JvReadLoop::ReadEnd::Kind::Failed) showError(JVMessage("JVRead", end.result));
+    if (end.kind == JvReadLoop::ReadEnd::Kind::Failed) showError(JVMessage("JVRead", end.result), steps.log.failures);
     if (Status saved = m_files.endStream(); !saved && !run.storeFailed) {
         run.storeFailed = true;
-        showError(kWriteFailed + saved.error());
+        showError(kWriteFailed + saved.error(), steps.log.failures);
     }
 }
 
 FetchRun RealTimeFetcher::run(FetchOperation operation, const std::string& key, const std::string& raceLabel) {
     const FetchShape& shape = shapeOf(operation);
+    const StreamSteps& steps = stepsOf(shape.stream);
     FetchRun run;
     // 1. What the fetch is doing.
-    m_ports.showStatus(shape.progressAfterLabel ? raceLabel + std::string(shape.progress)
-                                                : std::string(shape.progress));
+    m_ports.showStatus(shape.placement == AfterLabel ? raceLabel + std::string(shape.progress)
+                                                     : std::string(shape.progress));
     if (m_ports.processEvents) m_ports.processEvents();
     // 2.-4. Open, read, close.
     run.openResult = m_loop.openRealTime(std::string(realTimeDataspec(shape.stream)), key);
     if (run.openResult != 0) {
         if (beeps(shape.openErrorBeep, m_silent)) m_ports.dialogs.beep();
-        showError(raceLabel + std::string(shape.errorTail) + JVMessage("JVRTOpen", run.openResult));
+        showError(raceLabel + std::string(shape.errorTail) + JVMessage("JVRTOpen", run.openResult), steps.log.failures);
     } else {
-        read(shape.stream, key, run);
+        read(shape.stream, steps, key, run);
     }
-    run.closeResult = closeStep(shape);
+    if (steps.closes == AfterReadAndAtTheEnd) run.closeResult = closeStep(shape, steps);
     // 5. The label keeps the last error of the run, so that a failed fetch is not shown as a success, and
     // says how many damaged records a fetch without an error skipped.
     if (m_lastError.empty() && run.recordsSkipped > 0)
         m_lastError = raceLabel + std::string(shape.errorTail) + skippedRecordsText(run.recordsSkipped);
     m_ports.showStatus(m_lastError);
     if (m_ports.processEvents) m_ports.processEvents();
-    // 6. The close step once more.
-    run.secondCloseResult = closeStep(shape);
+    // 6. The close step (once more where the stream closed after the read).
+    run.secondCloseResult = closeStep(shape, steps);
     return run;
 }
 

@@ -6,29 +6,45 @@
 //   2. JVRTOpen(dataspec, key); the open lowers ReadCancelled first, so a cancel of an earlier download
 //      never makes a fetch store nothing.
 //   3. Open failed: a beep as the operation says; FetchStatusText := race label + the operation's error
-//      tail + JVMessage("JVRTOpen", r); the same text to the error log; the close step.
+//      tail + JVMessage("JVRTOpen", r); the close step where the stream closes after the read.
 //   4. Opened: JVRead until the end (pending events run before every call), each record stored by the
-//      fetch's record table (RealTimeRecordRule.h) through FetchFileStore; then the close step.
+//      fetch's record table (RealTimeRecordRule.h) through FetchFileStore; then the close step where the
+//      stream closes after the read.
 //   5. FetchStatusText := the last error of this fetcher's run, or empty when there was none; pending
 //      events run.
-//   6. The close step once more, on the closed stream (so a successful result or mining fetch beeps twice).
+//   6. The close step (once more, on the closed stream, where the stream closed after the read: so a
+//      successful result or mining fetch beeps twice).
 //
-// Close step: JVClose; a result other than 0 shows JVMessage("JVClose", r) in FetchStatusText and goes to
-// the error log, with a beep where the operation says; a result of 0 beeps where the operation says.
-// A read error (below -3) shows JVMessage("JVRead", r) and goes to the error log; a day file that cannot be
-// written stops the read the same way with "データ保存エラー:" and the reason. A damaged record is skipped
-// and named in the error log (dataspec, key, "不正なレコードを読み飛ばしました。" and the fault, the first
-// five of a fetch; the rest counted); a fetch without an error that skipped records says so in step 5:
-// race label + the error tail + "不正レコード読み飛ばし:" + the count + "件".
+// Close step: JVClose; a result other than 0 shows JVMessage("JVClose", r) in FetchStatusText, with a beep
+// where the operation says; a result of 0 beeps where the operation says. A read error (below -3) shows
+// JVMessage("JVRead", r); a day file that cannot be written stops the read the same way with
+// "データ保存エラー:" and the reason. Each failure shown goes to the error log too where the stream logs
+// that kind of failure. A damaged record is skipped and, where the stream logs them, named in the error log
+// (dataspec, key, "不正なレコードを読み飛ばしました。" and the fault, the first five of a fetch; the rest
+// counted); a fetch without an error that skipped records says so in step 5: race label + the error tail
+// + "不正レコード読み飛ばし:" + the count + "件".
 //
-//   operation            dataspec  progress text                  error tail                 open-error beep   close
-//   beeps (error / 0) quick odds           0B30      label + "オッズ取得中"           "R:ｵｯｽﾞ取得エラー：" always yes /
-//   no result               0B12      "ﾚｰｽ情報データ取得中"            "R:ﾚｰｽ情報データ取得エラー："  always no / yes
-//   mining, time type    0B13      "DM取得中"                      "R:DMデータ取得エラー："       unless silent     no
-//   / unless silent mining, match type   0B17      "対戦DM取得中"                  "R:DMデータ取得エラー：" unless
-//   silent     no / unless silent odds over a list     0B30      label + "R ｵｯｽﾞ取得中"          "R:" always yes / no
-//   payouts over a list  0B12      label + "R 結果取得中"          "R:"                         never             no /
-//   no
+// What the operations differ in (kShapes in RealTimeFetch.cpp):
+//
+//   operation             dataspec  progress text               error tail
+//   quick odds            0B30      label + "オッズ取得中"      "R:ｵｯｽﾞ取得エラー："
+//   results               0B12      "ﾚｰｽ情報データ取得中"       "R:ﾚｰｽ情報データ取得エラー："
+//   mining, time type     0B13      "DM取得中"                  "R:DMデータ取得エラー："
+//   mining, match type    0B17      "対戦DM取得中"              "R:DMデータ取得エラー："
+//   odds over a list      0B30      label + "R ｵｯｽﾞ取得中"      "R:"
+//   payouts over a list   0B12      label + "R 結果取得中"      "R:"
+//
+//   operation             beep on a failed open  beep on a failed close  beep on a close of 0
+//   quick odds            always                 yes                     no
+//   results               always                 no                      yes
+//   mining, each type     unless silent          no                      unless silent
+//   odds over a list      always                 yes                     no
+//   payouts over a list   never                  no                      no
+//
+// What the streams differ in (kStreamSteps in RealTimeFetch.cpp):
+//
+//   stream                  close steps                     error log
+//   0B30, 0B12, 0B13, 0B17  after the read, and at the end  every failure, every damaged record
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,6 +59,7 @@ namespace marovix {
 class Dialogs;
 class JvLink;
 struct FetchShape;
+struct StreamSteps;
 
 enum class FetchOperation {
     QuickOdds,    // "速報ｵｯｽﾞ": the odds of the current race
@@ -73,8 +90,8 @@ struct FetchRun {
     JvReadLoop::ReadEnd::Kind readEnd = JvReadLoop::ReadEnd::Kind::Failed;  // when opened
     int readResult = 0;                                                     // JVRead's error for a failed read
     bool storeFailed = false;                                               // a day file could not be written
-    int closeResult = 0;                                                    // the close step after the open
-    int secondCloseResult = 0;
+    int closeResult = 0;        // the close step after the read, where the stream has it
+    int secondCloseResult = 0;  // the close step at the end
     int recordsStored = 0;
     int recordsSkipped = 0;  // damaged records, named in the error log and never stored
 
@@ -110,9 +127,10 @@ public:
     const std::string& lastError() const { return m_lastError; }
 
 private:
-    void showError(const std::string& text);
-    int closeStep(const FetchShape& shape);
-    void read(RealTimeStream stream, const std::string& key, FetchRun& run);
+    // The failure `text` in FetchStatusText, and in the error log when `logged`.
+    void showError(const std::string& text, bool logged);
+    int closeStep(const FetchShape& shape, const StreamSteps& steps);
+    void read(RealTimeStream stream, const StreamSteps& steps, const std::string& key, FetchRun& run);
 
     FetchPorts m_ports;
     JvReadLoop m_loop;

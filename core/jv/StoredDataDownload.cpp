@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/common/TextFile.h"
+#include "core/common/Trim.h"
 #include "core/jv/DownloadRecordRule.h"
 #include "core/jv/JvMessage.h"
 #include "core/ports/Clock.h"
@@ -37,12 +38,6 @@ std::string japaneseMoment(const DateTime& t) {
     std::snprintf(text, sizeof text, "%04d年%02d月%02d日%02d時%02d分%02d秒", t.year, t.month, t.day, t.hour, t.minute,
                   t.second);
     return text;
-}
-
-std::string trimmed(const std::string& text) {
-    auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 }  // namespace
@@ -281,8 +276,9 @@ JvReadLoop::Next StoredDataDownload::handleRecord(const std::string& record, con
         case RecordDecision::Outcome::Store: break;
     }
     const std::string path = joinPath(m_ports.dataFolder, decision.fileName);
-    Status status = decision.runnerFile ? m_store.storeRunnerLine(path, decision.line)
-                                        : m_store.storeRecordLine(path, decision.line, decision.dropEmptyFirstLine);
+    Status status = decision.runnerFile
+                        ? m_store.storeRunnerLine(path, decision.line)
+                        : m_store.storeRecordLine(path, decision.line, decision.dropEmptyFirstLine, decision.key);
     if (!status) {
         m_storeError = status.error();
         return JvReadLoop::Next::Stop;
@@ -294,7 +290,7 @@ JvReadLoop::Next StoredDataDownload::handleRecord(const std::string& record, con
 }
 
 bool StoredDataDownload::advanceLastTime() {
-    const std::string stamp = trimmed(m_lastFileTimestamp);
+    const std::string stamp(trimmed(m_lastFileTimestamp, Blanks::SpaceTabLineEnd));
     if (stamp.empty() || stamp == kNoTimestamp) return true;
     // A stamp that is no moment ("yyyymmddhhnnss") leaves LastTime as it is, and the user learns that the
     // next download starts at the same moment again.

@@ -35,6 +35,16 @@ bool applyRankLines(const std::vector<std::string>& lines, MarkStrategy& strateg
     return true;
 }
 
+std::vector<std::string> rankLines(const MarkStrategy& strategy) {
+    std::vector<std::string> lines;
+    for (const auto& ranks : strategy.ranks) {
+        std::string line;
+        for (int r = 1; r <= kRankCount; ++r) line += ranks[static_cast<std::size_t>(r)] ? '1' : '0';
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 Status readRankFile(const std::string& path, MarkStrategy& strategy) {
     auto lines = readTextLines(path);
     if (!lines && lines.errorKind() == ErrorKind::NotFound) return {};

@@ -34,6 +34,9 @@ struct MarkStrategy {
 // deselects it when "0", and leaves it as it was otherwise. Returns whether the lines were taken.
 bool applyRankLines(const std::vector<std::string>& lines, MarkStrategy& strategy);
 
+// The rank file's three lines (◎, ○, ▲) of the strategy: character r is "1" when rank r is selected.
+std::vector<std::string> rankLines(const MarkStrategy& strategy);
+
 // Reads "selecteduma.dat" at `path` into the ranks as applyRankLines does. A missing file changes nothing
 // and is no error; a file that exists but cannot be read is an error naming it.
 Status readRankFile(const std::string& path, MarkStrategy& strategy);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/common/Format.h"
+#include "core/common/Trim.h"
 #include "core/kaime/MarkStrategy.h"
 #include "core/kaime/Marks.h"
 #include "core/odds/CombinationNumber.h"
@@ -138,10 +139,9 @@ struct Kept {
 }  // namespace
 
 double filterNumber(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return 0;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    text = trimmed(text, Blanks::Space);
+    if (text.empty()) return 0;
+    if (text.front() == '+') text.remove_prefix(1);
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     return error == std::errc{} && end == text.data() + text.size() ? value : 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/common/Format.h"
+#include "core/common/Trim.h"
 #include "core/race/JvRecord.h"
 
 namespace marovix {
@@ -54,12 +55,11 @@ std::optional<HaibunMethod> haibunMethodOf(int value) {
 }
 
 std::optional<double> kaimeOdds(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return std::nullopt;
-    const std::string trimmed(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    const std::string number(trimmed(text, Blanks::Space));
+    if (number.empty()) return std::nullopt;
     char* end = nullptr;
-    const double value = std::strtod(trimmed.c_str(), &end);
-    if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(value) || value <= 0) return std::nullopt;
+    const double value = std::strtod(number.c_str(), &end);
+    if (end != number.c_str() + number.size() || !std::isfinite(value) || value <= 0) return std::nullopt;
     return value;
 }
 

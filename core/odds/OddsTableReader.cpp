@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/common/Trim.h"
 #include "core/odds/FieldDigits.h"
 #include "core/race/JvRecord.h"
 
@@ -34,12 +35,11 @@ bool allOf(std::string_view text, char c) {
 // Any field other than plain digits: blanks, sentinels, signs, damaged text.
 OddsValue readOddsSlow(std::string_view field, int width) {
     field = cutAtNul(field);
-    const std::size_t first = field.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {kEmptyOdds, true};
-    const std::string_view trimmed = field.substr(first, field.find_last_not_of(' ') - first + 1);
-    if (trimmed.size() == static_cast<std::size_t>(width) && (allOf(trimmed, '-') || allOf(trimmed, '*')))
+    const std::string_view text = trimmed(field, Blanks::Space);
+    if (text.empty()) return {kEmptyOdds, true};
+    if (text.size() == static_cast<std::size_t>(width) && (allOf(text, '-') || allOf(text, '*')))
         return {kScratchedOdds, true};
-    return {lenientInt(trimmed) / 10.0, false};
+    return {lenientInt(text) / 10.0, false};
 }
 
 // An odds field of `Width` bytes at `at` (inside a sound record). Fields of digits only and blank fields,

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/common/TextFile.h"
+#include "core/jv/DownloadRecordRule.h"
 #include "core/odds/OddsAnnouncement.h"
 #include "core/odds/RaceRecordFields.h"
 #include "core/race/JvRecord.h"
@@ -85,7 +86,9 @@ TimeSeriesImportResult importTimeSeriesOdds(std::string_view viewerFolder, std::
     TimeSeriesImportResult result;
     std::map<std::string, PendingDayFile> dayFiles;  // by path
     for (const RaceRecord& race : races) {
-        if (!isUsedSlot(race)) continue;
+        // The race's date names the day files written: a damaged one ("/../") must not name a path
+        // outside the data folder.
+        if (!isUsedSlot(race) || !hasRealDate(race)) continue;
         const int postMinute = postMinuteOf(race);
         for (const auto& layout : kOddsKindLayouts) {
             const std::string viewerPath = timeSeriesFilePath(viewerFolder, race, layout.kind);

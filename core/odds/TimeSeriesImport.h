@@ -41,7 +41,8 @@ struct TimeSeriesImportResult {
     std::vector<std::string> problems;  // files that could not be read or written
 };
 
-// The import over the day's race records (slots without a race are passed over): for each race and kind
+// The import over the day's race records (slots without a race, or whose date is no real date, are passed
+// over): for each race and kind
 // whose viewer file exists, the line chosen by nearestOddsLine (post time RA 874-877) replaces every line
 // of the day file `dataFolder` + "/" + DayText of the race + ".jvO1" ... with the same race key
 // (positions 12-27), or is appended when none has it; a missing day file is created. Each day file is

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/common/Cp932.h"
+#include "core/common/Trim.h"
 #include "core/race/JvRecord.h"
 
 namespace marovix {
@@ -180,14 +181,7 @@ constexpr std::string_view kNoCircledNumber = "－";
 
 constexpr std::string_view kFullWidthSpace = "　";
 
-// Trims blanks and control characters from both ends, as a display trim does.
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-    return text;
-}
-
-bool hasName(std::string_view shortName) { return !trimmed(StripFullWidthSpaces(shortName)).empty(); }
+bool hasName(std::string_view shortName) { return !trimmed(StripFullWidthSpaces(shortName), Blanks::Control).empty(); }
 
 }  // namespace
 
@@ -244,7 +238,7 @@ std::string ClassLabel(std::string_view conditionCode, std::string_view gradeCod
     if (const CodeText* label = findRow(kConditionLabels, conditionCode)) return std::string(label->text);
     if (conditionCode == kOpenClassCode) return std::string(hasName(shortName) ? shortName : kOpenClassLabel);
     // Any other code counts in units of 100 (yen x 10000); a blank or zero code means no class at all.
-    int value = trimmed(conditionCode).empty() ? 0 : lenientInt(conditionCode);
+    int value = trimmed(conditionCode, Blanks::Control).empty() ? 0 : lenientInt(conditionCode);
     if (value != 0) {
         char label[32];
         std::snprintf(label, sizeof label, "%4lld下", value * 100LL);

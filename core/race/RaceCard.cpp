@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/common/Format.h"
+#include "core/common/Trim.h"
 #include "core/race/JvRecord.h"
 #include "core/race/KeibaFunc.h"
 #include "core/race/RecordFields.h"
@@ -16,12 +17,6 @@ constexpr Rgb kWhite = 0xFFFFFF;
 constexpr Rgb kRed = 0xFF0000;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kBlack = 0x000000;
-
-std::string trim(std::string text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Bracket colours 1..8.
 Rgb bracketColor(int bracket) {
@@ -111,18 +106,21 @@ RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {
     const std::string course = CourseName(fieldUtf8(race, RaField::courseCode));
     const std::string raceNumber = fieldUtf8(race, RaField::raceNumber);
     header.basho = course;
-    header.race = trim(FixedWidthNumber(raceNumber));
+    header.race = trimmed(FixedWidthNumber(raceNumber), Blanks::Space);
     const int track = fieldNumber(race, RaField::trackCode);
     header.panelColor = track >= 10 && track <= 22 ? 0x008000 : 0xAAA66A;
-    const std::string monthDay = fieldUtf8(race, RaField::monthDay);
-    const std::string post = fieldUtf8(race, RaField::postTime);
+    // Hour and minute cut from the record by byte position, like every field: a damaged post time (a NUL,
+    // a multi-byte character) gives a short or odd text, never a cut outside it.
+    constexpr RecordField postHour{RaField::postTime.position, 2};
+    constexpr RecordField postMinute{RaField::postTime.position + 2, 2};
     const std::string weather = WeatherText(work.WeatherCode) + "　" + GoingText(work.TurfGoingCode, 1) + "　" +
                                 GoingText(work.DirtGoingCode, 2);
-    header.label1 = fieldUtf8(race, RaField::year) + "年" + monthDay.substr(0, 2) + "月" + monthDay.substr(2, 2) +
-                    "日(" + WeekdayText(fieldUtf8(race, RaField::weekdayCode)) + ")" + course +
-                    fieldUtf8(race, RaField::meetingNumber) + "回" + fieldUtf8(race, RaField::dayNumber) + "日" +
-                    raceNumber + "R   " + post.substr(0, 2) + "." + post.substr(2, 2) + "発走  " + weather;
-    header.label2 = trim(StripFullWidthSpaces(fieldUtf8(race, RaField::raceName)));
+    header.label1 = fieldUtf8(race, RaField::year) + "年" + fieldUtf8(race, RaField::month) + "月" +
+                    fieldUtf8(race, RaField::dayOfMonth) + "日(" + WeekdayText(fieldUtf8(race, RaField::weekdayCode)) +
+                    ")" + course + fieldUtf8(race, RaField::meetingNumber) + "回" +
+                    fieldUtf8(race, RaField::dayNumber) + "日" + raceNumber + "R   " + fieldUtf8(race, postHour) + "." +
+                    fieldUtf8(race, postMinute) + "発走  " + weather;
+    header.label2 = trimmed(StripFullWidthSpaces(fieldUtf8(race, RaField::raceName)), Blanks::Space);
     header.label3 =
         formatted("%2d", fieldNumber(race, RaField::registeredRunners)) + "頭 " +
         formatted("%4d", fieldNumber(race, RaField::distance)) + "ﾒｰﾄﾙ " +

@@ -2,19 +2,12 @@
 
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
+#include "core/common/Trim.h"
 
 namespace marovix {
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
-
-std::string_view trimBlanks(std::string_view text) {
-    constexpr std::string_view blanks = " \t";
-    std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    std::size_t last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
 
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -46,21 +39,21 @@ IniDocument::Line IniDocument::parseLine(std::string raw) {
     Line line;
     std::string text = cp932ToUtf8(raw);
     line.raw = std::move(raw);
-    std::string_view body = trimBlanks(text);
+    std::string_view body = trimmed(text, Blanks::SpaceTab);
     if (body.empty() || body.front() == ';') return line;
     if (body.front() == '[') {
         std::size_t close = body.find(']');
         if (close != std::string_view::npos) {
             line.kind = LineKind::Section;
-            line.name = trimBlanks(body.substr(1, close - 1));
+            line.name = trimmed(body.substr(1, close - 1), Blanks::SpaceTab);
         }
         return line;
     }
     std::size_t equals = body.find('=');
     if (equals == std::string_view::npos) return line;
     line.kind = LineKind::Entry;
-    line.name = trimBlanks(body.substr(0, equals));
-    line.value = trimBlanks(body.substr(equals + 1));
+    line.name = trimmed(body.substr(0, equals), Blanks::SpaceTab);
+    line.value = trimmed(body.substr(equals + 1), Blanks::SpaceTab);
     return line;
 }
 
@@ -68,7 +61,7 @@ IniDocument::Line IniDocument::entryLine(std::string_view key, std::string_view 
     Line line;
     line.kind = LineKind::Entry;
     line.name = key;
-    line.value = trimBlanks(value);
+    line.value = trimmed(value, Blanks::SpaceTab);
     line.raw = utf8ToCp932(std::string(key) + "=" + std::string(value));
     return line;
 }
@@ -119,7 +112,7 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
         m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entryLine(key, clean));
         return;
     }
-    if (!m_lines.empty() && !trimBlanks(m_lines.back().raw).empty()) m_lines.push_back(Line{});
+    if (!m_lines.empty() && !trimmed(m_lines.back().raw, Blanks::SpaceTab).empty()) m_lines.push_back(Line{});
     m_lines.push_back(parseLine(utf8ToCp932("[" + std::string(section) + "]")));
     m_lines.push_back(entryLine(key, clean));
 }

@@ -226,8 +226,11 @@ Status TIniGT::WriteString(std::string_view section, std::string_view key, std::
     if (!exists || updated != bytes) {
         if (!replaceFile(m_path, updated)) return cannotWrite();
     }
+    // The component reads on from what the file now holds, not from the value as given: a character that
+    // CP932 cannot hold was written as "?", and the program must read the setting as it will read it after
+    // a restart.
+    m_cachedDocument = IniDocument(updated);
     m_cachedBytes = std::move(updated);
-    m_cachedDocument = std::move(document);
     return Status::success();
 }
 

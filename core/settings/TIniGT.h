@@ -67,7 +67,8 @@ public:
     Status WriteBool(std::string_view section, std::string_view key, bool value);
     // Writes decimal.
     Status WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
-    // Writes the text unchanged, never adding quotes (line breaks become blanks).
+    // Writes the text unchanged, never adding quotes (line breaks become blanks). A character that CP932
+    // cannot hold is written as "?", and every later read, before a restart as after it, reads it so.
     Status WriteString(std::string_view section, std::string_view key, std::string_view value);
 
 private:

@@ -2,17 +2,14 @@
 
 #include <cstdio>
 
+#include "core/common/Trim.h"
 #include "core/common/Yen.h"
 #include "core/race/JvRecord.h"
 
 namespace marovix {
 namespace {
 
-std::string trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+std::string_view trim(std::string_view text) { return trimmed(text, Blanks::SpaceTab); }
 
 bool complete(const KaimeGrid& grid, int row) {
     return !trim(grid.cell(KaimeCol::Kaime, row)).empty() && !trim(grid.cell(KaimeCol::Odds, row)).empty() &&

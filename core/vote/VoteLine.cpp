@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/common/Trim.h"
+
 namespace marovix {
 namespace {
 
@@ -11,12 +13,6 @@ constexpr std::size_t RaceKeyLength = 16;
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool allDigits(std::string_view text) { return !text.empty() && std::all_of(text.begin(), text.end(), isDigit); }
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // A number written "%2d": two digits, or a blank and one digit. -1 for anything else.
 int twoCharacterNumber(std::string_view text) {
@@ -63,7 +59,7 @@ Result<std::string> VoteLine(std::string_view raceKey16, const VoteRow& row) {
     if (!type) return Error{"馬券種が正しくありません: \"" + row.betType + "\""};
     auto combination = VoteCombinationField(*type, row.combination);
     if (!combination) return Error{combination.error()};
-    const std::string_view stake = trimBlanks(row.stake);
+    const std::string_view stake = trimmed(row.stake, Blanks::SpaceTab);
     if (!allDigits(stake)) return Error{"購入額が正しくありません: \"" + row.stake + "\""};
 
     std::string line;

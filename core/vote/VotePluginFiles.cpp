@@ -1,9 +1,16 @@
 #include "core/vote/VotePluginFiles.h"
 
+#include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
 #include "core/settings/TIniGT.h"
 
 namespace marovix {
+namespace {
+
+// ipatbalance.ini holds a few short lines; a file far larger is no balance file and is not read whole.
+constexpr std::size_t kBalanceFileMaxBytes = 64 * 1024;
+
+}  // namespace
 
 std::string VotePluginProgramPath(std::string_view pluginFolder) {
     return joinPath(pluginFolder, VotePluginProgramName);
@@ -18,10 +25,12 @@ std::string PluginLogPath(std::string_view pluginFolder, std::string_view dateKe
 }
 
 std::optional<std::string> ReadBalanceFile(std::string_view pluginFolder) {
-    auto lines = readTextLines(joinPath(pluginFolder, BalanceFileName));
-    if (!lines || lines->size() <= 2) return std::nullopt;
+    auto bytes = readFileBytes(joinPath(pluginFolder, BalanceFileName), kBalanceFileMaxBytes);
+    if (!bytes) return std::nullopt;
+    const std::vector<std::string> lines = splitLines(cp932ToUtf8(*bytes));
+    if (lines.size() <= 2) return std::nullopt;
     // Each "balance=" of the line as read goes; what the removal joins up is not looked at again.
-    const std::string& line = (*lines)[2];
+    const std::string& line = lines[2];
     constexpr std::string_view Tag = "balance=";
     std::string balance;
     std::size_t from = 0;

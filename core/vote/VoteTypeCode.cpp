@@ -1,18 +1,11 @@
 #include "core/vote/VoteTypeCode.h"
 
+#include "core/common/Trim.h"
+
 namespace marovix {
-namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
 
 const VoteBetType* voteBetTypeOfText(std::string_view betTypeText) {
-    const std::string_view text = trimBlanks(betTypeText);
+    const std::string_view text = trimmed(betTypeText, Blanks::Space);
     for (const VoteBetType& type : kVoteBetTypes)
         if (betTypeInfo(type.type).name == text) return &type;
     return nullptr;

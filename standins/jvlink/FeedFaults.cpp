@@ -30,8 +30,9 @@ std::optional<FeedFaults::Rule> parseRule(const std::vector<std::string>& words)
     if (std::find(std::begin(kOperations), std::end(kOperations), words[0]) == std::end(kOperations))
         return std::nullopt;
     rule.operation = words[0];
+    // JVRead's positive result is the length of the record it hands over: a rule cannot make one up.
     auto code = integer(words[1]);
-    if (!code) return std::nullopt;
+    if (!code || (rule.operation == "JVRead" && *code > 0)) return std::nullopt;
     rule.code = *code;
     for (std::size_t i = 2; i < words.size(); ++i) {
         if (words[i] == "after") {

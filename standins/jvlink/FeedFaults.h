@@ -4,7 +4,7 @@
 //   OPERATION CODE [DATASPEC] [after N]
 // The rule makes OPERATION (a JV-Link operation name) return CODE, only for streams of DATASPEC when
 // one is given (a dataspec the stand-in serves), once N calls have gone through normally (for JVRead: N
-// records were returned).
+// records were returned). JVRead takes no positive CODE: that would be a record it never read.
 #include <optional>
 #include <string>
 #include <string_view>

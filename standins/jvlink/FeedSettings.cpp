@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/common/TextFile.h"
+#include "core/common/Trim.h"
 
 namespace marovix {
 namespace {
@@ -16,14 +17,6 @@ constexpr const char* kFeedFolderKey = "FeedFolder";
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
-}
-
-std::string trimmed(std::string_view text) {
-    const char* blanks = " \t\r";
-    auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    auto last = text.find_last_not_of(blanks);
-    return std::string(text.substr(first, last - first + 1));
 }
 
 }  // namespace
@@ -43,13 +36,15 @@ FeedSettings FeedSettings::load(const std::string& settingsFolder) {
     auto lines = readRawLines(filePath(settingsFolder));
     if (!lines) return settings;
     // Ini-like: "key=value" lines, keys in any case; sections and ";" or "#" comments are skipped.
+    // The lines hold no LF: their blanks are blanks, tabs and a CR left by an odd line end.
     for (const auto& line : *lines) {
-        auto text = trimmed(line);
+        const std::string_view text = trimmed(line, Blanks::SpaceTabLineEnd);
         if (text.empty() || text[0] == ';' || text[0] == '#' || text[0] == '[') continue;
-        auto equals = text.find('=');
-        if (equals == std::string::npos) continue;
-        if (strcasecmp(trimmed(text.substr(0, equals)).c_str(), kFeedFolderKey) == 0)
-            settings.feedFolder = trimmed(text.substr(equals + 1));
+        const auto equals = text.find('=');
+        if (equals == std::string_view::npos) continue;
+        const std::string key(trimmed(text.substr(0, equals), Blanks::SpaceTabLineEnd));
+        if (strcasecmp(key.c_str(), kFeedFolderKey) == 0)
+            settings.feedFolder = trimmed(text.substr(equals + 1), Blanks::SpaceTabLineEnd);
     }
     return settings;
 }

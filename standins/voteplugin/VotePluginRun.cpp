@@ -4,6 +4,7 @@
 
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
+#include "core/common/Trim.h"
 #include "core/vote/VotePluginFiles.h"
 #include "standins/voteplugin/PaperAccount.h"
 #include "standins/voteplugin/PaperTrade.h"
@@ -26,12 +27,6 @@ Status appendLog(const std::string& folder, const DateTime& now, const std::vect
     }
     for (const std::string& line : lines) bytes += utf8ToCp932(line) + "\r\n";
     return replaceFile(path, bytes);
-}
-
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace
@@ -90,7 +85,7 @@ Status runBalanceQuery(const std::string& folder, const Clock& clock) {
 int runVotePlugin(const std::vector<std::string>& parameters, const std::string& folder, const Clock& clock) {
     std::string parameter;
     for (const std::string& part : parameters) parameter += (parameter.empty() ? "" : " ") + part;
-    const std::string request = trimBlanks(parameter);
+    const std::string request(trimmed(parameter, Blanks::SpaceTab));
     if (request.empty()) {
         if (auto lock = PluginFolderLock::acquire(folder)) {
             const DateTime now = clock.now();

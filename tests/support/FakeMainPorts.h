@@ -22,7 +22,9 @@ struct FakeMainPorts {
     FakeRandom random;
     FakeVotePluginLauncher launcher;
 
-    MainPorts ports() { return MainPorts{jvLink, dialogs, clock, registry, sound, opener, random, launcher}; }
+    MainPorts ports() { return ports(jvLink); }
+    // The same with another JV-Link, such as the stand-in serving a feed folder.
+    MainPorts ports(JvLink& link) { return MainPorts{link, dialogs, clock, registry, sound, opener, random, launcher}; }
 };
 
 }  // namespace marovix

@@ -40,8 +40,9 @@ ReferenceDownloadResult referenceDownload(JvLink& jvLink, const std::string& dat
             RecordDecision decision = decideRecord(record, fromDateNumber, options.finalOdds);
             if (decision.outcome != RecordDecision::Outcome::Store) continue;
             const std::string path = joinPath(dataFolder, decision.fileName);
-            Status stored = decision.runnerFile ? StoreRunnerLine(path, decision.line)
-                                                : StoreRecordLine(path, decision.line, decision.dropEmptyFirstLine);
+            Status stored = decision.runnerFile
+                                ? StoreRunnerLine(path, decision.line)
+                                : StoreRecordLine(path, decision.line, decision.dropEmptyFirstLine, decision.key);
             if (!stored) {
                 result.failure = stored.error();
                 break;

@@ -51,9 +51,7 @@ void TestFetch::quickOddsChangeTheRaceCardAndTheSelections() {
                                {"100000000000000000", "010000000000000000", "001000000000000000"})
                     .ok());
     }
-    MainModel model(demo.appFolder(), demo.appFolder() + "/share",
-                    MainPorts{feed, fakes.dialogs, fakes.clock, fakes.registry, fakes.sound, fakes.opener, fakes.random,
-                              fakes.launcher});
+    MainModel model(demo.appFolder(), demo.appFolder() + "/share", fakes.ports(feed));
     TMainForm form(model);
     form.resize(1280, 860);
     form.show();

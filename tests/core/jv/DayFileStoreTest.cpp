@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -12,8 +13,10 @@
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/jv/JvReadLoop.h"
+#include "tests/support/ChangeRecords.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/ReferenceChangeFiles.h"
 #include "tests/support/ReferenceDownload.h"
 #include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TempFolder.h"
@@ -28,6 +31,15 @@ public:
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(int percent) { return pick(100) < percent; }
+    // The lines a file starts with, `percent` times in a hundred: fewer than `most` lines made by `found`.
+    // Otherwise none: the file is missing.
+    template <class Found>
+    std::optional<std::vector<std::string>> start(int percent, int most, Found found) {
+        if (!chance(percent)) return std::nullopt;
+        std::vector<std::string> lines;
+        for (int i = pick(most); i > 0; --i) lines.push_back(found());
+        return lines;
+    }
 
     static std::string key(int k) {
         const char* course = k % 2 == 0 ? "06" : "08";
@@ -73,6 +85,71 @@ private:
     std::mt19937 m_random;
 };
 
+// The change files of a day as the store writes them: the key and the drop rule by the file.
+struct ChangeFile {
+    std::string name;
+    LineKey key;
+    bool drop;
+};
+const ChangeFile kChangeFiles[] = {
+    {"2024年01月06日.WE", weLineKey, false},
+    {"2024年01月06日.AV", avLineKey, true},
+    {"2024年01月06日.TC", tcLineKey, true},
+};
+
+// Announcements for the change files: a few keys each, announced again and again with other data kinds
+// and creation dates (so that a replaced line may sort elsewhere), now and then damaged.
+class ChangeLines {
+public:
+    explicit ChangeLines(unsigned seed) : m_lines(seed) {}
+
+    int pick(int n) { return m_lines.pick(n); }
+    bool chance(int percent) { return m_lines.chance(percent); }
+    std::optional<std::vector<std::string>> start(std::size_t file) {
+        return m_lines.start(60, 12, [&] { return found(file); });
+    }
+
+    std::string record(std::size_t file) {
+        const Stamp stamp{static_cast<char>('0' + pick(3)), "2024010" + std::to_string(5 + pick(3))};
+        const std::string announced = "010610" + std::to_string(10 + pick(3) * 15);
+        const RaceId race{"20240106", pick(2) == 0 ? "05" : "06", 1 + pick(3)};
+        switch (file) {
+            case 0: return weRecord(race.date, race.course, announced, 1 + pick(3), 1 + pick(3), 1, 1, stamp);
+            case 1: return avRecord(race, 1 + pick(4), announced, stamp);
+            default: return tcRecord(race, 1500 + pick(4) * 5, announced, 1540, stamp);
+        }
+    }
+    std::string delivered(std::size_t file) {
+        std::string line = record(file);
+        switch (pick(40)) {
+            case 0: line[0] = '\x01'; break;                            // begins with a control character
+            case 1: line.replace(11, 23, std::string(23, ' ')); break;  // a blank key
+            case 2: line = line.substr(0, 2); break;                    // too short for a key
+            case 3: line = line.substr(0, 36); break;                   // cut inside the horse number
+            default: break;
+        }
+        return chance(50) ? line : recordLine(line);
+    }
+    std::string found(std::size_t file) {
+        switch (pick(10)) {
+            case 0: return "";
+            case 1: return std::string(1 + pick(3), ' ');
+            case 2: return " \t";
+            case 3: return "\x01 damaged";
+            case 4: return recordLine(record(file)).substr(0, 20 + pick(20));
+            case 5: {
+                std::string line = recordLine(record(file));
+                line[0] = chance(50) ? '\x01' : ' ';
+                return line;
+            }
+            default: return recordLine(record(file));  // with few keys, some come twice
+        }
+    }
+
+private:
+    Lines m_lines;
+};
+
 class DayFileStoreTest : public ::testing::Test {
 protected:
     std::string storePath(const std::string& name) const { return joinPath(storeFolder.path(), name); }
@@ -80,6 +157,12 @@ protected:
     void writeBoth(const std::string& name, const std::vector<std::string>& lines) {
         ASSERT_TRUE(writeRawLines(storePath(name), lines).ok());
         ASSERT_TRUE(writeRawLines(referencePath(name), lines).ok());
+    }
+    // Both copies of `name` start as `lines`, or missing.
+    void startBoth(const std::string& name, const std::optional<std::vector<std::string>>& lines) {
+        ::unlink(storePath(name).c_str());
+        ::unlink(referencePath(name).c_str());
+        if (lines) writeBoth(name, *lines);
     }
     void expectSameFolders(const std::string& what) const {
         EXPECT_EQ(folderFiles(storeFolder.path()), folderFiles(referenceFolder.path())) << what;
@@ -95,15 +178,7 @@ TEST_F(DayFileStoreTest, SortedFilesEndAsTheRecordByRecordMethodLeavesThem) {
         Lines lines(seed);
         const int keys = 1 + lines.pick(8);
         const std::vector<std::string> names = {"2024年01月06日.jvRA", "2024年01月06日.jvHR"};
-        for (const auto& name : names) {
-            ::unlink(storePath(name).c_str());
-            ::unlink(referencePath(name).c_str());
-            if (lines.chance(70)) {
-                std::vector<std::string> start;
-                for (int i = lines.pick(16); i > 0; --i) start.push_back(lines.found(keys));
-                writeBoth(name, start);
-            }
-        }
+        for (const auto& name : names) startBoth(name, lines.start(70, 16, [&] { return lines.found(keys); }));
         DayFileStore store(lines.chance(20) ? 64 : DayFileStore::kDefaultMemoryLimit);
         for (int i = 0, n = 1 + lines.pick(30); i < n; ++i) {
             const std::string& name = names[static_cast<std::size_t>(lines.pick(2))];
@@ -123,6 +198,66 @@ TEST_F(DayFileStoreTest, SortedFilesEndAsTheRecordByRecordMethodLeavesThem) {
         expectSameFolders("seed " + std::to_string(seed));
         if (HasFailure()) return;
     }
+}
+
+TEST_F(DayFileStoreTest, ChangeFilesEndAsTheChangeFileRuleLeavesThem) {
+    for (unsigned seed = 1; seed <= 1000; ++seed) {
+        ChangeLines lines(seed);
+        for (std::size_t f = 0; f < std::size(kChangeFiles); ++f) startBoth(kChangeFiles[f].name, lines.start(f));
+        DayFileStore store(lines.chance(20) ? 200 : DayFileStore::kDefaultMemoryLimit);
+        for (int i = 0, n = 1 + lines.pick(30); i < n; ++i) {
+            const std::size_t f = static_cast<std::size_t>(lines.pick(3));
+            const ChangeFile& file = kChangeFiles[f];
+            const std::string record = lines.delivered(f);
+            ASSERT_TRUE(store.storeRecordLine(storePath(file.name), record, file.drop, file.key).ok());
+            ASSERT_TRUE(StoreChangeLine(referencePath(file.name), record).ok());
+            if (lines.chance(5)) {
+                ASSERT_TRUE(store.save(storePath(file.name)).ok());
+            }
+        }
+        ASSERT_TRUE(store.saveAll().ok());
+        expectSameFolders("seed " + std::to_string(seed));
+        if (HasFailure()) return;
+    }
+}
+
+TEST_F(DayFileStoreTest, AnnouncementsReplaceTheLineOfTheirKeyInTheirChangeFile) {
+    const RaceId race3{"20240106", "05", 3};
+    const Stamp morning{'1', "20240106"}, noon{'2', "20240106"};
+    writeBoth("2024年01月06日.WE", {""});
+    writeBoth("2024年01月06日.AV", {""});
+    DayFileStore store;
+    auto put = [&](const ChangeFile& file, const std::string& record) {
+        ASSERT_TRUE(store.storeRecordLine(storePath(file.name), record, file.drop, file.key).ok());
+        ASSERT_TRUE(StoreChangeLine(referencePath(file.name), record).ok());
+    };
+    const ChangeFile &we = kChangeFiles[0], &av = kChangeFiles[1], &tc = kChangeFiles[2];
+    // Going at 10:05 and 12:40, the 10:05 one delivered twice: two lines.
+    put(we, weRecord("20240106", "05", "01061005", 3, 1, 2, 2, morning));
+    put(we, weRecord("20240106", "05", "01061240", 3, 1, 3, 3, noon));
+    put(we, weRecord("20240106", "05", "01061005", 3, 1, 2, 2, noon));
+    // Horse 7 scratched, horse 8 too, then horse 7's announcement again with another data kind: its line
+    // is replaced and moves before horse 8's.
+    put(av, avRecord(race3, 7, "01061005", noon));
+    put(av, avRecord(race3, 8, "01061010", morning));
+    put(av, avRecord(race3, 7, "01061005", morning));
+    // The post time moved twice: the later change is the race's one line.
+    put(tc, tcRecord(race3, 1550, "01061100", 1540, morning));
+    put(tc, tcRecord(race3, 1600, "01061300", 1550, noon));
+    ASSERT_TRUE(store.saveAll().ok());
+    expectSameFolders("the announcements");
+
+    const auto weLines = *readRawLines(storePath(we.name));
+    ASSERT_EQ(weLines.size(), 3u) << "the empty first line of a WE file stays";
+    EXPECT_EQ(weLines[0], "");
+    EXPECT_EQ(weLines[1], recordLine(weRecord("20240106", "05", "01061005", 3, 1, 2, 2, noon)));
+    EXPECT_EQ(weLines[2], recordLine(weRecord("20240106", "05", "01061240", 3, 1, 3, 3, noon)));
+    EXPECT_EQ(*readRawLines(storePath(av.name)),
+              (std::vector<std::string>{recordLine(avRecord(race3, 7, "01061005", morning)),
+                                        recordLine(avRecord(race3, 8, "01061010", morning))}))
+        << "the empty first line of an AV file is dropped; the lines stay sorted";
+    EXPECT_EQ(*readRawLines(storePath(tc.name)),
+              (std::vector<std::string>{recordLine(tcRecord(race3, 1600, "01061300", 1550, noon))}));
 }
 
 TEST_F(DayFileStoreTest, RunnerFilesEndAsTheRecordByRecordMethodLeavesThem) {

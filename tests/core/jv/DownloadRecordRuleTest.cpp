@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/jv/RealTimeRecordRule.h"
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
 #include "standins/records/RecordBuilder.h"
@@ -130,6 +131,26 @@ TEST(DecideRecord, FilesLinesAndLabels) {
         EXPECT_EQ(d.line.substr(11), c.record.substr(11, c.record.size() - 13));
         EXPECT_EQ(d.line.substr(2, 9) == "000000000", c.zeroed) << c.fileName;
     }
+}
+
+TEST(DecideRecord, ARecordWithALineBreakInsideIsCorruptForTheDownloadAndEveryStream) {
+    // Stored, it would become two lines of its day file: in a runner file every later runner would move to
+    // another race's line.
+    const RaceId day{"20240106", "06", 11};
+    std::string runner = seRecord(day, 1);
+    runner[100] = '\n';
+    std::string race = raRecord(day);
+    race[500] = '\r';
+    std::string odds = oddsRecord("O1", day);
+    odds.replace(300, 2, "\r\n");
+    for (const std::string& record : {runner, race, odds}) {
+        const RecordDecision download = decideRecord(record, kFrom, true);
+        EXPECT_EQ(download.outcome, Outcome::Corrupt) << record.substr(0, 2);
+        EXPECT_NE(download.problem.find("レコードの中に改行があります"), std::string::npos) << download.problem;
+    }
+    EXPECT_EQ(decideRealTimeRecord(RealTimeStream::Results, runner).outcome, Outcome::Corrupt);
+    EXPECT_EQ(decideRealTimeRecord(RealTimeStream::Results, race).outcome, Outcome::Corrupt);
+    EXPECT_EQ(decideRealTimeRecord(RealTimeStream::Odds, odds).outcome, Outcome::Corrupt);
 }
 
 TEST(DecideRecord, CorruptRecordSaysWhy) {

@@ -147,6 +147,22 @@ TEST_F(TimeSeriesImportFiles, TakenLinesReplaceTheRacesLineOrAreAppendedAndAreCo
     EXPECT_DOUBLE_EQ(odds.table(2).TanOdds[1], 3.3);
 }
 
+TEST_F(TimeSeriesImportFiles, ARaceWhoseDateIsNoDateIsPassedOverAndNothingIsWrittenOutsideTheDataFolder) {
+    // A damaged race file: the year "/../" made the day file "Data//../年01月06日.jvO1", beside the data folder.
+    races[0].replace(11, 4, "/../");
+    const std::string viewerPath = timeSeriesFilePath(viewer, races[0], OddsKind::O1);
+    std::filesystem::create_directories(std::filesystem::path(viewerPath).lexically_normal().parent_path());
+    ASSERT_TRUE(writeRawLines(viewerPath, {viewerLine(1, 1, "01060950", 2)}).ok());
+    writeViewer(2, 1, {viewerLine(1, 2, "01061025", 5)});
+
+    const TimeSeriesImportResult result = importTimeSeriesOdds(viewer, data, races);
+    EXPECT_EQ(result.winPlaceRaces, 1);
+    EXPECT_FALSE(fileExists(folder.file("年01月06日.jvO1")));
+    auto o1 = readRawLines(dayFile(1));
+    ASSERT_TRUE(o1.ok());
+    EXPECT_EQ(*o1, std::vector<std::string>{viewerLine(1, 2, "01061025", 5)});
+}
+
 TEST_F(TimeSeriesImportFiles, EveryLineWithTheRaceKeyIsReplaced) {
     const std::string old = viewerLine(1, 1, "01060930", 11);
     ASSERT_TRUE(writeRawLines(dayFile(1), {old, viewerLine(1, 2, "01060930", 22), old}).ok());

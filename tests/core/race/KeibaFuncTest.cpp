@@ -341,6 +341,11 @@ TEST(RunnerDisplay, CarriedWeightShowsOneDecimal) {
               {{"540", "54.0"}, {"550", "55.0"}, {"575", "57.5"}, {"   ", "  . "}, {"", "  . "}, {"54", "54. "}});
 }
 
+TEST(RunnerDisplay, CarriedWeightCutShortShowsWhatItHolds) {
+    // A NUL in a damaged runner record ends the field early: the card shows the digits before it, blanks after.
+    expectAll(carriedWeightText, {{"5", "5 . "}, {"54", "54. "}});
+}
+
 TEST(RunnerDisplay, WinOddsShowFiveCharactersOrFiveBlanks) {
     expectAll(winOddsText, {{"0123", " 12.3"},
                             {"0015", "  1.5"},

@@ -176,6 +176,17 @@ TEST_F(TIniGTTest, FileIsCp932WithCrLf) {
     EXPECT_EQ(ini.ReadString("original", "sisu2", ""), "ｱｲ");
 }
 
+TEST_F(TIniGTTest, AValueCp932CannotHoldReadsTheSameBeforeAndAfterARestart) {
+    // A folder chosen on Linux may hold characters CP932 lacks: the file gets "?" for them, and the
+    // running program must read what it will read after a restart, not the text it was given.
+    ASSERT_TRUE(ini.WriteString("Dir", "lumidex", "/home/jos\u00e9/\U0001F3C7").ok());
+    EXPECT_EQ(fileBytes(), "[Dir]\r\nlumidex=/home/jos?/?\r\n");
+    TIniGT restarted(folder.path(), folder.file("Windows"));
+    restarted.setFileName("Marovix.ini");
+    EXPECT_EQ(restarted.ReadString("Dir", "lumidex", ""), "/home/jos?/?");
+    EXPECT_EQ(ini.ReadString("Dir", "lumidex", ""), "/home/jos?/?");
+}
+
 TEST_F(TIniGTTest, MissingFileReadsDefaultsAndTheFirstWriteCreatesIt) {
     EXPECT_EQ(ini.ReadInteger("locate", "top", 10), 10);
     EXPECT_EQ(ini.ReadString("original", "sisu1", "SisuA"), "SisuA");

@@ -32,6 +32,13 @@ TEST(ReadBalanceFile, TakesTheThirdLineWithoutItsTags) {
     EXPECT_EQ(ReadBalanceFile(empty.path()), std::nullopt);
 }
 
+TEST(ReadBalanceFile, AFileFarLargerThanABalanceFileIsNotReadAndTheBalanceStays) {
+    TempFolder plugin;
+    ASSERT_TRUE(
+        replaceFile(plugin.file("ipatbalance.ini"), "a\r\nb\r\nbalance=100\r\n" + std::string(1 << 20, 'x')).ok());
+    EXPECT_EQ(ReadBalanceFile(plugin.path()), std::nullopt);
+}
+
 TEST(ReadPluginInetId, ReadsIpatInetIdWithTheSettingsQuoteRules) {
     const struct {
         std::string bytes;

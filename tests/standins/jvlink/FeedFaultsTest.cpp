@@ -38,6 +38,16 @@ TEST(FeedFaults, ParsesRulesAndListsTheLinesThatAreNone) {
     EXPECT_EQ(r[4].dataspec, "RACEMING");
 }
 
+TEST(FeedFaults, JVReadTakesNoPositiveCode) {
+    // "JVRead 121106" made JVRead report a record of that length that it never read. Other counts stay
+    // rules: JVRead 0 ends the data early, JVStatus 99 counts beyond the download.
+    FeedFaults faults = FeedFaults::parse("JVRead 121106\nJVRead 1 0B12\nJVRead 0 after 2\nJVStatus 99\n");
+    ASSERT_EQ(faults.rules().size(), 2u);
+    EXPECT_EQ(faults.rules()[0].code, 0);
+    EXPECT_EQ(faults.rules()[1].operation, "JVStatus");
+    EXPECT_EQ(faults.problems(), (std::vector<std::string>{"line 1: JVRead 121106", "line 2: JVRead 1 0B12"}));
+}
+
 TEST(FeedFaults, RuleFiresOnceItsAllowanceIsUsedAndOnlyForItsDataspec) {
     FeedFaults faults = FeedFaults::parse("JVRead -402 0B30 after 2\nJVRead -502 after 3\n");
     std::vector<std::optional<int>> seen;

@@ -1,0 +1,57 @@
+#include "core/vote/IpatLogModel.h"
+
+#include "core/common/TextFile.h"
+#include "core/ports/Dialogs.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
+#include "core/vote/VotePluginFiles.h"
+
+namespace marovix {
+
+IpatLogModel::IpatLogModel(IpatLogPorts ports) : m_ports(ports) { readPlacement(); }
+
+void IpatLogModel::showDayLog(const std::vector<std::string>& lines) {
+    m_notices.join([&] {
+        m_state.autoNaviList = ListBox{lines, static_cast<int>(lines.size()) - 1};
+        m_notices.changed(Part::AutoNaviList);
+    });
+}
+
+void IpatLogModel::setRaceDay(const std::string& raceDay) { m_state.raceDay = raceDay; }
+
+void IpatLogModel::LogUpdateBtnClick() {
+    m_notices.run([&] {
+        if (m_state.raceDay.empty()) return;
+        const std::string path =
+            PluginLogPath(m_ports.settings.readStoredText(settings::DirVQMTohyo2), m_state.raceDay);
+        if (!fileExists(path)) return;
+        auto lines = readTextLines(path);
+        if (!lines) {
+            m_ports.dialogs.error(lines.error());
+            return;
+        }
+        m_state.ipatLogListBox = ListBox{std::move(*lines), -1};
+        m_notices.changed(Part::IPATLogListBox);
+    });
+}
+
+void IpatLogModel::FormActivate() { readPlacement(); }
+
+void IpatLogModel::FormDeactivate(const WindowPlacement& placement) {
+    m_state.placement = placement;
+    for (const auto& [key, value] : {std::pair{&settings::IpatLogLocateTop, placement.top},
+                                     std::pair{&settings::IpatLogLocateLeft, placement.left},
+                                     std::pair{&settings::IpatLogLocateWidth, placement.width},
+                                     std::pair{&settings::IpatLogLocateHeight, placement.height}}) {
+        if (Status status = m_ports.settings.writeInt(*key, value); !status) m_ports.dialogs.error(status.error());
+    }
+}
+
+void IpatLogModel::readPlacement() {
+    m_state.placement = WindowPlacement{m_ports.settings.readInt(settings::IpatLogLocateTop),
+                                        m_ports.settings.readInt(settings::IpatLogLocateLeft),
+                                        m_ports.settings.readInt(settings::IpatLogLocateWidth),
+                                        m_ports.settings.readInt(settings::IpatLogLocateHeight)};
+}
+
+}  // namespace marovix

@@ -37,7 +37,7 @@ public:
     FetchDay() : m_day(DateTime{2024, 4, 7, 17, 0, 0}) {
         const std::string now = m_day.fakes().clock.now().compactText();
         for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
-            const RaceRecord& race = m_day.model().raceDay().race(slot);
+            const RaceRecord& race = m_day.model().session().day().race(slot);
             m_queue.push_back(fetchQueueLine(race, slot));
             auto listing =
                 feedlayout::listSnapshots(m_day.demo().feedFolder() + "/realtime/0B30/" + std::string(RaceKey16(race)));
@@ -91,7 +91,7 @@ void againstTheLimit(benchmark::State& state, Fetch fetch) {
     }
     MainModel& model = day.model();
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
-        if (!model.ozFetched(slot) && !(model.dayOdds().table(slot).TanOdds[1] > 0)) {
+        if (!model.session().ozFetched(slot) && !(model.session().odds().table(slot).TanOdds[1] > 0)) {
             state.SkipWithError("a race has no odds after the fetch");
             return;
         }

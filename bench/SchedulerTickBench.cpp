@@ -41,7 +41,7 @@ public:
                                  std::stoi(fetchAt.substr(0, 2)),
                                  std::stoi(fetchAt.substr(2, 2)),
                                  std::stoi(fetchAt.substr(4, 2))};
-        m_fetchLine = fetchQueueLine(m_day.model().raceDay().race(last), last);
+        m_fetchLine = fetchQueueLine(m_day.model().session().day().race(last), last);
         // The odds of the last race are served from its snapshot before its post.
         m_day.fakes().clock.set(m_fetchSecond);
     }

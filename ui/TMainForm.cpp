@@ -91,20 +91,20 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     auto* status = named(new QStatusBar(this), QStringLiteral("StatusLine"));
     setStatusBar(status);  // shows the hints (status tips) of the controls
     addTimer("Timer1", 1000);
-    addTimer("TimerNavi", 1000);
+    addTimer("TimerNavi", 1000, &MainTimers::TimerNavi);
     addTimer("Timer4", 10 * 60 * 1000);
     addTimer("ZanDakaNaviTimer", 1000);
     addTimer("ZanDakaTimer", 500);
     connect(addTimer("FormDisableTimer", 1000), &QTimer::timeout, this, [this] { m_model.FormDisableTimerTimer(); });
-    connect(addTimer("Timer2", 500), &QTimer::timeout, this, [this] { m_model.Timer2Timer(); });
+    connect(addTimer("Timer2", 500, &MainTimers::Timer2), &QTimer::timeout, this, [this] { m_model.Timer2Timer(); });
     QTimer* timer3 = addTimer("Timer3", 1000);
     connect(timer3, &QTimer::timeout, this, [this] { m_model.Timer3Timer(); });
     timer3->start();
-    addTimer("CurRaceTimer", 30000);
-    addTimer("HenkoTimer", 300000);
+    addTimer("CurRaceTimer", 30000, &MainTimers::CurRaceTimer);
+    addTimer("HenkoTimer", 300000, &MainTimers::HenkoTimer);
     // The vote queue: waiting votes handed over, ended plug-in runs recorded, without blocking the window.
     QTimer* voteQueue = addTimer("VoteQueueTimer", 1000);
-    connect(voteQueue, &QTimer::timeout, this, [this] { m_model.VoteQueueTimerTimer(); });
+    connectTick(voteQueue, [this] { m_model.VoteQueueTimerTimer(); });
     voteQueue->start();
     // Automatic operation: every second since the last tick handled once, never inside a handler (nor
     // while a dialog a handler opened waits for the user).
@@ -113,6 +113,7 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     QTimer* scheduler = addTimer("SchedulerTimer", 1000);
     connect(scheduler, &QTimer::timeout, this, [this] { m_scheduler->tick(m_model.clock().now()); });
     scheduler->start();
+    keepLabels();
 
     m_subscription = m_model.subscribe([this](StatePart part) { refresh(part); });
     // Long operations let the window repaint between their steps.
@@ -135,10 +136,22 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
 
 TMainForm::~TMainForm() = default;
 
-QTimer* TMainForm::addTimer(const char* timerName, int intervalMs) {
+QTimer* TMainForm::addTimer(const char* timerName, int intervalMs, bool MainTimers::*running) {
     auto* timer = named(new QTimer(this), name(timerName));
     timer->setInterval(intervalMs);
+    if (running) m_dayTimers.emplace_back(timer, running);
     return timer;
+}
+
+void TMainForm::connectTick(QTimer* timer, std::function<void()> tick) {
+    connect(timer, &QTimer::timeout, this, [this, tick = std::move(tick)] {
+        if (!m_model.busy()) tick();
+    });
+}
+
+void TMainForm::keepLabels() {
+    for (std::size_t i = 0; i < m_labels.size(); ++i)
+        m_labels[i] = findChild<QWidget*>(qs(labelName(static_cast<LabelId>(i))));
 }
 
 void TMainForm::buildMenus() {
@@ -228,12 +241,12 @@ void TMainForm::buildTopBar() {
     });
     buttons->addWidget(jvButton);
     buttons->addWidget(button("InputFormBtn", "買い目設定", area));
-    auto* dateCombo = named(new QComboBox(area), QStringLiteral("DateCombo"));
-    dateCombo->setMaxVisibleItems(36);
-    dateCombo->setMinimumWidth(160);
-    connect(dateCombo, &QComboBox::activated, this,
-            [this, dateCombo](int index) { m_model.DateComboChange(str(dateCombo->itemText(index))); });
-    buttons->addWidget(dateCombo);
+    m_dateCombo = named(new QComboBox(area), QStringLiteral("DateCombo"));
+    m_dateCombo->setMaxVisibleItems(36);
+    m_dateCombo->setMinimumWidth(160);
+    connect(m_dateCombo, &QComboBox::activated, this,
+            [this](int index) { m_model.DateComboChange(str(m_dateCombo->itemText(index))); });
+    buttons->addWidget(m_dateCombo);
     buttons->addStretch();
     grid->addLayout(buttons, 0, 0);
 
@@ -293,12 +306,12 @@ QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
 
 void TMainForm::bindCheck(QCheckBox* box, MainOption option) {
     connect(box, &QCheckBox::clicked, this, [this, option](bool on) { m_model.setOption(option, on ? 1 : 0); });
-    box->setProperty("marovixOption", static_cast<int>(option));
+    m_optionChecks.emplace_back(box, option);
 }
 
 void TMainForm::bindRadio(QButtonGroup* group, MainOption option) {
     connect(group, &QButtonGroup::idClicked, this, [this, option](int id) { m_model.setOption(option, id); });
-    group->setProperty("marovixOption", static_cast<int>(option));
+    m_optionRadios.emplace_back(group, option);
 }
 
 QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
@@ -313,10 +326,11 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
     // The odds filter: edit names follow the keys (Toz1A -> Toz1editA).
     for (int side = 0; side < 2; ++side) {
         const int index = betIndex * 2 + side;
-        QString key = qs(std::string(MainModel::ozSpanKey(index).key));
+        QString key = qs(std::string(ozSpanKey(index).key));
         QString editName = key;
         editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
         auto* edit = named(new QLineEdit(page), editName);
+        m_ozSpanEdits[static_cast<std::size_t>(index)] = edit;
         edit->setMaximumWidth(90);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, index](const QString& text) { m_model.setOzSpanEdit(index, str(text)); });
@@ -338,6 +352,8 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
             if (caption.empty()) continue;
             auto* multi = new QCheckBox(qs(std::string(caption)), page);
             multi->setObjectName(qs(std::string(multiBoxName(option))));
+            for (std::size_t i = 0; i < kMultiBoxes.size(); ++i)
+                if (kMultiBoxes[i].option == option) m_multiBoxes[i] = multi;
             bindCheck(multi, option);
             multis->addWidget(multi);
         }
@@ -430,16 +446,16 @@ void TMainForm::buildCentre() {
     auto* panel6 = named(new QWidget(centre), QStringLiteral("Panel6"));
     panel6->setFixedWidth(130);
     auto* leftLayout = new QVBoxLayout(panel6);
-    auto* datList = named(new QListWidget(panel6), QStringLiteral("DatList"));
+    m_datList = named(new QListWidget(panel6), QStringLiteral("DatList"));
     QFont mono(QStringLiteral("Noto Sans Mono CJK JP"));
     mono.setStyleHint(QFont::Monospace);
-    datList->setFont(mono);
-    datList->setStyleSheet(
+    m_datList->setFont(mono);
+    m_datList->setStyleSheet(
         QStringLiteral("QListWidget::item { padding-left: 2px; }"
                        "QListWidget::item:selected { background: #0000FF; color: white; }"));
-    connect(datList, &QListWidget::itemClicked, this,
-            [this, datList](QListWidgetItem* item) { m_model.DatListClick(datList->row(item)); });
-    leftLayout->addWidget(datList);
+    connect(m_datList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { m_model.DatListClick(m_datList->row(item)); });
+    leftLayout->addWidget(m_datList);
     auto* status = named(new QLabel(panel6), QStringLiteral("DLlabel"));
     status->setWordWrap(true);  // FetchStatusText is often longer than the race list is wide
     leftLayout->addWidget(status);
@@ -476,33 +492,10 @@ void TMainForm::refresh() {
 }
 
 void TMainForm::refresh(StatePart part) {
-    const MainState& state = m_model.state();
     switch (part) {
         case StatePart::DayList:
-        case StatePart::ShownDay: {
-            auto* combo = findChild<QComboBox*>(QStringLiteral("DateCombo"));
-            QSignalBlocker block(combo);
-            QStringList items;
-            for (const auto& day : state.dateCombo) items << qs(day);
-            if (combo->count() != items.size() ||
-                std::any_of(items.begin(), items.end(), [&](const QString& t) { return combo->findText(t) < 0; })) {
-                combo->clear();
-                combo->addItems(items);
-            }
-            combo->setCurrentIndex(state.shownDay ? combo->findText(qs(*state.shownDay)) : -1);
-            m_pageControl1->setVisible(state.racePagesVisible);
-            break;
-        }
-        case StatePart::RaceList: {
-            auto* list = findChild<QListWidget*>(QStringLiteral("DatList"));
-            QSignalBlocker block(list);
-            list->clear();
-            for (const auto& entry : state.datList) list->addItem(qs(entry));
-            for (int i = 0; i < list->count(); ++i)
-                list->item(i)->setBackground(QColor(QRgb(m_model.raceListColor(i))));
-            list->setCurrentRow(state.currentEntry());
-            break;
-        }
+        case StatePart::ShownDay: refreshDateCombo(); break;
+        case StatePart::RaceList: refreshRaceList(); break;
         case StatePart::RaceCard: refreshGrids({GridId::StringGrid26, GridId::StringGrid1}); break;
         case StatePart::Selections:
             refreshGrids({GridId::TanKaimeGrid, GridId::FukKaimeGrid, GridId::WRKaimeGrid, GridId::URKaimeGrid,
@@ -516,30 +509,52 @@ void TMainForm::refresh(StatePart part) {
         case StatePart::Labels:
         case StatePart::Balance:
         case StatePart::Clock: refreshLabels(); break;
-        case StatePart::Timers: {
-            const MainTimers& timers = state.timers;
-            const std::pair<const char*, bool> running[] = {{"Timer2", timers.Timer2},
-                                                            {"CurRaceTimer", timers.CurRaceTimer},
-                                                            {"HenkoTimer", timers.HenkoTimer},
-                                                            {"TimerNavi", timers.TimerNavi}};
-            for (const auto& [timerName, on] : running) {
-                auto* timer = findChild<QTimer*>(name(timerName));
-                if (on && !timer->isActive()) timer->start();
-                if (!on) timer->stop();
-            }
-            auto* formDisable = findChild<QTimer*>(QStringLiteral("FormDisableTimer"));
-            if (timers.FormDisableTimer && !formDisable->isActive()) {
-                formDisable->setInterval(timers.formDisableIntervalMs);
-                formDisable->start();
-            }
-            if (!timers.FormDisableTimer) formDisable->stop();
-            break;
-        }
+        case StatePart::Timers: refreshTimers(); break;
         case StatePart::Payouts: refreshPayoutPanel(); break;
         case StatePart::LogLines:
         case StatePart::Progress:
         case StatePart::Count: break;
     }
+}
+
+void TMainForm::refreshDateCombo() {
+    const MainState& state = m_model.state();
+    QSignalBlocker block(m_dateCombo);
+    QStringList items;
+    for (const auto& day : state.dateCombo) items << qs(day);
+    if (m_dateCombo->count() != items.size() ||
+        std::any_of(items.begin(), items.end(), [&](const QString& t) { return m_dateCombo->findText(t) < 0; })) {
+        m_dateCombo->clear();
+        m_dateCombo->addItems(items);
+    }
+    m_dateCombo->setCurrentIndex(state.shownDay ? m_dateCombo->findText(qs(*state.shownDay)) : -1);
+    m_pageControl1->setVisible(state.racePagesVisible);
+}
+
+void TMainForm::refreshRaceList() {
+    const MainState& state = m_model.state();
+    QSignalBlocker block(m_datList);
+    m_datList->clear();
+    for (const auto& entry : state.datList) m_datList->addItem(qs(entry));
+    for (int i = 0; i < m_datList->count(); ++i)
+        m_datList->item(i)->setBackground(QColor(QRgb(m_model.raceListColor(i))));
+    m_datList->setCurrentRow(state.currentEntry());
+}
+
+void TMainForm::refreshTimers() {
+    const MainTimers& timers = m_model.state().timers;
+    for (const auto& [timer, running] : m_dayTimers) {
+        const bool on = timers.*running;
+        if (on && !timer->isActive()) timer->start();
+        if (!on) timer->stop();
+    }
+    // FormDisableTimer runs with the interval set when the red period started.
+    auto* formDisable = findChild<QTimer*>(QStringLiteral("FormDisableTimer"));
+    if (timers.FormDisableTimer && !formDisable->isActive()) {
+        formDisable->setInterval(timers.formDisableIntervalMs);
+        formDisable->start();
+    }
+    if (!timers.FormDisableTimer) formDisable->stop();
 }
 
 void TMainForm::refreshGrids(std::initializer_list<GridId> grids) {
@@ -554,24 +569,13 @@ void TMainForm::refreshOptions() {
     const MainOptions& options = m_model.state().options;
     findChild<QAction*>(QStringLiteral("DispRaceAfterOZget"))->setChecked(m_model.autoRunMode());
     for (auto& [item, option] : m_optionItems) item->setChecked(options.on(option));
-    for (QCheckBox* box : findChildren<QCheckBox*>()) {
-        QVariant option = box->property("marovixOption");
-        if (option.isValid()) box->setChecked(options.on(static_cast<MainOption>(option.toInt())));
-    }
-    for (QButtonGroup* group : findChildren<QButtonGroup*>()) {
-        QVariant option = group->property("marovixOption");
-        if (!option.isValid()) continue;
-        if (QAbstractButton* b = group->button(options.value(static_cast<MainOption>(option.toInt()))))
-            b->setChecked(true);
-    }
+    for (auto& [box, option] : m_optionChecks) box->setChecked(options.on(option));
+    for (auto& [group, option] : m_optionRadios)
+        if (QAbstractButton* b = group->button(options.value(option))) b->setChecked(true);
     const auto& ozSpan = m_model.state().ozSpan;
     for (std::size_t i = 0; i < ozSpan.size(); ++i) {
-        QString editName = qs(std::string(MainModel::ozSpanKey(static_cast<int>(i)).key));
-        editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
-        if (auto* edit = findChild<QLineEdit*>(editName)) {
-            QString text = qs(ozSpan[i]);
-            if (edit->text() != text) edit->setText(text);
-        }
+        const QString text = qs(ozSpan[i]);
+        if (QLineEdit* edit = m_ozSpanEdits[i]; edit && edit->text() != text) edit->setText(text);
     }
     int tab = options.value(MainOption::TabIndex);
     if (tab >= 0 && tab < m_pageControl4->count() && m_pageControl4->currentIndex() != tab) {
@@ -602,16 +606,15 @@ void TMainForm::wireSelectionPage() {
 
 void TMainForm::refreshMultiBoxes() {
     const auto& visible = m_model.state().multiBoxVisible;
-    for (std::size_t i = 0; i < kMultiBoxes.size(); ++i) {
-        if (auto* box = findChild<QCheckBox*>(qs(std::string(kMultiBoxes[i].name)))) box->setVisible(visible[i]);
-    }
+    for (std::size_t i = 0; i < kMultiBoxes.size(); ++i)
+        if (QCheckBox* box = m_multiBoxes[i]) box->setVisible(visible[i]);
 }
 
 void TMainForm::refreshLabels() {
     const MainLabels& labels = m_model.state().labels;
     for (int i = 0; i < static_cast<int>(LabelId::Count); ++i) {
         const auto id = static_cast<LabelId>(i);
-        QWidget* widget = findChild<QWidget*>(qs(labelName(id)));
+        QWidget* widget = m_labels[static_cast<std::size_t>(i)];
         if (!widget) continue;
         // The indicators keep their "●".
         const bool indicator =

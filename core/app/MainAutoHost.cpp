@@ -21,7 +21,7 @@ SchedulerDay MainAutoHost::day() const {
     const MainState& state = m_model.state();
     day.shownDay = state.shownDay.value_or("");
     day.resultsTimer = m_model.resultsTimer();
-    const RaceDay& raceDay = m_model.raceDay();
+    const RaceDay& raceDay = m_model.session().day();
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
         const RaceRecord& race = raceDay.race(slot);
         SchedulerSlot& entry = day.races[static_cast<std::size_t>(slot)];
@@ -31,9 +31,9 @@ SchedulerDay MainAutoHost::day() const {
         entry.schedule = m_model.raceSchedules()[static_cast<std::size_t>(slot)];
         entry.fetchLine = fetchQueueLine(race, slot);
         entry.ozFetched = m_model.ozFetched(slot);
-        entry.tohyoDone = m_model.tohyoDone(slot);
+        entry.tohyoDone = m_model.session().tohyoDone(slot);
         entry.naviTarget = m_model.naviTarget(slot);
-        const std::string_view winPlace = m_model.dayOdds().rawRecords(slot)[kindIndex(OddsKind::O1)];
+        const std::string_view winPlace = m_model.session().odds().rawRecords(slot)[kindIndex(OddsKind::O1)];
         entry.winPlaceOdds = fieldNumber(winPlace, O1Field::raceNumber) > 0;
     }
     return day;
@@ -59,7 +59,7 @@ bool MainAutoHost::showRace(RaceSlot slot) {
     const int entry = m_model.state().entryOfSlot(slot);
     if (entry < 0) return false;
     m_model.DatListClick(entry);
-    const RunnerRecord& first = m_model.raceDay().runners[static_cast<std::size_t>(slot)][0];
+    const RunnerRecord& first = m_model.session().day().runners[static_cast<std::size_t>(slot)][0];
     return m_model.state().currentRace == slot && fieldNumber(first, SeField::horseNumber) > 0;
 }
 

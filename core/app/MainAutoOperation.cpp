@@ -18,7 +18,7 @@ void MainModel::DispRaceAfterOZgetClick() {
     const bool on = !m_autoRunMode;
     // 1. Every race of the list a target; switching on computes the targets proper below.
     for (RaceSlot slot : m_state.datListSlots)
-        if (slot >= 0 && slot < kRaceSlotCount) m_naviTarget[static_cast<std::size_t>(slot)] = true;
+        if (slot >= 0 && slot < kRaceSlotCount) m_session.slot(slot).NaviTarget = true;
     // 2. The mode and the vote timer follow the check mark.
     m_autoRunMode = on;
     m_state.timers.TimerNavi = on;
@@ -40,16 +40,17 @@ void MainModel::DispRaceAfterOZgetClick() {
     if (!m_quietFlag) m_ports.dialogs.information(std::string(kAutoRunOffMessage));
 }
 
-bool MainModel::naviTarget(RaceSlot slot) const {
-    return slot >= 0 && slot < kRaceSlotCount && m_naviTarget[static_cast<std::size_t>(slot)];
-}
+bool MainModel::naviTarget(RaceSlot slot) const { return m_session.naviTarget(slot); }
 
 AutoRunState MainModel::autoRunState() const {
     return marovix::autoRunState(m_state.shownDay.value_or(""), m_ports.clock.now(), m_autoRunMode);
 }
 
 void MainModel::computeTargets() {
-    m_naviTarget = naviTargets(m_day.races, m_state.datListSlots, naviTargetChoice(*m_settings));
+    const NaviTargetFlags targets =
+        naviTargets(m_session.day().races, m_state.datListSlots, naviTargetChoice(*m_settings));
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
+        m_session.slot(slot).NaviTarget = targets[static_cast<std::size_t>(slot)];
     const RaceSlot shown = m_state.currentRace;
     if (shown >= 0) {
         m_state.labels[LabelId::TaishoRLabel].background = naviTarget(shown) ? 0x00FF00u : 0x808080u;
@@ -87,7 +88,7 @@ void MainModel::Timer2Timer() {
 void MainModel::Timer3Timer() {
     std::string text;
     if (m_state.currentEntry() >= 0) {
-        const RaceRecord& race = m_day.race(m_state.currentRace);
+        const RaceRecord& race = m_session.race(m_state.currentRace);
         text = restTimeText(postMoment(RaceKey16(race), fieldText(race, RaField::postTime)), m_ports.clock.now());
     }
     if (m_state.labels[LabelId::RestTimeLabel].text == text) return;

@@ -46,22 +46,19 @@ std::optional<RaceSlot> MainModel::buttonFetchRace() const {
     return m_state.currentRace;
 }
 
-bool MainModel::ozFetched(RaceSlot slot) const {
-    if (slot < 0 || slot >= kRaceSlotCount || !isUsedSlot(m_day.race(slot))) return false;
-    return m_ozFetchedRaces.count(std::string(RaceKey16(m_day.race(slot)))) > 0;
-}
-
 void MainModel::setOzFetched(RaceSlot slot) {
-    // Kept by race key for the whole run: another day's races never share a flag, and choosing another
-    // day and coming back finds the day's flags as they were.
-    if (slot >= 0 && slot < kRaceSlotCount && isUsedSlot(m_day.race(slot)))
-        m_ozFetchedRaces.insert(std::string(RaceKey16(m_day.race(slot))));
+    // Kept by race key for the whole run too: a day loaded again gets the flags of its races back
+    // (restoreOzFetched), and another day's races never share one.
+    if (slot < 0 || slot >= kRaceSlotCount || !isUsedSlot(m_session.race(slot))) return;
+    m_session.slot(slot).OzFetched = true;
+    m_ozFetchedRaces.insert(std::string(RaceKey16(m_session.race(slot))));
 }
 
 void MainModel::SokuhoOddsBtnClick() {
+    const HandlerScope scope(*this);
     const std::optional<RaceSlot> slot = buttonFetchRace();
     if (!slot || m_fetchRunning) return;
-    const RaceRecord& race = m_day.race(*slot);
+    const RaceRecord& race = m_session.race(*slot);
     const std::string key(RaceKey16(race));
     if (!usableFetchKey(key)) return;
     RunningFetch running(m_fetchRunning);
@@ -79,15 +76,16 @@ bool MainModel::runDayFetch(
     const std::function<void(RealTimeFetcher&, const std::string&, const std::string&)>& fetch) {
     const std::optional<RaceSlot> slot = buttonFetchRace();
     if (!slot || m_fetchRunning) return false;
-    const std::string key(DayKey8(m_day.race(0)));
+    const std::string key(DayKey8(m_session.race(0)));
     if (!usableFetchKey(key)) return false;
     RunningFetch running(m_fetchRunning);
     RealTimeFetcher fetcher(fetchPorts());
-    fetch(fetcher, key, raceLabelOf(m_day.race(*slot)));
+    fetch(fetcher, key, raceLabelOf(m_session.race(*slot)));
     return true;
 }
 
 void MainModel::KekkaGetBtnClick() {
+    const HandlerScope scope(*this);
     const bool ran = runDayFetch([](RealTimeFetcher& fetcher, const std::string& key, const std::string& label) {
         fetcher.run(FetchOperation::Results, key, label);
     });
@@ -95,6 +93,7 @@ void MainModel::KekkaGetBtnClick() {
 }
 
 void MainModel::GetDMBtnClick() {
+    const HandlerScope scope(*this);
     const bool ran = runDayFetch([this](RealTimeFetcher& fetcher, const std::string& key, const std::string& label) {
         fetcher.setSilent(m_silentFetch);
         fetcher.run(FetchOperation::TimeMining, key, label);
@@ -102,11 +101,12 @@ void MainModel::GetDMBtnClick() {
     });
     if (!ran) return;
     LoadNotes notes;
-    readMining(m_day, notes);
-    for (const std::string& problem : notes) appendErrorLog(problem);
+    m_session.readMining(notes);
+    logNotes(notes);
 }
 
 void MainModel::OzGetLoopBtnClick() {
+    const HandlerScope scope(*this);
     if (m_fetchRunning || m_fetchQueueOdds.empty()) return;
     RunningFetch running(m_fetchRunning);
     const std::vector<std::string> queue = m_fetchQueueOdds;  // as it stands when the run begins
@@ -123,6 +123,7 @@ void MainModel::OzGetLoopBtnClick() {
 }
 
 void MainModel::HRGetLoopBtnClick() {
+    const HandlerScope scope(*this);
     if (m_fetchRunning || m_fetchQueueResults.empty()) return;
     RunningFetch running(m_fetchRunning);
     const std::vector<std::string> queue = m_fetchQueueResults;

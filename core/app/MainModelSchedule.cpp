@@ -13,7 +13,13 @@ void MainModel::computeSchedules() {
     const ScheduleTiming timing{m_settings->readInt(settings::TimeAutoOzGet),
                                 m_settings->readInt(settings::TimeAutoOzGetSec),
                                 m_settings->readInt(settings::TimeAutoTohyoInterval)};
-    m_schedules = daySchedules(m_day.races, timing);
+    m_schedules = daySchedules(m_session.day().races, timing);
+    // The session carries each race's times as well.
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
+        const RaceSchedule& times = m_schedules[static_cast<std::size_t>(slot)];
+        m_session.slot(slot).schedule =
+            SlotSchedule{times.PreFetchTime, times.OzGetTime1, times.OzGetTime2, times.TohyoTime};
+    }
     m_resultsTimer = ResultsTimer{m_settings->readInt(settings::TimeAutoRdataGet), m_ports.clock.now().serial()};
 }
 

@@ -65,7 +65,7 @@ void TestAutoOperation::switchedOnTheWindowVotesARaceAtItsSecond() {
     queueWinOdds(world.jvLink, 1);
     world.clock.set(DateTime{2024, 5, 26, 10, 20, 11});
     QTRY_COMPARE_WITH_TIMEOUT(world.launcher.starts.size(), std::size_t(1), 5000);
-    QVERIFY(model.tohyoDone(0));
+    QVERIFY(model.session().tohyoDone(0));
     QCOMPARE(handed, std::vector<std::string>{"20240526,05,01,TAN,NORMAL,500,03,"});
     QVERIFY(operate->styleSheet().contains(QStringLiteral("#ff0000")));
     auto* formDisable = form.findChild<QTimer*>(QStringLiteral("FormDisableTimer"));

@@ -94,7 +94,7 @@ TEST_F(AutoOperationTest, SwitchedOnItFetchesAndVotesATargetRaceAtItsSecondsThro
 
     stepTo(at(10, 20, 10));
     ASSERT_EQ(fakes.launcher.starts.size(), 1u);
-    EXPECT_TRUE(model->tohyoDone(0));
+    EXPECT_TRUE(model->session().tohyoDone(0));
     EXPECT_EQ(model->state().currentRace, 0);
     const std::vector<std::string> votes = logLinesStarting("■投票[");
     ASSERT_EQ(votes.size(), 1u);
@@ -138,7 +138,7 @@ TEST_F(AutoOperationTest, ARaceFetchedByHandIsNotFetchedAgainUnlessOverWriteOKAn
     stepTo(at(10, 20, 10));
     EXPECT_EQ(rtOpens().size(), 1u);  // the hand fetch only
     EXPECT_EQ(fakes.launcher.starts.size(), 1u);
-    EXPECT_TRUE(model->tohyoDone(0));
+    EXPECT_TRUE(model->session().tohyoDone(0));
 
     model->setOption(MainOption::OverWriteOK, 1);
     fakes.clock.set(at(10, 45, 0));
@@ -163,7 +163,7 @@ TEST_F(AutoOperationTest, ARaceVotedByHandIsNotVotedAgainAutomaticallyUnlessDupO
     fakes.dialogs.setNextAnswer(true);
     model->TohyouBtnClick();
     ASSERT_EQ(fakes.launcher.starts.size(), 1u);
-    ASSERT_TRUE(model->tohyoDone(0));
+    ASSERT_TRUE(model->session().tohyoDone(0));
     scheduler->tick(fakes.clock.now());
     stepTo(at(10, 20, 30));
     EXPECT_EQ(fakes.launcher.starts.size(), 1u);
@@ -242,8 +242,8 @@ TEST_F(AutoOperationTest, TwoRacesSharingTheirVoteSecondAreVotedOneAfterTheOther
     fakes.launcher.end(0, FakeVotePluginLauncher::exits(0));
     model->VoteQueueTimerTimer();
     ASSERT_EQ(fakes.launcher.starts.size(), 2u);
-    EXPECT_TRUE(model->tohyoDone(0));
-    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_TRUE(model->session().tohyoDone(0));
+    EXPECT_TRUE(model->session().tohyoDone(1));
     EXPECT_EQ(logLinesStarting("[東京 "), (std::vector<std::string>{"[東京 1R]投票実行", "[東京 2R]投票実行"}));
     EXPECT_EQ(logLinesStarting("20240526,05,"),
               (std::vector<std::string>{"20240526,05,01,TAN,NORMAL,500,03,", "20240526,05,02,TAN,NORMAL,500,07,"}));

@@ -30,7 +30,7 @@ void MainModel::DispRaceAfterOZgetClick() {
     if (on) {
         // 3. The message, the targets, the day log.
         m_ports.dialogs.information(std::string(kAutoRunOnMessage));
-        computeTargets();
+        computeTargets(m_settings->snapshot());
         appendDayLog(lines);
         return;
     }
@@ -46,9 +46,9 @@ AutoRunState MainModel::autoRunState() const {
     return marovix::autoRunState(m_state.shownDay.value_or(""), m_ports.clock.now(), m_autoRunMode);
 }
 
-void MainModel::computeTargets() {
+void MainModel::computeTargets(const SettingsSnapshot& settings) {
     const NaviTargetFlags targets =
-        naviTargets(m_session.day().races, m_state.datListSlots, naviTargetChoice(*m_settings));
+        naviTargets(m_session.day().races, m_state.datListSlots, naviTargetChoice(settings));
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
         m_session.slot(slot).NaviTarget = targets[static_cast<std::size_t>(slot)];
     const RaceSlot shown = m_state.currentRace;

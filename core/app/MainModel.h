@@ -335,9 +335,9 @@ private:
     void showRace(RaceSlot slot);
     // The steps of LoadRaceDay and ShowRace whose subsystems come later do nothing until they land.
     void rebuildUpcomingRaces();
-    void computeSchedules();
+    void computeSchedules(const SettingsSnapshot& settings);
     void applyChangeInfo();
-    void computeTargets();
+    void computeTargets(const SettingsSnapshot& settings);
     // The header labels of the shown race (BashoLabel ... OzGetTimeLabel, TaishoRLabel).
     void showRaceHeader(RaceSlot slot);
     void showPayoutPanel();

@@ -67,7 +67,8 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_state.stringGrid26.clearBody();
     notify(StatePart::RaceCard);
     // The settings of the load, read once.
-    const DayLoadSettings settings = DayLoadSettings::read(m_settings->snapshot());
+    const SettingsSnapshot snapshot = m_settings->snapshot();
+    const DayLoadSettings settings = DayLoadSettings::read(snapshot);
     DayFiles files = DayFiles::of(m_folders.dataFolder(), dayText);
     // 4. No race file: the day's data is not complete.
     if (!fileExists(files.race)) {
@@ -112,7 +113,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_state.progress.visible = false;
     notify(StatePart::Progress);
     // 13.-14. Schedules and the results timer (the stake inputs came with the session).
-    computeSchedules();
+    computeSchedules(snapshot);
     // 15. On today's meeting the clock, the upcoming races and the change information run.
     if (isToday(dayText)) {
         m_state.timers.HenkoTimer = true;
@@ -122,7 +123,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
         applyChangeInfo();
     }
     // 16. The targets of automatic operation.
-    computeTargets();
+    computeTargets(snapshot);
     // 17. The day log.
     appendDayLog({"-----", "■開催日選択 [" + dayText + "] " + m_ports.clock.now().slashText()});
     // 18. The first race.

@@ -2,17 +2,16 @@
 // do nothing until they land.
 #include "core/app/MainModel.h"
 #include "core/ports/Clock.h"
-#include "core/settings/Settings.h"
+#include "core/settings/SettingsSnapshot.h"
 #include "core/settings/SettingsTable.h"
 
 namespace marovix {
 
 void MainModel::rebuildUpcomingRaces() {}
 
-void MainModel::computeSchedules() {
-    const ScheduleTiming timing{m_settings->readInt(settings::TimeAutoOzGet),
-                                m_settings->readInt(settings::TimeAutoOzGetSec),
-                                m_settings->readInt(settings::TimeAutoTohyoInterval)};
+void MainModel::computeSchedules(const SettingsSnapshot& settings) {
+    const ScheduleTiming timing{settings.readInt(settings::TimeAutoOzGet), settings.readInt(settings::TimeAutoOzGetSec),
+                                settings.readInt(settings::TimeAutoTohyoInterval)};
     m_schedules = daySchedules(m_session.day().races, timing);
     // The session carries each race's times as well.
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
@@ -20,7 +19,7 @@ void MainModel::computeSchedules() {
         m_session.slot(slot).schedule =
             SlotSchedule{times.PreFetchTime, times.OzGetTime1, times.OzGetTime2, times.TohyoTime};
     }
-    m_resultsTimer = ResultsTimer{m_settings->readInt(settings::TimeAutoRdataGet), m_ports.clock.now().serial()};
+    m_resultsTimer = ResultsTimer{settings.readInt(settings::TimeAutoRdataGet), m_ports.clock.now().serial()};
 }
 
 void MainModel::applyChangeInfo() {}

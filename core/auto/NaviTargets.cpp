@@ -1,6 +1,6 @@
 #include "core/auto/NaviTargets.h"
 
-#include "core/settings/Settings.h"
+#include "core/settings/SettingsSnapshot.h"
 #include "core/settings/SettingsTable.h"
 
 namespace marovix {
@@ -14,7 +14,7 @@ constexpr FilterListId kListOfSettings[settings::RaceFilterListCount] = {
 
 }  // namespace
 
-NaviTargetChoice naviTargetChoice(const Settings& settings) {
+NaviTargetChoice naviTargetChoice(const SettingsSnapshot& settings) {
     NaviTargetChoice choice;
     choice.pickWay = settings.readInt(settings::TaishoRPickWay);
     const auto lists = settings.readRaceFilterLists();

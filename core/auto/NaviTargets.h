@@ -9,7 +9,7 @@
 
 namespace marovix {
 
-class Settings;
+class SettingsSnapshot;
 
 struct NaviTargetChoice {
     int pickWay = 0;  // TaishoR/PickWay: 0 "レース属性指定", 1 "個別レース指定"
@@ -21,7 +21,7 @@ struct NaviTargetChoice {
 
 // The choice as the settings keep it: the lists read chained (a value of 1 selects an item, any other
 // leaves it unselected) and the distance range of section RaceFilter.
-NaviTargetChoice naviTargetChoice(const Settings& settings);
+NaviTargetChoice naviTargetChoice(const SettingsSnapshot& settings);
 
 using NaviTargetFlags = std::array<bool, kRaceSlotCount>;
 

@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(NaviTargetsTest, AFreshSettingsFileSelectsEveryItemSoEveryRaceOfTheListInTheDistanceRangeIsATarget) {
-    const NaviTargetChoice choice = naviTargetChoice(settings);
+    const NaviTargetChoice choice = naviTargetChoice(settings.snapshot());
     EXPECT_EQ(choice.pickWay, 0);
     const NaviTargetFlags targets = naviTargets(races, {0, 1, 2}, choice);
     EXPECT_TRUE(targets[0] && targets[1] && targets[2]);
@@ -55,17 +55,17 @@ TEST_F(NaviTargetsTest, AFreshSettingsFileSelectsEveryItemSoEveryRaceOfTheListIn
 TEST_F(NaviTargetsTest, TheDistanceRangeAndTheListsAsStored) {
     ASSERT_TRUE(settings.writeInt(settings::RaceFilterKyori1, 1000).ok());
     ASSERT_TRUE(settings.writeInt(settings::RaceFilterKyori2, 1200).ok());
-    NaviTargetFlags targets = naviTargets(races, {0, 1, 2}, naviTargetChoice(settings));
+    NaviTargetFlags targets = naviTargets(races, {0, 1, 2}, naviTargetChoice(settings.snapshot()));
     EXPECT_EQ((std::array{targets[0], targets[1], targets[2]}), (std::array{true, false, false}));
     // Only "ダート" in the track list: the turf races drop out.
     ASSERT_TRUE(settings.writeList(settings::TrackList, std::vector<std::int32_t>{0, 1, 0}).ok());
-    targets = naviTargets(races, {0, 1, 2}, naviTargetChoice(settings));
+    targets = naviTargets(races, {0, 1, 2}, naviTargetChoice(settings.snapshot()));
     EXPECT_FALSE(targets[0]);
 }
 
 TEST_F(NaviTargetsTest, OneByOneTakesTheSelectedEntriesOfTheIndividualList) {
     ASSERT_TRUE(settings.writeInt(settings::TaishoRPickWay, 1).ok());
-    NaviTargetChoice choice = naviTargetChoice(settings);
+    NaviTargetChoice choice = naviTargetChoice(settings.snapshot());
     EXPECT_EQ(choice.pickWay, 1);
     // Refilled all selected at a day's selection.
     NaviTargetFlags targets = naviTargets(races, {0, 1, 2}, choice);

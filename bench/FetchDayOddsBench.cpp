@@ -17,13 +17,11 @@
 #include <vector>
 
 #include "bench/BenchLimit.h"
+#include "bench/BenchRaceDay.h"
 #include "core/app/MainModel.h"
 #include "core/jv/FetchQueue.h"
 #include "core/race/RecordKeys.h"
-#include "standins/jvlink/FeedJvLink.h"
 #include "standins/jvlink/FeedLayout.h"
-#include "tests/support/DemoDay.h"
-#include "tests/support/FakeMainPorts.h"
 
 namespace marovix {
 namespace {
@@ -36,22 +34,13 @@ using bench::threadSeconds;
 // stand-in serving its feed, and the snapshot file the stand-in serves for each race.
 class FetchDay {
 public:
-    FetchDay()
-        : m_demo(DemoDayOptions{DateTime{2024, 4, 7}, DateTime{2024, 4, 7}, 1, false, false}),
-          m_feed(m_fakes.clock, m_demo.feedFolder()) {
-        if (!m_demo.problems().empty() || m_demo.days().empty()) std::abort();
-        m_fakes.clock.set(DateTime{2024, 4, 7, 17, 0, 0});
-        m_model = std::make_unique<MainModel>(m_demo.appFolder(), m_demo.appFolder() + "/share", m_fakes.ports(m_feed));
-        if (!m_model->create()) std::abort();
-        m_model->firstShow();
-        m_model->DateComboChange(m_demo.days().front());
-        if (m_model->state().datList.size() != kRaceSlotCount) std::abort();
-        const std::string now = m_fakes.clock.now().compactText();
+    FetchDay() : m_day(DateTime{2024, 4, 7, 17, 0, 0}) {
+        const std::string now = m_day.fakes().clock.now().compactText();
         for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
-            const RaceRecord& race = m_model->session().day().race(slot);
+            const RaceRecord& race = m_day.model().session().day().race(slot);
             m_queue.push_back(fetchQueueLine(race, slot));
             auto listing =
-                feedlayout::listSnapshots(m_demo.feedFolder() + "/realtime/0B30/" + std::string(RaceKey16(race)));
+                feedlayout::listSnapshots(m_day.demo().feedFolder() + "/realtime/0B30/" + std::string(RaceKey16(race)));
             std::string served;
             for (const auto& file : listing.files)
                 if (file.stamp <= now) served = file.path;
@@ -61,22 +50,19 @@ public:
         }
     }
 
-    MainModel& model() { return *m_model; }
+    MainModel& model() { return m_day.model(); }
     const std::vector<std::string>& queue() const { return m_queue; }
     const std::vector<std::string>& snapshots() const { return m_snapshots; }
     long long bytes() const { return m_bytes; }
     // The day as before its first odds fetch.
     void removeOddsFiles() const {
         for (int kind = 1; kind <= 6; ++kind)
-            std::filesystem::remove(m_demo.appFolder() + "/Data/" + m_demo.days().front() + ".jvO" +
+            std::filesystem::remove(m_day.demo().appFolder() + "/Data/" + m_day.demo().days().front() + ".jvO" +
                                     std::to_string(kind));
     }
 
 private:
-    FakeMainPorts m_fakes;
-    DemoDay m_demo;
-    FeedJvLink m_feed;
-    std::unique_ptr<MainModel> m_model;
+    bench::BenchRaceDay m_day;
     std::vector<std::string> m_queue;
     std::vector<std::string> m_snapshots;
     long long m_bytes = 0;

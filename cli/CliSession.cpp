@@ -3,8 +3,8 @@
 namespace marovix {
 
 CliSession::CliSession(CliContext& context, const std::string& appFolder, const std::string& feed,
-                       ConsoleDialogs::Options dialogs)
-    : m_ports(context.clock(), feed, dialogs),
+                       ConsoleDialogs::Options dialogs, const Clock* clock)
+    : m_ports(clock ? *clock : context.clock(), feed, dialogs),
       m_model(std::make_unique<MainModel>(appFolder, context.sharedDataFolder(), m_ports.mainPorts())) {
     m_created = m_model->create();
 }

@@ -12,9 +12,10 @@ namespace marovix {
 
 class CliSession {
 public:
-    // The model of `appFolder`, its create step run. `feed` is the --feed option (may be empty).
+    // The model of `appFolder`, its create step run. `feed` is the --feed option (may be empty). The model
+    // and the stand-in read `clock` when given (it must outlive the session), else the program's clock.
     CliSession(CliContext& context, const std::string& appFolder, const std::string& feed,
-               ConsoleDialogs::Options dialogs);
+               ConsoleDialogs::Options dialogs, const Clock* clock = nullptr);
     ~CliSession();
 
     MainModel& model() { return *m_model; }

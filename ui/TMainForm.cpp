@@ -36,6 +36,7 @@
 #include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
 #include "ui/TAboutForm.h"
+#include "ui/TOzGetTimeForm.h"
 #include "ui/TextGridModel.h"
 #include "ui/WindowViews.h"
 
@@ -92,22 +93,23 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     auto* status = named(new QStatusBar(this), QStringLiteral("StatusLine"));
     setStatusBar(status);  // shows the hints (status tips) of the controls
     addTimer("Timer1", 1000);
-    addTimer("TimerNavi", 1000);
+    addTimer("TimerNavi", 1000, &MainTimers::TimerNavi);
     addTimer("Timer4", 10 * 60 * 1000);
     QTimer* balanceNavi = addTimer("ZanDakaNaviTimer", 1000);
     connectTick(balanceNavi, [this] { m_model.ZanDakaNaviTimerTimer(); });
     balanceNavi->start();  // always enabled; the model's day gate decides
     connectTick(addTimer("ZanDakaTimer", 500, &MainTimers::ZanDakaTimer), [this] { m_model.ZanDakaTimerTimer(); });
-    addTimer("FormDisableTimer", 1000);
-    addTimer("Timer2", 1000, &MainTimers::Timer2);
-    addTimer("Timer3", 1000);
+    connectTick(addTimer("FormDisableTimer", 1000), [this] { m_model.FormDisableTimerTimer(); });
+    connectTick(addTimer("Timer2", 500, &MainTimers::Timer2), [this] { m_model.Timer2Timer(); });
+    QTimer* timer3 = addTimer("Timer3", 1000);
+    connectTick(timer3, [this] { m_model.Timer3Timer(); });
+    timer3->start();
     connectTick(addTimer("CurRaceTimer", 30000, &MainTimers::CurRaceTimer), [this] { m_model.CurRaceTimerTimer(); });
     connectTick(addTimer("HenkoTimer", 300000, &MainTimers::HenkoTimer), [this] { m_model.HenkoTimerTimer(); });
     // The vote queue: waiting votes handed over, ended plug-in runs recorded, without blocking the window.
     QTimer* voteQueue = addTimer("VoteQueueTimer", 1000);
     connectTick(voteQueue, [this] { m_model.VoteQueueTimerTimer(); });
     voteQueue->start();
-    keepLabels();
     // Automatic operation: every second since the last tick handled once, never inside a handler (nor
     // while a dialog a handler opened waits for the user).
     m_autoHost = std::make_unique<MainAutoHost>(m_model, [] { return QApplication::activeModalWidget() != nullptr; });
@@ -115,6 +117,7 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     QTimer* scheduler = addTimer("SchedulerTimer", 1000);
     connect(scheduler, &QTimer::timeout, this, [this] { m_scheduler->tick(m_model.clock().now()); });
     scheduler->start();
+    keepLabels();
 
     m_subscription = m_model.subscribe([this](StatePart part) { refresh(part); });
     // Long operations let the window repaint between their steps.
@@ -175,6 +178,7 @@ void TMainForm::buildMenus() {
     auto* autoRun = named(options->addAction(QStringLiteral("自動運転")), QStringLiteral("DispRaceAfterOZget"));
     autoRun->setCheckable(true);
     autoRun->setStatusTip(QStringLiteral("オッズ取得後、レースにフォーカスを移し投票を行う"));
+    connect(autoRun, &QAction::triggered, this, [this] { m_model.DispRaceAfterOZgetClick(); });
     addOptionItem(options, "OzOverWriteOK", "手動でオッズ取得済でも指定時刻に自動取得を行う", MainOption::OverWriteOK);
     addOptionItem(options, "DupTohyoOK", "手動投票済みのレースでも自動投票を有効にする", MainOption::DupOK);
     addOptionItem(options, "PlaySoundOpt", "オッズ取得後、アラート音を鳴らす", MainOption::Sound1);
@@ -184,7 +188,8 @@ void TMainForm::buildMenus() {
     addOptionItem(exclude, "NotGetKekka", "結果情報", MainOption::NotGetKekka);
     addOptionItem(options, "SimMode", "シミュレーションモード", MainOption::SimMode);
     options->addSeparator();
-    named(options->addAction(QStringLiteral("データ自動取得時刻設定(&T)")), QStringLiteral("N8"));
+    connect(named(options->addAction(QStringLiteral("データ自動取得時刻設定(&T)")), QStringLiteral("N8")),
+            &QAction::triggered, this, &TMainForm::openOzGetTimeForm);
     named(options->addAction(QStringLiteral("投資金額設定")), QStringLiteral("KaimeSetItem"));
 
     QMenu* folders = menuBar()->addMenu(QStringLiteral("ﾌｫﾙﾀﾞ指定(&F)"));
@@ -277,6 +282,11 @@ void TMainForm::buildTopBar() {
     auto* simCaption = new QLabel(QStringLiteral("SimMode"), area);
     side->addWidget(simCaption, 0, 0);
     side->addWidget(named(new QLabel(QStringLiteral("●"), area), QStringLiteral("SimModeLabel")), 0, 1);
+    // The indicators of automatic operation: "自動投票" green while it runs, "操作注意" red after a fetch.
+    side->addWidget(new QLabel(QStringLiteral("自動投票"), area), 2, 0);
+    side->addWidget(named(new QLabel(QStringLiteral("●"), area), QStringLiteral("AutoNaviLabel")), 2, 1);
+    side->addWidget(new QLabel(QStringLiteral("操作注意"), area), 2, 2);
+    side->addWidget(named(new QLabel(QStringLiteral("●"), area), QStringLiteral("operateLabel")), 2, 3);
     auto* help = button("HelpButton", "ヘルプ", area);
     connect(help, &QPushButton::clicked, this, [this] { m_model.openManual(); });
     auto* version = button("VerButton1", "ﾊﾞｰｼﾞｮﾝ情報", area);
@@ -576,6 +586,13 @@ void TMainForm::refreshTimers() {
         if (on && !timer->isActive()) timer->start();
         if (!on) timer->stop();
     }
+    // FormDisableTimer runs with the interval set when the red period started.
+    auto* formDisable = findChild<QTimer*>(QStringLiteral("FormDisableTimer"));
+    if (timers.FormDisableTimer && !formDisable->isActive()) {
+        formDisable->setInterval(timers.formDisableIntervalMs);
+        formDisable->start();
+    }
+    if (!timers.FormDisableTimer) formDisable->stop();
 }
 
 void TMainForm::refreshGrids(std::initializer_list<GridId> grids) {
@@ -588,6 +605,7 @@ void TMainForm::refreshGrids(std::initializer_list<GridId> grids) {
 
 void TMainForm::refreshOptions() {
     const MainOptions& options = m_model.state().options;
+    findChild<QAction*>(QStringLiteral("DispRaceAfterOZget"))->setChecked(m_model.autoRunMode());
     for (auto& [item, option] : m_optionItems) item->setChecked(options.on(option));
     for (auto& [box, option] : m_optionChecks) box->setChecked(options.on(option));
     for (auto& [group, option] : m_optionRadios)
@@ -636,7 +654,10 @@ void TMainForm::refreshLabels() {
         const auto id = static_cast<LabelId>(i);
         QWidget* widget = m_labels[static_cast<std::size_t>(i)];
         if (!widget) continue;
-        paintLabel(widget, labels[id], id != LabelId::SimModeLabel);  // the indicator keeps its "●"
+        // The indicators keep their "●".
+        const bool indicator =
+            id == LabelId::SimModeLabel || id == LabelId::AutoNaviLabel || id == LabelId::operateLabel;
+        paintLabel(widget, labels[id], !indicator);
     }
 }
 
@@ -660,6 +681,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::openOzGetTimeForm() {
+    TOzGetTimeForm form(m_model.N8Click(), this);
+    form.exec();
 }
 
 void TMainForm::showAbout() {

@@ -78,6 +78,8 @@ private:
     void bindCheck(QCheckBox* box, MainOption option);
     void bindRadio(QButtonGroup* group, MainOption option);
     void showAbout();
+    // N8: the timing window, modal, a new one each time.
+    void openOzGetTimeForm();
     // Stakes, the combined list and the payout panel (TMainFormStakes.cpp).
     void addStakeControls(int betIndex, QWidget* page, QBoxLayout* layout);
     QWidget* buildCombinedTotals(QWidget* parent);

@@ -31,6 +31,7 @@ SchedulerDay MainAutoHost::day() const {
         entry.fetchLine = fetchQueueLine(race, slot);
         entry.ozFetched = m_model.ozFetched(slot);
         entry.tohyoDone = session.tohyoDone(slot);
+        entry.naviTarget = m_model.naviTarget(slot);
         const std::string_view winPlace = session.odds().rawRecords(slot)[kindIndex(OddsKind::O1)];
         entry.winPlaceOdds = fieldNumber(winPlace, O1Field::raceNumber) > 0;
     }
@@ -50,6 +51,7 @@ void MainAutoHost::setOzFetched(RaceSlot slot) { m_model.setOzFetched(slot); }
 void MainAutoHost::fetchOdds(const std::vector<std::string>& fetchList) {
     m_model.setFetchQueueOdds(fetchList);
     m_model.OzGetLoopBtnClick();
+    m_model.scheduledOddsFetchDone();
 }
 
 bool MainAutoHost::showRace(RaceSlot slot) {

@@ -24,7 +24,7 @@ public:
     bool autoRunMode() const override;
 
     void setOzFetched(RaceSlot slot) override;
-    // FetchQueueOdds, then OzGetLoopBtn.
+    // FetchQueueOdds, then OzGetLoopBtn, then what Timer1 does after its fetch (the red label, the sound).
     void fetchOdds(const std::vector<std::string>& fetchList) override;
     // DatListClick on the race's entry; true when the race then shows with its runners (a race without
     // runner data keeps the selections of the race shown before, which must never be voted for it).

@@ -80,7 +80,9 @@ void MainModel::loadSettings(const SettingsSnapshot& settings) {
     m_state.options = readMainOptions(settings);
     // The multi boxes show by the buying methods.
     RefSpanBtnClick();
-    m_state.labels[LabelId::SimModeLabel].color = m_state.options.on(MainOption::SimMode) ? 0x00FF00u : 0x808080u;
+    m_state.labels[LabelId::SimModeLabel].color = indicatorColor(m_state.options.on(MainOption::SimMode));
+    m_state.labels[LabelId::AutoNaviLabel].color = indicatorColor(m_autoRunMode);
+    m_state.labels[LabelId::operateLabel].color = kIndicatorOff;
     m_state.labels[LabelId::BakenLabel].text = std::string(betPageCaption(m_state.options.value(MainOption::TabIndex)));
 }
 
@@ -160,7 +162,7 @@ void MainModel::openManual() {
 void MainModel::setOption(MainOption option, int value) {
     const HandlerScope scope(*this);
     m_state.options.set(option, value);
-    if (option == MainOption::SimMode) m_state.labels[LabelId::SimModeLabel].color = value != 0 ? 0x00FF00u : 0x808080u;
+    if (option == MainOption::SimMode) m_state.labels[LabelId::SimModeLabel].color = indicatorColor(value != 0);
     const MainOptionKey& row = mainOptionKey(option);
     if (row.writtenOnChange) {
         reportWrite(row.key.type == SettingType::Bool ? m_settings->writeBool(row.key, value != 0)

@@ -6,11 +6,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/app/MainState.h"
 #include "core/app/ModalDialogs.h"
+#include "core/auto/AutoRunState.h"
+#include "core/auto/NaviTargets.h"
 #include "core/auto/SchedulerDay.h"
 #include "core/common/CellStyle.h"
 #include "core/common/Notifier.h"
@@ -22,6 +25,7 @@
 #include "core/logs/DayLog.h"
 #include "core/logs/ErrorLog.h"
 #include "core/race/GridRowSort.h"
+#include "core/race/RaceSchedule.h"
 #include "core/session/DaySession.h"
 #include "core/session/RaceEvaluation.h"
 #include "core/settings/AppFolders.h"
@@ -33,6 +37,7 @@ namespace marovix {
 class Clock;
 class Dialogs;
 class DocumentOpener;
+class OzGetTimeModel;
 class JvLink;
 class KenshoModel;
 class Random;
@@ -177,9 +182,11 @@ public:
     // FetchQueueOdds and FetchQueueResults: lines of RaceKey16 + the slot as "%2d" (see FetchQueue.h).
     void setFetchQueueOdds(std::vector<std::string> lines) { m_fetchQueueOdds = std::move(lines); }
     void setFetchQueueResults(std::vector<std::string> lines) { m_fetchQueueResults = std::move(lines); }
-    // OzFetched: the race's odds were fetched (cleared when a day is loaded, as its slots hold other races).
-    bool ozFetched(RaceSlot slot) const;
-    // Timer1 sets OzFetched of each race it is about to fetch.
+    // OzFetched of a race of the loaded day. The flag is kept by race key for the whole run: loading a day
+    // (a new session) sets it again for each of its races fetched before, so selecting another day
+    // neither clears nor mixes the flags.
+    bool ozFetched(RaceSlot slot) const { return m_session.ozFetched(slot); }
+    // Timer1 sets OzFetched of each race it is about to fetch (as the quick odds fetch does).
     void setOzFetched(RaceSlot slot);
     // SilentFetch: raised by automatic operation while it runs the mining fetch.
     bool silentFetch() const { return m_silentFetch; }
@@ -273,6 +280,29 @@ public:
     // loses activation (a write that fails is shown).
     WindowPlacement ipatLogPlacement() const;
     void storeIpatLogPlacement(const WindowPlacement& placement);
+    // Automatic operation (MainAutoOperation.cpp).
+    // DispRaceAfterOZget "自動運転": toggles automatic operation. On: AutoNaviLabel green, the message, the
+    // targets computed again, the switch's lines in the day log. Off: AutoNaviLabel grey, the lines, and
+    // the message unless QuietFlag is raised (the balance watch switching it off).
+    void DispRaceAfterOZgetClick();
+    // NaviTarget: the race is a target of automatic operation (computed at each day selection and switch).
+    bool naviTarget(RaceSlot slot) const;
+    // Idle, Watching or Running at the clock's time.
+    AutoRunState autoRunState() const;
+    // Timer1 after its fetch: in automatic operation operateLabel red and FormDisableTimer started (I·1000 +
+    // 15000 ms, I read now); with PlaySoundOpt the odds sound.
+    void scheduledOddsFetchDone();
+    // FormDisableTimer: operateLabel grey, the timer stopped.
+    void FormDisableTimerTimer();
+    // Timer2: NowTimLabel shows the clock "hh:nn:ss". Timer3: RestTimeLabel the time left to the current
+    // race's post ("発走までの残り時間：hh:mm:ss", then "発走済み"), empty without a race.
+    void Timer2Timer();
+    void Timer3Timer();
+    // Plays the sound file `key` names, asynchronously; a file that is not there is an error-log line.
+    void playAlarm(const SettingKey& key);
+    // N8 "データ自動取得時刻設定(&T)": the timing window's model, on this model's settings and ports (a new
+    // one for each opening). Its timing takes effect at the next selection of a day.
+    std::unique_ptr<OzGetTimeModel> N8Click();
 
     // Stakes, the combined list and payouts.
     // TantohyoEditChange ... SRTtohyoEditChange: the stake edit of `bet` shows `text`; its amount is
@@ -375,7 +405,7 @@ private:
     bool dayGateOpen() const;
     // Ends automatic operation from the balance watch (QuietFlag raised, so no message shows).
     void endAutoRunQuietly();
-    void computeTargets();
+    void computeTargets(const SettingsSnapshot& settings);
     // The header labels of the shown race (BashoLabel ... OzGetTimeLabel, TaishoRLabel).
     void showRaceHeader(RaceSlot slot);
     void showPayoutPanel();
@@ -423,6 +453,7 @@ private:
     std::unique_ptr<VoteQueueHost> m_voteHost;
     std::unique_ptr<VoteQueue> m_voteQueue;
     std::optional<int> m_lastVote;
+    std::set<std::string> m_ozFetchedRaces;  // RaceKey16 of every race OzFetched this run
     std::vector<std::string> m_fetchQueueOdds;
     std::vector<std::string> m_fetchQueueResults;
     bool m_silentFetch = false;

@@ -91,9 +91,10 @@ void MainModel::ZanDakaNaviTimerTimer() {
 }
 
 void MainModel::endAutoRunQuietly() {
+    if (!m_autoRunMode) return;
+    // The switch itself (its labels, timers and day-log lines); QuietFlag keeps its message away.
     m_quietFlag = true;
-    m_autoRunMode = false;
-    appendDayLog({"-----", "■自動運転解除 " + m_ports.clock.now().slashText()});
+    DispRaceAfterOZgetClick();
     m_quietFlag = false;
 }
 

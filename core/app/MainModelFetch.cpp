@@ -47,10 +47,12 @@ std::optional<RaceSlot> MainModel::buttonFetchRace() const {
     return m_state.currentRace;
 }
 
-bool MainModel::ozFetched(RaceSlot slot) const { return m_session.ozFetched(slot); }
-
 void MainModel::setOzFetched(RaceSlot slot) {
-    if (slot >= 0 && slot < kRaceSlotCount) m_session.slot(slot).OzFetched = true;
+    // Kept by race key for the whole run too: a day loaded again gets the flags of its races back
+    // (restoreOzFetched), and another day's races never share one.
+    if (slot < 0 || slot >= kRaceSlotCount || !isUsedSlot(m_session.race(slot))) return;
+    m_session.slot(slot).OzFetched = true;
+    m_ozFetchedRaces.insert(std::string(RaceKey16(m_session.race(slot))));
 }
 
 void MainModel::SokuhoOddsBtnClick() {
@@ -63,8 +65,7 @@ void MainModel::SokuhoOddsBtnClick() {
     RunningFetch running(m_fetchRunning);
     {
         RealTimeFetcher fetcher(fetchPorts());
-        if (fetcher.run(FetchOperation::QuickOdds, key, raceLabelOf(race)).readComplete())
-            m_session.slot(*slot).OzFetched = true;
+        if (fetcher.run(FetchOperation::QuickOdds, key, raceLabelOf(race)).readComplete()) setOzFetched(*slot);
     }
     m_oddsReadSlot = *slot;
     OzReadBtnClick();

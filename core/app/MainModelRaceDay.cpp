@@ -9,6 +9,7 @@
 #include "core/race/JvRecord.h"
 #include "core/race/RaceCard.h"
 #include "core/race/RecordFields.h"
+#include "core/race/RecordKeys.h"
 #include "core/session/DayLoad.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
@@ -65,7 +66,8 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_state.stringGrid26.clearBody();
     notify(StatePart::RaceCard);
     // The settings of the load, read once.
-    const DayLoadSettings settings = DayLoadSettings::read(m_settings->snapshot());
+    const SettingsSnapshot snapshot = m_settings->snapshot();
+    const DayLoadSettings settings = DayLoadSettings::read(snapshot);
     DayFiles files = DayFiles::of(m_folders.dataFolder(), dayText);
     // 4. No race file: the day's data is not complete.
     if (!fileExists(files.race)) {
@@ -93,8 +95,12 @@ void MainModel::DateComboChange(const std::string& dayText) {
         m_state.datListSlots.push_back(slot);
     }
     notify(StatePart::RaceList);
-    // The races voted before (by this program or another, before a restart) stay voted.
+    // The races voted before (by this program or another, before a restart) stay voted, and those whose
+    // odds were fetched before in this run stay fetched.
     restoreTohyoDone();
+    for (RaceSlot slot : m_session.usedSlots())
+        if (m_ozFetchedRaces.count(std::string(RaceKey16(m_session.race(slot)))) > 0)
+            m_session.slot(slot).OzFetched = true;
     // 10. The upcoming-race list.
     rebuildUpcomingRaces();
     // 11. A missing pre-marked horse table is made, a line for every slot up to the last race of the list.
@@ -116,7 +122,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
         applyChangeInfo();
     }
     // 16. The targets of automatic operation.
-    computeTargets();
+    computeTargets(snapshot);
     // 17. The day log.
     appendDayLog({"-----", "■開催日選択 [" + dayText + "] " + m_ports.clock.now().slashText()});
     // 18. The first race.

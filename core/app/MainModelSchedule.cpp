@@ -18,6 +18,4 @@ void MainModel::placeSchedules() {
         m_session.slot(slot).schedule = schedules[static_cast<std::size_t>(slot)];
 }
 
-void MainModel::computeTargets() {}
-
 }  // namespace marovix

@@ -48,7 +48,7 @@ public:
     void handedOver(const QueuedVote& vote) override {
         // 9. The sound of an automatic vote. 10. The race is voted, when its day is still the one loaded.
         if (vote.inputs.automatic && m_model.m_state.options.on(MainOption::SoundTohyo))
-            m_model.m_ports.sound.play(m_model.m_settings->readText(settings::InfoSettingsTohyoAlarm));
+            m_model.playAlarm(settings::InfoSettingsTohyoAlarm);
         if (sameRace(vote)) m_model.m_session.slot(vote.slot).TohyoDone = true;
     }
 

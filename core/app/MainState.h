@@ -56,7 +56,10 @@ struct MainTimers {
     bool CurRaceTimer = true;  // the upcoming-race list, every 30 s; runs from start-up
     bool HenkoTimer = false;   // change information, every 5 min, on today's meeting only
     bool HenkoJohoTimer = false;
-    bool ZanDakaTimer = false;  // the follow-up of a balance query, every 500 ms while one runs
+    bool ZanDakaTimer = false;      // the follow-up of a balance query, every 500 ms while one runs
+    bool TimerNavi = false;         // the automatic vote: while automatic operation is on
+    bool FormDisableTimer = false;  // the red "操作注意" period after a scheduled odds fetch
+    int formDisableIntervalMs = 0;  // FormDisableTimer's interval, set at each start
     friend bool operator==(const MainTimers&, const MainTimers&) = default;
 };
 

@@ -66,16 +66,18 @@ void Scheduler::handle(const DateTime& second) {
     m_last = second.serial();
     SchedulerDay day = m_host.day();
     bool stale = false;  // an action ran since the snapshot was made
-    for (int timer = 0; timer < static_cast<int>(SchedulerTimer::Count); ++timer) {
+    auto fresh = [&]() -> const SchedulerDay& {
         if (stale) day = m_host.day();
         stale = false;
-        const std::vector<AutoAction> actions =
-            timerActions(static_cast<SchedulerTimer>(timer), day, m_host.settings(), m_host.autoRunMode(), second);
-        for (const AutoAction& action : actions) {
-            if (action.kind == AutoAction::Kind::VoteRace) {
-                const SchedulerSlot& race = day.races[static_cast<std::size_t>(action.slot)];
-                if (!m_voted.insert(race.raceKey16 + race.schedule.TohyoTime).second) continue;
-            }
+        return day;
+    };
+    for (int timer = 0; timer < static_cast<int>(SchedulerTimer::Count); ++timer) {
+        const auto which = static_cast<SchedulerTimer>(timer);
+        if (which == SchedulerTimer::TimerNavi) {
+            voteDueRaces(second, fresh, stale);
+            continue;
+        }
+        for (const AutoAction& action : timerActions(which, fresh(), m_host.settings(), m_host.autoRunMode(), second)) {
             runAutoAction(m_host, action);
             ++m_counts.actions;
             stale = true;
@@ -83,6 +85,32 @@ void Scheduler::handle(const DateTime& second) {
     }
     ++m_counts.handled;
     if (secondHandled) secondHandled(second);
+}
+
+void Scheduler::voteDueRaces(const DateTime& second, const std::function<const SchedulerDay&()>& fresh, bool& stale) {
+    // The vote timer takes one race per decision. Races sharing the vote second are voted one after the
+    // other, each decided again from a fresh snapshot without the races already taken at this second; the
+    // vote queue hands them over in turn, checking each again.
+    std::set<RaceSlot> taken;
+    for (;;) {
+        const SchedulerDay* day = &fresh();
+        SchedulerDay masked;
+        if (!taken.empty()) {
+            masked = *day;
+            for (RaceSlot slot : taken) masked.races[static_cast<std::size_t>(slot)].naviTarget = false;
+            day = &masked;
+        }
+        const std::vector<AutoAction> actions =
+            timerActions(SchedulerTimer::TimerNavi, *day, m_host.settings(), m_host.autoRunMode(), second);
+        if (actions.empty()) return;
+        const AutoAction& action = actions.front();
+        if (!taken.insert(action.slot).second) return;
+        const SchedulerSlot& race = day->races[static_cast<std::size_t>(action.slot)];
+        if (!m_voted.insert(race.raceKey16 + race.schedule.TohyoTime).second) continue;
+        runAutoAction(m_host, action);
+        ++m_counts.actions;
+        stale = true;
+    }
 }
 
 void runAutoAction(AutoHost& host, const AutoAction& action) {

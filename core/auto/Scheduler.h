@@ -55,6 +55,8 @@ public:
 private:
     void handle(const DateTime& second);
     void jumped(std::int64_t from, std::int64_t to);
+    // TimerNavi at `second`: every due target, one after the other, each at most once at its vote time.
+    void voteDueRaces(const DateTime& second, const std::function<const SchedulerDay&()>& fresh, bool& stale);
 
     AutoHost& m_host;
     std::optional<std::int64_t> m_last;

@@ -4,10 +4,11 @@ namespace marovix {
 namespace {
 
 constexpr std::string_view kNames[] = {
-    "Panel21",       "BashoLabel",       "RaceLabel",        "Label1",      "Label2",      "Label3",
-    "RestTimeLabel", "OzGetTimeLabel",   "TaishoRLabel",     "NowTimLabel", "DLlabel",     "SimModeLabel",
-    "BakenLabel",    "IPATBalanceLabel", "TohyoStatusLabel", "TensuLabel",  "ToshiLabel",  "YosoKaishuLabel",
-    "SoTensuLabel",  "SoTohyoGakuLabel", "YosoKaisyuLabel",  "SoGOLabel",   "KaishuLabel",
+    "Panel21",         "BashoLabel",    "RaceLabel",       "Label1",           "Label2",
+    "Label3",          "RestTimeLabel", "OzGetTimeLabel",  "TaishoRLabel",     "NowTimLabel",
+    "DLlabel",         "SimModeLabel",  "BakenLabel",      "IPATBalanceLabel", "TohyoStatusLabel",
+    "TensuLabel",      "ToshiLabel",    "YosoKaishuLabel", "SoTensuLabel",     "SoTohyoGakuLabel",
+    "YosoKaisyuLabel", "SoGOLabel",     "KaishuLabel",     "AutoNaviLabel",    "operateLabel",
 };
 static_assert(std::size(kNames) == static_cast<std::size_t>(LabelId::FirstBetLabel));
 

@@ -34,6 +34,9 @@ enum class LabelId {
     YosoKaisyuLabel,
     SoGOLabel,
     KaishuLabel,
+    // The indicators of automatic operation: "自動投票" (AutoNaviLabel) and "操作注意" (operateLabel).
+    AutoNaviLabel,
+    operateLabel,
     FirstBetLabel,  // then five labels per bet type, see betLabel()
     Count = FirstBetLabel + 5 * 8
 };

@@ -39,17 +39,6 @@ bool classMatches(int item, const RaceAttributes& race) {
 
 }  // namespace
 
-RaceAttributes raceAttributesOf(std::string_view ra) {
-    return RaceAttributes{fieldNumber(ra, RaField::trackCode),
-                          fieldNumber(ra, RaField::courseCode),
-                          fieldNumber(ra, RaField::raceTypeCode),
-                          fieldNumber(ra, RaField::youngestConditionCode),
-                          std::string(fieldText(ra, RaField::gradeCode)),
-                          fieldNumber(ra, RaField::weightRuleCode),
-                          fieldNumber(ra, RaField::registeredRunners),
-                          fieldNumber(ra, RaField::distance)};
-}
-
 std::span<const std::string_view> attributeItems(AttributeList list) {
     switch (list) {
         case AttributeList::Basho: return kBasho;

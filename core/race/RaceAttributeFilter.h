@@ -8,22 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/race/RaceFilter.h"
+
 namespace marovix {
-
-// The attributes of a race the lists look at, from its race record or from a simulation record.
-struct RaceAttributes {
-    int trackCode = 0;
-    int courseCode = 0;
-    int raceTypeCode = 0;
-    int conditionCode = 0;  // youngest-age condition code, read as a number (005 is 5)
-    std::string gradeCode;  // one character
-    int weightRuleCode = 0;
-    int registeredRunners = 0;
-    int distance = 0;
-};
-
-// The attributes of an RA record.
-RaceAttributes raceAttributesOf(std::string_view raceRecord);
 
 // The six lists, in the order their settings are read.
 enum class AttributeList { Basho, Track, Class, Age, Juryo, Tosu, Count };

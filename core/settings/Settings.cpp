@@ -53,14 +53,7 @@ std::vector<std::int32_t> Settings::readList(const SettingList& list, std::int32
 }
 
 std::array<std::vector<std::int32_t>, settings::RaceFilterListCount> Settings::readRaceFilterLists() const {
-    const SettingsSnapshot values = snapshot();
-    std::array<std::vector<std::int32_t>, settings::RaceFilterListCount> lists;
-    std::int32_t previous = values.readInt(settings::NaviQuitSel);
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        lists[i] = values.readList(*settings::RaceFilterLists[i], previous);
-        if (!lists[i].empty()) previous = lists[i].back();
-    }
-    return lists;
+    return snapshot().readRaceFilterLists();
 }
 
 Status Settings::writeList(const SettingList& list, std::span<const std::int32_t> values) {

@@ -37,4 +37,14 @@ std::vector<std::int32_t> SettingsSnapshot::readList(const SettingList& list, st
     return values;
 }
 
+std::array<std::vector<std::int32_t>, settings::RaceFilterListCount> SettingsSnapshot::readRaceFilterLists() const {
+    std::array<std::vector<std::int32_t>, settings::RaceFilterListCount> lists;
+    std::int32_t previous = readInt(settings::NaviQuitSel);
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        lists[i] = readList(*settings::RaceFilterLists[i], previous);
+        if (!lists[i].empty()) previous = lists[i].back();
+    }
+    return lists;
+}
+
 }  // namespace marovix

@@ -2,6 +2,7 @@
 // The settings an operation uses, read once when it starts: typed reads through the rows of
 // SettingsTable.h answered from the file as it stood at that moment. Every setting is still written to
 // the file the moment its control changes, so an operation started after a change sees it.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ public:
     // The items of a race-filter list in order; a missing item takes the value read for the item before
     // it, the first one `firstDefault`.
     std::vector<std::int32_t> readList(const SettingList& list, std::int32_t firstDefault) const;
+    // All race-filter lists in their reading order (settings::RaceFilterLists), chained: each list's
+    // first default is the last value of the list before, the very first NaviQuitSel's.
+    std::array<std::vector<std::int32_t>, settings::RaceFilterListCount> readRaceFilterLists() const;
 
 private:
     friend class Settings;

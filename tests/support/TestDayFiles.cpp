@@ -6,6 +6,15 @@
 
 namespace marovix {
 
+Status writeAlertSounds(const std::string& windowsFolder) {
+    const std::string media = joinPath(windowsFolder, "Media");
+    for (const std::string& folder : {windowsFolder, media})
+        if (Status made = makeDirectory(folder); !made) return made;
+    for (const char* name : {"Ring08.wav", "Alarm05.wav", "chimes.wav"})
+        if (Status written = replaceFile(joinPath(media, name), "RIFF"); !written) return written;
+    return Status::success();
+}
+
 Status writeTestDay(const std::string& dataFolder, int races, int runners, const std::string& nameTag) {
     std::vector<std::string> ra;
     std::vector<std::string> se(216, std::string(553, ' '));

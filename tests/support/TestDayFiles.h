@@ -15,6 +15,9 @@ inline const std::string kTestDayText = "2024年05月26日";
 // with `runners` runners per race; `nameTag` goes into every horse name (so a second writing differs).
 Status writeTestDay(const std::string& dataFolder, int races, int runners, const std::string& nameTag = "");
 // Writes the day's payout file with the given HR lines.
+// The default alert sounds of the settings ("Ring08.wav", "Alarm05.wav") and one more in
+// windowsFolder/Media, as the program's shared-data folder holds them.
+Status writeAlertSounds(const std::string& windowsFolder);
 Status writeTestPayouts(const std::string& dataFolder, const std::vector<std::string>& hrLines);
 
 }  // namespace marovix

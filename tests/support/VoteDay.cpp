@@ -4,6 +4,7 @@
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 #include "standins/records/RecordBuilder.h"
+#include "tests/support/TestDayFiles.h"
 
 namespace marovix {
 namespace {
@@ -31,8 +32,9 @@ bool writeVoteDay(const std::string& appFolder, const std::string& pluginFolder)
     for (int r : {10, 11})
         for (int h = 1; h <= 8; ++h) se[static_cast<std::size_t>((r - 1) * 18 + h - 1)] = runnerLine(r, h);
     const std::string data = joinPath(appFolder, "Data");
-    return makeDirectory(data).ok() && makeDirectory(pluginFolder).ok() &&
-           makeDirectory(pluginFolder + "/kaime").ok() && writeRawLines(data + "/" + kVoteDay + ".jvRA", ra).ok() &&
+    return makeDirectory(data).ok() && writeAlertSounds(joinPath(appFolder, "share")).ok() &&
+           makeDirectory(pluginFolder).ok() && makeDirectory(pluginFolder + "/kaime").ok() &&
+           writeRawLines(data + "/" + kVoteDay + ".jvRA", ra).ok() &&
            writeRawLines(data + "/" + kVoteDay + "東京.jvSEr", se).ok();
 }
 

@@ -142,9 +142,10 @@ TEST_F(FetchHandlersTest, TheQuickOddsFetchStoresTheOddsIgnoresDataKinds9And0And
     EXPECT_EQ(state().currentRace, 4);
     EXPECT_EQ(state().stringGrid26.cell(Card26Col::TanOz, 1), "  3.5");
     EXPECT_EQ(state().stringGrid26.cell(Card26Col::TanJun, 1), " 1");
-    // A day load clears the flags: the slots then hold that day's races.
+    // The flag belongs to the race for the whole run: loading its day again keeps it.
     m.DateComboChange(kTestDayText);
-    EXPECT_FALSE(m.session().ozFetched(4));
+    EXPECT_TRUE(m.session().ozFetched(4));
+    EXPECT_FALSE(m.session().ozFetched(3));
 }
 
 TEST_F(FetchHandlersTest, WithNotRefreshTheSelectionsAreRebuiltButTheCardIsNotRefreshed) {

@@ -8,6 +8,7 @@
 #include "core/auto/Scheduler.h"
 #include "core/common/TextFile.h"
 #include "core/race/RecordFields.h"
+#include "tests/support/AutoDay.h"
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
@@ -36,18 +37,8 @@ protected:
         host = std::make_unique<MainAutoHost>(*model);
         scheduler = std::make_unique<Scheduler>(*host);
     }
-    void stepTo(const DateTime& last) {
-        while (fakes.clock.now() < last) {
-            fakes.clock.advance(1);
-            scheduler->tick(fakes.clock.now());
-        }
-    }
-    std::vector<std::string> rtOpens() const {
-        std::vector<std::string> opens;
-        for (const std::string& call : fakes.jvLink.callTexts())
-            if (call.rfind("JVRTOpen", 0) == 0) opens.push_back(call);
-        return opens;
-    }
+    void stepTo(const DateTime& last) { marovix::stepTo(fakes.clock, *scheduler, last); }
+    std::vector<std::string> rtOpens() const { return marovix::rtOpens(fakes.jvLink); }
 };
 
 TEST_F(MainAutoHostTest, TodaysDayIsFetchedAtItsSecondsAndNothingIsVotedWithoutAutomaticOperation) {

@@ -181,5 +181,23 @@ TEST_F(SchedulerTest, AClockSetFarBackStartsAgainButNeverVotesARaceTwiceAtItsVot
     EXPECT_EQ(seconds().size(), 2u + 1810);
 }
 
+TEST_F(SchedulerTest, RacesSharingTheirVoteSecondAreVotedOneAfterTheOtherEachOnce) {
+    host.options.dupTohyoOK = true;  // the first race stays due after its vote
+    for (RaceSlot slot : {1, 2}) host.addRace(slot, "1540");
+    host.addRace(3, "1545");
+    for (RaceSlot slot : {0, 1, 2, 3}) {
+        SchedulerSlot& race = host.today.races[static_cast<std::size_t>(slot)];
+        race.ozFetched = race.winPlaceOdds = race.naviTarget = true;
+    }
+    host.today.races[1].naviTarget = false;  // not a target
+    clock.set(DateTime{2024, 5, 26, 15, 30, 9});
+    tick();
+    clock.advance(2);
+    tick();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"15:30:09", "showRace 0", "vote 0", "showRace 2", "vote 2",
+                                                    "15:30:10", "15:30:11"}));
+    EXPECT_EQ(scheduler.counts().actions, 2);
+}
+
 }  // namespace
 }  // namespace marovix

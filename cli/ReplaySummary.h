@@ -1,0 +1,23 @@
+#pragma once
+// What a replayed race day did, read from the day-log lines it appended: the odds fetches and their races,
+// the vote blocks handed over with their stakes; the votes refused are counted by the replay itself.
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace marovix {
+
+struct ReplaySummary {
+    int oddsFetches = 0;                    // "■オッズ取得 " lines
+    std::vector<std::string> racesFetched;  // their races, each once, in order
+    std::vector<std::string> racesVoted;    // the entries of the vote blocks not undone by a failed start
+    int votesRefused = 0;                   // automatic votes refused by their checks or not handed over
+    long long stakes = 0;                   // the stakes of the voted blocks' vote lines
+
+    // Reads `lines`, the day-log lines appended during the replay (UTF-8).
+    static ReplaySummary of(const std::vector<std::string>& lines);
+    nlohmann::ordered_json json() const;
+};
+
+}  // namespace marovix

@@ -1,0 +1,85 @@
+// marovix-cli replay of a generated race day from 09:00 to 17:00 as fast as the work allows, automatic
+// operation on and every race a target: each race's odds fetched at both its seconds and the race voted
+// once after them, through the real paper-trading plug-in, whose balance falls by exactly the stakes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "core/common/TextFile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsTable.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/DemoDay.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/TempFolder.h"
+
+namespace marovix {
+namespace {
+
+// The day-log lines printed before the closing JSON, and the JSON.
+std::pair<std::vector<std::string>, nlohmann::json> split(const std::string& out) {
+    const std::size_t json = out.find("\n{");
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < json) {
+        const std::size_t end = out.find('\n', at);
+        lines.push_back(out.substr(at, end - at));
+        at = end + 1;
+    }
+    return {lines, nlohmann::json::parse(out.substr(json + 1))};
+}
+
+TEST(ReplayCommand, AWholeDayIsFetchedAndVotedRaceByRaceAndThePlugInTakesExactlyTheStakes) {
+    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false});
+    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
+    TempFolder folder;
+    const std::string plugin = folder.file("plugin");
+    ASSERT_EQ(runCli("plugin --install '" + plugin + "' --balance 1000000").exitCode, 0);
+    FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
+    Settings settings(demo.appFolder(), demo.appFolder() + "/share", clock);
+    ASSERT_TRUE(settings.writeText(settings::DirVQMTohyo2, plugin).ok());
+    ASSERT_TRUE(settings.writeInt(settings::TaishoRPickWay, 1).ok());  // every race a target
+    ASSERT_TRUE(settings.writeBool(settings::OzGetOverWriteOK, true).ok());
+    ASSERT_TRUE(settings.writeBool(settings::BuyBaken[0], true).ok());
+    ASSERT_TRUE(settings.writeInt(settings::KaimeSetDefaultAmount[0], 200).ok());
+    ASSERT_TRUE(writeTextLines(demo.appFolder() + "/selecteduma.dat",
+                               {"110000000000000000", "000000000000000000", "000000000000000000"})
+                    .ok());
+
+    const CliSplitRun run = runCliSplit("replay --app-folder " + demo.appFolder() + " --feed " + demo.feedFolder() +
+                                        " --day " + demo.days()[0] + " --from 09:00:00 --to 17:00:00 --speed 0 --auto");
+    ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+    const auto [log, json] = split(run.out);
+    const int races = json.at("races");
+    ASSERT_GT(races, 0) << run.out;
+    EXPECT_EQ(json.at("targets"), races);
+    EXPECT_EQ(json.at("oddsFetches"), 2 * races) << run.out;
+    EXPECT_EQ(json.at("racesFetched").size(), static_cast<std::size_t>(races));
+    EXPECT_EQ(json.at("racesVoted").size(), static_cast<std::size_t>(races)) << run.out;
+    EXPECT_EQ(json.at("votesRefused"), 0) << run.out;
+    EXPECT_EQ(json.at("secondsHandled"), 8 * 3600 + 1);
+    const long long stakes = json.at("stakes");
+    EXPECT_GT(stakes, 0);
+    EXPECT_EQ(json.at("balanceBefore").get<long long>() - json.at("balanceAfter").get<long long>(), stakes) << run.out;
+
+    // In order: each race's two fetches come before its vote, and each race is voted once.
+    const auto switchedOn = std::find(log.begin(), log.end(), "■自動運転開始 2025/03/01 09:00:00");
+    const auto firstFetch = std::find_if(log.begin(), log.end(),
+                                         [](const std::string& line) { return line.rfind("■オッズ取得 ", 0) == 0; });
+    EXPECT_LT(switchedOn, firstFetch);
+    for (const auto& race : json.at("racesFetched")) {
+        const std::string name = race;
+        std::vector<std::size_t> fetches, votes;
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            if (log[i].rfind("■オッズ取得 " + name + " ", 0) == 0) fetches.push_back(i);
+            if (log[i] == "[" + name + "]投票実行") votes.push_back(i);
+        }
+        ASSERT_EQ(fetches.size(), 2u) << name;
+        ASSERT_EQ(votes.size(), 1u) << name;
+        EXPECT_LT(fetches[1], votes[0]) << name;
+    }
+}
+
+}  // namespace
+}  // namespace marovix

@@ -654,10 +654,7 @@ void TMainForm::refreshLabels() {
         const auto id = static_cast<LabelId>(i);
         QWidget* widget = m_labels[static_cast<std::size_t>(i)];
         if (!widget) continue;
-        // The indicators keep their "●".
-        const bool indicator =
-            id == LabelId::SimModeLabel || id == LabelId::AutoNaviLabel || id == LabelId::operateLabel;
-        paintLabel(widget, labels[id], !indicator);
+        paintLabel(widget, labels[id], id != LabelId::SimModeLabel);  // the indicator keeps its "●"
     }
 }
 

@@ -81,8 +81,8 @@ void MainModel::loadSettings(const SettingsSnapshot& settings) {
     // The multi boxes show by the buying methods.
     RefSpanBtnClick();
     m_state.labels[LabelId::SimModeLabel].color = indicatorColor(m_state.options.on(MainOption::SimMode));
-    m_state.labels[LabelId::AutoNaviLabel].color = indicatorColor(m_autoRunMode);
-    m_state.labels[LabelId::operateLabel].color = kIndicatorOff;
+    m_state.labels[LabelId::AutoNaviLabel] = Label{"●", indicatorColor(m_autoRunMode), std::nullopt};
+    m_state.labels[LabelId::operateLabel] = Label{"●", kIndicatorOff, std::nullopt};
     m_state.labels[LabelId::BakenLabel].text = std::string(betPageCaption(m_state.options.value(MainOption::TabIndex)));
 }
 

@@ -82,7 +82,10 @@ CliRunner defineVerify(CLI::App& sub) {
     const std::pair<AttributeList, const char*> options[] = {
         {AttributeList::Basho, "--basho"}, {AttributeList::Track, "--track"}, {AttributeList::Age, "--age"},
         {AttributeList::Class, "--class"}, {AttributeList::Juryo, "--juryo"}, {AttributeList::Tosu, "--tosu"}};
-    for (const auto& [list, name] : options) {
+    for (const auto& option : options) {
+        // Named copies: a lambda may not capture a structured binding with clang 14.
+        const AttributeList list = option.first;
+        const char* const name = option.second;
         std::string names;
         for (std::string_view item : attributeItems(list))
             names += (names.empty() ? "" : " ") + std::string(trimmed(item, Blanks::Space));

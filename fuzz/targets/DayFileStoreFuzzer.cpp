@@ -49,7 +49,7 @@ public:
           m_runnerBytes(runnerBytes),
           m_paths{folder.makeFolder("a"), folder.makeFolder("b"), folder.makeFolder("c")},
           m_everyRecord(1),
-          m_atEnd(m_paths.atEnd) {}
+          m_atEnd(m_paths.atEnd, folder.makeFolder("changes")) {}
 
     void store(const RecordDecision& decision, bool fileEnds) {
         layOut(decision);

@@ -76,7 +76,8 @@ TEST_F(SimulateVerifyCommandTest, SimulateWritesTheWorkFileAndVerifyPrintsAndExp
     // Filters narrow; a runner count may be given as its number; a distance range applies.
     const CliSplitRun narrow = runCliSplit("verify " + folderArg() + " --tosu 16 --tosu 18 --distance 1000-1600");
     ASSERT_EQ(narrow.exitCode, 0) << narrow.err;
-    for (const auto& row : nlohmann::json::parse(narrow.out).at("rows")) {
+    const nlohmann::json narrowed = nlohmann::json::parse(narrow.out);  // outlives the loop over its rows
+    for (const auto& row : narrowed.at("rows")) {
         const std::string runners = row.at(8);
         EXPECT_TRUE(runners == "16" || runners == "18") << runners;
         EXPECT_LE(std::stoi(row.at(14).get<std::string>()), 1600);

@@ -65,10 +65,18 @@ protected:
         return run(path);
     }
 
+    // The plug-in's day logs; a hidden temporary file of a log being replaced is not one.
+    std::vector<std::filesystem::path> dayLogs() const {
+        std::vector<std::filesystem::path> logs;
+        if (!directoryExists(m_plugin + "/logs")) return logs;
+        for (const auto& entry : std::filesystem::directory_iterator(m_plugin + "/logs"))
+            if (!entry.path().filename().string().starts_with(".")) logs.push_back(entry.path());
+        return logs;
+    }
+
     // The lines of the plug-in's one day log (UTF-8), made on the day of the run.
     std::vector<std::string> log() {
-        std::vector<std::filesystem::path> logs;
-        for (const auto& entry : std::filesystem::directory_iterator(m_plugin + "/logs")) logs.push_back(entry.path());
+        std::vector<std::filesystem::path> logs = dayLogs();
         EXPECT_EQ(logs.size(), 1u);
         if (logs.size() != 1) return {};
         const std::string today = SystemClock().now().dateKey();
@@ -107,7 +115,7 @@ TEST_F(VotePluginProcess, TheProgramsVoteIsTakenAndTheBalanceDropsByItsStakes) {
     std::vector<std::string> entry;
     for (int i = 0; i < 1000 && (entry.empty() || !entry.back().starts_with("■結果")); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (directoryExists(m_plugin + "/logs") && !std::filesystem::is_empty(m_plugin + "/logs")) entry = lastVote();
+        if (!dayLogs().empty()) entry = lastVote();
     }
     ASSERT_FALSE(entry.empty());
     EXPECT_NE(entry[0].find("[AB12CD34] ファイル:" + *path), std::string::npos) << entry[0];

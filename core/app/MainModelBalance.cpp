@@ -7,6 +7,7 @@
 #include "core/race/RecordFields.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
+#include "core/vote/IpatLogModel.h"
 #include "core/vote/VotePluginFiles.h"
 #include "core/vote/VotePluginStart.h"
 
@@ -114,24 +115,11 @@ void MainModel::LogUpdateBtnClick() {
     }
 }
 
-WindowPlacement MainModel::ipatLogPlacement() const {
-    return {m_settings->readInt(settings::IpatLogLocateTop), m_settings->readInt(settings::IpatLogLocateLeft),
-            m_settings->readInt(settings::IpatLogLocateWidth), m_settings->readInt(settings::IpatLogLocateHeight)};
-}
+WindowPlacement MainModel::ipatLogPlacement() const { return readIpatLogPlacement(*m_settings); }
 
 void MainModel::storeIpatLogPlacement(const WindowPlacement& placement) {
     const HandlerScope scope(*this);
-    const std::pair<const SettingKey*, int> values[] = {{&settings::IpatLogLocateTop, placement.top},
-                                                        {&settings::IpatLogLocateLeft, placement.left},
-                                                        {&settings::IpatLogLocateWidth, placement.width},
-                                                        {&settings::IpatLogLocateHeight, placement.height}};
-    for (const auto& [key, value] : values) {
-        Status status = m_settings->writeInt(*key, value);
-        if (!status) {
-            reportWrite(status);
-            return;
-        }
-    }
+    if (Status status = writeIpatLogPlacement(*m_settings, placement); !status) reportWrite(status);
 }
 
 }  // namespace marovix

@@ -1,8 +1,7 @@
 #pragma once
-// The race-attribute lists that choose races by course, track, age group, class, weight rule and number of
-// runners, with a distance range: the targets of automatic operation and the verification of a simulation
-// filter races with the same lists, items and rules.
-#include <array>
+// The race-attribute lists as the verification of a simulation orders them (its settings are read in this
+// order), over the one filter that the targets of automatic operation use too (RaceFilter.h): the same
+// items, captions and rules.
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,17 +20,16 @@ std::span<const std::string_view> attributeItems(AttributeList list);
 // The list's caption ("競馬場", "トラック", "クラス", "種別", "重量", "頭数").
 std::string_view attributeListCaption(AttributeList list);
 
-// Whether item `item` (0-based) of `list` matches the race: "芝" track codes 10-22, "ダート" 23-29, "障害"
-// 51-59; course k + 1; "２歳" race type 11, "３歳" 12, "３歳上" 13 or 18, "４歳上" 14 or 19; "G１" grade A,
-// "G２" B, "G３" C, "Listed" L, "新馬" condition 701, "未勝利" 703, "1勝ｸﾗｽ" 5, "2勝ｸﾗｽ" 10, "3勝ｸﾗｽ" 16,
-// "オープン" condition 999 with a grade other than A, B, C and L; weight rule k + 1; runners k + 5.
+// The list of RaceFilter.h that `list` is.
+FilterListId filterListOf(AttributeList list);
+// Whether item `item` (0-based) of `list` matches the race (filterItemMatches).
 bool attributeItemMatches(AttributeList list, int item, const RaceAttributes& race);
 
 // The selected items of the six lists and the distance range.
 class RaceAttributeFilter {
 public:
-    static constexpr int kDefaultDistanceFrom = 1000;
-    static constexpr int kDefaultDistanceTo = 5000;
+    static constexpr int kDefaultDistanceFrom = kKyoriFromDefault;
+    static constexpr int kDefaultDistanceTo = kKyoriToDefault;
 
     // No item selected, the distance range 1000 to 5000.
     RaceAttributeFilter();
@@ -44,11 +42,11 @@ public:
     // The right-button click on a list: clears it when an item is selected, selects every item otherwise.
     void toggleAll(AttributeList list);
 
-    int distanceFrom() const { return m_distanceFrom; }
-    int distanceTo() const { return m_distanceTo; }
+    int distanceFrom() const { return m_filter.kyoriFrom; }
+    int distanceTo() const { return m_filter.kyoriTo; }
     void setDistanceRange(int from, int to) {
-        m_distanceFrom = from;
-        m_distanceTo = to;
+        m_filter.kyoriFrom = from;
+        m_filter.kyoriTo = to;
     }
 
     // A list with no selected item does not restrict; one with selected items needs one that matches; the
@@ -56,9 +54,10 @@ public:
     bool passes(const RaceAttributes& race) const;
 
 private:
-    std::array<std::vector<bool>, kAttributeListCount> m_selected;
-    int m_distanceFrom = kDefaultDistanceFrom;
-    int m_distanceTo = kDefaultDistanceTo;
+    std::vector<bool>& items(AttributeList list) { return m_filter.list(filterListOf(list)); }
+    const std::vector<bool>& items(AttributeList list) const { return m_filter.list(filterListOf(list)); }
+
+    RaceFilter m_filter;
 };
 
 }  // namespace marovix

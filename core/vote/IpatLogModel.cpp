@@ -8,6 +8,22 @@
 
 namespace marovix {
 
+WindowPlacement readIpatLogPlacement(const Settings& settings) {
+    return WindowPlacement{settings.readInt(settings::IpatLogLocateTop), settings.readInt(settings::IpatLogLocateLeft),
+                           settings.readInt(settings::IpatLogLocateWidth),
+                           settings.readInt(settings::IpatLogLocateHeight)};
+}
+
+Status writeIpatLogPlacement(Settings& settings, const WindowPlacement& placement) {
+    for (const auto& [key, value] : {std::pair{&settings::IpatLogLocateTop, placement.top},
+                                     std::pair{&settings::IpatLogLocateLeft, placement.left},
+                                     std::pair{&settings::IpatLogLocateWidth, placement.width},
+                                     std::pair{&settings::IpatLogLocateHeight, placement.height}}) {
+        if (Status status = settings.writeInt(*key, value); !status) return status;
+    }
+    return {};
+}
+
 IpatLogModel::IpatLogModel(IpatLogPorts ports) : m_ports(ports) { readPlacement(); }
 
 void IpatLogModel::showDayLog(const std::vector<std::string>& lines) {
@@ -39,19 +55,10 @@ void IpatLogModel::FormActivate() { readPlacement(); }
 
 void IpatLogModel::FormDeactivate(const WindowPlacement& placement) {
     m_state.placement = placement;
-    for (const auto& [key, value] : {std::pair{&settings::IpatLogLocateTop, placement.top},
-                                     std::pair{&settings::IpatLogLocateLeft, placement.left},
-                                     std::pair{&settings::IpatLogLocateWidth, placement.width},
-                                     std::pair{&settings::IpatLogLocateHeight, placement.height}}) {
-        if (Status status = m_ports.settings.writeInt(*key, value); !status) m_ports.dialogs.error(status.error());
-    }
+    if (Status status = writeIpatLogPlacement(m_ports.settings, placement); !status)
+        m_ports.dialogs.error(status.error());
 }
 
-void IpatLogModel::readPlacement() {
-    m_state.placement = WindowPlacement{m_ports.settings.readInt(settings::IpatLogLocateTop),
-                                        m_ports.settings.readInt(settings::IpatLogLocateLeft),
-                                        m_ports.settings.readInt(settings::IpatLogLocateWidth),
-                                        m_ports.settings.readInt(settings::IpatLogLocateHeight)};
-}
+void IpatLogModel::readPlacement() { m_state.placement = readIpatLogPlacement(m_ports.settings); }
 
 }  // namespace marovix

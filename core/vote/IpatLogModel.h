@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/common/ListBox.h"
+#include "core/common/Result.h"
 #include "core/common/WindowNotices.h"
 #include "core/common/WindowPlacement.h"
 
@@ -31,6 +32,11 @@ struct IpatLogState {
     std::string raceDay;
     WindowPlacement placement;
 };
+
+// The log window's placement in the settings (section IpatLoglocate), and its writing, which stops at the
+// first write that fails and returns that failure.
+WindowPlacement readIpatLogPlacement(const Settings& settings);
+Status writeIpatLogPlacement(Settings& settings, const WindowPlacement& placement);
 
 // What the model reaches.
 struct IpatLogPorts {

@@ -13,6 +13,7 @@
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 #include "tests/support/AutoDay.h"
+#include "tests/support/AutoFixture.h"
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
@@ -26,32 +27,19 @@ DateTime at(int hour, int minute, int second) { return DateTime{2024, 5, 26, hou
 
 // The day of AutoDay.h: race 1 posts at 10:30 (fetches at 10:20:00 and 10:20:05, vote at 10:20:10); the
 // vote plug-in is the fake launcher's.
-class AutoOperationTest : public ::testing::Test {
+class AutoOperationTest : public AutoFixture {
 protected:
-    TempFolder folder;
-    FakeMainPorts fakes;
-    std::unique_ptr<MainModel> model;
-    std::unique_ptr<MainAutoHost> host;
-    std::unique_ptr<Scheduler> scheduler;
-
     void SetUp() override {
         fakes.clock.set(at(10, 0, 0));
         ASSERT_TRUE(writeAutoDay(folder.path(), fakes.clock).ok());
         start();
     }
     void start() {
-        scheduler.reset();
-        host.reset();
-        model = std::make_unique<MainModel>(folder.path(), folder.path() + "/share", fakes.ports());
-        ASSERT_TRUE(model->create());
+        makeModel();
         model->DateComboChange(kTestDayText);
-        host = std::make_unique<MainAutoHost>(*model);
-        scheduler = std::make_unique<Scheduler>(*host);
         scheduler->tick(fakes.clock.now());
     }
     void queueOdds(int race, int favourite = 3) { queueWinOdds(fakes.jvLink, race, favourite); }
-    void stepTo(const DateTime& last) { marovix::stepTo(fakes.clock, *scheduler, last); }
-    std::vector<std::string> rtOpens() const { return marovix::rtOpens(fakes.jvLink); }
     const std::vector<std::string>& log() const { return model->state().autoNaviList; }
     std::vector<std::string> logLinesFrom(std::size_t first) const {
         return std::vector<std::string>(log().begin() + static_cast<std::ptrdiff_t>(first), log().end());

@@ -9,6 +9,7 @@
 #include "core/common/TextFile.h"
 #include "core/race/RecordFields.h"
 #include "tests/support/AutoDay.h"
+#include "tests/support/AutoFixture.h"
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
@@ -20,25 +21,14 @@ namespace {
 constexpr int kRaces = 6;
 constexpr int kRunners = 10;
 
-class MainAutoHostTest : public ::testing::Test {
+class MainAutoHostTest : public AutoFixture {
 protected:
-    TempFolder folder;
-    FakeMainPorts fakes;
-    std::unique_ptr<MainModel> model;
-    std::unique_ptr<MainAutoHost> host;
-    std::unique_ptr<Scheduler> scheduler;
-
     void SetUp() override {
         fakes.clock.set(DateTime{2024, 5, 26, 10, 0, 0});  // race 1 posts at 10:30
         ASSERT_TRUE(makeDirectory(folder.file("Data")).ok());
         ASSERT_TRUE(writeTestDay(folder.file("Data"), kRaces, kRunners).ok());
-        model = std::make_unique<MainModel>(folder.path(), folder.path() + "/share", fakes.ports());
-        ASSERT_TRUE(model->create());
-        host = std::make_unique<MainAutoHost>(*model);
-        scheduler = std::make_unique<Scheduler>(*host);
+        makeModel();
     }
-    void stepTo(const DateTime& last) { marovix::stepTo(fakes.clock, *scheduler, last); }
-    std::vector<std::string> rtOpens() const { return marovix::rtOpens(fakes.jvLink); }
 };
 
 TEST_F(MainAutoHostTest, TodaysDayIsFetchedAtItsSecondsAndNothingIsVotedWithoutAutomaticOperation) {

@@ -42,7 +42,8 @@ int runMarovix(const ProgramOptions& options) {
     TMainForm mainForm(model);
     ports.dialogs().setParent(&mainForm);
     TPrgrsForm progress(model, &mainForm);
-    TKaimeSettingForm kaimeSetting(&mainForm);
+    TKaimeSettingForm kaimeSetting(model.kaimeSetting(), &mainForm);
+    mainForm.setKaimeSettingAction([&kaimeSetting] { kaimeSetting.open(); });
     TIpatLogForm ipatLog(model, &mainForm);
     TKenshoForm kensho(&mainForm);
     mainForm.setDownloadAction([&model, &mainForm] {

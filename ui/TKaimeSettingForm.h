@@ -1,13 +1,57 @@
 #pragma once
 #include <QWidget>
 
+#include <array>
+
+#include "core/strategy/KaimeSettingModel.h"
+#include "ui/WindowViews.h"
+
+class QButtonGroup;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+class QCheckBox;
+
 namespace marovix {
 
-// The window "買い目設定"; created at start, shown on demand.
+// The window "買い目設定" over its model; created at start, shown by InputFormBtn, hidden when closed.
 class TKaimeSettingForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TKaimeSettingForm(QWidget* parent = nullptr);
+    // REQUIRES: `model` outlives the window.
+    explicit TKaimeSettingForm(KaimeSettingModel& model, QWidget* parent = nullptr);
+
+    // InputFormBtn: shown unless the model refuses (no race day selected).
+    void open();
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildTargetsPage();
+    QWidget* buildQuitPage();
+    QWidget* buildRankPage();
+    QWidget* buildPreMarkedPage();
+    void refresh(KaimeSettingModel::Part part);
+
+    KaimeSettingModel& m_model;
+    KaimeSettingModel::Subscription m_subscription;
+    WindowViews<KaimeSettingIds::GridId, KaimeSettingIds::LabelId> m_views;
+    QButtonGroup* m_pickMethod = nullptr;
+    std::array<QListWidget*, kFilterListCount> m_filterLists{};
+    QSpinBox* m_kyoriFrom = nullptr;
+    QSpinBox* m_kyoriTo = nullptr;
+    QListWidget* m_raceList0 = nullptr;
+    QListWidget* m_navRListBox = nullptr;
+    QButtonGroup* m_naviQuit = nullptr;
+    std::array<QLineEdit*, 2> m_naviQuitEdits{};
+    std::array<QButtonGroup*, kMarkCount> m_sihyo{};
+    std::array<QListWidget*, kMarkCount> m_ninLists{};
+    std::array<QLineEdit*, 2> m_orgEdits{};
+    QButtonGroup* m_sirusi = nullptr;
+    std::array<QCheckBox*, kMarkCount> m_checkBoxes{};
+    QListWidget* m_datList = nullptr;
 };
 
 }  // namespace marovix

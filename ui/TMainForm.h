@@ -38,6 +38,8 @@ public:
 
     // What the "JVﾃﾞｰﾀ取得" button opens (the download window).
     void setDownloadAction(std::function<void()> action) { m_downloadAction = std::move(action); }
+    // InputFormBtn "買い目設定" opens the strategy window through `action`.
+    void setKaimeSettingAction(std::function<void()> action) { m_kaimeSettingAction = std::move(action); }
     MainModel& model() { return m_model; }
     // Automatic operation's scheduler, ticked every second by SchedulerTimer.
     Scheduler& scheduler() { return *m_scheduler; }
@@ -82,6 +84,7 @@ private:
     std::unique_ptr<MainAutoHost> m_autoHost;
     std::unique_ptr<Scheduler> m_scheduler;
     std::function<void()> m_downloadAction;
+    std::function<void()> m_kaimeSettingAction;
     bool m_shownOnce = false;
     std::vector<std::pair<GridId, TextGridModel*>> m_gridModels;
     std::vector<std::pair<QAction*, MainOption>> m_optionItems;

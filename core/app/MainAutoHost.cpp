@@ -32,6 +32,7 @@ SchedulerDay MainAutoHost::day() const {
         entry.fetchLine = fetchQueueLine(race, slot);
         entry.ozFetched = m_model.ozFetched(slot);
         entry.tohyoDone = m_model.tohyoDone(slot);
+        entry.naviTarget = m_model.naviTarget(slot);
         const std::string_view winPlace = m_model.dayOdds().rawRecords(slot)[kindIndex(OddsKind::O1)];
         entry.winPlaceOdds = fieldNumber(winPlace, O1Field::raceNumber) > 0;
     }

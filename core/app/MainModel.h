@@ -26,6 +26,7 @@
 #include "core/results/DayPayouts.h"
 #include "core/results/PayoutSummary.h"
 #include "core/settings/AppFolders.h"
+#include "core/strategy/KaimeSettingModel.h"
 
 namespace marovix {
 
@@ -38,6 +39,7 @@ class Registry;
 class Settings;
 struct SettingKey;
 class Sound;
+class MainStrategyHost;
 class StoredDataDownload;
 class VotePluginLauncher;
 class VoteQueue;
@@ -259,6 +261,12 @@ public:
     // RefSpanBtn / RefreshMultiBtn: which multi check boxes of the exacta and trifecta pages show.
     void RefSpanBtnClick();
 
+    // The window "買い目設定" over this main window's day (exists for the whole run).
+    KaimeSettingModel& kaimeSetting() { return *m_kaimeSetting; }
+    // NaviTarget: the race is a target of automatic operation (NaviSetBtn of that window, also run at
+    // every selection of a day); false outside 0..35.
+    bool naviTarget(RaceSlot slot) const;
+
     // How a grid cell is painted.
     CellStyle cellStyle(GridId grid, int column, int row) const;
     // The background of DatList's entry `index` (the selected entry is the one that shows CurrentRace).
@@ -292,6 +300,10 @@ private:
     void resetDefaultStakes();
     void applyChangeInfo();
     void computeTargets();
+    friend class MainStrategyHost;
+    void makeKaimeSetting();
+    // The marks and selections of the shown race again, after the strategy or the pre-marked table changed.
+    void markShownRaceAgain();
     void showPayoutPanel();
     void loadRaceStakes();
     // SetSihyoBtn: the marks of the shown race. KaimeMakeBtn: the eight builders, then KaimeMixBtn.
@@ -358,6 +370,10 @@ private:
     DayPayouts m_payouts;
     // Formed on demand: a day load summarises only the races that are looked at.
     mutable std::array<std::optional<PayoutSummary>, kRaceSlotCount> m_payoutSummaries;
+
+    std::array<bool, kRaceSlotCount> m_naviTarget{};
+    std::unique_ptr<MainStrategyHost> m_strategyHost;
+    std::unique_ptr<KaimeSettingModel> m_kaimeSetting;
 
     friend struct MainModelTestAccess;  // tests fill the grids without the builders
 };

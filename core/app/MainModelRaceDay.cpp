@@ -57,6 +57,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     notify(StatePart::RaceList);
     notify(StatePart::ShownDay);
     notify(StatePart::Clock);
+    m_kaimeSetting->setRaceDay(dayText, {}, {});
     stopDayTimers();
     // 2.-3. Every race's working values reset, the short race card emptied; the day's file names.
     m_day.clear();
@@ -64,6 +65,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_odds.openDay();
     m_tohyoDone.fill(false);
     m_ozFetched.fill(false);
+    m_naviTarget.fill(false);
     m_schedules = {};
     m_oddsFiles = std::make_unique<OddsFileIndex>(m_day.files.odds);
     m_state.stringGrid26.clearBody();
@@ -88,13 +90,13 @@ void MainModel::DateComboChange(const std::string& dayText) {
     readPayouts();
     readMining(m_day, notes);
     readDayOdds();
-    // 9. The race list, each entry with its slot (the strategy window's two lists follow it when that
-    // window lands).
+    // 9. The race list, each entry with its slot; the strategy window's DatList and RaceList0 follow it.
     for (RaceSlot slot : m_day.usedSlots()) {
         m_state.datList.push_back(raceListText(m_day.race(slot)));
         m_state.datListSlots.push_back(slot);
     }
     notify(StatePart::RaceList);
+    m_kaimeSetting->setRaceDay(dayText, m_state.datListSlots, m_state.datList);
     // The races voted before (by this program or another, before a restart) stay voted.
     restoreTohyoDone();
     // 10. The upcoming-race list.
@@ -105,8 +107,10 @@ void MainModel::DateComboChange(const std::string& dayText) {
     // 12. The own indexes; the pop-up closes.
     const std::string own1 = m_settings->readText(settings::OriginalSisu1);
     const std::string own2 = m_settings->readText(settings::OriginalSisu2);
-    readOwnIndexFiles(m_day, m_folders.tcsvFolder(), std::string(trimmed(own1, Blanks::SpaceTab)),
-                      std::string(trimmed(own2, Blanks::SpaceTab)));
+    for (std::string& skipped :
+         readOwnIndexFiles(m_day, m_folders.tcsvFolder(), std::string(trimmed(own1, Blanks::SpaceTab)),
+                           std::string(trimmed(own2, Blanks::SpaceTab))))
+        notes.push_back(std::move(skipped));
     m_state.progress.visible = false;
     notify(StatePart::Progress);
     // 13.-14. Schedules, default stakes and the results timer.
@@ -180,7 +184,7 @@ void MainModel::DatListClick(int index) {
     notify(StatePart::RaceCard);
     // 9. The race's stakes. 10. Whether automatic operation targets it.
     loadRaceStakes();
-    m_state.labels[LabelId::TaishoRLabel].background = 0x808080;
+    m_state.labels[LabelId::TaishoRLabel].background = naviTarget(slot) ? 0x00FF00 : 0x808080;
     notify(StatePart::Labels);
     // 11. Marks, then selections.
     SetSihyoBtnClick();
@@ -210,7 +214,7 @@ CellStyle MainModel::cellStyle(GridId grid, int column, int row) const {
 }
 
 Rgb MainModel::raceListColor(int index) const {
-    return raceListBackground(index >= 0 && index == m_state.currentEntry(), false);
+    return raceListBackground(index >= 0 && index == m_state.currentEntry(), naviTarget(m_state.slotOfEntry(index)));
 }
 
 }  // namespace marovix

@@ -18,6 +18,6 @@ void MainModel::computeSchedules() {
 }
 
 void MainModel::applyChangeInfo() {}
-void MainModel::computeTargets() {}
+void MainModel::computeTargets() { m_kaimeSetting->NaviSetBtnClick(); }
 
 }  // namespace marovix

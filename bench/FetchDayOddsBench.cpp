@@ -48,7 +48,7 @@ public:
         if (m_model->state().datList.size() != kRaceSlotCount) std::abort();
         const std::string now = m_fakes.clock.now().compactText();
         for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
-            const RaceRecord& race = m_model->raceDay().race(slot);
+            const RaceRecord& race = m_model->session().day().race(slot);
             m_queue.push_back(fetchQueueLine(race, slot));
             auto listing =
                 feedlayout::listSnapshots(m_demo.feedFolder() + "/realtime/0B30/" + std::string(RaceKey16(race)));
@@ -105,7 +105,7 @@ void againstTheLimit(benchmark::State& state, Fetch fetch) {
     }
     MainModel& model = day.model();
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
-        if (!model.ozFetched(slot) && !(model.dayOdds().table(slot).TanOdds[1] > 0)) {
+        if (!model.session().ozFetched(slot) && !(model.session().odds().table(slot).TanOdds[1] > 0)) {
             state.SkipWithError("a race has no odds after the fetch");
             return;
         }

@@ -44,7 +44,7 @@ struct Fixture {
         namespace fs = std::filesystem;
         for (const auto& entry : fs::directory_iterator(demo->appFolder() + "/Data"))
             if (entry.path().filename().string().rfind(day, 0) == 0) files.push_back(entry.path().string());
-        const std::string date = std::string(fieldText(model->raceDay().race(0), RaField::dayKey8));
+        const std::string date = std::string(fieldText(model->session().day().race(0), RaField::dayKey8));
         for (const auto& entry : fs::recursive_directory_iterator(demo->feedFolder() + "/companions/Lumidex"))
             if (entry.path().filename().string().rfind(day, 0) == 0) files.push_back(entry.path().string());
         for (const auto& entry : fs::directory_iterator(demo->appFolder() + "/TCSV"))
@@ -91,7 +91,7 @@ void BM_ShowRaceOf18Runners(benchmark::State& state) {
     f.model->DateComboChange(f.day);
     int slot = -1;
     for (int i = 0; i < static_cast<int>(f.model->state().datList.size()) && slot < 0; ++i)
-        if (fieldNumber(f.model->raceDay().race(i), RaField::registeredRunners) == 18) slot = i;
+        if (fieldNumber(f.model->session().day().race(i), RaField::registeredRunners) == 18) slot = i;
     if (slot < 0) {
         state.SkipWithError("no race of 18 runners");
         return;

@@ -37,7 +37,7 @@ bool pressButton(MainModel& model) {
 bool fetchDayOdds(MainModel& model) {
     model.N110Click();
     for (int race = 0; race < static_cast<int>(model.state().datList.size()); ++race)
-        if (!model.ozFetched(race)) return false;
+        if (!model.session().ozFetched(race)) return false;
     return true;
 }
 
@@ -92,11 +92,11 @@ CliRunner defineFetch(CLI::App& sub) {
         const auto& errorLog = model.errorLog().lines();
         json["errorLog"] = std::vector<std::string>(
             errorLog.begin() + static_cast<std::ptrdiff_t>(std::min(errorLogBefore, errorLog.size())), errorLog.end());
-        if (args->what == "odds") json["OzFetched"] = model.ozFetched(model.state().currentRace);
+        if (args->what == "odds") json["OzFetched"] = model.session().ozFetched(model.state().currentRace);
         if (args->what == "day-odds") {
             auto fetched = nlohmann::ordered_json::array();
             for (int race = 0; race < static_cast<int>(model.state().datList.size()); ++race)
-                fetched.push_back(model.ozFetched(race));
+                fetched.push_back(model.session().ozFetched(race));
             json["OzFetched"] = std::move(fetched);  // by race-list entry
         }
         json["StringGrid26"] = gridJson(model.state().stringGrid26.text());

@@ -81,7 +81,7 @@ std::vector<Control> makeControls() {
         }
     }
     for (int edit = 0; edit < 16; ++edit) {
-        std::string name(MainModel::ozSpanKey(edit).key);  // Toz1A -> Toz1editA
+        std::string name(ozSpanKey(edit).key);  // Toz1A -> Toz1editA
         name.insert(name.size() - 1, "edit");
         const BetTypeInfo& bet = kBetTypes[static_cast<std::size_t>(edit / 2)];
         table.push_back(Control{

@@ -31,7 +31,7 @@ nlohmann::ordered_json gridJson(const TextGrid& grid) {
 nlohmann::ordered_json oddsJson(const MainModel& model, int slot) {
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     if (slot < 0 || slot >= kRaceSlotCount) return json;
-    for (const BetOddsList& list : listOdds(model.dayOdds().table(slot))) {
+    for (const BetOddsList& list : listOdds(model.session().odds().table(slot))) {
         auto entries = nlohmann::ordered_json::array();
         const bool place = list.prefix == "Fuk";
         for (const OddsListEntry& entry : list.entries) {
@@ -54,8 +54,8 @@ nlohmann::ordered_json oddsJson(const MainModel& model, int slot) {
 nlohmann::ordered_json oddsGapsJson(const MainModel& model, int slot, bool noVotes) {
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     if (slot < 0 || slot >= kRaceSlotCount) return json;
-    const int runners = fieldNumber(model.raceDay().race(slot), RaField::registeredRunners);
-    for (const BetOddsGaps& gaps : listOddsGaps(model.dayOdds().table(slot), runners))
+    const int runners = fieldNumber(model.session().day().race(slot), RaField::registeredRunners);
+    for (const BetOddsGaps& gaps : listOddsGaps(model.session().odds().table(slot), runners))
         json[std::string(gaps.prefix)] = noVotes ? gaps.noVotes : gaps.empty;
     return json;
 }

@@ -95,14 +95,15 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     addTimer("ZanDakaNaviTimer", 1000);
     addTimer("ZanDakaTimer", 500);
     addTimer("FormDisableTimer", 1000);
-    addTimer("Timer2", 1000);
+    addTimer("Timer2", 1000, &MainTimers::Timer2);
     addTimer("Timer3", 1000);
-    addTimer("CurRaceTimer", 30000);
-    addTimer("HenkoTimer", 300000);
+    addTimer("CurRaceTimer", 30000, &MainTimers::CurRaceTimer);
+    addTimer("HenkoTimer", 300000, &MainTimers::HenkoTimer);
     // The vote queue: waiting votes handed over, ended plug-in runs recorded, without blocking the window.
     QTimer* voteQueue = addTimer("VoteQueueTimer", 1000);
-    connect(voteQueue, &QTimer::timeout, this, [this] { m_model.VoteQueueTimerTimer(); });
+    connectTick(voteQueue, [this] { m_model.VoteQueueTimerTimer(); });
     voteQueue->start();
+    keepLabels();
     // Automatic operation: every second since the last tick handled once, never inside a handler (nor
     // while a dialog a handler opened waits for the user).
     m_autoHost = std::make_unique<MainAutoHost>(m_model, [] { return QApplication::activeModalWidget() != nullptr; });
@@ -132,10 +133,22 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
 
 TMainForm::~TMainForm() = default;
 
-QTimer* TMainForm::addTimer(const char* timerName, int intervalMs) {
+QTimer* TMainForm::addTimer(const char* timerName, int intervalMs, bool MainTimers::*running) {
     auto* timer = named(new QTimer(this), name(timerName));
     timer->setInterval(intervalMs);
+    if (running) m_dayTimers.emplace_back(timer, running);
     return timer;
+}
+
+void TMainForm::connectTick(QTimer* timer, std::function<void()> tick) {
+    connect(timer, &QTimer::timeout, this, [this, tick = std::move(tick)] {
+        if (!m_model.busy()) tick();
+    });
+}
+
+void TMainForm::keepLabels() {
+    for (std::size_t i = 0; i < m_labels.size(); ++i)
+        m_labels[i] = findChild<QWidget*>(qs(labelName(static_cast<LabelId>(i))));
 }
 
 void TMainForm::buildMenus() {
@@ -228,12 +241,12 @@ void TMainForm::buildTopBar() {
         if (m_kaimeSettingAction) m_kaimeSettingAction();
     });
     buttons->addWidget(inputForm);
-    auto* dateCombo = named(new QComboBox(area), QStringLiteral("DateCombo"));
-    dateCombo->setMaxVisibleItems(36);
-    dateCombo->setMinimumWidth(160);
-    connect(dateCombo, &QComboBox::activated, this,
-            [this, dateCombo](int index) { m_model.DateComboChange(str(dateCombo->itemText(index))); });
-    buttons->addWidget(dateCombo);
+    m_dateCombo = named(new QComboBox(area), QStringLiteral("DateCombo"));
+    m_dateCombo->setMaxVisibleItems(36);
+    m_dateCombo->setMinimumWidth(160);
+    connect(m_dateCombo, &QComboBox::activated, this,
+            [this](int index) { m_model.DateComboChange(str(m_dateCombo->itemText(index))); });
+    buttons->addWidget(m_dateCombo);
     buttons->addStretch();
     grid->addLayout(buttons, 0, 0);
 
@@ -288,12 +301,12 @@ QTableView* TMainForm::makeGrid(GridId grid, QWidget* parent) {
 
 void TMainForm::bindCheck(QCheckBox* box, MainOption option) {
     connect(box, &QCheckBox::clicked, this, [this, option](bool on) { m_model.setOption(option, on ? 1 : 0); });
-    box->setProperty("marovixOption", static_cast<int>(option));
+    m_optionChecks.emplace_back(box, option);
 }
 
 void TMainForm::bindRadio(QButtonGroup* group, MainOption option) {
     connect(group, &QButtonGroup::idClicked, this, [this, option](int id) { m_model.setOption(option, id); });
-    group->setProperty("marovixOption", static_cast<int>(option));
+    m_optionRadios.emplace_back(group, option);
 }
 
 QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
@@ -308,10 +321,11 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
     // The odds filter: edit names follow the keys (Toz1A -> Toz1editA).
     for (int side = 0; side < 2; ++side) {
         const int index = betIndex * 2 + side;
-        QString key = qs(std::string(MainModel::ozSpanKey(index).key));
+        QString key = qs(std::string(ozSpanKey(index).key));
         QString editName = key;
         editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
         auto* edit = named(new QLineEdit(page), editName);
+        m_ozSpanEdits[static_cast<std::size_t>(index)] = edit;
         edit->setMaximumWidth(90);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, index](const QString& text) { m_model.setOzSpanEdit(index, str(text)); });
@@ -333,6 +347,8 @@ QWidget* TMainForm::buildBetTypePage(int betIndex, QTableView* grid) {
             if (caption.empty()) continue;
             auto* multi = new QCheckBox(qs(std::string(caption)), page);
             multi->setObjectName(qs(std::string(multiBoxName(option))));
+            for (std::size_t i = 0; i < kMultiBoxes.size(); ++i)
+                if (kMultiBoxes[i].option == option) m_multiBoxes[i] = multi;
             bindCheck(multi, option);
             multis->addWidget(multi);
         }
@@ -425,16 +441,16 @@ void TMainForm::buildCentre() {
     auto* panel6 = named(new QWidget(centre), QStringLiteral("Panel6"));
     panel6->setFixedWidth(130);
     auto* leftLayout = new QVBoxLayout(panel6);
-    auto* datList = named(new QListWidget(panel6), QStringLiteral("DatList"));
+    m_datList = named(new QListWidget(panel6), QStringLiteral("DatList"));
     QFont mono(QStringLiteral("Noto Sans Mono CJK JP"));
     mono.setStyleHint(QFont::Monospace);
-    datList->setFont(mono);
-    datList->setStyleSheet(
+    m_datList->setFont(mono);
+    m_datList->setStyleSheet(
         QStringLiteral("QListWidget::item { padding-left: 2px; }"
                        "QListWidget::item:selected { background: #0000FF; color: white; }"));
-    connect(datList, &QListWidget::itemClicked, this,
-            [this, datList](QListWidgetItem* item) { m_model.DatListClick(datList->row(item)); });
-    leftLayout->addWidget(datList);
+    connect(m_datList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { m_model.DatListClick(m_datList->row(item)); });
+    leftLayout->addWidget(m_datList);
     auto* status = named(new QLabel(panel6), QStringLiteral("DLlabel"));
     status->setWordWrap(true);  // FetchStatusText is often longer than the race list is wide
     leftLayout->addWidget(status);
@@ -471,33 +487,10 @@ void TMainForm::refresh() {
 }
 
 void TMainForm::refresh(StatePart part) {
-    const MainState& state = m_model.state();
     switch (part) {
         case StatePart::DayList:
-        case StatePart::ShownDay: {
-            auto* combo = findChild<QComboBox*>(QStringLiteral("DateCombo"));
-            QSignalBlocker block(combo);
-            QStringList items;
-            for (const auto& day : state.dateCombo) items << qs(day);
-            if (combo->count() != items.size() ||
-                std::any_of(items.begin(), items.end(), [&](const QString& t) { return combo->findText(t) < 0; })) {
-                combo->clear();
-                combo->addItems(items);
-            }
-            combo->setCurrentIndex(state.shownDay ? combo->findText(qs(*state.shownDay)) : -1);
-            m_pageControl1->setVisible(state.racePagesVisible);
-            break;
-        }
-        case StatePart::RaceList: {
-            auto* list = findChild<QListWidget*>(QStringLiteral("DatList"));
-            QSignalBlocker block(list);
-            list->clear();
-            for (const auto& entry : state.datList) list->addItem(qs(entry));
-            for (int i = 0; i < list->count(); ++i)
-                list->item(i)->setBackground(QColor(QRgb(m_model.raceListColor(i))));
-            list->setCurrentRow(state.currentEntry());
-            break;
-        }
+        case StatePart::ShownDay: refreshDateCombo(); break;
+        case StatePart::RaceList: refreshRaceList(); break;
         case StatePart::RaceCard: refreshGrids({GridId::StringGrid26, GridId::StringGrid1}); break;
         case StatePart::Selections:
             refreshGrids({GridId::TanKaimeGrid, GridId::FukKaimeGrid, GridId::WRKaimeGrid, GridId::URKaimeGrid,
@@ -511,21 +504,44 @@ void TMainForm::refresh(StatePart part) {
         case StatePart::Labels:
         case StatePart::Balance:
         case StatePart::Clock: refreshLabels(); break;
-        case StatePart::Timers: {
-            const MainTimers& timers = state.timers;
-            const std::pair<const char*, bool> running[] = {
-                {"Timer2", timers.Timer2}, {"CurRaceTimer", timers.CurRaceTimer}, {"HenkoTimer", timers.HenkoTimer}};
-            for (const auto& [timerName, on] : running) {
-                auto* timer = findChild<QTimer*>(name(timerName));
-                if (on && !timer->isActive()) timer->start();
-                if (!on) timer->stop();
-            }
-            break;
-        }
+        case StatePart::Timers: refreshTimers(); break;
         case StatePart::Payouts: refreshPayoutPanel(); break;
         case StatePart::LogLines:
         case StatePart::Progress:
         case StatePart::Count: break;
+    }
+}
+
+void TMainForm::refreshDateCombo() {
+    const MainState& state = m_model.state();
+    QSignalBlocker block(m_dateCombo);
+    QStringList items;
+    for (const auto& day : state.dateCombo) items << qs(day);
+    if (m_dateCombo->count() != items.size() ||
+        std::any_of(items.begin(), items.end(), [&](const QString& t) { return m_dateCombo->findText(t) < 0; })) {
+        m_dateCombo->clear();
+        m_dateCombo->addItems(items);
+    }
+    m_dateCombo->setCurrentIndex(state.shownDay ? m_dateCombo->findText(qs(*state.shownDay)) : -1);
+    m_pageControl1->setVisible(state.racePagesVisible);
+}
+
+void TMainForm::refreshRaceList() {
+    const MainState& state = m_model.state();
+    QSignalBlocker block(m_datList);
+    m_datList->clear();
+    for (const auto& entry : state.datList) m_datList->addItem(qs(entry));
+    for (int i = 0; i < m_datList->count(); ++i)
+        m_datList->item(i)->setBackground(QColor(QRgb(m_model.raceListColor(i))));
+    m_datList->setCurrentRow(state.currentEntry());
+}
+
+void TMainForm::refreshTimers() {
+    const MainTimers& timers = m_model.state().timers;
+    for (const auto& [timer, running] : m_dayTimers) {
+        const bool on = timers.*running;
+        if (on && !timer->isActive()) timer->start();
+        if (!on) timer->stop();
     }
 }
 
@@ -540,24 +556,13 @@ void TMainForm::refreshGrids(std::initializer_list<GridId> grids) {
 void TMainForm::refreshOptions() {
     const MainOptions& options = m_model.state().options;
     for (auto& [item, option] : m_optionItems) item->setChecked(options.on(option));
-    for (QCheckBox* box : findChildren<QCheckBox*>()) {
-        QVariant option = box->property("marovixOption");
-        if (option.isValid()) box->setChecked(options.on(static_cast<MainOption>(option.toInt())));
-    }
-    for (QButtonGroup* group : findChildren<QButtonGroup*>()) {
-        QVariant option = group->property("marovixOption");
-        if (!option.isValid()) continue;
-        if (QAbstractButton* b = group->button(options.value(static_cast<MainOption>(option.toInt()))))
-            b->setChecked(true);
-    }
+    for (auto& [box, option] : m_optionChecks) box->setChecked(options.on(option));
+    for (auto& [group, option] : m_optionRadios)
+        if (QAbstractButton* b = group->button(options.value(option))) b->setChecked(true);
     const auto& ozSpan = m_model.state().ozSpan;
     for (std::size_t i = 0; i < ozSpan.size(); ++i) {
-        QString editName = qs(std::string(MainModel::ozSpanKey(static_cast<int>(i)).key));
-        editName.replace(QStringLiteral("oz1"), QStringLiteral("oz1edit"));
-        if (auto* edit = findChild<QLineEdit*>(editName)) {
-            QString text = qs(ozSpan[i]);
-            if (edit->text() != text) edit->setText(text);
-        }
+        const QString text = qs(ozSpan[i]);
+        if (QLineEdit* edit = m_ozSpanEdits[i]; edit && edit->text() != text) edit->setText(text);
     }
     int tab = options.value(MainOption::TabIndex);
     if (tab >= 0 && tab < m_pageControl4->count() && m_pageControl4->currentIndex() != tab) {
@@ -588,16 +593,15 @@ void TMainForm::wireSelectionPage() {
 
 void TMainForm::refreshMultiBoxes() {
     const auto& visible = m_model.state().multiBoxVisible;
-    for (std::size_t i = 0; i < kMultiBoxes.size(); ++i) {
-        if (auto* box = findChild<QCheckBox*>(qs(std::string(kMultiBoxes[i].name)))) box->setVisible(visible[i]);
-    }
+    for (std::size_t i = 0; i < kMultiBoxes.size(); ++i)
+        if (QCheckBox* box = m_multiBoxes[i]) box->setVisible(visible[i]);
 }
 
 void TMainForm::refreshLabels() {
     const MainLabels& labels = m_model.state().labels;
     for (int i = 0; i < static_cast<int>(LabelId::Count); ++i) {
         const auto id = static_cast<LabelId>(i);
-        QWidget* widget = findChild<QWidget*>(qs(labelName(id)));
+        QWidget* widget = m_labels[static_cast<std::size_t>(i)];
         if (!widget) continue;
         paintLabel(widget, labels[id], id != LabelId::SimModeLabel);  // the indicator keeps its "●"
     }

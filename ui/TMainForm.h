@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -13,6 +14,8 @@
 #include "core/app/MainModel.h"
 #include "core/auto/Scheduler.h"
 #include "core/common/MainGrids.h"
+#include "core/common/MainLabels.h"
+#include "core/kaime/SelectionControls.h"
 #include "core/settings/MainOptions.h"
 
 class QAction;
@@ -20,6 +23,7 @@ class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QListWidget;
 
 namespace marovix {
@@ -28,7 +32,8 @@ class TIpatLogForm;
 class TextGridModel;
 
 // The main window "Marovix　中央競馬版". Its controls carry the names the rest of the system knows
-// them by (object names), so tests and later windows find them.
+// them by (object names), so tests and later windows find them. It keeps a pointer to every control it
+// repaints and repaints only the part of the state each notice names.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -47,6 +52,9 @@ public:
     void refresh();
     // Repaints the part of the state that changed.
     void refresh(StatePart part);
+    // Runs `tick` at each timeout of `timer`, unless a handler of the model is busy (letting pending events
+    // run inside a long operation): a tick never runs inside a half-done handler; the next one comes.
+    void connectTick(QTimer* timer, std::function<void()> tick);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,7 +71,9 @@ private:
     QWidget* buildSelectionPage();
     QWidget* buildBetTypePage(int betIndex, QTableView* grid);
     QAction* addOptionItem(QMenu* menu, const char* name, const char* caption, MainOption option);
-    QTimer* addTimer(const char* name, int intervalMs);
+    QTimer* addTimer(const char* name, int intervalMs, bool MainTimers::*running = nullptr);
+    // The named labels, found once when the window has been built.
+    void keepLabels();
     void bindCheck(QCheckBox* box, MainOption option);
     void bindRadio(QButtonGroup* group, MainOption option);
     void showAbout();
@@ -73,6 +83,9 @@ private:
     QWidget* buildPayoutPanel();
     void connectStakeControls();
     void refreshStakeEdits();
+    void refreshDateCombo();
+    void refreshRaceList();
+    void refreshTimers();
     void refreshPayoutPanel();
     void openKaimeSetForm();
     // The selection page's mark buttons and grid clicks; the multi boxes shown as the core says.
@@ -87,7 +100,20 @@ private:
     std::function<void()> m_kaimeSettingAction;
     bool m_shownOnce = false;
     std::vector<std::pair<GridId, TextGridModel*>> m_gridModels;
+    // The controls each part repaints.
     std::vector<std::pair<QAction*, MainOption>> m_optionItems;
+    std::vector<std::pair<QCheckBox*, MainOption>> m_optionChecks;
+    std::vector<std::pair<QButtonGroup*, MainOption>> m_optionRadios;
+    std::array<QLineEdit*, 16> m_ozSpanEdits{};  // Toz1editA, Toz1editB, Foz1editA, ... SRToz1editB
+    std::array<QLineEdit*, 8> m_tohyoEdits{};    // TantohyoEdit ... SRTtohyoEdit
+    std::array<QCheckBox*, kMultiBoxes.size()> m_multiBoxes{};
+    std::array<QWidget*, MainLabels::kCount> m_labels{};  // by LabelId; null for a label the window lacks
+    // The payout panel's labels per bet type and entry: combination, popularity, payout.
+    std::array<std::vector<std::array<QLabel*, 3>>, 8> m_payoutLabels;
+    // The timers the handlers start and stop, with their flag in MainTimers.
+    std::vector<std::pair<QTimer*, bool MainTimers::*>> m_dayTimers;
+    QComboBox* m_dateCombo = nullptr;
+    QListWidget* m_datList = nullptr;
     QLabel* m_bakenLabel = nullptr;
     QTabWidget* m_pageControl1 = nullptr;
     QTabWidget* m_pageControl4 = nullptr;

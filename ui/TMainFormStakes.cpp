@@ -53,6 +53,7 @@ void TMainForm::addStakeControls(int betIndex, QWidget* page, QBoxLayout* layout
     grid->addWidget(new QLabel(QStringLiteral("入力投票金額"), row), 0, 0);
     auto* edit = new QLineEdit(row);
     edit->setObjectName(tohyoEditName(bet));
+    m_tohyoEdits[static_cast<std::size_t>(bet)] = edit;
     edit->setValidator(new QIntValidator(0, 99999999, edit));
     edit->setMaximumWidth(90);
     edit->setAlignment(Qt::AlignRight);
@@ -109,11 +110,14 @@ QWidget* TMainForm::buildPayoutPanel() {
         box->setObjectName(qs(std::string(bet.prefix)) + QStringLiteral("PayoutBox"));
         auto* grid = new QGridLayout(box);
         const int entries = static_cast<int>(m_model.state().payoutPanel.of(bet.type).size());
+        auto& kept = m_payoutLabels[static_cast<std::size_t>(index)];
+        kept.assign(static_cast<std::size_t>(entries), {});
         for (int row = 0; row < 3; ++row) {
             grid->addWidget(new QLabel(qs(std::string(kPayoutPanelRows[static_cast<std::size_t>(row)])), box), row, 0);
             for (int entry = 0; entry < entries; ++entry) {
                 auto* value = new QLabel(box);
                 value->setObjectName(payoutLabelName(bet.type, row, entry));
+                kept[static_cast<std::size_t>(entry)][static_cast<std::size_t>(row)] = value;
                 value->setMinimumWidth(row == 2 ? 72 : 56);
                 value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 grid->addWidget(value, row, entry + 1);
@@ -148,10 +152,9 @@ void TMainForm::connectStakeControls() {
 
 void TMainForm::refreshStakeEdits() {
     const auto& edits = m_model.state().tohyoEdit;
-    for (const BetTypeInfo& bet : kBetTypes) {
-        auto* edit = findChild<QLineEdit*>(tohyoEditName(bet.type));
-        const QString text = qs(edits[static_cast<std::size_t>(bet.type)]);
-        if (edit && edit->text() != text) edit->setText(text);
+    for (std::size_t bet = 0; bet < edits.size(); ++bet) {
+        const QString text = qs(edits[bet]);
+        if (QLineEdit* edit = m_tohyoEdits[bet]; edit && edit->text() != text) edit->setText(text);
     }
 }
 
@@ -159,12 +162,11 @@ void TMainForm::refreshPayoutPanel() {
     const PayoutPanel& panel = m_model.state().payoutPanel;
     for (const BetTypeInfo& bet : kBetTypes) {
         const auto& entries = panel.of(bet.type);
-        for (int entry = 0; entry < static_cast<int>(entries.size()); ++entry) {
-            const PayoutPanelEntry& shown = entries[static_cast<std::size_t>(entry)];
+        const auto& labels = m_payoutLabels[static_cast<std::size_t>(bet.type)];
+        for (std::size_t entry = 0; entry < entries.size() && entry < labels.size(); ++entry) {
+            const PayoutPanelEntry& shown = entries[entry];
             const std::string* texts[] = {&shown.combination, &shown.popularity, &shown.payout};
-            for (int row = 0; row < 3; ++row)
-                if (auto* label = findChild<QLabel*>(payoutLabelName(bet.type, row, entry)))
-                    label->setText(qs(*texts[row]));
+            for (std::size_t row = 0; row < 3; ++row) labels[entry][row]->setText(qs(*texts[row]));
         }
     }
 }

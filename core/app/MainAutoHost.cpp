@@ -12,28 +12,27 @@ namespace marovix {
 MainAutoHost::MainAutoHost(MainModel& model, std::function<bool()> frontBusy)
     : m_model(model), m_frontBusy(std::move(frontBusy)) {}
 
-bool MainAutoHost::busy() const {
-    return m_model.fetchRunning() || m_model.pumpingEvents() || (m_frontBusy && m_frontBusy());
-}
+bool MainAutoHost::busy() const { return m_model.fetchRunning() || m_model.busy() || (m_frontBusy && m_frontBusy()); }
 
 SchedulerDay MainAutoHost::day() const {
     SchedulerDay day;
     const MainState& state = m_model.state();
     day.shownDay = state.shownDay.value_or("");
     day.resultsTimer = m_model.resultsTimer();
-    const RaceDay& raceDay = m_model.raceDay();
+    const DaySession& session = m_model.session();
+    const RaceDay& raceDay = session.day();
     for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot) {
         const RaceRecord& race = raceDay.race(slot);
         SchedulerSlot& entry = day.races[static_cast<std::size_t>(slot)];
         entry.raceNumber = fieldNumber(race, RaField::raceNumber);
         entry.raceKey16 = std::string(fieldText(race, RaField::raceKey16));
         entry.postTime = std::string(fieldText(race, RaField::postTime));
-        entry.schedule = m_model.raceSchedules()[static_cast<std::size_t>(slot)];
+        entry.schedule = session.slot(slot).schedule;
         entry.fetchLine = fetchQueueLine(race, slot);
         entry.ozFetched = m_model.ozFetched(slot);
-        entry.tohyoDone = m_model.tohyoDone(slot);
-        entry.naviTarget = m_model.naviTarget(slot);
-        const std::string_view winPlace = m_model.dayOdds().rawRecords(slot)[kindIndex(OddsKind::O1)];
+        entry.tohyoDone = session.tohyoDone(slot);
+        entry.naviTarget = session.naviTarget(slot);
+        const std::string_view winPlace = session.odds().rawRecords(slot)[kindIndex(OddsKind::O1)];
         entry.winPlaceOdds = fieldNumber(winPlace, O1Field::raceNumber) > 0;
     }
     return day;
@@ -58,7 +57,7 @@ bool MainAutoHost::showRace(RaceSlot slot) {
     const int entry = m_model.state().entryOfSlot(slot);
     if (entry < 0) return false;
     m_model.DatListClick(entry);
-    const RunnerRecord& first = m_model.raceDay().runners[static_cast<std::size_t>(slot)][0];
+    const RunnerRecord& first = m_model.session().day().runners[static_cast<std::size_t>(slot)][0];
     return m_model.state().currentRace == slot && fieldNumber(first, SeField::horseNumber) > 0;
 }
 

@@ -1,5 +1,8 @@
 #include "core/app/MainModel.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/app/MainStrategyHost.h"
 
 #include "core/common/ProgramInfo.h"
@@ -8,6 +11,7 @@
 #include "core/jv/JvMessage.h"
 #include "core/jv/StoredDataDownload.h"
 #include "core/kaime/BetPages.h"
+#include "core/kaime/SelectionControls.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Dialogs.h"
 #include "core/ports/DocumentOpener.h"
@@ -24,7 +28,9 @@ namespace marovix {
 MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts ports)
     : m_folders(std::move(appFolder)),
       m_windowsFolder(std::move(windowsFolder)),
-      m_ports(ports),
+      m_modalDialogs(ports.dialogs, [this] { sendNotices(); }),
+      m_ports{ports.jvLink, m_modalDialogs, ports.clock,  ports.registry,
+              ports.sound,  ports.opener,   ports.random, ports.launcher},
       m_settings(std::make_unique<Settings>(m_folders.appFolder(), m_windowsFolder, ports.clock)),
       m_errorLog(m_folders.errorLogPath()) {
     makeVoteQueue();
@@ -38,11 +44,15 @@ MainModel::Subscription MainModel::subscribe(std::function<void(StatePart)> list
     return m_notices.subscribe(std::move(listener));
 }
 
-void MainModel::notify(StatePart part) { m_notices.notify(part); }
+void MainModel::notify(StatePart part) {
+    if (m_handlerDepth == 0) return m_notices.notify(part);
+    if (std::find(m_changedParts.begin(), m_changedParts.end(), part) == m_changedParts.end())
+        m_changedParts.push_back(part);
+}
 
-const SettingKey& MainModel::ozSpanKey(int index) {
-    const auto bet = static_cast<std::size_t>(index / 2);
-    return index % 2 == 0 ? settings::OzSpanA[bet] : settings::OzSpanB[bet];
+void MainModel::sendNotices() {
+    // A subscriber may run a handler of its own meanwhile: it sends its parts itself.
+    for (StatePart part : std::exchange(m_changedParts, {})) m_notices.notify(part);
 }
 
 std::string MainModel::softwareId() { return std::string(kSoftwareIdPrefix) + kVersionText; }
@@ -65,24 +75,20 @@ void MainModel::lookUpCompanionFolders() {
     lookUp(settings::DirJikeiretu, {"Kalvora_is1"}, "/Data");
 }
 
-void MainModel::loadSettings() {
+void MainModel::loadSettings(const SettingsSnapshot& settings) {
     m_state.placement =
-        WindowPlacement{m_settings->readInt(settings::LocateTop), m_settings->readInt(settings::LocateLeft),
-                        m_settings->readInt(settings::LocateWidth), m_settings->readInt(settings::LocateHeight)};
-    for (std::size_t i = 0; i < m_state.ozSpan.size(); ++i)
-        m_state.ozSpan[i] = m_settings->readText(ozSpanKey(static_cast<int>(i)));
-    for (const MainOptionKey& row : mainOptionKeys()) {
-        int value =
-            row.key.type == SettingType::Bool ? (m_settings->readBool(row.key) ? 1 : 0) : m_settings->readInt(row.key);
-        m_state.options.set(row.option, value);
-        // The multi boxes show by the buying methods, once these are read and before the boxes are.
-        if (row.option == MainOption::KaikataSRT) RefSpanBtnClick();
-    }
+        WindowPlacement{settings.readInt(settings::LocateTop), settings.readInt(settings::LocateLeft),
+                        settings.readInt(settings::LocateWidth), settings.readInt(settings::LocateHeight)};
+    m_state.ozSpan = readOzSpan(settings);
+    m_state.options = readMainOptions(settings);
+    // The multi boxes show by the buying methods.
+    RefSpanBtnClick();
     m_state.labels[LabelId::SimModeLabel].color = m_state.options.on(MainOption::SimMode) ? 0x00FF00u : 0x808080u;
     m_state.labels[LabelId::BakenLabel].text = std::string(betPageCaption(m_state.options.value(MainOption::TabIndex)));
 }
 
 bool MainModel::create() {
+    const HandlerScope scope(*this);
     // The random numbers start from the clock: a run replayed at the same moment draws the same numbers.
     m_ports.random.seed(static_cast<std::uint64_t>(m_ports.clock.now().serial()));
     // A settings file that cannot be read leaves every setting at its default: the user must know.
@@ -93,8 +99,10 @@ bool MainModel::create() {
         m_ports.dialogs.information(status.error());
         return false;
     }
-    loadSettings();
-    loadMarkStrategy();
+    // The window's controls and the marks' strategy, from one reading of the settings.
+    const SettingsSnapshot settings = m_settings->snapshot();
+    loadSettings(settings);
+    loadMarkStrategy(settings);
     notify(StatePart::Options);
     notify(StatePart::Labels);
 
@@ -108,6 +116,7 @@ bool MainModel::create() {
 }
 
 void MainModel::firstShow() {
+    const HandlerScope scope(*this);
     int result = m_ports.jvLink.JVInit(softwareId());
     if (result != 0) {
         m_ports.dialogs.information("JVInitエラー：" + JVMessage("JVInit", result));
@@ -117,6 +126,7 @@ void MainModel::firstShow() {
 }
 
 void MainModel::closeRequest(const WindowPlacement& current) {
+    const HandlerScope scope(*this);
     const std::pair<const SettingKey*, int> placement[] = {{&settings::LocateTop, current.top},
                                                            {&settings::LocateLeft, current.left},
                                                            {&settings::LocateWidth, current.width},
@@ -151,6 +161,7 @@ void MainModel::openManual() {
 }
 
 void MainModel::setOption(MainOption option, int value) {
+    const HandlerScope scope(*this);
     m_state.options.set(option, value);
     if (option == MainOption::SimMode) m_state.labels[LabelId::SimModeLabel].color = value != 0 ? 0x00FF00u : 0x808080u;
     const MainOptionKey& row = mainOptionKey(option);
@@ -164,6 +175,7 @@ void MainModel::setOption(MainOption option, int value) {
 }
 
 void MainModel::setOzSpanEdit(int index, std::string text) {
+    const HandlerScope scope(*this);
     if (index < 0 || index >= static_cast<int>(m_state.ozSpan.size())) return;
     m_state.ozSpan[static_cast<std::size_t>(index)] = text;
     reportWrite(m_settings->writeText(ozSpanKey(index), text));
@@ -174,6 +186,7 @@ void MainModel::setOzSpanEdit(int index, std::string text) {
 void MainModel::appendErrorLog(const std::string& text) { reportWrite(m_errorLog.append(text, m_ports.clock.now())); }
 
 void MainModel::appendDayLog(const std::vector<std::string>& lines, bool save) {
+    const HandlerScope scope(*this);
     if (!m_dayLog) return;
     reportWrite(m_dayLog->append(lines, save));
     showAutoNaviList();
@@ -186,6 +199,7 @@ void MainModel::showAutoNaviList() {
 }
 
 void MainModel::MakeDataListBtnClick() {
+    const HandlerScope scope(*this);
     m_state.dateCombo = listMeetingDays(m_folders.dataFolder());
     m_state.shownDay.reset();
     notify(StatePart::DayList);
@@ -199,6 +213,7 @@ std::unique_ptr<StoredDataDownload> MainModel::JVBtnClick() {
 }
 
 void MainModel::downloadWindowClosed() {
+    const HandlerScope scope(*this);
     m_state.datList.clear();
     m_state.datListSlots.clear();
     m_state.currentRace = -1;

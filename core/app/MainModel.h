@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/MainState.h"
+#include "core/app/ModalDialogs.h"
 #include "core/auto/SchedulerDay.h"
 #include "core/common/CellStyle.h"
 #include "core/common/Notifier.h"
@@ -19,12 +20,8 @@
 #include "core/kaime/StakeInputs.h"
 #include "core/logs/DayLog.h"
 #include "core/logs/ErrorLog.h"
-#include "core/odds/DayOdds.h"
-#include "core/race/RaceCard.h"
-#include "core/race/RaceDay.h"
-#include "core/race/RaceSchedule.h"
-#include "core/results/DayPayouts.h"
-#include "core/results/PayoutSummary.h"
+#include "core/session/DaySession.h"
+#include "core/session/RaceEvaluation.h"
 #include "core/settings/AppFolders.h"
 #include "core/strategy/KaimeSettingModel.h"
 
@@ -37,11 +34,13 @@ class JvLink;
 class Random;
 class Registry;
 class Settings;
+class SettingsSnapshot;
 struct SettingKey;
 class Sound;
 class MainStrategyHost;
 class StoredDataDownload;
 class VotePluginLauncher;
+struct DayLoadSettings;
 class VoteQueue;
 class VoteQueueHost;
 
@@ -65,12 +64,20 @@ public:
     // program's shared-data folder holding Media/. The ports must outlive the model.
     MainModel(std::string appFolder, std::string windowsFolder, MainPorts ports);
     ~MainModel();
+    // Parts of the model hold its address (the dialogs, the vote queue's host).
+    MainModel(const MainModel&) = delete;
+    MainModel& operator=(const MainModel&) = delete;
 
     // The state as the window shows it.
     const MainState& state() const { return m_state; }
-    // Tells `listener` which part of the state changed after each handler. REQUIRES: the model outlives
-    // the subscription.
+    // Tells `listener` which parts of the state changed when a handler ends: each part once, in the order
+    // they first changed, after the outermost handler (a handler that runs others sends their parts with
+    // its own). Parts changed before a long operation lets pending events run are sent before they run.
+    // REQUIRES: the model outlives the subscription.
     [[nodiscard]] Subscription subscribe(std::function<void(StatePart)> listener);
+    // A handler is running (it may be letting pending events run): a timer's tick must wait, as it must
+    // not run inside a half-done handler. The timer handlers of the model ignore a tick that comes then.
+    bool busy() const { return m_handlerDepth > 0; }
 
     // The main window's create step. A settings file that cannot be read is reported first (the run goes
     // on with the defaults). A data folder that cannot be created is reported (system error text) and the
@@ -99,7 +106,6 @@ public:
     // An odds-range edit changed (index in the order Toz1A, Toz1B, Foz1A, ... SRToz1B): stored at once,
     // then KaimeMakeBtn.
     void setOzSpanEdit(int index, std::string text);
-    static const SettingKey& ozSpanKey(int index);
     // "自動運転" (automatic operation): not kept in the settings, off at every start.
     bool autoRunMode() const { return m_autoRunMode; }
 
@@ -125,10 +131,14 @@ public:
     // N38 "Lumidexフォルダ指定": chooses the computer-index companion's folder.
     void N38Click();
 
-    // The loaded meeting day (all blank before the first load).
-    const RaceDay& raceDay() const { return m_day; }
-    // The odds of the loaded day's races.
-    const DayOdds& dayOdds() const { return m_odds; }
+    // The loaded meeting day with what its races carry: records, odds, payouts and their summaries, stake
+    // inputs, and per race TohyoDone, OzFetched, NaviTarget and the schedule (all blank before the first
+    // load). OzFetched is cleared when a day is loaded, as its slots hold other races. TohyoDone: the race's
+    // vote was handed over (or simulation kept an automatic vote from the plug-in); loading a day restores
+    // it from the vote blocks of the day logs that can hold votes of its races: those of the race day and
+    // the two days before it (a vote is made on the race day or the day before, and a program writes to the
+    // log of the day it started), and the program's own.
+    const DaySession& session() const { return m_session; }
     // OzReadBtn: reads the odds of race slot OddsReadSlot into its OddsTable.
     void OzReadBtnClick();
     // OddsReadSlot: the race slot the odds reading fills; set by its callers.
@@ -179,14 +189,10 @@ public:
     void TohyouBtnClick();
     // AutoTohyoBtn "投票auto" (never visible): the vote of automatic operation; refusals go to the day log.
     void AutoTohyoBtnClick();
-    // TohyoDone: the race's vote was handed over (or simulation kept an automatic vote from the plug-in).
-    // Loading a day restores it from the vote blocks of the day logs that can hold votes of its races:
-    // those of the race day and the two days before it (a vote is made on the race day or the day before,
-    // and a program writes to the log of the day it started), and the program's own.
-    bool tohyoDone(RaceSlot slot) const;
     // A vote that passed its checks waits in the vote queue until the run handed the day's vote file
     // before it has ended and no other program holds the vote lock; the queue is pumped at once and by
-    // this tick (the window's one-second timer, the command line's polling, the scheduler).
+    // this tick (the window's one-second timer, the command line's polling, the scheduler). A tick that
+    // comes while a handler is busy does nothing: the next one pumps.
     void VoteQueueTimerTimer();
     // The number of the last vote put into the queue (nothing before the first).
     std::optional<int> lastVote() const { return m_lastVote; }
@@ -202,11 +208,8 @@ public:
     void setQuietFlag(bool raised) { m_quietFlag = raised; }
     // Lets pending window events run inside long operations (the window wires processEvents).
     void setEventPump(std::function<void()> pump) { m_eventPump = std::move(pump); }
-    // True while a handler lets pending events run: a timer tick arriving then is inside that handler.
-    bool pumpingEvents() const { return m_pumpDepth > 0; }
-    // The schedule of each race slot and the results timer (Timer4), set when a day is selected from the
-    // timing settings as they are then (all blank before the first selection).
-    const DaySchedules& raceSchedules() const { return m_schedules; }
+    // The results timer (Timer4), set when a day is selected from the timing settings as they are then
+    // (every second before the first selection). The races' schedules are in the session's slots.
     const ResultsTimer& resultsTimer() const { return m_resultsTimer; }
 
     // Stakes, the combined list and payouts.
@@ -242,9 +245,6 @@ public:
     // CalcBtn: the payout summary of all 36 race slots from the payout slots. A slot's summary is formed
     // when first asked for, from the payout slots as this handler found them.
     void CalcBtnClick();
-    // The day's payout slots and their summaries.
-    const DayPayouts& payouts() const { return m_payouts; }
-    const PayoutSummary& payoutSummary(RaceSlot slot) const;
     // Marks and selections.
     // The strategy behind the marks: Sihyo sel1..sel3, the ranks of "selecteduma.dat" and SetUma, read
     // when the main window is created.
@@ -273,14 +273,31 @@ public:
     Rgb raceListColor(int index) const;
 
 private:
+    // Marks a handler as running for as long as it lives; the outermost one sends the parts that changed
+    // when it ends.
+    class HandlerScope {
+    public:
+        explicit HandlerScope(MainModel& model) : m_model(model) { ++m_model.m_handlerDepth; }
+        ~HandlerScope() {
+            if (--m_model.m_handlerDepth == 0) m_model.sendNotices();
+        }
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        MainModel& m_model;
+    };
     void lookUpCompanionFolders();
-    void loadSettings();
+    void loadSettings(const SettingsSnapshot& settings);
     void showAutoNaviList();
     void reportWrite(const Status& status);
+    // Notes that a part changed; it is sent when the outermost handler ends (at once outside handlers).
     void notify(StatePart part);
+    // Sends the parts noted so far, each once.
+    void sendNotices();
     void letEventsRun();
     void vote(bool automatic);
-    // The day's TohyoDone from the day logs (see tohyoDone).
+    // The day's TohyoDone from the day logs (see session()).
     void restoreTohyoDone();
     // TohyoStatusLabel from the vote queue's status.
     void showVoteStatus();
@@ -292,35 +309,31 @@ private:
     // ShowRace for a race slot, as a click on the entry that shows it (nothing when no entry does).
     void showRace(RaceSlot slot);
     // The steps of LoadRaceDay and ShowRace whose subsystems come later do nothing until they land.
-    void readPayouts();
-    // Step 8 of LoadRaceDay: the odds of every slot, each odds file read once.
-    void readDayOdds();
     void rebuildUpcomingRaces();
-    void computeSchedules();
-    void resetDefaultStakes();
+    void computeSchedules(const DayLoadSettings& settings);
     void applyChangeInfo();
     void computeTargets();
+    // The header labels of the shown race (BashoLabel ... OzGetTimeLabel, TaishoRLabel).
+    void showRaceHeader(RaceSlot slot);
     friend class MainStrategyHost;
     void makeKaimeSetting();
     // The marks and selections of the shown race again, after the strategy or the pre-marked table changed.
     void markShownRaceAgain();
     void showPayoutPanel();
     void loadRaceStakes();
+    // The strategy of the shown race's marks and selections: the window's controls and the marks' strategy.
+    RaceStrategy strategy() const { return RaceStrategy{m_state.options, m_state.ozSpan, m_markStrategy}; }
     // SetSihyoBtn: the marks of the shown race. KaimeMakeBtn: the eight builders, then KaimeMixBtn.
     void SetSihyoBtnClick();
     void KaimeMakeBtnClick();
     // What a selection control's click runs after its value was stored (nothing for other options).
     void selectionOptionClicked(MainOption option);
     // The strategy behind the marks, from the settings and the rank file.
-    void loadMarkStrategy();
-    // After a bet type's builder filled its grid: stakes, synthetic odds and the hit judgement.
-    void finishBetGrid(BetType bet);
-    void KaimeMixBtnClick();
+    void loadMarkStrategy(const SettingsSnapshot& settings);
+    // The load's problems: each into the error log.
+    void logNotes(const LoadNotes& notes);
     // AllBakenBTn (`buy`) and NoBakenBtn: every bet type's box takes `buy`, then the selections are rebuilt.
     void setEveryBetType(bool buy);
-    CardOdds cardOdds(RaceSlot slot) const;
-    // OzGetTimeLabel: the announcement time of the race's O1 record, "hh:nn"; "  :  " without one.
-    std::string oddsAnnouncementLabel(RaceSlot slot) const;
     // The real-time fetches: their ports, and the race a button fetch is for (a day loaded and a race
     // selected).
     FetchPorts fetchPorts();
@@ -329,14 +342,14 @@ private:
     // true, unless no race is selected, a fetch is running or the day's key is unusable.
     bool runDayFetch(
         const std::function<void(RealTimeFetcher&, const std::string& dayKey, const std::string& raceLabel)>& fetch);
-    // Stakes and payouts.
-    bool readPayoutFile();  // true when the current race's payout has just arrived
-    void rereadRaceRecords();
-    const std::string& currentPayout() const;
+    // HrReadBtn and HrReadBtn2: the readings; true when the current race's payout has just arrived.
+    bool readRecordsAndPayouts();
     CellStyle kaimeGridStyle(GridId grid, int column, int row) const;
 
     AppFolders m_folders;
     std::string m_windowsFolder;
+    // The ports, the dialogs among them sending the notices collected before a dialog shows.
+    ModalDialogs m_modalDialogs;
     MainPorts m_ports;
     std::unique_ptr<Settings> m_settings;
     MainState m_state;
@@ -346,15 +359,11 @@ private:
     bool m_autoRunMode = false;
     ErrorLog m_errorLog;
     std::unique_ptr<DayLog> m_dayLog;
-    RaceDay m_day;
-    DayOdds m_odds;
-    std::unique_ptr<OddsFileIndex> m_oddsFiles;
+    DaySession m_session;
     RaceSlot m_oddsReadSlot = 0;
-    std::array<bool, kRaceSlotCount> m_tohyoDone{};
     std::unique_ptr<VoteQueueHost> m_voteHost;
     std::unique_ptr<VoteQueue> m_voteQueue;
     std::optional<int> m_lastVote;
-    std::array<bool, kRaceSlotCount> m_ozFetched{};
     std::vector<std::string> m_fetchQueueOdds;
     std::vector<std::string> m_fetchQueueResults;
     bool m_silentFetch = false;
@@ -363,15 +372,11 @@ private:
     RaceSlot m_previousRace = -1;
     bool m_quietFlag = false;
     std::function<void()> m_eventPump;
-    int m_pumpDepth = 0;
-    DaySchedules m_schedules;
+    // Handlers running (nested), and the parts they changed, in the order they first changed.
+    int m_handlerDepth = 0;
+    std::vector<StatePart> m_changedParts;
     ResultsTimer m_resultsTimer;
-    StakeInputs m_stakeInputs;
-    DayPayouts m_payouts;
-    // Formed on demand: a day load summarises only the races that are looked at.
-    mutable std::array<std::optional<PayoutSummary>, kRaceSlotCount> m_payoutSummaries;
 
-    std::array<bool, kRaceSlotCount> m_naviTarget{};
     std::unique_ptr<MainStrategyHost> m_strategyHost;
     std::unique_ptr<KaimeSettingModel> m_kaimeSetting;
 

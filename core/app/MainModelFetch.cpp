@@ -46,25 +46,24 @@ std::optional<RaceSlot> MainModel::buttonFetchRace() const {
     return m_state.currentRace;
 }
 
-bool MainModel::ozFetched(RaceSlot slot) const {
-    return slot >= 0 && slot < kRaceSlotCount && m_ozFetched[static_cast<std::size_t>(slot)];
-}
+bool MainModel::ozFetched(RaceSlot slot) const { return m_session.ozFetched(slot); }
 
 void MainModel::setOzFetched(RaceSlot slot) {
-    if (slot >= 0 && slot < kRaceSlotCount) m_ozFetched[static_cast<std::size_t>(slot)] = true;
+    if (slot >= 0 && slot < kRaceSlotCount) m_session.slot(slot).OzFetched = true;
 }
 
 void MainModel::SokuhoOddsBtnClick() {
+    const HandlerScope scope(*this);
     const std::optional<RaceSlot> slot = buttonFetchRace();
     if (!slot || m_fetchRunning) return;
-    const RaceRecord& race = m_day.race(*slot);
+    const RaceRecord& race = m_session.race(*slot);
     const std::string key(RaceKey16(race));
     if (!usableFetchKey(key)) return;
     RunningFetch running(m_fetchRunning);
     {
         RealTimeFetcher fetcher(fetchPorts());
         if (fetcher.run(FetchOperation::QuickOdds, key, raceLabelOf(race)).readComplete())
-            m_ozFetched[static_cast<std::size_t>(*slot)] = true;
+            m_session.slot(*slot).OzFetched = true;
     }
     m_oddsReadSlot = *slot;
     OzReadBtnClick();
@@ -76,15 +75,16 @@ bool MainModel::runDayFetch(
     const std::function<void(RealTimeFetcher&, const std::string&, const std::string&)>& fetch) {
     const std::optional<RaceSlot> slot = buttonFetchRace();
     if (!slot || m_fetchRunning) return false;
-    const std::string key(DayKey8(m_day.race(0)));
+    const std::string key(DayKey8(m_session.race(0)));
     if (!usableFetchKey(key)) return false;
     RunningFetch running(m_fetchRunning);
     RealTimeFetcher fetcher(fetchPorts());
-    fetch(fetcher, key, raceLabelOf(m_day.race(*slot)));
+    fetch(fetcher, key, raceLabelOf(m_session.race(*slot)));
     return true;
 }
 
 void MainModel::KekkaGetBtnClick() {
+    const HandlerScope scope(*this);
     const bool ran = runDayFetch([](RealTimeFetcher& fetcher, const std::string& key, const std::string& label) {
         fetcher.run(FetchOperation::Results, key, label);
     });
@@ -92,6 +92,7 @@ void MainModel::KekkaGetBtnClick() {
 }
 
 void MainModel::GetDMBtnClick() {
+    const HandlerScope scope(*this);
     const bool ran = runDayFetch([this](RealTimeFetcher& fetcher, const std::string& key, const std::string& label) {
         fetcher.setSilent(m_silentFetch);
         fetcher.run(FetchOperation::TimeMining, key, label);
@@ -99,11 +100,12 @@ void MainModel::GetDMBtnClick() {
     });
     if (!ran) return;
     LoadNotes notes;
-    readMining(m_day, notes);
-    for (const std::string& problem : notes) appendErrorLog(problem);
+    m_session.readMining(notes);
+    logNotes(notes);
 }
 
 void MainModel::OzGetLoopBtnClick() {
+    const HandlerScope scope(*this);
     if (m_fetchRunning || m_fetchQueueOdds.empty()) return;
     RunningFetch running(m_fetchRunning);
     const std::vector<std::string> queue = m_fetchQueueOdds;  // as it stands when the run begins
@@ -120,6 +122,7 @@ void MainModel::OzGetLoopBtnClick() {
 }
 
 void MainModel::HRGetLoopBtnClick() {
+    const HandlerScope scope(*this);
     if (m_fetchRunning || m_fetchQueueResults.empty()) return;
     RunningFetch running(m_fetchRunning);
     const std::vector<std::string> queue = m_fetchQueueResults;

@@ -2,19 +2,17 @@
 // do nothing until they land.
 #include "core/app/MainModel.h"
 #include "core/ports/Clock.h"
-#include "core/settings/Settings.h"
-#include "core/settings/SettingsTable.h"
+#include "core/session/DayLoadSettings.h"
 
 namespace marovix {
 
 void MainModel::rebuildUpcomingRaces() {}
 
-void MainModel::computeSchedules() {
-    const ScheduleTiming timing{m_settings->readInt(settings::TimeAutoOzGet),
-                                m_settings->readInt(settings::TimeAutoOzGetSec),
-                                m_settings->readInt(settings::TimeAutoTohyoInterval)};
-    m_schedules = daySchedules(m_day.races, timing);
-    m_resultsTimer = ResultsTimer{m_settings->readInt(settings::TimeAutoRdataGet), m_ports.clock.now().serial()};
+void MainModel::computeSchedules(const DayLoadSettings& settings) {
+    const DaySchedules schedules = daySchedules(m_session.day().races, settings.timing);
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
+        m_session.slot(slot).schedule = schedules[static_cast<std::size_t>(slot)];
+    m_resultsTimer = ResultsTimer{settings.resultsIntervalMinutes, m_ports.clock.now().serial()};
 }
 
 void MainModel::applyChangeInfo() {}

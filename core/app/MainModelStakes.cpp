@@ -1,13 +1,11 @@
 // The stake handlers of the main window: stake inputs, allocation, the combined list (KaimeMixBtn), its
 // totals and "消" marks, the participation buttons, the active bet-type page and the default stakes.
-#include <vector>
-
 #include "core/app/MainModel.h"
 #include "core/kaime/BetPages.h"
 #include "core/kaime/CombinedList.h"
 #include "core/kaime/KaimeGridStyle.h"
-#include "core/kaime/StakeAllocation.h"
 #include "core/results/HitJudgement.h"
+#include "core/session/DayLoadSettings.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 
@@ -20,68 +18,37 @@ MainOption buyOption(BetType bet) {
 
 }  // namespace
 
-BetAmounts MainModel::defaultStakes() const {
-    BetAmounts amounts{};
-    for (std::size_t bet = 0; bet < amounts.size(); ++bet)
-        amounts[bet] = m_settings->readInt(settings::KaimeSetDefaultAmount[bet]);
-    return amounts;
-}
-
-void MainModel::resetDefaultStakes() { m_stakeInputs.reset(defaultStakes()); }
+BetAmounts MainModel::defaultStakes() const { return readDefaultStakes(m_settings->snapshot()); }
 
 void MainModel::loadRaceStakes() {
     for (const BetTypeInfo& bet : kBetTypes)
         m_state.tohyoEdit[static_cast<std::size_t>(bet.type)] =
-            std::to_string(m_stakeInputs.amount(bet.type, m_state.currentRace));
+            std::to_string(m_session.stake(bet.type, m_state.currentRace));
     notify(StatePart::Options);
 }
 
-void MainModel::finishBetGrid(BetType bet) {
-    KaimeGrid& grid = m_state.kaimeGrid(bet);
-    MainLabels& labels = m_state.labels;
-    const HaibunMethod method =
-        haibunMethodOf(m_state.options.value(MainOption::HaibunSet)).value_or(HaibunMethod::Kinto);
-    AllocateStakes(grid, method, m_stakeInputs.amount(bet, m_state.currentRace),
-                   StakeLabels{labels[{bet, BetLabel::Tensu}], labels[{bet, BetLabel::Toshi}],
-                               labels[{bet, BetLabel::YosoKaishu}]});
-    ShowSyntheticOdds(grid, labels[{bet, BetLabel::GO}]);
-    JudgeHits(grid, currentPayout(), labels[{bet, BetLabel::Kaishu}]);
-    notify(StatePart::Selections);
-    notify(StatePart::Labels);
-}
-
-void MainModel::KaimeMixBtnClick() {
-    std::vector<const KaimeGrid*> participating;
-    for (const BetTypeInfo& bet : kBetTypes)
-        if (m_state.options.on(buyOption(bet.type))) participating.push_back(&m_state.kaimeGrid(bet.type));
-    MainLabels& labels = m_state.labels;
-    KaimeMix(
-        m_state.allKaimeGrid, participating,
-        CombinedListLabels{labels[LabelId::TensuLabel], labels[LabelId::ToshiLabel], labels[LabelId::YosoKaishuLabel]});
-    SogoKaiKeiBtnClick();
-    JudgeHits(m_state.allKaimeGrid, currentPayout(), labels[LabelId::KaishuLabel]);
-    notify(StatePart::CombinedList);
-    notify(StatePart::Labels);
-}
-
 void MainModel::SogoKaiKeiBtnClick() {
-    MainLabels& labels = m_state.labels;
-    SogoKaiKei(m_state.allKaimeGrid,
-               CombinedTotalsLabels{labels[LabelId::SoTensuLabel], labels[LabelId::SoTohyoGakuLabel],
-                                    labels[LabelId::YosoKaisyuLabel], labels[LabelId::SoGOLabel]});
+    const HandlerScope scope(*this);
+    totalCombinedList(m_state);
     notify(StatePart::Labels);
 }
 
 void MainModel::tohyoEditChange(BetType bet, std::string text) {
+    const HandlerScope scope(*this);
     m_state.tohyoEdit[static_cast<std::size_t>(bet)] = text;
     notify(StatePart::Options);
-    if (m_state.currentRace < 0) return;
-    m_stakeInputs.set(bet, m_state.currentRace, stakeAmountOf(text));
-    finishBetGrid(bet);
-    KaimeMixBtnClick();
+    const RaceSlot slot = m_state.currentRace;
+    if (slot < 0) return;
+    m_session.setStake(bet, slot, stakeAmountOf(text));
+    finishBetGrid(m_session, slot, bet, strategy(), m_state);
+    mixSelections(m_session, slot, strategy(), m_state);
+    notify(StatePart::Selections);
+    notify(StatePart::Labels);
+    notify(StatePart::CombinedList);
 }
 
 void MainModel::HaibunRadioClick(int method) {
+    const HandlerScope scope(*this);
     setOption(MainOption::HaibunSet, method);
     KaimeMakeBtnClick();
 }
@@ -91,6 +58,7 @@ void MainModel::AllBakenBTnClick() { setEveryBetType(true); }
 void MainModel::NoBakenBtnClick() { setEveryBetType(false); }
 
 void MainModel::setEveryBetType(bool buy) {
+    const HandlerScope scope(*this);
     // The boxes take their new state at once; the settings follow one by one until a write fails.
     for (const BetTypeInfo& bet : kBetTypes) m_state.options.set(buyOption(bet.type), buy ? 1 : 0);
     notify(StatePart::Options);
@@ -102,18 +70,21 @@ void MainModel::setEveryBetType(bool buy) {
 }
 
 void MainModel::AllKaimeGridClick(int column, int row) {
+    const HandlerScope scope(*this);
     if (column != KaimeGrid::index(KaimeCol::Kesu) || !toggleKesu(m_state.allKaimeGrid, row)) return;
     SogoKaiKeiBtnClick();
     notify(StatePart::CombinedList);
 }
 
 void MainModel::PageControl4Change(int index) {
+    const HandlerScope scope(*this);
     setOption(MainOption::TabIndex, index);
     m_state.labels[LabelId::BakenLabel].text = std::string(betPageCaption(index));
     notify(StatePart::Labels);
 }
 
 void MainModel::KaimeSetFormOKClick(BetAmounts amounts) {
+    const HandlerScope scope(*this);
     amounts = raisedDefaultStakes(amounts);
     for (std::size_t bet = 0; bet < amounts.size(); ++bet) {
         Status status = m_settings->writeInt(settings::KaimeSetDefaultAmount[bet], amounts[bet]);
@@ -127,8 +98,8 @@ CellStyle MainModel::kaimeGridStyle(GridId grid, int column, int row) const {
     const KaimeGrid& kaime = combined ? m_state.allKaimeGrid
                                       : m_state.kaimeGrids[static_cast<std::size_t>(
                                             static_cast<int>(grid) - static_cast<int>(GridId::TanKaimeGrid))];
-    const bool winning =
-        row > 0 && column == KaimeGrid::index(KaimeCol::Kaime) && isWinningRow(kaime, row, currentPayout());
+    const bool winning = row > 0 && column == KaimeGrid::index(KaimeCol::Kaime) &&
+                         isWinningRow(kaime, row, m_session.payout(m_state.currentRace));
     return kaimeCellStyle(combined, column, row, winning);
 }
 

@@ -10,17 +10,20 @@ namespace marovix {
 
 MainStrategyHost::MainStrategyHost(MainModel& model) : m_model(model) {}
 
-RaceDay& MainStrategyHost::umaSetDay() { return m_model.m_day; }
+RaceDay& MainStrategyHost::umaSetDay() { return m_model.m_session.day(); }
 
-CardOdds MainStrategyHost::cardOdds(RaceSlot slot) const { return m_model.cardOdds(slot); }
+CardOdds MainStrategyHost::cardOdds(RaceSlot slot) const { return marovix::cardOdds(m_model.m_session, slot); }
 
 IndexRanks MainStrategyHost::indexRanks(RaceSlot slot) const {
     if (slot < 0 || slot >= kRaceSlotCount) return {};
-    return marovix::indexRanks(m_model.m_day.work[static_cast<std::size_t>(slot)].indexes, m_model.m_odds.table(slot));
+    const DaySession& session = m_model.m_session;
+    return marovix::indexRanks(session.day().work[static_cast<std::size_t>(slot)].indexes, session.odds().table(slot));
 }
 
 void MainStrategyHost::setNaviTargets(const std::array<bool, kRaceSlotCount>& targets) {
-    m_model.m_naviTarget = targets;
+    const MainModel::HandlerScope scope(m_model);
+    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
+        m_model.m_session.slot(slot).NaviTarget = targets[static_cast<std::size_t>(slot)];
     // Step 10 of ShowRace for the race shown; the race list paints the targets light blue.
     m_model.m_state.labels[LabelId::TaishoRLabel].background =
         m_model.naviTarget(m_model.m_state.currentRace) ? 0x00FF00 : 0x808080;
@@ -28,16 +31,18 @@ void MainStrategyHost::setNaviTargets(const std::array<bool, kRaceSlotCount>& ta
     m_model.notify(StatePart::Labels);
 }
 
-void MainStrategyHost::umaSetChanged() { m_model.markShownRaceAgain(); }
+void MainStrategyHost::umaSetChanged() {
+    const MainModel::HandlerScope scope(m_model);
+    m_model.markShownRaceAgain();
+}
 
 void MainStrategyHost::strategyChanged(const MarkStrategy& strategy) {
+    const MainModel::HandlerScope scope(m_model);
     m_model.m_markStrategy = strategy;
     m_model.markShownRaceAgain();
 }
 
-bool MainModel::naviTarget(RaceSlot slot) const {
-    return slot >= 0 && slot < kRaceSlotCount && m_naviTarget[static_cast<std::size_t>(slot)];
-}
+bool MainModel::naviTarget(RaceSlot slot) const { return m_session.naviTarget(slot); }
 
 void MainModel::markShownRaceAgain() {
     if (m_state.currentRace < 0) return;

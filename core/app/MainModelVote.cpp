@@ -9,8 +9,8 @@
 #include "core/ports/DocumentOpener.h"
 #include "core/ports/Sound.h"
 #include "core/race/JvRecord.h"
-#include "core/race/RaceCard.h"
 #include "core/race/RecordFields.h"
+#include "core/session/VotedRaces.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 #include "core/vote/VoteCommand.h"
@@ -24,12 +24,6 @@ namespace {
 constexpr const char* kIpatPage = "https://www.ipat.jra.go.jp/";
 constexpr const char* kBuildMethods[] = {"順位指標指定", "事前馬番指定", "手動"};
 
-// Date, course and race number of a race key (RaceKey16), as a vote line's first fields give them.
-std::string raceOfKey(std::string_view key16) {
-    if (key16.size() < 16) return {};
-    return std::string(key16.substr(0, 10)) + std::string(key16.substr(14, 2));
-}
-
 }  // namespace
 
 // The queue's view of the main window.
@@ -38,9 +32,7 @@ public:
     explicit VoteHost(MainModel& model) : m_model(model) {}
 
     std::string pluginFolder() override { return m_model.m_settings->readStoredText(settings::DirVQMTohyo2); }
-    bool raceVoted(const QueuedVote& vote) override {
-        return sameRace(vote) && m_model.m_tohyoDone[static_cast<std::size_t>(vote.slot)];
-    }
+    bool raceVoted(const QueuedVote& vote) override { return sameRace(vote) && m_model.m_session.tohyoDone(vote.slot); }
     void appendDayLog(const std::vector<std::string>& lines) override { m_model.appendDayLog(lines); }
     Status appendDayLogDurably(const std::vector<std::string>& lines) override {
         if (!m_model.m_dayLog) return Error{"日ログが開かれていません"};
@@ -57,13 +49,13 @@ public:
         // 9. The sound of an automatic vote. 10. The race is voted, when its day is still the one loaded.
         if (vote.inputs.automatic && m_model.m_state.options.on(MainOption::SoundTohyo))
             m_model.m_ports.sound.play(m_model.m_settings->readText(settings::InfoSettingsTohyoAlarm));
-        if (sameRace(vote)) m_model.m_tohyoDone[static_cast<std::size_t>(vote.slot)] = true;
+        if (sameRace(vote)) m_model.m_session.slot(vote.slot).TohyoDone = true;
     }
 
 private:
     bool sameRace(const QueuedVote& vote) const {
         return vote.slot >= 0 && vote.slot < kRaceSlotCount &&
-               fieldText(m_model.m_day.race(vote.slot), RaField::raceKey16) == vote.inputs.raceKey16;
+               fieldText(m_model.m_session.race(vote.slot), RaField::raceKey16) == vote.inputs.raceKey16;
     }
 
     MainModel& m_model;
@@ -74,15 +66,12 @@ void MainModel::makeVoteQueue() {
     m_voteQueue = std::make_unique<VoteQueue>(m_ports.launcher, m_ports.clock, *m_voteHost);
 }
 
-bool MainModel::tohyoDone(RaceSlot slot) const {
-    return slot >= 0 && slot < kRaceSlotCount && m_tohyoDone[static_cast<std::size_t>(slot)];
-}
-
 void MainModel::TohyouBtnClick() { vote(false); }
 
 void MainModel::AutoTohyoBtnClick() { vote(true); }
 
 void MainModel::vote(bool automatic) {
+    const HandlerScope scope(*this);
     const int page = std::clamp(m_state.options.value(MainOption::TabIndex), 0, 8);
     const KaimeGrid& grid = page == 0 ? m_state.allKaimeGrid : m_state.kaimeGrid(static_cast<BetType>(page - 1));
     const RaceSlot slot = m_state.currentRace;
@@ -93,8 +82,8 @@ void MainModel::vote(bool automatic) {
     inputs.raceSelected = entry >= 0;
     if (inputs.raceSelected) {
         inputs.raceEntry = m_state.datList[static_cast<std::size_t>(entry)];
-        inputs.raceKey16 = std::string(fieldText(m_day.race(slot), RaField::raceKey16));
-        inputs.postTime = std::string(fieldText(m_day.race(slot), RaField::postTime));
+        inputs.raceKey16 = std::string(fieldText(m_session.race(slot), RaField::raceKey16));
+        inputs.postTime = std::string(fieldText(m_session.race(slot), RaField::postTime));
     }
     inputs.now = m_ports.clock.now();
     inputs.page = page;
@@ -131,12 +120,15 @@ void MainModel::vote(bool automatic) {
 }
 
 void MainModel::VoteQueueTimerTimer() {
+    if (busy()) return;  // inside a half-done handler: the next tick pumps
+    const HandlerScope scope(*this);
     if (m_voteQueue->waitingCount() == 0 && m_voteQueue->runningCount() == 0) return;
     m_voteQueue->pump();
     showVoteStatus();
 }
 
 bool MainModel::withdrawVote(int id) {
+    const HandlerScope scope(*this);
     const bool withdrawn = m_voteQueue->withdraw(id);
     showVoteStatus();
     return withdrawn;
@@ -151,10 +143,6 @@ void MainModel::showVoteStatus() {
 }
 
 void MainModel::restoreTohyoDone() {
-    const std::vector<RaceSlot> slots = m_day.usedSlots();
-    if (slots.empty()) return;
-    const auto raceDay = DateTime::parseCompact(fieldText(m_day.race(slots.front()), RaField::raceKey16).substr(0, 8));
-    if (!raceDay) return;
     std::vector<LoggedVote> votes;
     auto scan = [&votes](const std::vector<std::string>& lines) {
         auto found = loggedVotes(lines);
@@ -162,36 +150,17 @@ void MainModel::restoreTohyoDone() {
     };
     const std::string ownLog = m_dayLog ? m_dayLog->path() : std::string();
     if (m_dayLog) scan(m_dayLog->lines());
-    for (int back = 0; back <= 2; ++back) {
-        const std::string path = m_folders.dayLogPath(raceDay->addDays(-back).dateKey());
+    for (const DateTime& day : voteLogDays(m_session)) {
+        const std::string path = m_folders.dayLogPath(day.dateKey());
         if (path == ownLog) continue;
         // A log that cannot be read holds no votes that could be restored; it is not this load's error.
         if (auto lines = readTextLines(path)) scan(*lines);
     }
-    const std::set<std::string> meetingDays(m_state.dateCombo.begin(), m_state.dateCombo.end());
-    for (const LoggedVote& vote : votes) {
-        for (RaceSlot slot : slots) {
-            const std::string race = raceOfKey(fieldText(m_day.race(slot), RaField::raceKey16));
-            const bool lined = std::find(vote.races.begin(), vote.races.end(), race) != vote.races.end();
-            if (lined) m_tohyoDone[static_cast<std::size_t>(slot)] = true;
-        }
-        if (!vote.races.empty()) continue;
-        // A block without vote lines names its race by the entry text alone: taken only when the entry is
-        // one race of this day and the vote's date leaves no other meeting day it could have been for.
-        const auto voteDate = DateTime::parseCompact(vote.voteDate);
-        if (!voteDate) continue;
-        const int daysBefore = static_cast<int>(raceDay->dayNumber() - voteDate->dayNumber());
-        if (daysBefore != 0 && daysBefore != 1) continue;
-        const DateTime other = daysBefore == 0 ? raceDay->addDays(1) : *voteDate;
-        if (meetingDays.count(other.dayText()) > 0) continue;
-        std::vector<RaceSlot> named;
-        for (RaceSlot slot : slots)
-            if (raceListText(m_day.race(slot)) == vote.raceEntry) named.push_back(slot);
-        if (named.size() == 1) m_tohyoDone[static_cast<std::size_t>(named.front())] = true;
-    }
+    markVotedRaces(m_session, votes, std::set<std::string>(m_state.dateCombo.begin(), m_state.dateCombo.end()));
 }
 
 void MainModel::VQM1Click() {
+    const HandlerScope scope(*this);
     const std::string current = m_settings->readText(settings::DirVQMTohyo2);
     if (auto folder = m_ports.dialogs.chooseFolder("VQM投票プラグイン２フォルダの指定", current))
         reportWrite(m_settings->writeText(settings::DirVQMTohyo2, *folder));

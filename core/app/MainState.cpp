@@ -5,10 +5,6 @@
 namespace marovix {
 
 MainState::MainState() {
-    layoutGrid(GridId::StringGrid26, stringGrid26.text());
-    layoutGrid(GridId::StringGrid1, stringGrid1.text());
-    for (const auto& bet : kBetTypes) layoutGrid(kaimeGridOf(bet.type), kaimeGrid(bet.type).text());
-    layoutGrid(GridId::AllKaimeGrid, allKaimeGrid.text());
     layoutGrid(GridId::HyosuGrid, hyosuGrid.text());
     layoutGrid(GridId::OddsGrid, oddsGrid.text());
 }

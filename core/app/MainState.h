@@ -13,6 +13,7 @@
 #include "core/kaime/SelectionControls.h"
 #include "core/race/RaceSlot.h"
 #include "core/results/PayoutPanel.h"
+#include "core/session/RaceView.h"
 #include "core/settings/MainOptions.h"
 
 namespace marovix {
@@ -56,22 +57,17 @@ struct MainTimers {
     friend bool operator==(const MainTimers&, const MainTimers&) = default;
 };
 
-struct MainState {
+// The race view (race cards, selection grids, combined list, labels) that showing a race fills, and the
+// rest of the main window.
+struct MainState : RaceView {
     MainState();
 
-    // Grids.
-    RaceCard26Grid stringGrid26;
-    RaceCard1Grid stringGrid1;
-    std::array<KaimeGrid, 8> kaimeGrids;  // in bet-type order
-    KaimeGrid allKaimeGrid;
+    // Grids besides those of the race view.
     HyosuGrid hyosuGrid;
     OddsViewGrid oddsGrid;
-    KaimeGrid& kaimeGrid(BetType bet) { return kaimeGrids[static_cast<std::size_t>(bet)]; }
-    const KaimeGrid& kaimeGrid(BetType bet) const { return kaimeGrids[static_cast<std::size_t>(bet)]; }
     // Any grid as plain text, for views and dumps.
     const TextGrid& grid(GridId id) const;
 
-    MainLabels labels;
     MainOptions options;
     // The odds-range edits, in the order Toz1A, Toz1B, Foz1A, Foz1B, ... SRToz1B.
     std::array<std::string, 16> ozSpan;

@@ -53,4 +53,15 @@ Status readRankFile(const std::string& path, MarkStrategy& strategy) {
     return {};
 }
 
+Status readMarkStrategy(const SettingsSnapshot& settings, const std::string& rankFilePath, MarkStrategy& strategy) {
+    const SettingKey* indexKeys[kMarkCount] = {&settings::SihyoSel1, &settings::SihyoSel2, &settings::SihyoSel3};
+    const SettingKey* borrowKeys[kMarkCount] = {&settings::SetUmaMaru2, &settings::SetUmaMaru1,
+                                                &settings::SetUmaSankaku};
+    for (std::size_t mark = 0; mark < kMarkCount; ++mark) {
+        strategy.index[mark] = settings.readInt(*indexKeys[mark]);
+        strategy.borrowIndex[mark] = settings.readBool(*borrowKeys[mark]);
+    }
+    return readRankFile(rankFilePath, strategy);
+}
+
 }  // namespace marovix

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/common/Result.h"
+#include "core/settings/SettingsSnapshot.h"
 
 namespace marovix {
 
@@ -40,5 +41,11 @@ std::vector<std::string> rankLines(const MarkStrategy& strategy);
 // Reads "selecteduma.dat" at `path` into the ranks as applyRankLines does. A missing file changes nothing
 // and is no error; a file that exists but cannot be read is an error naming it.
 Status readRankFile(const std::string& path, MarkStrategy& strategy);
+
+// The strategy as the main window reads it when it is created: each mark's index (Sihyo sel1..sel3) and
+// borrowing (SetUma maru2, maru1, sankaku) from the settings, its ranks from the rank file at
+// `rankFilePath` (see readRankFile; the error, when there is one, is returned and the ranks stay as they
+// were).
+Status readMarkStrategy(const SettingsSnapshot& settings, const std::string& rankFilePath, MarkStrategy& strategy);
 
 }  // namespace marovix

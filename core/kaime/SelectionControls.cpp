@@ -11,6 +11,17 @@ static_assert(std::size(kBuyOptions) == kBetTypes.size());
 
 int betTypeTab(BetType bet) { return static_cast<int>(bet) + 1; }
 
+const SettingKey& ozSpanKey(int index) {
+    const auto bet = static_cast<std::size_t>(index / 2);
+    return index % 2 == 0 ? settings::OzSpanA[bet] : settings::OzSpanB[bet];
+}
+
+std::array<std::string, 16> readOzSpan(const SettingsSnapshot& settings) {
+    std::array<std::string, 16> edits;
+    for (std::size_t i = 0; i < edits.size(); ++i) edits[i] = settings.readText(ozSpanKey(static_cast<int>(i)));
+    return edits;
+}
+
 SelectionOptions selectionOptions(BetType bet, const MainOptions& options, std::span<const std::string, 16> ozSpan) {
     const auto index = static_cast<std::size_t>(bet);
     SelectionOptions result;

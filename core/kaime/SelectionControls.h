@@ -20,6 +20,12 @@ int betTypeTab(BetType bet);
 // (the edits in the order Toz1A, Toz1B, Foz1A, ... SRToz1B).
 SelectionOptions selectionOptions(BetType bet, const MainOptions& options, std::span<const std::string, 16> ozSpan);
 
+// The setting of an odds-range edit (index in the order Toz1A, Toz1B, Foz1A, ... SRToz1B).
+// REQUIRES: 0 <= index < 16.
+const SettingKey& ozSpanKey(int index);
+// The sixteen odds-range edits as the settings hold them, in that order.
+std::array<std::string, 16> readOzSpan(const SettingsSnapshot& settings);
+
 // The multi check boxes of the exacta and trifecta pages, by control name.
 struct MultiBox {
     MainOption option;

@@ -109,13 +109,9 @@ void readMining(RaceDay& day, LoadNotes& notes) {
     computeMining(day.dm, day.tm, day.runners, day.work);
 }
 
-Status readUmaSet(RaceDay& day, int lineCount) {
+Status readUmaSet(RaceDay& day) {
     const std::string& path = day.files.umaSet;
-    if (!fileExists(path)) {
-        std::vector<std::string> lines(static_cast<std::size_t>(std::max(lineCount, 0)),
-                                       std::string(kUmaSetLineLength, ' '));
-        return writeRawLines(path, lines);
-    }
+    if (!fileExists(path)) return Status::success();
     auto bytes = readFileBytes(path);
     if (!bytes) return Status(Error{bytes.error()});
     // Fixed records of 54 characters and CR LF, record k for slot k.
@@ -141,6 +137,12 @@ Status writeUmaSet(const RaceDay& day, int lineCount) {
         file.replace(k * kRecord, kRecord, line + "\r\n");
     }
     return replaceFile(day.files.umaSet, file);
+}
+
+Status createUmaSetFile(const std::string& path, int lineCount) {
+    std::vector<std::string> lines(static_cast<std::size_t>(std::max(lineCount, 0)),
+                                   std::string(kUmaSetLineLength, ' '));
+    return writeRawLines(path, lines);
 }
 
 LoadNotes readOwnIndexFiles(RaceDay& day, const std::string& tcsvFolder, const std::string& name1,

@@ -49,11 +49,12 @@ Status readRaceDay(RaceDay& day, const std::string& compiFolder, LoadNotes& note
 // ReadMining: the day's DM and TM files into their slots, then the mining values and ranks of every slot.
 void readMining(RaceDay& day, LoadNotes& notes);
 
-// The pre-marked horse table: the ".Uset" file is created with `lineCount` lines of 54 blanks when missing
-// (one per race slot up to the last race of the race list, so that line k stays slot k also when a damaged
-// race record left its slot empty); otherwise up to 36 records (56 bytes with CR LF) are read into the
-// slots in order.
-Status readUmaSet(RaceDay& day, int lineCount);
+// The pre-marked horse table: when the ".Uset" file exists, up to 36 records (56 bytes with CR LF) are read
+// into the slots in order. A missing file changes nothing and is no error.
+Status readUmaSet(RaceDay& day);
+// Creates a missing ".Uset" file with `lineCount` lines of 54 blanks (one per race slot up to the last race
+// of the race list, so that line k stays slot k also when a damaged race record left its slot empty).
+Status createUmaSetFile(const std::string& path, int lineCount);
 
 // The pre-marked horse table saved: records 0 .. lineCount - 1 put at their places in the existing ".Uset"
 // file (56 bytes each with CR LF; whatever else the file holds is kept) and the file replaced whole.

@@ -68,6 +68,14 @@ const MainOptionKey& mainOptionKey(MainOption option) {
     return kOptionKeys[0];  // every option has a row (checked above)
 }
 
+MainOptions readMainOptions(const SettingsSnapshot& settings) {
+    MainOptions options;
+    for (const MainOptionKey& row : kOptionKeys)
+        options.set(row.option, row.key.type == SettingType::Bool ? (settings.readBool(row.key) ? 1 : 0)
+                                                                  : settings.readInt(row.key));
+    return options;
+}
+
 const BetPageOptions* betPageOptions(BetType type) {
     const int index = static_cast<int>(type) - static_cast<int>(BetType::WR);
     return index < 0 ? nullptr : &kBetPages[index];

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/common/BetType.h"
+#include "core/settings/SettingsSnapshot.h"
 #include "core/settings/SettingsTable.h"
 
 namespace marovix {
@@ -80,5 +81,8 @@ public:
 private:
     std::array<int, static_cast<std::size_t>(MainOption::Count)> m_values{};
 };
+
+// Every option as the settings hold it (booleans as 0 and 1).
+MainOptions readMainOptions(const SettingsSnapshot& settings);
 
 }  // namespace marovix

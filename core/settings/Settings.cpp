@@ -15,25 +15,13 @@ Settings::Settings(std::string appFolder, std::string windowsFolder, const Clock
     m_ini.setFileName(SettingsFileName);
 }
 
-bool Settings::readBool(const SettingKey& row) const {
-    assert(row.type == SettingType::Bool);
-    return m_ini.ReadBool(row.section, row.key, row.number != 0);
-}
+bool Settings::readBool(const SettingKey& row) const { return snapshot().readBool(row); }
 
-std::int32_t Settings::readInt(const SettingKey& row) const {
-    assert(row.type == SettingType::Integer);
-    return m_ini.ReadInteger(row.section, row.key, row.number);
-}
+std::int32_t Settings::readInt(const SettingKey& row) const { return snapshot().readInt(row); }
 
-std::string Settings::readText(const SettingKey& row) const {
-    assert(row.type == SettingType::Text);
-    return m_ini.ReadString(row.section, row.key, defaultText(row));
-}
+std::string Settings::readText(const SettingKey& row) const { return snapshot().readText(row); }
 
-std::string Settings::readStoredText(const SettingKey& row) const {
-    assert(row.type == SettingType::Text);
-    return m_ini.ReadString(row.section, row.key, {});
-}
+std::string Settings::readStoredText(const SettingKey& row) const { return snapshot().readStoredText(row); }
 
 std::string Settings::defaultText(const SettingKey& row) const {
     switch (row.run) {
@@ -61,21 +49,15 @@ Status Settings::writeText(const SettingKey& row, std::string_view value) {
 }
 
 std::vector<std::int32_t> Settings::readList(const SettingList& list, std::int32_t firstDefault) const {
-    std::vector<std::int32_t> values;
-    values.reserve(static_cast<std::size_t>(list.itemCount));
-    std::int32_t previous = firstDefault;
-    for (int i = 0; i < list.itemCount; ++i) {
-        previous = m_ini.ReadInteger(list.section, settings::listItemKey(i), previous);
-        values.push_back(previous);
-    }
-    return values;
+    return snapshot().readList(list, firstDefault);
 }
 
 std::array<std::vector<std::int32_t>, settings::RaceFilterListCount> Settings::readRaceFilterLists() const {
+    const SettingsSnapshot values = snapshot();
     std::array<std::vector<std::int32_t>, settings::RaceFilterListCount> lists;
-    std::int32_t previous = readInt(settings::NaviQuitSel);
+    std::int32_t previous = values.readInt(settings::NaviQuitSel);
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        lists[i] = readList(*settings::RaceFilterLists[i], previous);
+        lists[i] = values.readList(*settings::RaceFilterLists[i], previous);
         if (!lists[i].empty()) previous = lists[i].back();
     }
     return lists;

@@ -10,6 +10,7 @@
 
 #include "core/common/Result.h"
 #include "core/ports/Clock.h"
+#include "core/settings/SettingsSnapshot.h"
 #include "core/settings/SettingsTable.h"
 #include "core/settings/TIniGT.h"
 
@@ -26,7 +27,14 @@ public:
     // Why the settings file cannot be read (TIniGT::readProblem); empty when it can, or is missing.
     std::string fileProblem() const { return m_ini.readProblem(); }
 
-    // REQUIRES: the row's type is Bool, Integer, Text respectively (writes alike).
+    // The settings file read once, for an operation that reads several settings.
+    // REQUIRES: this object outlives the snapshot.
+    SettingsSnapshot snapshot() const { return SettingsSnapshot(*this, m_ini.snapshot()); }
+    // How many times the file has been read for reads of settings (see TIniGT::fileReads).
+    std::uint64_t fileReads() const { return m_ini.fileReads(); }
+
+    // Each read below reads the file once. REQUIRES: the row's type is Bool, Integer, Text respectively
+    // (writes alike).
     bool readBool(const SettingKey& row) const;
     std::int32_t readInt(const SettingKey& row) const;
     std::string readText(const SettingKey& row) const;
@@ -40,11 +48,12 @@ public:
     Status writeInt(const SettingKey& row, std::int32_t value);
     Status writeText(const SettingKey& row, std::string_view value);
 
-    // The items of a race-filter list in order; a missing item takes the value read for the item
-    // before it, the first one `firstDefault`.
+    // The items of a race-filter list in order (one read of the file); a missing item takes the value read
+    // for the item before it, the first one `firstDefault`.
     std::vector<std::int32_t> readList(const SettingList& list, std::int32_t firstDefault) const;
     // All race-filter lists in their reading order (settings::RaceFilterLists), chained: each
-    // list's first default is the last value of the list before, the very first NaviQuitSel's.
+    // list's first default is the last value of the list before, the very first NaviQuitSel's. One read
+    // of the file.
     std::array<std::vector<std::int32_t>, settings::RaceFilterListCount> readRaceFilterLists() const;
     // Writes every item of the list. REQUIRES: values.size() == list.itemCount.
     Status writeList(const SettingList& list, std::span<const std::int32_t> values);

@@ -146,6 +146,7 @@ void TIniGT::refresh() const {
     std::string bytes;
     m_readProblem.clear();
     if (!m_path.empty()) {
+        ++m_fileReads;
         // A missing file reads as empty. So does an unreadable one, a FIFO or folder in its place, or one
         // of absurd size, and it says so.
         auto read = readFileBytes(m_path, kMaxFileBytes);
@@ -159,14 +160,14 @@ void TIniGT::refresh() const {
         }
     }
     if (bytes != m_cachedBytes) {
-        m_cachedDocument = IniDocument(bytes);
+        m_cachedDocument = std::make_shared<const IniDocument>(bytes);
         m_cachedBytes = std::move(bytes);
     }
 }
 
-const std::string* TIniGT::storedValue(std::string_view section, std::string_view key) const {
+IniValues TIniGT::snapshot() const {
     refresh();
-    return m_cachedDocument.find(section, key);
+    return IniValues(m_cachedDocument);
 }
 
 std::string TIniGT::readProblem() const {
@@ -174,17 +175,21 @@ std::string TIniGT::readProblem() const {
     return m_readProblem;
 }
 
-bool TIniGT::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+const std::string* IniValues::storedValue(std::string_view section, std::string_view key) const {
+    return m_document ? m_document->find(section, key) : nullptr;
+}
+
+bool IniValues::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-std::int32_t TIniGT::ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
+std::int32_t IniValues::ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
     const std::string* stored = storedValue(section, key);
     if (!stored) return defaultValue;
     return parseInteger(*stored).value_or(defaultValue);
 }
 
-std::string TIniGT::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+std::string IniValues::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
     const std::string* stored = storedValue(section, key);
     // The profile function would hand back the default wrapped in corner brackets, which the
     // rules below unwrap again; a default is returned whole, however long it is.
@@ -192,8 +197,24 @@ std::string TIniGT::ReadString(std::string_view section, std::string_view key, s
     return unquote(firstCharacters(*stored, MaxValueCharacters));
 }
 
-bool TIniGT::ValueExists(std::string_view section, std::string_view key) const {
+bool IniValues::ValueExists(std::string_view section, std::string_view key) const {
     return storedValue(section, key) != nullptr;
+}
+
+bool TIniGT::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+    return snapshot().ReadBool(section, key, defaultValue);
+}
+
+std::int32_t TIniGT::ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
+    return snapshot().ReadInteger(section, key, defaultValue);
+}
+
+std::string TIniGT::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+    return snapshot().ReadString(section, key, defaultValue);
+}
+
+bool TIniGT::ValueExists(std::string_view section, std::string_view key) const {
+    return snapshot().ValueExists(section, key);
 }
 
 Status TIniGT::WriteBool(std::string_view section, std::string_view key, bool value) {
@@ -219,7 +240,7 @@ Status TIniGT::WriteString(std::string_view section, std::string_view key, std::
         if (!read) return cannotWrite();
         bytes = std::move(*read);
     }
-    IniDocument document = bytes == m_cachedBytes ? m_cachedDocument : IniDocument(bytes);
+    IniDocument document = bytes == m_cachedBytes ? *m_cachedDocument : IniDocument(bytes);
     document.set(section, key, value);
     std::string updated = document.bytes();
     if (updated.size() > kMaxFileBytes) return cannotWrite();  // the file could not be read back
@@ -229,7 +250,7 @@ Status TIniGT::WriteString(std::string_view section, std::string_view key, std::
     // The component reads on from what the file now holds, not from the value as given: a character that
     // CP932 cannot hold was written as "?", and the program must read the setting as it will read it after
     // a restart.
-    m_cachedDocument = IniDocument(updated);
+    m_cachedDocument = std::make_shared<const IniDocument>(updated);
     m_cachedBytes = std::move(updated);
     return Status::success();
 }

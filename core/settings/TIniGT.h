@@ -2,6 +2,7 @@
 // The settings component: reads and writes one ini file with the behaviour of the Windows
 // private-profile functions. The file is CP932 with CR LF; every text given or returned is UTF-8.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,25 @@ enum class DefaultDir {
     ddApplication,  // the application folder
     ddWindows,      // the Windows folder
     ddNone,         // none: the name as it is, relative to the current folder
+};
+
+// The values of an ini file as they stood when it was read once: every read is answered from memory by
+// the rules of TIniGT's reads (below), however the file changes afterwards.
+class IniValues {
+public:
+    // No values: every read yields its default.
+    IniValues() = default;
+    explicit IniValues(std::shared_ptr<const IniDocument> document) : m_document(std::move(document)) {}
+
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+
+private:
+    const std::string* storedValue(std::string_view section, std::string_view key) const;
+
+    std::shared_ptr<const IniDocument> m_document;
 };
 
 class TIniGT {
@@ -40,6 +60,13 @@ public:
     // sees the file as it is now, whoever wrote it last. A file that cannot be read (no regular file,
     // larger than kMaxFileBytes, no permission) reads as empty: every read yields its default, and
     // readProblem() says why.
+
+    // The file read once: what an operation reads of its settings when it starts, so that it reads the file
+    // once however many settings it uses. A later write does not change the values taken.
+    IniValues snapshot() const;
+    // How many times the file has been read to answer reads (each Read..., each snapshot, each
+    // readProblem) since the component was made; writes are not counted.
+    std::uint64_t fileReads() const { return m_fileReads; }
 
     // Why the file cannot be read now: "<path> を読み込めません(<reason>)。既定の設定で動作します。";
     // empty when it can be read or does not exist.
@@ -72,9 +99,6 @@ public:
     Status WriteString(std::string_view section, std::string_view key, std::string_view value);
 
 private:
-    // The value stored for the key, or nullptr; refreshes the cached document when the file's
-    // bytes differ from those it was parsed from.
-    const std::string* storedValue(std::string_view section, std::string_view key) const;
     // Reads the file again and parses it when its bytes changed; notes why it could not be read.
     void refresh() const;
     void resolvePath();
@@ -88,10 +112,12 @@ private:
 
     // Last bytes read from or written to m_path and their parsed form. Comparing whole bytes
     // (a settings file is a few kilobytes) sees every change, even two same-sized writes within
-    // one tick of the file system's clock; parsing and conversion happen only after a change.
+    // one tick of the file system's clock; parsing and conversion happen only after a change. A parsed
+    // document is never changed once made: snapshots share it.
     mutable std::string m_cachedBytes;
-    mutable IniDocument m_cachedDocument;
+    mutable std::shared_ptr<const IniDocument> m_cachedDocument = std::make_shared<const IniDocument>();
     mutable std::string m_readProblem;
+    mutable std::uint64_t m_fileReads = 0;
 };
 
 }  // namespace marovix

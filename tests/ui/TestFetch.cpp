@@ -74,7 +74,7 @@ void TestFetch::quickOddsChangeTheRaceCardAndTheSelections() {
 
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("SokuhoOddsBtn")), Qt::LeftButton);
 
-    QVERIFY(model.ozFetched(0));
+    QVERIFY(model.session().ozFetched(0));
     QVERIFY(fileExists(demo.appFolder() + "/Data/2025年03月01日.jvO1"));
     QCOMPARE(form.findChild<QLabel*>(QStringLiteral("DLlabel"))->text(), QString());
     // The card shows the fetched win odds and their ranks, as the core holds them.

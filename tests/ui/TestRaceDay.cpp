@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
+#include <map>
+#include <memory>
 
 #include "core/app/MainModel.h"
 #include "core/race/JvRecord.h"
@@ -41,21 +43,34 @@ bool viewShows(QTableView* view, const TextGrid& grid, QString& difference) {
     return true;
 }
 
+// The main window on a generated, downloaded application folder, the clock on 3 March 2025.
+struct DemoWindow {
+    DemoWindow() {
+        fakes.clock.set(DateTime{2025, 3, 3, 10, 0, 0});
+        form = std::make_unique<TMainForm>(model);
+    }
+    DemoDay demo;
+    FakeMainPorts fakes;
+    MainModel model{demo.appFolder(), demo.appFolder() + "/share", fakes.ports()};
+    std::unique_ptr<TMainForm> form;
+
+    const char* problems() const { return demo.problems().empty() ? "" : demo.problems().front().c_str(); }
+};
+
 }  // namespace
 
 class TestRaceDay : public QObject {
     Q_OBJECT
 private slots:
     void choosingADayAndARaceShowsTheCoresRaceCard();
+    void aClickInTheRaceListRepaintsEachGridOnce();
 };
 
 void TestRaceDay::choosingADayAndARaceShowsTheCoresRaceCard() {
-    DemoDay demo;
-    QVERIFY2(demo.problems().empty(), demo.problems().empty() ? "" : demo.problems().front().c_str());
-    FakeMainPorts fakes;
-    fakes.clock.set(DateTime{2025, 3, 3, 10, 0, 0});
-    MainModel model(demo.appFolder(), demo.appFolder() + "/share", fakes.ports());
-    TMainForm form(model);
+    DemoWindow window;
+    QVERIFY2(window.demo.problems().empty(), window.problems());
+    MainModel& model = window.model;
+    TMainForm& form = *window.form;
     form.resize(1280, 860);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -77,7 +92,7 @@ void TestRaceDay::choosingADayAndARaceShowsTheCoresRaceCard() {
     // A turf race, so the header panel is green.
     int turf = -1;
     for (int i = 0; i < datList->count() && turf < 0; ++i) {
-        const int track = fieldNumber(model.raceDay().race(i), 706, 2);
+        const int track = fieldNumber(model.session().day().race(i), 706, 2);
         if (track >= 10 && track <= 22) turf = i;
     }
     QVERIFY(turf >= 0);
@@ -102,6 +117,34 @@ void TestRaceDay::choosingADayAndARaceShowsTheCoresRaceCard() {
         QApplication::processEvents();
         form.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/full-card.png"));
     }
+}
+
+void TestRaceDay::aClickInTheRaceListRepaintsEachGridOnce() {
+    DemoWindow window;
+    QVERIFY2(window.demo.problems().empty(), window.problems());
+    MainModel& model = window.model;
+    TMainForm& form = *window.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    model.setOption(MainOption::BuyUR, 1);
+    model.DateComboChange(window.demo.days().front());
+    // Every grid's model counts its resets.
+    std::map<QString, int> resets;
+    for (QTableView* view : form.findChildren<QTableView*>()) {
+        const QString grid = view->objectName();
+        connect(view->model(), &QAbstractItemModel::modelReset, this, [&resets, grid] { ++resets[grid]; });
+    }
+    auto* datList = form.findChild<QListWidget*>(QStringLiteral("DatList"));
+    QVERIFY(datList->count() > 1);
+    QTest::mouseClick(datList->viewport(), Qt::LeftButton, {}, datList->visualItemRect(datList->item(1)).center());
+    QCOMPARE(model.state().currentRace, model.state().slotOfEntry(1));
+    // The two race cards, the eight selection grids and the combined list, once each; the others not.
+    std::map<QString, int> once;
+    for (const char* grid :
+         {"StringGrid26", "StringGrid1", "TanKaimeGrid", "FukKaimeGrid", "WRKaimeGrid", "URKaimeGrid", "WDKaimeGrid",
+          "UTKaimeGrid", "SRFKaimeGrid", "SRTKaimeGrid", "AllKaimeGrid"})
+        once[QString::fromLatin1(grid)] = 1;
+    QCOMPARE(resets, once);
 }
 
 QTEST_MAIN(TestRaceDay)

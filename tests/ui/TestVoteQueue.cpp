@@ -51,7 +51,7 @@ void TestVoteQueue::aWaitingVoteIsHandedOverByTheWindowsTimer() {
 
     world.launcher.end(0, FakeVotePluginLauncher::exits(0));
     QTRY_COMPARE_WITH_TIMEOUT(world.launcher.starts.size(), std::size_t(2), 3000);
-    QVERIFY(model.tohyoDone(1));
+    QVERIFY(model.session().tohyoDone(1));
     QCOMPARE(status->text(), QStringLiteral("[東京11R]投票実行 15:30:00"));
 
     world.launcher.end(1, FakeVotePluginLauncher::exits(1));

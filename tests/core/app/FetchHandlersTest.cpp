@@ -116,7 +116,7 @@ TEST_F(FetchHandlersTest, AFailedOddsOpenForTokyoRace5ShowsItsRaceAndGoesToTheEr
     EXPECT_EQ(status(), error);
     EXPECT_EQ(errorLines(), std::vector<std::string>{kErrorPrefix + error});
     EXPECT_EQ(fakes.dialogs.beeps, 1);
-    EXPECT_FALSE(m.ozFetched(4));
+    EXPECT_FALSE(m.session().ozFetched(4));
     EXPECT_TRUE(fakes.dialogs.informations.empty());
 }
 
@@ -129,8 +129,8 @@ TEST_F(FetchHandlersTest, TheQuickOddsFetchStoresTheOddsIgnoresDataKinds9And0And
     EXPECT_EQ(fakes.jvLink.callTexts().at(1), "JVRead 100000");
     EXPECT_EQ(status(), "");
     EXPECT_TRUE(errorLines().empty());
-    EXPECT_TRUE(m.ozFetched(4));
-    EXPECT_FALSE(m.ozFetched(3));
+    EXPECT_TRUE(m.session().ozFetched(4));
+    EXPECT_FALSE(m.session().ozFetched(3));
     // The odds files hold the taken records, zeroed at 3-11; the cancelled and the deleted kinds made none.
     ASSERT_EQ(lines(".jvO1").size(), 1u);
     EXPECT_EQ(lines(".jvO1").front().substr(2, 9), "000000000");
@@ -138,13 +138,13 @@ TEST_F(FetchHandlersTest, TheQuickOddsFetchStoresTheOddsIgnoresDataKinds9And0And
     EXPECT_FALSE(fileExists(data(".jvO2")));
     EXPECT_FALSE(fileExists(data(".jvO3")));
     // Read into the race's slot and shown on its card.
-    EXPECT_DOUBLE_EQ(m.dayOdds().table(4).TanOdds[1], 3.5);
+    EXPECT_DOUBLE_EQ(m.session().odds().table(4).TanOdds[1], 3.5);
     EXPECT_EQ(state().currentRace, 4);
     EXPECT_EQ(state().stringGrid26.cell(Card26Col::TanOz, 1), "  3.5");
     EXPECT_EQ(state().stringGrid26.cell(Card26Col::TanJun, 1), " 1");
     // A day load clears the flags: the slots then hold that day's races.
     m.DateComboChange(kTestDayText);
-    EXPECT_FALSE(m.ozFetched(4));
+    EXPECT_FALSE(m.session().ozFetched(4));
 }
 
 TEST_F(FetchHandlersTest, WithNotRefreshTheSelectionsAreRebuiltButTheCardIsNotRefreshed) {
@@ -169,7 +169,7 @@ TEST_F(FetchHandlersTest, WithNotRefreshTheSelectionsAreRebuiltButTheCardIsNotRe
         fakes.jvLink.queueRTOpen(0);
         fakes.jvLink.queueFile({oddsOf(1, 5)});
         m.SokuhoOddsBtnClick();
-        EXPECT_DOUBLE_EQ(m.dayOdds().table(4).TanOdds[1], 3.5);
+        EXPECT_DOUBLE_EQ(m.session().odds().table(4).TanOdds[1], 3.5);
         EXPECT_EQ(state().stringGrid26.cell(Card26Col::TanOz, 1), c.cardOdds) << c.notRefresh;
         EXPECT_EQ(state().stringGrid26.text().cell(kMark1, 1), c.mark) << c.notRefresh;
         EXPECT_EQ(win.cell(KaimeCol::Kaime, 1), c.winSelection) << c.notRefresh;
@@ -224,7 +224,7 @@ TEST_F(FetchHandlersTest, AFetchedPayoutLineKeepsItsDataKindWhereTheDownloadedOn
     EXPECT_EQ(hr[0].substr(0, 27), "HR000000000" + testRaceKey(2));
     EXPECT_EQ(hr[1].substr(0, 27), "HR120240526" + testRaceKey(1));
     // Read again at once: race 1 has its payout.
-    EXPECT_TRUE(m.payouts().payoutRead(0));
+    EXPECT_TRUE(m.session().payouts().payoutRead(0));
 }
 
 TEST_F(FetchHandlersTest, ACancelledDownloadDoesNotMakeALaterFetchStoreNothing) {
@@ -243,7 +243,7 @@ TEST_F(FetchHandlersTest, ACancelledDownloadDoesNotMakeALaterFetchStoreNothing) 
     fakes.jvLink.queueFile({oddsOf(1, 5)});
     m.SokuhoOddsBtnClick();
     EXPECT_EQ(lines(".jvO1").size(), 1u);
-    EXPECT_TRUE(m.ozFetched(4));
+    EXPECT_TRUE(m.session().ozFetched(4));
     EXPECT_EQ(state().stringGrid26.cell(Card26Col::TanOz, 1), "  3.5");
 }
 
@@ -295,8 +295,8 @@ TEST_F(FetchHandlersTest, TheMiningFetchTakesBothStreamsInTurnAndReadsTheMiningA
     EXPECT_FALSE(fileExists(data(".jvDM")));  // a DM record in the match-type stream is not taken
     ASSERT_EQ(lines(".jvTM").size(), 1u);
     EXPECT_EQ(lines(".jvTM").front().substr(2, 9), "000000000");
-    EXPECT_EQ(m.raceDay().work[4].indexes.TMScore[1], 870);
-    EXPECT_EQ(m.raceDay().work[4].indexes.TMRank[1], 1);
+    EXPECT_EQ(m.session().day().work[4].indexes.TMScore[1], 870);
+    EXPECT_EQ(m.session().day().work[4].indexes.TMRank[1], 1);
 
     fakes.jvLink.queueRTOpen(0);
     fakes.jvLink.queueFile({dm.record()});
@@ -304,8 +304,8 @@ TEST_F(FetchHandlersTest, TheMiningFetchTakesBothStreamsInTurnAndReadsTheMiningA
     m.GetDMBtnClick();
     ASSERT_EQ(lines(".jvDM").size(), 1u);
     EXPECT_EQ(lines(".jvDM").front().substr(2, 9), "120240526");  // DM lines are not zeroed
-    EXPECT_EQ(m.raceDay().work[4].indexes.DMRank[2], 1);
-    EXPECT_EQ(m.raceDay().work[4].indexes.DMRank[1], 2);
+    EXPECT_EQ(m.session().day().work[4].indexes.DMRank[2], 1);
+    EXPECT_EQ(m.session().day().work[4].indexes.DMRank[1], 2);
 }
 
 TEST_F(FetchHandlersTest, TheOddsListLogsEachFetchedRaceReadsItsOddsAndShowsTheRaceAgain) {
@@ -313,7 +313,7 @@ TEST_F(FetchHandlersTest, TheOddsListLogsEachFetchedRaceReadsItsOddsAndShowsTheR
     int cardNotices = 0;
     auto subscription = m.subscribe([&](StatePart part) { cardNotices += part == StatePart::RaceCard; });
     const std::size_t dayLog = state().autoNaviList.size();
-    m.setFetchQueueOdds({fetchQueueLine(m.raceDay().race(1), 1), fetchQueueLine(m.raceDay().race(4), 4)});
+    m.setFetchQueueOdds({fetchQueueLine(m.session().day().race(1), 1), fetchQueueLine(m.session().day().race(4), 4)});
     fakes.jvLink.queueRTOpen(-1);  // race 2: nothing yet
     fakes.jvLink.queueRTOpen(0);
     fakes.jvLink.queueFile({oddsOf(1, 5)});
@@ -327,7 +327,7 @@ TEST_F(FetchHandlersTest, TheOddsListLogsEachFetchedRaceReadsItsOddsAndShowsTheR
     const std::vector<std::string> logged(state().autoNaviList.begin() + static_cast<std::ptrdiff_t>(dayLog),
                                           state().autoNaviList.end());
     EXPECT_EQ(logged, (std::vector<std::string>{"-----", "■オッズ取得 東京 5R 2024/05/26 10:00:00"}));
-    EXPECT_DOUBLE_EQ(m.dayOdds().table(4).TanOdds[1], 3.5);
+    EXPECT_DOUBLE_EQ(m.session().odds().table(4).TanOdds[1], 3.5);
     EXPECT_GT(cardNotices, 0);  // the current race shown again
     EXPECT_EQ(state().currentRace, 0);
 }
@@ -336,7 +336,8 @@ TEST_F(FetchHandlersTest, ThePayoutListReadsThePayoutsAtTheEndAndAnEmptyListDoes
     MainModel& m = startOnRace(2);
     m.HRGetLoopBtnClick();
     EXPECT_TRUE(fakes.jvLink.calls().empty());
-    m.setFetchQueueResults({fetchQueueLine(m.raceDay().race(2), 2), fetchQueueLine(m.raceDay().race(3), 3)});
+    m.setFetchQueueResults(
+        {fetchQueueLine(m.session().day().race(2), 2), fetchQueueLine(m.session().day().race(3), 3)});
     fakes.jvLink.queueRTOpen(0);
     fakes.jvLink.queueFile({hrOf(3, '1')});
     fakes.jvLink.queueRTOpen(-504);
@@ -345,7 +346,7 @@ TEST_F(FetchHandlersTest, ThePayoutListReadsThePayoutsAtTheEndAndAnEmptyListDoes
               (std::vector<std::string>{"JVRTOpen 0B12 2024052605020803", "JVRTOpen 0B12 2024052605020804"}));
     EXPECT_EQ(fakes.dialogs.beeps, 0);  // never, not even for the failed open
     EXPECT_EQ(status(), "東京 4R:" + JVMessage("JVRTOpen", -504));
-    EXPECT_TRUE(m.payouts().payoutRead(2));
+    EXPECT_TRUE(m.session().payouts().payoutRead(2));
     EXPECT_EQ(state().payoutPanel.of(BetType::Tan)[0].combination, " 3");  // the shown race has its result
 }
 
@@ -360,8 +361,8 @@ TEST_F(FetchHandlersTest, TheWholeDaysOddsAreFetchedRaceByRace) {
     ASSERT_EQ(opens.size(), static_cast<std::size_t>(kRaces));
     for (int race = 1; race <= kRaces; ++race) {
         EXPECT_EQ(opens[static_cast<std::size_t>(race - 1)], "JVRTOpen 0B30 " + testRaceKey(race));
-        EXPECT_TRUE(m.ozFetched(race - 1)) << race;
-        EXPECT_DOUBLE_EQ(m.dayOdds().table(race - 1).TanOdds[2], 4.5) << race;
+        EXPECT_TRUE(m.session().ozFetched(race - 1)) << race;
+        EXPECT_DOUBLE_EQ(m.session().odds().table(race - 1).TanOdds[2], 4.5) << race;
     }
     EXPECT_EQ(lines(".jvO1").size(), static_cast<std::size_t>(kRaces));
     EXPECT_EQ(state().currentRace, kRaces - 1);

@@ -52,7 +52,7 @@ protected:
 
 TEST_F(MainAutoHostTest, TodaysDayIsFetchedAtItsSecondsAndNothingIsVotedWithoutAutomaticOperation) {
     model->DateComboChange(kTestDayText);
-    EXPECT_EQ(model->raceSchedules()[0], (RaceSchedule{"101930", "102000", "102005", "102010"}));
+    EXPECT_EQ(model->session().slot(0).schedule, (RaceSchedule{"101930", "102000", "102005", "102010"}));
     scheduler->tick(fakes.clock.now());
     for (int open = 0; open < 8; ++open) fakes.jvLink.queueRTOpen(-1);  // mining and payouts: nothing yet
     fakes.jvLink.queueRTOpen(0);

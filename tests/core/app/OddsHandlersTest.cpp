@@ -39,13 +39,13 @@ TEST_F(OddsHandlersTest, ChoosingADayReadsTheOddsOfEveryRaceAndTheCardShowsThem)
     const int races = static_cast<int>(m.state().datList.size());
     ASSERT_GT(races, 0);
     for (int slot = 0; slot < races; ++slot) {
-        const OddsTable& table = m.dayOdds().table(slot);
+        const OddsTable& table = m.session().odds().table(slot);
         EXPECT_GT(table.TanPop[1] + table.TanPop[2], 0) << slot;  // ranks computed
         EXPECT_TRUE(std::any_of(table.SRTOdds.begin(), table.SRTOdds.end(), [](double o) { return o > 0; })) << slot;
     }
     m.DatListClick(2);
-    const OddsTable& shown = m.dayOdds().table(2);
-    const int runners = fieldNumber(m.raceDay().race(2), RaField::registeredRunners);
+    const OddsTable& shown = m.session().odds().table(2);
+    const int runners = fieldNumber(m.session().day().race(2), RaField::registeredRunners);
     for (int h = 1; h <= runners; ++h) {
         char odds[16];
         if (shown.TanOdds[static_cast<std::size_t>(h)] > 0) {
@@ -61,7 +61,7 @@ TEST_F(OddsHandlersTest, ChoosingADayReadsTheOddsOfEveryRaceAndTheCardShowsThem)
 TEST_F(OddsHandlersTest, WithoutOddsFilesEveryEntryIsEmptyAndNoHorseIsRanked) {
     MainModel& m = start(demo(false));
     m.DateComboChange(demo(false).days()[1]);
-    const OddsTable& table = m.dayOdds().table(0);
+    const OddsTable& table = m.session().odds().table(0);
     EXPECT_EQ(table.TanPop[1], 0);
     EXPECT_EQ(m.state().stringGrid26.cell(Card26Col::TanJun, 1), "　");
     EXPECT_EQ(m.state().labels[LabelId::OzGetTimeLabel].text, "  :  ");
@@ -86,14 +86,15 @@ TEST_F(OddsHandlersTest, TheTimeSeriesImportFillsTheDayFilesAndReloadsTheDay) {
     ASSERT_TRUE(settings.writeText(settings::DirJikeiretu, fresh.feedFolder() + "/companions/Kalvora/Data").ok());
     const std::string day = fresh.days()[0];
     m.DateComboChange(day);
-    EXPECT_EQ(m.dayOdds().table(0).TanPop[1], 0);
+    EXPECT_EQ(m.session().odds().table(0).TanPop[1], 0);
     EXPECT_TRUE(m.T1Click());
     ASSERT_FALSE(fakes.dialogs.informations.empty());
     const std::string races = std::to_string(m.state().datList.size());
     EXPECT_EQ(fakes.dialogs.informations.back(),
               races + "ﾚｰｽ分の単複枠ｵｯｽﾞ\n" + races + "ﾚｰｽ分の馬連ｵｯｽﾞ\nを取りこみました。");
     EXPECT_TRUE(fileExists(fresh.appFolder() + "/Data/" + day + ".jvO1"));
-    EXPECT_GT(m.dayOdds().table(0).TanPop[1] + m.dayOdds().table(0).TanPop[2], 0);  // read again by the reload
+    EXPECT_GT(m.session().odds().table(0).TanPop[1] + m.session().odds().table(0).TanPop[2],
+              0);  // read again by the reload
     EXPECT_EQ(m.state().currentRace, 0);
 
     m.setQuietFlag(true);  // the closing message is not shown under QuietFlag

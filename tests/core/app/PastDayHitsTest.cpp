@@ -82,7 +82,7 @@ TEST(PastDayHits, TheCombinedListsHitsAndReturnsAreThoseOfTheGeneratorsResults) 
     int racesWithHits = 0;
     for (int slot = 0; slot < races; ++slot) {
         const feedgen::Race& race = plan.races[static_cast<std::size_t>(slot)];
-        ASSERT_EQ(fieldNumber(model.raceDay().race(slot), IdField::raceNumber), race.number);
+        ASSERT_EQ(fieldNumber(model.session().day().race(slot), IdField::raceNumber), race.number);
         model.DatListClick(slot);
         // ◎ on the three favourites by the generator's strength, ○ and ▲ on the next ones: enough hits.
         std::vector<int> order;

@@ -52,9 +52,9 @@ protected:
 TEST_F(PayoutHandlersTest, TheDaysPayoutsAreReadWithTheDayAndShownWithTheirRace) {
     ASSERT_TRUE(writeTestPayouts(folder.file("Data"), {payoutOf(1, 5, 320), payoutOf(3, 9, 1450)}).ok());
     MainModel& m = startWithDay();
-    EXPECT_TRUE(m.payouts().payoutRead(0));
-    EXPECT_FALSE(m.payouts().payoutRead(1));
-    EXPECT_TRUE(m.payouts().payoutRead(2));
+    EXPECT_TRUE(m.session().payouts().payoutRead(0));
+    EXPECT_FALSE(m.session().payouts().payoutRead(1));
+    EXPECT_TRUE(m.session().payouts().payoutRead(2));
     EXPECT_EQ(shown(BetType::Tan, 0), (PayoutPanelEntry{" 5", " 1", "     320"}));
     EXPECT_EQ(shown(BetType::UR, 0), (PayoutPanelEntry{" 5- 6", " 3", "    1600"}));
     EXPECT_EQ(shown(BetType::Tan, 1), PayoutPanelEntry{});
@@ -62,16 +62,16 @@ TEST_F(PayoutHandlersTest, TheDaysPayoutsAreReadWithTheDayAndShownWithTheirRace)
     EXPECT_EQ(m.state().payoutPanel, PayoutPanel{});
     m.DatListClick(2);
     EXPECT_EQ(shown(BetType::Tan, 0), (PayoutPanelEntry{" 9", " 1", "    1450"}));
-    EXPECT_EQ(m.payoutSummary(2).of(BetType::UR)[0].combination, " 9-10");
+    EXPECT_EQ(m.session().payoutSummary(2).of(BetType::UR)[0].combination, " 9-10");
 }
 
 TEST_F(PayoutHandlersTest, ANewDayStartsWithoutThePayoutsOfTheDayBefore) {
     ASSERT_TRUE(writeTestPayouts(folder.file("Data"), {payoutOf(1, 5, 320)}).ok());
     MainModel& m = startWithDay();
-    ASSERT_TRUE(m.payouts().payoutRead(0));
+    ASSERT_TRUE(m.session().payouts().payoutRead(0));
     ASSERT_EQ(std::remove(folder.file("Data/" + kTestDayText + ".jvHR").c_str()), 0);
     m.DateComboChange(kTestDayText);
-    EXPECT_FALSE(m.payouts().payoutRead(0));
+    EXPECT_FALSE(m.session().payouts().payoutRead(0));
     EXPECT_EQ(m.state().payoutPanel, PayoutPanel{});
 }
 
@@ -83,7 +83,7 @@ TEST_F(PayoutHandlersTest, HrReadBtn2ShowsTheCurrentRaceAgainWhenItsPayoutHasJus
     int before = raceCardNotices;
     m.HrReadBtn2Click();  // another race's payout: the shown race stays as it is
     EXPECT_EQ(raceCardNotices, before);
-    EXPECT_TRUE(m.payouts().payoutRead(0));
+    EXPECT_TRUE(m.session().payouts().payoutRead(0));
 
     ASSERT_TRUE(writeTestPayouts(folder.file("Data"), {payoutOf(1, 5, 320), payoutOf(2, 11, 870)}).ok());
     m.HrReadBtn2Click();
@@ -102,11 +102,11 @@ TEST_F(PayoutHandlersTest, HrReadBtnReadsTheRecordsAgainButLeavesTheShownRaceAsI
     ASSERT_TRUE(writeTestDay(folder.file("Data"), 4, 12, "新").ok());
     ASSERT_TRUE(writeTestPayouts(folder.file("Data"), {payoutOf(1, 5, 320)}).ok());
     m.HrReadBtnClick();
-    EXPECT_TRUE(m.payouts().payoutRead(0));
-    EXPECT_EQ(m.payoutSummary(0).of(BetType::Tan)[0].horse, 5);
+    EXPECT_TRUE(m.session().payouts().payoutRead(0));
+    EXPECT_EQ(m.session().payoutSummary(0).of(BetType::Tan)[0].horse, 5);
     EXPECT_EQ(m.state().payoutPanel, PayoutPanel{});  // the panel follows when the race is shown
-    EXPECT_EQ(fieldUtf8(m.raceDay().runners[0][0], 41, 36).substr(0, 13), "テスト新1");
-    EXPECT_EQ(m.raceDay().work[0].WeatherCode, "3");
+    EXPECT_EQ(fieldUtf8(m.session().day().runners[0][0], 41, 36).substr(0, 13), "テスト新1");
+    EXPECT_EQ(m.session().day().work[0].WeatherCode, "3");
     m.DatListClick(0);
     EXPECT_EQ(shown(BetType::Tan, 0).payout, "     320");
 }
@@ -131,8 +131,8 @@ TEST_F(PayoutHandlersTest, ADamagedPayoutLineIsLoggedAndTheOthersRead) {
     broken.resize(400);
     ASSERT_TRUE(writeTestPayouts(folder.file("Data"), {payoutOf(1, 5, 320), broken}).ok());
     MainModel& m = startWithDay();
-    EXPECT_TRUE(m.payouts().payoutRead(0));
-    EXPECT_FALSE(m.payouts().payoutRead(1));
+    EXPECT_TRUE(m.session().payouts().payoutRead(0));
+    EXPECT_FALSE(m.session().payouts().payoutRead(1));
     auto log = readTextLines(folder.file("ErrorLog.txt"));
     ASSERT_TRUE(log.ok());
     EXPECT_TRUE(std::any_of(log->begin(), log->end(),

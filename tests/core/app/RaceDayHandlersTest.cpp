@@ -93,7 +93,7 @@ TEST_F(RaceDayHandlersTest, ADayOf24RacesLists24EntriesAndShowsTheFirst) {
     EXPECT_TRUE(m.state().racePagesVisible);
     EXPECT_EQ(m.state().stringGrid26.rowCount(), 17);
     EXPECT_EQ(m.state().stringGrid1.rowCount(), 17);
-    EXPECT_FALSE(isUsedSlot(m.raceDay().race(24)));
+    EXPECT_FALSE(isUsedSlot(m.session().day().race(24)));
     EXPECT_TRUE(fakes.dialogs.informations.empty());
 }
 
@@ -268,7 +268,7 @@ TEST(RaceDayOnAGeneratedDay, EveryRaceShowsItsRunnersAndIndexes) {
     int withCompi = 0, withMining = 0, withOwn = 0;
     for (int i = 0; i < static_cast<int>(m.state().datList.size()); ++i) {
         m.DatListClick(i);
-        const RaceRecord& race = m.raceDay().race(i);
+        const RaceRecord& race = m.session().day().race(i);
         const int runners = fieldNumber(race, 882, 2);
         ASSERT_EQ(m.state().stringGrid1.rowCount(), runners + 1) << i;
         for (int r = 1; r <= runners; ++r) {

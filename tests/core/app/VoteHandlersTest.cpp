@@ -27,7 +27,7 @@ TEST_F(VoteHandlersTest, AManualVoteAsksWritesHandsOverAndLogs) {
               (std::vector<std::string>{"-----", "■投票[順位指標指定][馬連]2024/05/26 15:30:00", "[東京11R]投票実行",
                                         "■投票金額:    800", "***", "20240526,05,11,UMAFUKU,NORMAL,500,03-07,",
                                         "20240526,05,11,UMAFUKU,NORMAL,300,01-08,", "***"}));
-    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_TRUE(model->session().tohyoDone(1));
     EXPECT_TRUE(fakes.sound.played.empty());  // never after a manual vote
 }
 
@@ -38,7 +38,7 @@ TEST_F(VoteHandlersTest, NoAnswerWritesAndLogsNothing) {
     EXPECT_EQ(voteFile(), "(none)");
     EXPECT_TRUE(fakes.launcher.starts.empty());
     EXPECT_EQ(model->state().autoNaviList.size(), logLines);
-    EXPECT_FALSE(model->tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(1));
 }
 
 TEST_F(VoteHandlersTest, ThePostTimeCheckAllowsTheMinuteOfPostAndRefusesTheNext) {
@@ -46,7 +46,7 @@ TEST_F(VoteHandlersTest, ThePostTimeCheckAllowsTheMinuteOfPostAndRefusesTheNext)
     fakes.clock.set(DateTime{2024, 5, 26, 15, 40, 59});
     fakes.dialogs.setNextAnswer(true);
     model->TohyouBtnClick();
-    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_TRUE(model->session().tohyoDone(1));
     fakes.clock.set(DateTime{2024, 5, 26, 15, 41, 0});
     model->TohyouBtnClick();
     EXPECT_EQ(fakes.dialogs.informations.back(), "発走時刻を過ぎました。");
@@ -59,7 +59,7 @@ TEST_F(VoteHandlersTest, TheDayMustBeTodayOrTomorrow) {
     fakes.clock.set(DateTime{2024, 5, 25, 10, 0, 0});  // the day before: advance voting
     fakes.dialogs.setNextAnswer(true);
     model->TohyouBtnClick();
-    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_TRUE(model->session().tohyoDone(1));
     fakes.clock.set(DateTime{2024, 5, 24, 10, 0, 0});  // two days before
     model->TohyouBtnClick();
     EXPECT_EQ(fakes.dialogs.informations.back(), "本日(または翌日)のデータが読み込まれていません。");
@@ -97,7 +97,7 @@ TEST_F(VoteHandlersTest, SimulationKeepsOnlyAutomaticVotesFromThePlugIn) {
     model->AutoTohyoBtnClick();
     EXPECT_EQ(fakes.launcher.starts.size(), 1u);
     EXPECT_EQ(logTail(6).front(), "[SIM]■投票[順位指標指定][馬連]2024/05/26 15:30:00");
-    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_TRUE(model->session().tohyoDone(1));
     EXPECT_EQ(fakes.sound.played.size(), 1u);  // after the automatic vote only
 }
 
@@ -107,7 +107,7 @@ TEST_F(VoteHandlersTest, APlugInStartThePlatformRefusesIsReportedAndTheRaceIsNot
     fakes.dialogs.setNextAnswer(true);
     model->TohyouBtnClick();
     EXPECT_EQ(fakes.dialogs.informations.back(), kVotePluginStartError);
-    EXPECT_FALSE(model->tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(1));
     // The block was written ahead of the start; the failed start follows it.
     EXPECT_EQ(logTail(2),
               (std::vector<std::string>{"***", "[エラー]15:30:00 [東京11R]投票プラグインを起動できませんでした: " +

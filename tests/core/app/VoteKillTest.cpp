@@ -84,7 +84,7 @@ TEST_F(VoteKillTest, AKillAfterAnyStepLeavesNoVoteOrABlockForEveryPlacedVote) {
         }
         // A program started again sees the race voted exactly when a block says so.
         restart();
-        EXPECT_EQ(model->tohyoDone(1), c.block) << name;
+        EXPECT_EQ(model->session().tohyoDone(1), c.block) << name;
     }
 }
 

@@ -44,7 +44,7 @@ TEST_F(VoteQueueTest, ASecondVoteOfTheDayWaitsUntilTheRunHandedTheFileHasEnded) 
     // The run may not have read the file yet: it stays as it was handed over.
     EXPECT_EQ(fakes.launcher.starts.size(), 1u);
     EXPECT_EQ(voteFile(), line(10, "01-02") + "\r\n");
-    EXPECT_FALSE(model->tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(1));
     EXPECT_EQ(status().text, "投票待ち[東京11R]:投票プラグインの終了を待っています");
     model->VoteQueueTimerTimer();
     EXPECT_EQ(fakes.launcher.starts.size(), 1u);
@@ -53,8 +53,8 @@ TEST_F(VoteQueueTest, ASecondVoteOfTheDayWaitsUntilTheRunHandedTheFileHasEnded) 
     model->VoteQueueTimerTimer();
     ASSERT_EQ(fakes.launcher.starts.size(), 2u);
     EXPECT_EQ(voteFile(), line(11, "03-04") + "\r\n");
-    EXPECT_TRUE(model->tohyoDone(0));
-    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_TRUE(model->session().tohyoDone(0));
+    EXPECT_TRUE(model->session().tohyoDone(1));
     EXPECT_EQ(blocks(logFile()), (std::vector<VoteBlock>{{"[東京10R]投票実行", {line(10, "01-02")}},
                                                          {"[東京11R]投票実行", {line(11, "03-04")}}}));
 }
@@ -64,14 +64,14 @@ TEST_F(VoteQueueTest, AnotherProgramsLockKeepsTheVoteWaitingBeforeItsFileIsWritt
     vote(1, " 3- 4");
     EXPECT_EQ(voteFile(), "(none)");
     EXPECT_TRUE(fakes.launcher.starts.empty());
-    EXPECT_FALSE(model->tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(1));
     EXPECT_TRUE(blocks(logFile()).empty());
     EXPECT_EQ(status().text, "投票待ち[東京11R]:他のプログラムの投票の終了を待っています");
     fakes.launcher.holdLocksElsewhere(false);
     model->VoteQueueTimerTimer();
     ASSERT_EQ(fakes.launcher.starts.size(), 1u);
     EXPECT_TRUE(fakes.launcher.starts[0].lockPassed);
-    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_TRUE(model->session().tohyoDone(1));
     EXPECT_EQ(status().text, "[東京11R]投票実行 15:30:00");
 }
 
@@ -89,7 +89,7 @@ TEST_F(VoteQueueTest, AWaitingVoteIsRefusedWhenItsPostTimePasses) {
     EXPECT_EQ(fakes.dialogs.informations.back(), text);
     EXPECT_EQ(logTail(2), (std::vector<std::string>(2, "[投票不可]15:41:00 " + text)));
     EXPECT_EQ(fakes.launcher.starts.size(), 1u);
-    EXPECT_FALSE(model->tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(1));
     EXPECT_EQ(voteFile(), line(10, "01-02") + "\r\n");
     EXPECT_EQ(status().color, 0xFF0000u);
 }
@@ -128,7 +128,7 @@ TEST_F(VoteQueueTest, APlugInThatEndsBadlyIsRecordedAndItsRaceStaysVoted) {
         const std::size_t logLines = model->state().autoNaviList.size();
         fakes.launcher.end(fakes.launcher.runCount() - 1, c.end);
         model->VoteQueueTimerTimer();
-        EXPECT_TRUE(model->tohyoDone(1));
+        EXPECT_TRUE(model->session().tohyoDone(1));
         if (!c.status) {
             EXPECT_EQ(model->state().autoNaviList.size(), logLines);
             EXPECT_EQ(model->errorLog().lines().size(), errors);
@@ -159,7 +159,7 @@ TEST_F(VoteQueueTest, ADayLogThatCannotBeWrittenStopsTheVoteBeforeThePlugIn) {
     std::filesystem::create_directory(log);
     vote(1, " 3- 4");
     EXPECT_TRUE(fakes.launcher.starts.empty());
-    EXPECT_FALSE(model->tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(1));
     ASSERT_FALSE(fakes.dialogs.errors.empty());
     std::filesystem::remove(log);
     std::filesystem::rename(log + ".kept", log);
@@ -171,16 +171,16 @@ TEST_F(VoteQueueTest, ADayLogThatCannotBeWrittenStopsTheVoteBeforeThePlugIn) {
 
 TEST_F(VoteQueueTest, ARestartKeepsTheRacesVotedButNotAVoteWhoseStartFailed) {
     vote(1, " 3- 4");
-    ASSERT_TRUE(model->tohyoDone(1));
+    ASSERT_TRUE(model->session().tohyoDone(1));
     restart();
-    EXPECT_TRUE(model->tohyoDone(1));
-    EXPECT_FALSE(model->tohyoDone(0));
+    EXPECT_TRUE(model->session().tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(0));
     fakes.launcher.refuseWith("No such file or directory");
     vote(0, " 1- 2");
-    EXPECT_FALSE(model->tohyoDone(0));
+    EXPECT_FALSE(model->session().tohyoDone(0));
     restart();
-    EXPECT_FALSE(model->tohyoDone(0));
-    EXPECT_TRUE(model->tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(0));
+    EXPECT_TRUE(model->session().tohyoDone(1));
 }
 
 TEST_F(VoteQueueTest, AnAdvanceVoteInThePreviousDaysLogIsRestored) {
@@ -190,8 +190,8 @@ TEST_F(VoteQueueTest, AnAdvanceVoteInThePreviousDaysLogIsRestored) {
     ASSERT_TRUE(fileExists(folder.file("log/20240525.log")));
     fakes.clock.set(DateTime{2024, 5, 26, 9, 0, 0});
     restart();
-    EXPECT_TRUE(model->tohyoDone(1));
-    EXPECT_FALSE(model->tohyoDone(0));
+    EXPECT_TRUE(model->session().tohyoDone(1));
+    EXPECT_FALSE(model->session().tohyoDone(0));
 }
 
 TEST_F(VoteQueueTest, ClosingGivesUpAWaitingVoteWithALine) {

@@ -117,5 +117,26 @@ TEST_F(SettingsTest, AListIsWrittenWholeAndReadBack) {
     EXPECT_EQ(store.readList(settings::AgeList, 2), (std::vector<std::int32_t>{2, 2, 2, 2}));
 }
 
+TEST_F(SettingsTest, ASnapshotReadsTheFileOnceAndKeepsWhatItRead) {
+    using namespace settings;
+    ASSERT_TRUE(store.writeInt(KaimeSetDefaultAmount[0], 1200).ok());
+    ASSERT_TRUE(store.writeText(OriginalSisu1, "Mine").ok());
+    const std::uint64_t before = store.fileReads();
+    const SettingsSnapshot snapshot = store.snapshot();
+    EXPECT_EQ(store.fileReads(), before + 1);
+    // Written after the snapshot was taken: the snapshot keeps the value of its moment, a new read sees it.
+    ASSERT_TRUE(store.writeInt(KaimeSetDefaultAmount[0], 5000).ok());
+    EXPECT_EQ(snapshot.readInt(KaimeSetDefaultAmount[0]), 1200);
+    EXPECT_EQ(snapshot.readText(OriginalSisu1), "Mine");
+    EXPECT_EQ(snapshot.readText(OriginalSisu2), "SisuB");
+    EXPECT_EQ(snapshot.readText(DirLumidex), folder.path());
+    EXPECT_EQ(snapshot.readStoredText(DirLumidex), "");
+    EXPECT_FALSE(snapshot.readBool(BuyBaken[0]));
+    EXPECT_EQ(store.fileReads(), before + 1);  // the snapshot's reads are answered from memory
+    EXPECT_EQ(store.readInt(KaimeSetDefaultAmount[0]), 5000);
+    EXPECT_EQ(store.fileReads(), before + 2);
+    EXPECT_EQ(store.snapshot().readInt(KaimeSetDefaultAmount[0]), 5000);
+}
+
 }  // namespace
 }  // namespace marovix

@@ -48,11 +48,7 @@ int runMarovix(const ProgramOptions& options) {
     KenshoModel kenshoModel(model.folders().path(kSimulationFileName));
     TKenshoForm kensho(kenshoModel, &mainForm);
     TKaimeSettingForm kaimeSetting(model, kenshoModel, kensho, ports.mainPorts().clock, &mainForm);
-    if (auto* inputForm = mainForm.findChild<QPushButton*>(QStringLiteral("InputFormBtn")))
-        QObject::connect(inputForm, &QPushButton::clicked, &kaimeSetting, [&kaimeSetting] {
-            kaimeSetting.show();
-            kaimeSetting.raise();
-        });
+    mainForm.setKaimeSettingAction([&kaimeSetting] { kaimeSetting.open(); });
     TIpatLogForm ipatLog(model, &mainForm);
     mainForm.setLogWindowAction([&ipatLog] {
         ipatLog.show();  // not modal

@@ -248,7 +248,12 @@ void TMainForm::buildTopBar() {
         if (m_downloadAction) m_downloadAction();
     });
     buttons->addWidget(jvButton);
-    buttons->addWidget(button("InputFormBtn", "買い目設定", area));
+    auto* inputForm = button("InputFormBtn", "買い目設定", area);
+    inputForm->setToolTip(QStringLiteral("入力フォームを開きます"));
+    connect(inputForm, &QPushButton::clicked, this, [this] {
+        if (m_kaimeSettingAction) m_kaimeSettingAction();
+    });
+    buttons->addWidget(inputForm);
     m_dateCombo = named(new QComboBox(area), QStringLiteral("DateCombo"));
     m_dateCombo->setMaxVisibleItems(36);
     m_dateCombo->setMinimumWidth(160);

@@ -45,6 +45,8 @@ public:
     void setDownloadAction(std::function<void()> action) { m_downloadAction = std::move(action); }
     // What the menu item "自動運転ログ" (N35) shows after the model refreshed the IPAT log.
     void setLogWindowAction(std::function<void()> action) { m_logWindowAction = std::move(action); }
+    // InputFormBtn "買い目設定" opens the strategy window through `action`.
+    void setKaimeSettingAction(std::function<void()> action) { m_kaimeSettingAction = std::move(action); }
     MainModel& model() { return m_model; }
     // Automatic operation's scheduler, ticked every second by SchedulerTimer.
     Scheduler& scheduler() { return *m_scheduler; }
@@ -101,6 +103,7 @@ private:
     std::unique_ptr<Scheduler> m_scheduler;
     std::function<void()> m_downloadAction;
     std::function<void()> m_logWindowAction;
+    std::function<void()> m_kaimeSettingAction;
     // The two race-card views, for their hand cursors.
     std::vector<std::pair<GridId, QTableView*>> m_cardViews;
     bool m_shownOnce = false;

@@ -31,7 +31,7 @@ SchedulerDay MainAutoHost::day() const {
         entry.fetchLine = fetchQueueLine(race, slot);
         entry.ozFetched = m_model.ozFetched(slot);
         entry.tohyoDone = session.tohyoDone(slot);
-        entry.naviTarget = m_model.naviTarget(slot);
+        entry.naviTarget = session.naviTarget(slot);
         const std::string_view winPlace = session.odds().rawRecords(slot)[kindIndex(OddsKind::O1)];
         entry.winPlaceOdds = fieldNumber(winPlace, O1Field::raceNumber) > 0;
     }

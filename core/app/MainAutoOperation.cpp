@@ -30,7 +30,7 @@ void MainModel::DispRaceAfterOZgetClick() {
     if (on) {
         // 3. The message, the targets, the day log.
         m_ports.dialogs.information(std::string(kAutoRunOnMessage));
-        computeTargets(m_settings->snapshot());
+        computeTargets();
         appendDayLog(lines);
         return;
     }
@@ -40,24 +40,11 @@ void MainModel::DispRaceAfterOZgetClick() {
     if (!m_quietFlag) m_ports.dialogs.information(std::string(kAutoRunOffMessage));
 }
 
-bool MainModel::naviTarget(RaceSlot slot) const { return m_session.naviTarget(slot); }
-
 AutoRunState MainModel::autoRunState() const {
     return marovix::autoRunState(m_state.shownDay.value_or(""), m_ports.clock.now(), m_autoRunMode);
 }
 
-void MainModel::computeTargets(const SettingsSnapshot& settings) {
-    const NaviTargetFlags targets =
-        naviTargets(m_session.day().races, m_state.datListSlots, naviTargetChoice(settings));
-    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
-        m_session.slot(slot).NaviTarget = targets[static_cast<std::size_t>(slot)];
-    const RaceSlot shown = m_state.currentRace;
-    if (shown >= 0) {
-        m_state.labels[LabelId::TaishoRLabel].background = naviTarget(shown) ? 0x00FF00u : 0x808080u;
-        notify(StatePart::Labels);
-    }
-    notify(StatePart::RaceList);
-}
+void MainModel::computeTargets() { m_kaimeSetting->NaviSetBtnClick(); }
 
 void MainModel::scheduledOddsFetchDone() {
     if (m_autoRunMode) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/app/MainStrategyHost.h"
+
 #include "core/common/ProgramInfo.h"
 #include "core/common/TextFile.h"
 #include "core/common/Trim.h"
@@ -32,6 +34,7 @@ MainModel::MainModel(std::string appFolder, std::string windowsFolder, MainPorts
       m_settings(std::make_unique<Settings>(m_folders.appFolder(), m_windowsFolder, ports.clock)),
       m_errorLog(m_folders.errorLogPath()) {
     makeVoteQueue();
+    makeKaimeSetting();
 }
 
 // The vote queue goes before its host; the plug-in runs it started go on.

@@ -13,7 +13,6 @@
 #include "core/app/MainState.h"
 #include "core/app/ModalDialogs.h"
 #include "core/auto/AutoRunState.h"
-#include "core/auto/NaviTargets.h"
 #include "core/auto/SchedulerDay.h"
 #include "core/common/CellStyle.h"
 #include "core/common/Notifier.h"
@@ -29,6 +28,7 @@
 #include "core/session/DaySession.h"
 #include "core/session/RaceEvaluation.h"
 #include "core/settings/AppFolders.h"
+#include "core/strategy/KaimeSettingModel.h"
 #include "core/strategy/Simulation.h"
 #include "core/vote/BalanceWatch.h"
 
@@ -47,6 +47,7 @@ class Settings;
 class SettingsSnapshot;
 struct SettingKey;
 class Sound;
+class MainStrategyHost;
 class StoredDataDownload;
 class VotePluginLauncher;
 struct DayLoadSettings;
@@ -285,8 +286,6 @@ public:
     // targets computed again, the switch's lines in the day log. Off: AutoNaviLabel grey, the lines, and
     // the message unless QuietFlag is raised (the balance watch switching it off).
     void DispRaceAfterOZgetClick();
-    // NaviTarget: the race is a target of automatic operation (computed at each day selection and switch).
-    bool naviTarget(RaceSlot slot) const;
     // Idle, Watching or Running at the clock's time.
     AutoRunState autoRunState() const;
     // Timer1 after its fetch: in automatic operation operateLabel red and FormDisableTimer started (I·1000 +
@@ -353,6 +352,12 @@ public:
     // RefSpanBtn / RefreshMultiBtn: which multi check boxes of the exacta and trifecta pages show.
     void RefSpanBtnClick();
 
+    // The window "買い目設定" over this main window's day (exists for the whole run).
+    KaimeSettingModel& kaimeSetting() { return *m_kaimeSetting; }
+    // NaviTarget: the race is a target of automatic operation (NaviSetBtn of that window, also run at
+    // every selection of a day and when automatic operation is switched on); false outside 0..35.
+    bool naviTarget(RaceSlot slot) const;
+
     // How a grid cell is painted.
     CellStyle cellStyle(GridId grid, int column, int row) const;
     // The background of DatList's entry `index` (the selected entry is the one that shows CurrentRace).
@@ -405,9 +410,14 @@ private:
     bool dayGateOpen() const;
     // Ends automatic operation from the balance watch (QuietFlag raised, so no message shows).
     void endAutoRunQuietly();
-    void computeTargets(const SettingsSnapshot& settings);
+    // NaviSetBtn of the window "買い目設定": the targets from its tab "対象レース指定".
+    void computeTargets();
     // The header labels of the shown race (BashoLabel ... OzGetTimeLabel, TaishoRLabel).
     void showRaceHeader(RaceSlot slot);
+    friend class MainStrategyHost;
+    void makeKaimeSetting();
+    // The marks and selections of the shown race again, after the strategy or the pre-marked table changed.
+    void markShownRaceAgain();
     void showPayoutPanel();
     void loadRaceStakes();
     // The strategy of the shown race's marks and selections: the window's controls and the marks' strategy.
@@ -474,6 +484,9 @@ private:
     std::vector<StatePart> m_changedParts;
     ResultsTimer m_resultsTimer;
     ScheduleTiming m_scheduleTiming;
+
+    std::unique_ptr<MainStrategyHost> m_strategyHost;
+    std::unique_ptr<KaimeSettingModel> m_kaimeSetting;
 
     friend struct MainModelTestAccess;  // tests fill the grids without the builders
 };

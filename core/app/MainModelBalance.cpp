@@ -66,8 +66,8 @@ void MainModel::ZanDakaTimerTimer() {
     const DateTime now = m_ports.clock.now();
     appendDayLog(balanceLogLines(m_balanceInetId, label.text, now), false);
     if (m_state.options.on(MainOption::SimMode) || !m_autoRunMode) return;
-    const StopRule rule{m_settings->readInt(settings::NaviQuitSel), m_settings->readInt(settings::NaviQuitZandaka1),
-                        m_settings->readInt(settings::NaviQuitZandaka2)};
+    // The tab "自動運転終了指定" as it stands now: a change made during automatic operation applies at once.
+    const NaviQuitRule& rule = m_kaimeSetting->state().naviQuit;
     if (auto lines = stopRuleLines(rule, m_balanceInetId, label.text, now)) {
         appendDayLog(*lines);
         endAutoRunQuietly();

@@ -61,6 +61,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_state.labels[LabelId::RestTimeLabel].text.clear();
     notify(StatePart::RaceList);
     notify(StatePart::Clock);
+    m_kaimeSetting->setRaceDay(dayText, {}, {});
     stopDayTimers();
     // 2. The short race card emptied (the day's values go with the session the load replaces).
     m_state.stringGrid26.clearBody();
@@ -88,13 +89,13 @@ void MainModel::DateComboChange(const std::string& dayText) {
     m_session = std::move(load.session);
     logNotes(load.notes);
     for (const std::string& error : load.errors) m_ports.dialogs.error(error);
-    // 9. The race list, each entry with its slot (the strategy window's two lists follow it when that
-    // window lands).
+    // 9. The race list, each entry with its slot; the strategy window's DatList and RaceList0 follow it.
     for (RaceSlot slot : m_session.usedSlots()) {
         m_state.datList.push_back(raceListText(m_session.race(slot)));
         m_state.datListSlots.push_back(slot);
     }
     notify(StatePart::RaceList);
+    m_kaimeSetting->setRaceDay(dayText, m_state.datListSlots, m_state.datList);
     // The races voted before (by this program or another, before a restart) stay voted, and those whose
     // odds were fetched before in this run stay fetched.
     restoreTohyoDone();
@@ -122,7 +123,7 @@ void MainModel::DateComboChange(const std::string& dayText) {
         applyChangeInfo();
     }
     // 16. The targets of automatic operation.
-    computeTargets(snapshot);
+    computeTargets();
     // 17. The day log.
     appendDayLog({"-----", "■開催日選択 [" + dayText + "] " + m_ports.clock.now().slashText()});
     // 18. The first race.
@@ -206,8 +207,7 @@ CellStyle MainModel::cellStyle(GridId grid, int column, int row) const {
 }
 
 Rgb MainModel::raceListColor(int index) const {
-    return raceListBackground(index >= 0 && index == m_state.currentEntry(),
-                              m_session.naviTarget(m_state.slotOfEntry(index)));
+    return raceListBackground(index >= 0 && index == m_state.currentEntry(), naviTarget(m_state.slotOfEntry(index)));
 }
 
 }  // namespace marovix

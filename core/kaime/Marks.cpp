@@ -50,12 +50,18 @@ void setMarks(RaceCard26Grid& card, MarkMode mode, const MarkStrategy& strategy,
         const int horse = horseOf(card, row);
         if (horse <= 0 || horse > 18) continue;
         for (int mark = 0; mark < kMarkCount; ++mark) {
-            const bool byIndex = mode == MarkMode::IndexRanks || strategy.borrowIndex[static_cast<std::size_t>(mark)];
-            const bool on =
-                byIndex ? rankGivesMark(strategy, race.ranks, mark, horse) : preMarked(race.umaSetLine, mark, horse);
+            const bool on = mode == MarkMode::IndexRanks
+                                ? rankGivesMark(strategy, race.ranks, mark, horse)
+                                : preMarkedModeMark(strategy, race.ranks, race.umaSetLine, mark, horse);
             if (on) card.setCell(markColumn(mark), row, kMarkText);
         }
     }
+}
+
+bool preMarkedModeMark(const MarkStrategy& strategy, const IndexRanks& ranks, std::string_view umaSetLine, int mark,
+                       int horse) {
+    return strategy.borrowIndex[static_cast<std::size_t>(mark)] ? rankGivesMark(strategy, ranks, mark, horse)
+                                                                : preMarked(umaSetLine, mark, horse);
 }
 
 void setMarkColumn(RaceCard26Grid& card, int mark, bool on) {

@@ -41,6 +41,11 @@ struct MarkRace {
 // - Manual (or any other value): no mark.
 void setMarks(RaceCard26Grid& card, MarkMode mode, const MarkStrategy& strategy, const MarkRace& race);
 
+// Mark `mark` of horse `horse` (1..18) in the pre-marked mode: from the index ranks when the strategy
+// borrows that mark from the index, otherwise "1" at character 3(horse - 1) + mark of the race's line.
+bool preMarkedModeMark(const MarkStrategy& strategy, const IndexRanks& ranks, std::string_view umaSetLine, int mark,
+                       int horse);
+
 // "全" (on) and "CL" (off) of a mark: every body row of its column marked or emptied.
 void setMarkColumn(RaceCard26Grid& card, int mark, bool on);
 

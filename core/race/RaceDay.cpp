@@ -1,5 +1,6 @@
 #include "core/race/RaceDay.h"
 
+#include <algorithm>
 #include <map>
 
 #include "core/common/FileFaults.h"
@@ -123,22 +124,42 @@ Status readUmaSet(RaceDay& day) {
     return Status::success();
 }
 
+Status writeUmaSet(const RaceDay& day, int lineCount) {
+    auto bytes = readFileBytes(day.files.umaSet);
+    if (!bytes) return Status(Error{bytes.error()});
+    constexpr std::size_t kRecord = kUmaSetLineLength + 2;
+    const auto count = static_cast<std::size_t>(std::clamp(lineCount, 0, kRaceSlotCount));
+    std::string file = std::move(*bytes);
+    if (file.size() < count * kRecord) file.resize(count * kRecord, ' ');
+    for (std::size_t k = 0; k < count; ++k) {
+        std::string line = day.umaSet[k];
+        line.resize(kUmaSetLineLength, ' ');
+        file.replace(k * kRecord, kRecord, line + "\r\n");
+    }
+    return replaceFile(day.files.umaSet, file);
+}
+
 Status createUmaSetFile(const std::string& path, int lineCount) {
     std::vector<std::string> lines(static_cast<std::size_t>(std::max(lineCount, 0)),
                                    std::string(kUmaSetLineLength, ' '));
     return writeRawLines(path, lines);
 }
 
-void readOwnIndexFiles(RaceDay& day, const std::string& tcsvFolder, const std::string& name1,
-                       const std::string& name2) {
+LoadNotes readOwnIndexFiles(RaceDay& day, const std::string& tcsvFolder, const std::string& name1,
+                            const std::string& name2) {
+    LoadNotes skipped;
     const RaceRecord& first = day.race(0);
     const std::string date =
         std::string(fieldText(first, RaField::year)) + std::string(fieldText(first, RaField::monthDay));
     const std::pair<const std::string*, OwnIndex> files[] = {{&name1, OwnIndex::First}, {&name2, OwnIndex::Second}};
     for (const auto& [name, which] : files) {
-        auto lines = linesIfPresent(joinPath(tcsvFolder, *name + date + ".csv"));
-        if (lines) readOwnIndex(*lines, which, day.races, day.work);
+        const std::string fileName = *name + date + ".csv";
+        auto lines = linesIfPresent(joinPath(tcsvFolder, fileName));
+        if (!lines) continue;
+        if (const int count = readOwnIndex(*lines, which, day.races, day.work); count > 0)
+            skipped.push_back(skippedLinesNote(fileName, count));
     }
+    return skipped;
 }
 
 }  // namespace marovix

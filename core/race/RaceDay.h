@@ -56,8 +56,14 @@ Status readUmaSet(RaceDay& day);
 // of the race list, so that line k stays slot k also when a damaged race record left its slot empty).
 Status createUmaSetFile(const std::string& path, int lineCount);
 
+// The pre-marked horse table saved: records 0 .. lineCount - 1 put at their places in the existing ".Uset"
+// file (56 bytes each with CR LF; whatever else the file holds is kept) and the file replaced whole.
+Status writeUmaSet(const RaceDay& day, int lineCount);
+
 // The two own-index files of the day: TCSV/<name1><yyyymmdd>.csv and TCSV/<name2><yyyymmdd>.csv, yyyy and
-// mmdd from the day's first race. Missing files change nothing.
-void readOwnIndexFiles(RaceDay& day, const std::string& tcsvFolder, const std::string& name1, const std::string& name2);
+// mmdd from the day's first race. Missing files change nothing. Returns, per file that had lines it could
+// not place (a key of no race of the day, a horse number outside 1..18), one line saying how many.
+LoadNotes readOwnIndexFiles(RaceDay& day, const std::string& tcsvFolder, const std::string& name1,
+                            const std::string& name2);
 
 }  // namespace marovix

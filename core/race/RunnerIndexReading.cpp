@@ -108,30 +108,48 @@ std::string shortHorseKey(std::string_view key) {
     return std::string(key);
 }
 
-void readOwnIndex(std::span<const std::string> lines, OwnIndex which, const RaceRecords& races,
-                  std::span<RaceWork, kRaceSlotCount> work) {
-    std::array<std::string, kRaceSlotCount> raceKeys;
+HorseKeyFinder::HorseKeyFinder(const RaceRecords& races) {
     for (std::size_t slot = 0; slot < races.size(); ++slot)
-        if (isUsedSlot(races[slot])) raceKeys[slot] = dayMatchingKey(races[slot]);
-    // A day's own-index file holds a line per runner: each line finds its race by key, not by a scan
-    // of the slots. The first slot of a key is the one that takes its lines.
-    std::unordered_map<std::string_view, std::size_t> slotOfKey;
-    for (std::size_t slot = 0; slot < raceKeys.size(); ++slot)
-        if (!raceKeys[slot].empty()) slotOfKey.emplace(raceKeys[slot], slot);
+        if (isUsedSlot(races[slot])) m_raceKeys[slot] = dayMatchingKey(races[slot]);
+    // A file holds a line per runner: each line finds its race by key, not by a scan of the slots. The
+    // first slot of a key is the one that takes its lines.
+    for (std::size_t slot = 0; slot < m_raceKeys.size(); ++slot)
+        if (!m_raceKeys[slot].empty()) m_slotOfKey.emplace(m_raceKeys[slot], static_cast<RaceSlot>(slot));
+}
+
+std::optional<HorseKeyFinder::Horse> HorseKeyFinder::find(std::string_view key) const {
+    const std::string shortKey = shortHorseKey(key);
+    if (shortKey.size() < 12) return std::nullopt;
+    const int horse = lenientInt(std::string_view(shortKey).substr(12, 2));
+    const auto found = m_slotOfKey.find(std::string_view(shortKey).substr(0, 12));
+    if (found == m_slotOfKey.end() || horse < 1 || horse > kHorses) return std::nullopt;
+    return Horse{found->second, horse};
+}
+
+std::string skippedLinesNote(const std::string& fileName, int count) {
+    return "[" + fileName + "]の" + std::to_string(count) +
+           "行を読み飛ばしました。（開催日のレースにない馬か、馬番が1～18でない行です）";
+}
+
+int readOwnIndex(std::span<const std::string> lines, OwnIndex which, const RaceRecords& races,
+                 std::span<RaceWork, kRaceSlotCount> work) {
+    const HorseKeyFinder finder(races);
     std::vector<std::string> fields;
+    int skipped = 0;
     for (const std::string& line : lines) {
         splitIndexLine(line, fields);
         if (fields.empty()) continue;
-        const std::string key = shortHorseKey(fields[0]);
-        if (key.size() < 12) continue;
-        const int horse = lenientInt(std::string_view(key).substr(12, 2));
+        const auto found = finder.find(fields[0]);
+        if (!found) {
+            ++skipped;
+            continue;
+        }
         const int value = fields.size() > 1 ? lenientInt(fields[1]) : 0;
-        const std::string_view raceKey = std::string_view(key).substr(0, 12);
-        const auto found = slotOfKey.find(raceKey);
-        if (found == slotOfKey.end() || horse < 1 || horse > kHorses) continue;
-        RunnerIndexes& indexes = work[found->second].indexes;
-        (which == OwnIndex::First ? indexes.OwnIndex1 : indexes.OwnIndex2)[static_cast<std::size_t>(horse)] = value;
+        RunnerIndexes& indexes = work[static_cast<std::size_t>(found->slot)].indexes;
+        (which == OwnIndex::First ? indexes.OwnIndex1 : indexes.OwnIndex2)[static_cast<std::size_t>(found->horse)] =
+            value;
     }
+    return skipped;
 }
 
 void computeMining(const std::array<std::string, kRaceSlotCount>& dm, const std::array<std::string, kRaceSlotCount>& tm,

@@ -16,7 +16,7 @@ DayLoad loadDay(DayFiles files, const std::string& tcsvFolder, const DayLoadSett
     session.readMining(load.notes);
     session.readDayOdds(load.notes);
     if (Status read = session.readUmaSet(); !read) load.errors.push_back(read.error());
-    session.readOwnIndexes(tcsvFolder, settings.ownIndexNames[0], settings.ownIndexNames[1]);
+    session.readOwnIndexes(tcsvFolder, settings.ownIndexNames[0], settings.ownIndexNames[1], load.notes);
     return load;
 }
 

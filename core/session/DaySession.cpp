@@ -88,8 +88,9 @@ void DaySession::readOdds(RaceSlot slot, LoadNotes& notes) {
 
 Status DaySession::readUmaSet() { return marovix::readUmaSet(m_day); }
 
-void DaySession::readOwnIndexes(const std::string& tcsvFolder, const std::string& name1, const std::string& name2) {
-    readOwnIndexFiles(m_day, tcsvFolder, name1, name2);
+void DaySession::readOwnIndexes(const std::string& tcsvFolder, const std::string& name1, const std::string& name2,
+                                LoadNotes& notes) {
+    for (std::string& skipped : readOwnIndexFiles(m_day, tcsvFolder, name1, name2)) notes.push_back(std::move(skipped));
 }
 
 }  // namespace marovix

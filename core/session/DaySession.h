@@ -86,8 +86,10 @@ public:
     void readOdds(RaceSlot slot, LoadNotes& notes);
     // The pre-marked horse table when its file exists (a missing file is no error and changes nothing).
     Status readUmaSet();
-    // The two own-index files of the day (TCSV/<name><yyyymmdd>.csv); missing files change nothing.
-    void readOwnIndexes(const std::string& tcsvFolder, const std::string& name1, const std::string& name2);
+    // The two own-index files of the day (TCSV/<name><yyyymmdd>.csv); missing files change nothing. Lines
+    // of no race of the day or of a horse outside 1..18 are counted in a note per file.
+    void readOwnIndexes(const std::string& tcsvFolder, const std::string& name1, const std::string& name2,
+                        LoadNotes& notes);
 
 private:
     RaceDay m_day;

@@ -51,20 +51,12 @@ std::vector<std::string> balanceLogLines(std::string_view inetId, std::string_vi
     return {"-----", "■IPAT残高[" + std::string(inetId) + "]:" + std::string(balance) + "円 " + now.slashText()};
 }
 
-std::optional<std::vector<std::string>> stopRuleLines(const StopRule& rule, std::string_view inetId,
+std::optional<std::vector<std::string>> stopRuleLines(const NaviQuitRule& rule, std::string_view inetId,
                                                       std::string_view balance, const DateTime& now) {
-    const Yen amount = balanceAmount(balance);
-    std::string_view text;
-    Yen limit = 0;
-    if (rule.sel == 2 && rule.goal < amount) {
-        text = kGoalRule;
-        limit = rule.goal;
-    } else if (rule.sel == 3 && amount < rule.floor) {
-        text = kFloorRule;
-        limit = rule.floor;
-    } else {
-        return std::nullopt;
-    }
+    if (!naviQuitFires(rule, balanceAmount(balance))) return std::nullopt;
+    const bool goal = rule.sel == NaviQuitSel::AboveGoal;
+    const std::string_view text = goal ? kGoalRule : kFloorRule;
+    const Yen limit = goal ? rule.goal : rule.floor;
     return std::vector<std::string>{"-----", "■自動運転終了 " + now.slashText(),
                                     std::string(text) + std::string(inetId) + "]:" + std::string(balance) +
                                         "円 (指定金額：" + std::to_string(limit) + "円)"};

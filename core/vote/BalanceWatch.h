@@ -13,6 +13,7 @@
 #include "core/common/MainLabels.h"
 #include "core/common/Yen.h"
 #include "core/race/RaceSlot.h"
+#include "core/vote/NaviQuitRule.h"
 
 namespace marovix {
 
@@ -59,18 +60,10 @@ Yen balanceAmount(std::string_view text);
 // "yyyy/mm/dd hh:nn:ss".
 std::vector<std::string> balanceLogLines(std::string_view inetId, std::string_view balance, const DateTime& now);
 
-// The stop rule of automatic operation (NaviQuit Sel): 1 none, 2 stop when the balance is above the goal
-// (zandaka1), 3 stop when it is below the floor (zandaka2), both strictly.
-struct StopRule {
-    int sel = 1;
-    Yen goal = 10000;
-    Yen floor = 5000;
-};
-
 // The day-log lines that end automatic operation after a query, or nothing when the rule does not fire:
 // "-----", "■自動運転終了 " + date-time, and "◇IPAT残高が目標金額を超えました[" (or
 // "◇IPAT残高が指定金額を下回りました[") + INET-ID + "]:" + balance + "円 (指定金額：" + limit + "円)".
-std::optional<std::vector<std::string>> stopRuleLines(const StopRule& rule, std::string_view inetId,
+std::optional<std::vector<std::string>> stopRuleLines(const NaviQuitRule& rule, std::string_view inetId,
                                                       std::string_view balance, const DateTime& now);
 
 // The IPAT log tab (LogUpdateBtn): the lines of the plug-in's log of the race day `dateKey` ("yyyymmdd"),

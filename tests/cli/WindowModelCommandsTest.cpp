@@ -9,7 +9,9 @@
 #include "core/settings/SettingsTable.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/PayoutRecordBuilder.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestDayFiles.h"
 
 namespace marovix {
 namespace {
@@ -34,6 +36,42 @@ TEST(WindowModelCommands, StrategyClicksAreStoredAsTheWindowStoresThem) {
 
     const CliRun bad = runCli("strategy --app-folder '" + app.path() + "' --index 4=1");
     EXPECT_EQ(bad.exitCode, 2) << bad.output;
+}
+
+TEST(WindowModelCommands, StrategyWithADayChoosesTargetsAndImportsPreMarkedHorses) {
+    TempFolder app;
+    ASSERT_TRUE(makeDirectory(app.file("Data")).ok());
+    ASSERT_TRUE(writeTestDay(app.file("Data"), 6, 8).ok());
+    const std::string day = " --app-folder '" + app.path() + "' --day " + kTestDayText;
+    const CliSplitRun run = runCliSplit("strategy" + day +
+                                        " --targets pick=1 --targets race=0,2 --targets TrackList0=2"
+                                        " --set-rank 1=1,2 --navi-quit 3:0:7000 --apply-targets");
+    ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json.at("NaviTarget"), nlohmann::json({"東京 1R", "東京 3R"}));
+    EXPECT_EQ(json.at("NavRListBox").size(), 2u);
+    EXPECT_EQ(json.at("対象レース指定").at("RaceList0").at("selected"), nlohmann::json({0, 2}));
+    EXPECT_EQ(json.at("対象レース指定").at("TrackList0").at("selected"), nlohmann::json({2}));
+    EXPECT_EQ(json.at("ranks").at(0), nlohmann::json({1, 2}));
+    EXPECT_EQ(json.at("自動運転終了指定").at("NaviQuitEdit2"), 7000);
+    {
+        FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
+        Settings settings(app.path(), app.path() + "/share", clock);
+        EXPECT_EQ(settings.readInt(settings::TaishoRPickWay), 1);
+        EXPECT_EQ(settings.readInt(settings::NaviQuitSel), 3);
+        EXPECT_EQ(settings.readList(settings::TrackList, 1), (std::vector<std::int32_t>{0, 0, 1}));
+    }
+
+    // ○ of horse 4 in race 2 by an 18-character key; a line of horse 19 is skipped and told.
+    ASSERT_TRUE(writeTextLines(app.file("picks.csv"), {testRaceKey(2) + "04", testRaceKey(2) + "19"}));
+    const CliSplitRun imported =
+        runCliSplit("strategy" + day + " --sirusi 2 --import '" + app.file("picks.csv") + "' --race 1");
+    EXPECT_EQ(imported.exitCode, 1) << imported.err;
+    const auto after = nlohmann::json::parse(imported.out);
+    EXPECT_NE(after.at("messages").dump().find("1行を読み飛ばしました"), std::string::npos) << after.at("messages");
+    EXPECT_EQ(after.at("StringGrid26").at(4).at(19), "ν");
+    const std::string uset = readFileBytes(app.file("Data/" + kTestDayText + ".Uset")).value();
+    EXPECT_EQ(uset.substr(56 + 3 * 3, 3), " 1 ");
 }
 
 TEST(WindowModelCommands, IpatLogShowsTheDayLogAndThePluginLogOfThatDay) {

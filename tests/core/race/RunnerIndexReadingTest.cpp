@@ -74,9 +74,12 @@ TEST(OwnIndex, AnEighteenCharacterKeyDropsMeetingAndDayNumbers) {
     races[0] = raceRecord(10, 16);
     races[1] = raceRecord(11, 16);
     std::array<RaceWork, kRaceSlotCount> work{};
-    readOwnIndex(
+    const int skipped = readOwnIndex(
         std::vector<std::string>{"202405260501071103,55", "20240526051104,7", "20240526061103,9", "20240526051119,4"},
         OwnIndex::First, races, work);
+    EXPECT_EQ(skipped, 2);
+    EXPECT_EQ(skippedLinesNote("SisuA20240526.csv", skipped),
+              "[SisuA20240526.csv]の2行を読み飛ばしました。（開催日のレースにない馬か、馬番が1～18でない行です）");
     EXPECT_EQ(work[1].indexes.OwnIndex1[3], 55);
     EXPECT_EQ(work[1].indexes.OwnIndex1[4], 7);
     EXPECT_EQ(work[0].indexes.OwnIndex1, PerHorse{});  // course 06 matches no race; horse 19 is skipped

@@ -88,7 +88,7 @@ TEST_F(KaimeSettingModelTest, APrefixChangeUpdatesItsSampleAndTestsBothIndicator
     ASSERT_TRUE(makeDirectory(folder.file("TCSV")));
     ASSERT_TRUE(writeTextLines(folder.file("TCSV/Own20240526.csv"), {"2024052605110101,50"}));
     KaimeSettingModel model(ports());
-    model.setRaceDay("20240526", {" 1R", " 2R"});
+    model.setRaceDay("2024年05月26日", {0, 1}, {" 1R", " 2R"});
     EXPECT_EQ(model.state().labels[LabelId::SampleCSVLabel1].text, "例) SisuA20240526.csv");
     EXPECT_EQ(model.state().labels[LabelId::Org1ExistsLabel].background, KaimeSettingModel::kFileMissing);
     std::vector<Part> heard;

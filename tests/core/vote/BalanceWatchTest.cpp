@@ -46,19 +46,19 @@ TEST(BalanceQuery, TheAutomaticQueryComesThirtySecondsBeforeTheFirstOddsFetchOfA
 }
 
 TEST(BalanceQuery, TheGoalFiresOnlyWhenTheBalanceIsAboveIt) {
-    const StopRule goal{2, 10000, 5000};
+    const NaviQuitRule goal{NaviQuitSel::AboveGoal, 10000, 5000};
     EXPECT_EQ(stopRuleLines(goal, "AB12", "10000", kNow), std::nullopt);
     EXPECT_EQ(stopRuleLines(goal, "AB12", "10001", kNow),
               (std::vector<std::string>{"-----", "■自動運転終了 2024/05/26 15:29:33",
                                         "◇IPAT残高が目標金額を超えました[AB12]:10001円 (指定金額：10000円)"}));
-    const StopRule floor{3, 10000, 5000};
+    const NaviQuitRule floor{NaviQuitSel::BelowFloor, 10000, 5000};
     EXPECT_EQ(stopRuleLines(floor, "AB12", "5000", kNow), std::nullopt);
     EXPECT_EQ(stopRuleLines(floor, "AB12", "4999", kNow)->back(),
               "◇IPAT残高が指定金額を下回りました[AB12]:4999円 (指定金額：5000円)");
     // A balance that is no plain integer counts as 0: a floor rule ends automatic operation.
     EXPECT_NE(stopRuleLines(floor, "NO", "1,000", kNow), std::nullopt);
     EXPECT_EQ(stopRuleLines(goal, "NO", "99999x", kNow), std::nullopt);
-    EXPECT_EQ(stopRuleLines({1, 0, 1000000}, "NO", "500", kNow), std::nullopt);
+    EXPECT_EQ(stopRuleLines({NaviQuitSel::None, 0, 1000000}, "NO", "500", kNow), std::nullopt);
 }
 
 TEST(BalanceQuery, TheAmountAndTheDayLogLine) {

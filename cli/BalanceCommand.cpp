@@ -1,4 +1,4 @@
-// marovix-cli balance --app-folder DIR [--day DAYTEXT]: presses "IPAT残高" as the main window does: the vote
+// marovix-cli balance --app-folder DIR [--day DAY]: presses "IPAT残高" as the main window does: the vote
 // plug-in of Dir/VQMTohyo2 is started hidden with " money", its balance file is read 2.0 and 2.5 seconds
 // later (ZanDakaTimer, every 500 ms), and at 3.0 seconds the query ends with its day-log line. With --day the
 // day is loaded first, so that automatic operation's day is the one named. Prints the balance label, the
@@ -24,7 +24,7 @@ struct BalanceArgs {
 CliRunner defineBalance(CLI::App& sub) {
     auto args = std::make_shared<BalanceArgs>();
     addAppFolderOption(sub, args->appFolder);
-    sub.add_option("--day", args->day, "a meeting day to load first, as DateCombo lists it")->type_name("DAYTEXT");
+    addDayOption(sub, args->day, "a meeting day to load first, e.g. 2025年03月01日 or 20250301");
     return [args](CliContext& context) {
         CliSession session(context, appFolderOf(args->appFolder, context), "", ConsoleDialogs::Options{false, true});
         if (!session.created()) {
@@ -32,7 +32,10 @@ CliRunner defineBalance(CLI::App& sub) {
             return 1;
         }
         MainModel& model = session.model();
-        if (!args->day.empty()) model.DateComboChange(args->day);
+        if (!args->day.empty()) {
+            if (!session.dayListed(args->day, "balance")) return 1;
+            model.DateComboChange(args->day);
+        }
         const std::size_t logBefore = model.state().autoNaviList.size();
         const std::size_t errorsBefore = model.errorLog().lines().size();
         model.IPTZanDakaBtnClick();

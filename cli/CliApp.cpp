@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 
+#include "core/race/MeetingDays.h"
 #include "core/settings/AppFolders.h"
 #include "platform/ProgramClock.h"
 
@@ -82,6 +83,30 @@ CLI::Option* addMomentOption(CLI::App& sub, const std::string& name, std::option
             },
             description)
         ->type_name("\"yyyy/mm/dd hh:nn:ss\"");
+}
+
+CLI::Option* addDayOption(CLI::App& sub, std::string& day, const std::string& description) {
+    return sub
+        .add_option_function<std::string>(
+            "--day",
+            [&day](const std::string& text) {
+                std::string digits;
+                for (char c : text)
+                    if (c != '/') digits += c;
+                const bool key =
+                    digits.size() == 8 && digits.find_first_not_of("0123456789") == std::string::npos &&
+                    (digits.size() == text.size() || (text.size() == 10 && text[4] == '/' && text[7] == '/'));
+                if (key) {
+                    day = digits.substr(0, 4) + "年" + digits.substr(4, 2) + "月" + digits.substr(6, 2) + "日";
+                } else if (isDayText(text)) {
+                    day = text;
+                } else {
+                    throw CLI::ValidationError(
+                        "--day", "needs a day written 2025年03月01日, 20250301 or 2025/03/01, got '" + text + "'");
+                }
+            },
+            description)
+        ->type_name("DAY");
 }
 
 int runCli(int argc, char** argv) {

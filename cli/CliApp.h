@@ -65,6 +65,10 @@ CLI::Option* addFeedOption(CLI::App& sub, std::string& folder);
 CLI::Option* addMomentOption(CLI::App& sub, const std::string& name, std::optional<DateTime>& moment,
                              const std::string& description);
 
+// --day DAY: a meeting day as DateCombo lists it ("2025年03月01日"), or written "20250301" or "2025/03/01";
+// `day` receives DateCombo's form.
+CLI::Option* addDayOption(CLI::App& sub, std::string& day, const std::string& description);
+
 // An option whose every text is checked by `parse` (text -> a Result): its error is the usage error.
 template <class Target, class Parse>
 CLI::Option* addParsedOption(CLI::App& sub, const std::string& name, Target& target, const std::string& typeName,

@@ -1,5 +1,8 @@
 #include "cli/CliSession.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace marovix {
 
 CliSession::CliSession(CliContext& context, const std::string& appFolder, const std::string& feed,
@@ -15,6 +18,14 @@ void CliSession::close() {
     if (m_closed || !m_created) return;
     m_closed = true;
     m_model->closeRequest(m_model->state().placement);
+}
+
+bool CliSession::dayListed(const std::string& day, const std::string& command) {
+    const auto& days = m_model->state().dateCombo;
+    if (std::find(days.begin(), days.end(), day) != days.end()) return true;
+    std::fprintf(stderr, "marovix-cli %s: no meeting day %s in %s\n", command.c_str(), day.c_str(),
+                 m_model->folders().dataFolder().c_str());
+    return false;
 }
 
 }  // namespace marovix

@@ -22,6 +22,8 @@ public:
     ConsoleDialogs& dialogs() { return m_ports.dialogs(); }
     FeedJvLink& jvLink() { return m_ports.jvLink(); }
     bool created() const { return m_created; }
+    // Whether DateCombo lists `day`; if not, says so on standard error for `command`.
+    bool dayListed(const std::string& day, const std::string& command);
     // The close request of the program (placement and the run log's closing lines).
     void close();
 

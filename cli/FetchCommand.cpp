@@ -1,5 +1,5 @@
 // marovix-cli fetch odds|results|mining|changes|day-odds|timeseries --app-folder DIR [--feed FEED] --day
-// DAYTEXT [--race N]: loads the day, shows race-list entry N as the main window does, and presses "速報ｵｯｽﾞ",
+// DAY [--race N]: loads the day, shows race-list entry N as the main window does, and presses "速報ｵｯｽﾞ",
 // "結果情報", "ﾏｲﾆﾝｸﾞ" or "変更情報" (the real-time fetch through the JV-Link stand-in serving FEED at the program's
 // clock, --at, with the readings that follow it), or chooses the menu item "1日分の全オッズを一括取得" (the
 // odds fetch of every race of the list) or "時系列オッズより取得(&T)" (the import from the time-series
@@ -64,9 +64,7 @@ CliRunner defineFetch(CLI::App& sub) {
         ->check(CLI::IsMember({"odds", "results", "mining", "changes", "day-odds", "timeseries"}));
     addAppFolderOption(sub, args->view.appFolder);
     addFeedOption(sub, args->feed);
-    sub.add_option("--day", args->view.day, "the meeting day as DateCombo lists it, e.g. 2025年03月01日")
-        ->required()
-        ->type_name("DAYTEXT");
+    addDayOption(sub, args->view.day, "the meeting day, e.g. 2025年03月01日 or 20250301")->required();
     sub.add_option("--race", args->view.race, "the race-list entry to fetch for, from 0")
         ->check(CLI::NonNegativeNumber)
         ->capture_default_str();

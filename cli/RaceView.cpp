@@ -48,9 +48,7 @@ int dataRows(const Grid& grid) {
 
 void addRaceViewOptions(CLI::App& sub, RaceViewArgs& args) {
     addAppFolderOption(sub, args.appFolder);
-    sub.add_option("--day", args.day, "the meeting day as DateCombo lists it, e.g. 2025年03月01日")
-        ->required()
-        ->type_name("DAYTEXT");
+    addDayOption(sub, args.day, "the meeting day, e.g. 2025年03月01日 or 20250301")->required();
     sub.add_option("--race", args.race, "the race-list entry to show, from 0")
         ->check(CLI::NonNegativeNumber)
         ->capture_default_str();
@@ -87,12 +85,7 @@ void addRaceViewOptions(CLI::App& sub, RaceViewArgs& args) {
 
 int openRaceView(CliSession& session, const RaceViewArgs& args, const std::string& command) {
     MainModel& model = session.model();
-    const auto& days = model.state().dateCombo;
-    if (std::find(days.begin(), days.end(), args.day) == days.end()) {
-        std::fprintf(stderr, "marovix-cli %s: no meeting day %s in %s/Data\n", command.c_str(), args.day.c_str(),
-                     model.folders().dataFolder().c_str());
-        return 1;
-    }
+    if (!session.dayListed(args.day, command)) return 1;
     // 1. The controls that stay as they are from day to day (every text was checked when parsed).
     for (const std::string& control : args.controls) parseControlChange(control)->apply(model);
     if (args.page) model.PageControl4Change(*args.page);

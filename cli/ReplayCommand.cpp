@@ -1,4 +1,4 @@
-// marovix-cli replay --app-folder DIR --feed FEED --day DAYTEXT --from HH:MM:SS --to HH:MM:SS [--speed K]
+// marovix-cli replay --app-folder DIR --feed FEED --day DAY --from HH:MM:SS --to HH:MM:SS [--speed K]
 // [--auto]: a race day replayed on a fast clock. The main window's scheduler runs over the same core and
 // host as in the window, with the console's ports, the JV-Link stand-in serving FEED by the replay's
 // clock and the vote plug-in of the settings (the paper-trading stand-in, `plugin --install`). The clock
@@ -98,9 +98,7 @@ CliRunner defineReplay(CLI::App& sub) {
     auto args = std::make_shared<ReplayArgs>();
     addAppFolderOption(sub, args->appFolder);
     addFeedOption(sub, args->feed);
-    sub.add_option("--day", args->day, "the meeting day as DateCombo lists it, e.g. 2025年03月01日")
-        ->required()
-        ->type_name("DAYTEXT");
+    addDayOption(sub, args->day, "the meeting day, e.g. 2025年03月01日 or 20250301")->required();
     auto time = [](const std::string& text) { return secondsOfDay(text); };
     addParsedOption(sub, "--from", args->from, "HH:MM:SS", time, "the clock at the start")->required();
     addParsedOption(sub, "--to", args->to, "HH:MM:SS", time, "the last second replayed")->required();
@@ -143,6 +141,7 @@ CliRunner defineReplay(CLI::App& sub) {
         const std::string pluginFolder =
             Settings(model.appFolder(), context.sharedDataFolder(), clock).readStoredText(settings::DirVQMTohyo2);
         const nlohmann::ordered_json balanceBefore = balanceOf(pluginFolder);
+        if (!session.dayListed(args->day, "replay")) return 1;
         model.DateComboChange(args->day);
         if (model.state().datList.empty()) {
             for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());

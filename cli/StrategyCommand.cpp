@@ -268,7 +268,7 @@ nlohmann::ordered_json strategyJson(KaimeSettingModel& model, MainModel& main) {
 CliRunner defineStrategy(CLI::App& sub) {
     auto args = std::make_shared<StrategyArgs>();
     addAppFolderOption(sub, args->appFolder);
-    sub.add_option("--day", args->day, "load this meeting day first, e.g. 2025年03月01日")->type_name("DAYTEXT");
+    addDayOption(sub, args->day, "load this meeting day first, e.g. 2025年03月01日 or 20250301");
     addParsedOption(
         sub, "--index", args->indexes, "MARK=ITEM", [](std::string_view t) { return markValue(t, 0, 5); },
         "the mark's index radio group takes item 0 (単人気) to 5 (独自指2); repeatable");
@@ -302,12 +302,7 @@ CliRunner defineStrategy(CLI::App& sub) {
         }
         MainModel& main = session.model();
         if (!args->day.empty()) {
-            const auto& days = main.state().dateCombo;
-            if (std::find(days.begin(), days.end(), args->day) == days.end()) {
-                std::fprintf(stderr, "marovix-cli strategy: no meeting day %s in %s/Data\n", args->day.c_str(),
-                             main.folders().dataFolder().c_str());
-                return 1;
-            }
+            if (!session.dayListed(args->day, "strategy")) return 1;
             main.DateComboChange(args->day);
         }
         KaimeSettingModel& model = main.kaimeSetting();

@@ -97,10 +97,17 @@ TEST_F(FetchCommandTest, ResultsOfTheMorningRacesArriveInThePayoutFile) {
 TEST_F(FetchCommandTest, BadArgumentsExitTwoAndAnUnknownDayOne) {
     EXPECT_EQ(runCliSplit(fetch("2025/03/01 12:00:00", "prices")).exitCode, 2);
     EXPECT_EQ(runCliSplit(fetch("2025/03/01 12:00:00", "odds --race -1")).exitCode, 2);
-    const CliSplitRun unknown = runCliSplit("fetch odds --app-folder " + demo->appFolder() + " --feed " +
-                                            demo->feedFolder() + " --day 2025年03月09日");
-    EXPECT_EQ(unknown.exitCode, 1);
-    EXPECT_NE(unknown.err.find("no meeting day 2025年03月09日"), std::string::npos) << unknown.err;
+    // A day as the date list writes it, or in digits with or without slashes: each is the same day.
+    for (const std::string day : {"2025年03月09日", "20250309", "2025/03/09"}) {
+        const CliSplitRun unknown = runCliSplit("fetch odds --app-folder " + demo->appFolder() + " --feed " +
+                                                demo->feedFolder() + " --day " + day);
+        EXPECT_EQ(unknown.exitCode, 1) << day;
+        EXPECT_NE(unknown.err.find("no meeting day 2025年03月09日 in " + demo->appFolder() + "/Data\n"),
+                  std::string::npos)
+            << unknown.err;
+    }
+    for (const std::string day : {"2025-03-09", "202503", "2025/0309"})
+        EXPECT_EQ(runCliSplit("fetch odds --app-folder " + demo->appFolder() + " --day " + day).exitCode, 2) << day;
 }
 
 TEST_F(FetchCommandTest, TheDayOddsFetchGoesOverEveryRaceOfTheList) {

@@ -20,6 +20,7 @@
 
 #include "core/app/MainModel.h"
 #include "ui/QtText.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/SimulationTab.h"
 
 namespace marovix {
@@ -369,6 +370,7 @@ void TKaimeSettingForm::refresh(Part part) {
 void TKaimeSettingForm::open() {
     if (!m_model.InputFormBtnClick()) return;
     show();
+    keepOnScreen(*this);  // the design's place (left 700) runs off a small screen
     raise();
 }
 

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -17,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -26,7 +24,6 @@
 #include <QVBoxLayout>
 
 #include "core/app/MainModel.h"
-#include "core/app/PlacementClamp.h"
 #include "core/common/BetType.h"
 #include "core/common/MainLabels.h"
 #include "core/common/ProgramInfo.h"
@@ -35,6 +32,7 @@
 #include "core/race/GridRowSort.h"
 #include "core/settings/SettingsTable.h"
 #include "ui/QtText.h"
+#include "ui/ScreenPlacement.h"
 #include "ui/TAboutForm.h"
 #include "ui/TOzGetTimeForm.h"
 #include "ui/TextGridModel.h"
@@ -123,17 +121,8 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     // Long operations let the window repaint between their steps.
     m_model.setEventPump([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     m_model.create();
-    // The stored placement, kept on the screen it names (or the primary one when it names none): what the
-    // window shows is what its close saves.
-    const WindowPlacement& stored = m_model.state().placement;
-    const QRect wanted(stored.left, stored.top, stored.width, stored.height);
-    QScreen* screen = QGuiApplication::screenAt(wanted.center());
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    WindowPlacement place = stored;
-    if (screen && !screen->availableGeometry().isEmpty()) {
-        const QRect area = screen->availableGeometry();
-        place = clampPlacement(stored, ScreenArea{area.left(), area.top(), area.width(), area.height()});
-    }
+    // What the window shows is what its close saves.
+    const WindowPlacement place = onScreen(m_model.state().placement);
     setGeometry(place.left, place.top, place.width, place.height);
     refresh();
 }

@@ -72,6 +72,13 @@ void TestKaimeSettingForm::theStrategyWindowChangesTheMainWindowsTargetsAndMarks
     emit combo->activated(0);
     QTest::mouseClick(inputForm, Qt::LeftButton);
     QVERIFY(window.isVisible());
+    // The design's place (left 700) would put part of the window beyond a small screen's right edge.
+    QTest::qWait(50);
+    const QRect area = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    QVERIFY2(
+        area.contains(frame),
+        qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);

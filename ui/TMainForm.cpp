@@ -580,12 +580,14 @@ void TMainForm::refreshTimers() {
         if (on && !timer->isActive()) timer->start();
         if (!on) timer->stop();
     }
-    // FormDisableTimer runs with the interval set when the red period started.
+    // FormDisableTimer runs with the interval set when the red period started; a fetch inside the red
+    // period starts it again, so the period lasts its full length after the last fetch.
     auto* formDisable = findChild<QTimer*>(QStringLiteral("FormDisableTimer"));
-    if (timers.FormDisableTimer && !formDisable->isActive()) {
+    if (timers.FormDisableTimer && (!formDisable->isActive() || timers.formDisableStarts != m_formDisableStarts)) {
         formDisable->setInterval(timers.formDisableIntervalMs);
         formDisable->start();
     }
+    m_formDisableStarts = timers.formDisableStarts;
     if (!timers.FormDisableTimer) formDisable->stop();
 }
 

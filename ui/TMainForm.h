@@ -104,6 +104,7 @@ private:
     std::function<void()> m_downloadAction;
     std::function<void()> m_logWindowAction;
     std::function<void()> m_kaimeSettingAction;
+    int m_formDisableStarts = 0;  // the model's FormDisableTimer starts the timer has seen
     // The two race-card views, for their hand cursors.
     std::vector<std::pair<GridId, QTableView*>> m_cardViews;
     bool m_shownOnce = false;

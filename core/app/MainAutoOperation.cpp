@@ -50,6 +50,7 @@ void MainModel::scheduledOddsFetchDone() {
     if (m_autoRunMode) {
         m_state.labels[LabelId::operateLabel].color = kOperateAlert;
         m_state.timers.FormDisableTimer = true;
+        ++m_state.timers.formDisableStarts;
         m_state.timers.formDisableIntervalMs =
             formDisableIntervalMs(m_settings->readInt(settings::TimeAutoTohyoInterval));
         notify(StatePart::Labels);

@@ -60,6 +60,7 @@ struct MainTimers {
     bool TimerNavi = false;         // the automatic vote: while automatic operation is on
     bool FormDisableTimer = false;  // the red "操作注意" period after a scheduled odds fetch
     int formDisableIntervalMs = 0;  // FormDisableTimer's interval, set at each start
+    int formDisableStarts = 0;      // FormDisableTimer's starts: each one (a fetch inside the red period) restarts it
     friend bool operator==(const MainTimers&, const MainTimers&) = default;
 };
 

@@ -80,6 +80,7 @@ TEST_F(AutoOperationTest, SwitchedOnItFetchesAndVotesATargetRaceAtItsSecondsThro
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{folder.path() + "/share/Media/Ring08.wav"});
     EXPECT_TRUE(fakes.launcher.starts.empty());
 
+    EXPECT_EQ(model->state().timers.formDisableStarts, 1);
     stepTo(at(10, 20, 10));
     ASSERT_EQ(fakes.launcher.starts.size(), 1u);
     EXPECT_TRUE(model->session().tohyoDone(0));
@@ -93,6 +94,9 @@ TEST_F(AutoOperationTest, SwitchedOnItFetchesAndVotesATargetRaceAtItsSecondsThro
     stepTo(at(10, 25, 0));
     EXPECT_EQ(fakes.launcher.starts.size(), 1u);
 
+    // A fetch inside the red period starts it again.
+    model->scheduledOddsFetchDone();
+    EXPECT_EQ(model->state().timers.formDisableStarts, 2);
     model->FormDisableTimerTimer();
     EXPECT_EQ(label(LabelId::operateLabel).color, 0x808080u);
     EXPECT_FALSE(model->state().timers.FormDisableTimer);

@@ -1,6 +1,7 @@
 // marovix-cli replay of a generated race day from 09:00 to 17:00 as fast as the work allows, automatic
 // operation on and every race a target: each race's odds fetched at both its seconds and the race voted
-// once after them, through the real paper-trading plug-in, whose balance falls by exactly the stakes.
+// once after them, through the real paper-trading plug-in, whose balance falls by exactly the stakes; and
+// with targets chosen in the strategy window, only those races voted.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,10 +31,9 @@ std::pair<std::vector<std::string>, nlohmann::json> split(const std::string& out
     return {lines, nlohmann::json::parse(out.substr(json + 1))};
 }
 
-TEST(ReplayCommand, AWholeDayIsFetchedAndVotedRaceByRaceAndThePlugInTakesExactlyTheStakes) {
-    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false});
-    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
-    TempFolder folder;
+// A generated day with the paper-trading plug-in, win bets on the two horses of the pre-marked table, and
+// every race a target (the individual list starts all selected).
+void prepareDay(const DemoDay& demo, const TempFolder& folder) {
     const std::string plugin = folder.file("plugin");
     ASSERT_EQ(runCli("plugin --install '" + plugin + "' --balance 1000000").exitCode, 0);
     FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
@@ -46,9 +46,20 @@ TEST(ReplayCommand, AWholeDayIsFetchedAndVotedRaceByRaceAndThePlugInTakesExactly
     ASSERT_TRUE(writeTextLines(demo.appFolder() + "/selecteduma.dat",
                                {"110000000000000000", "000000000000000000", "000000000000000000"})
                     .ok());
+}
 
-    const CliSplitRun run = runCliSplit("replay --app-folder " + demo.appFolder() + " --feed " + demo.feedFolder() +
-                                        " --day " + demo.days()[0] + " --from 09:00:00 --to 17:00:00 --speed 0 --auto");
+std::string replay(const DemoDay& demo) {
+    return "replay --app-folder " + demo.appFolder() + " --feed " + demo.feedFolder() + " --day " + demo.days()[0] +
+           " --from 09:00:00 --to 17:00:00 --speed 0 --auto";
+}
+
+TEST(ReplayCommand, AWholeDayIsFetchedAndVotedRaceByRaceAndThePlugInTakesExactlyTheStakes) {
+    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false});
+    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
+    TempFolder folder;
+    prepareDay(demo, folder);
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    const CliSplitRun run = runCliSplit(replay(demo));
     ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
     const auto [log, json] = split(run.out);
     const int races = json.at("races");
@@ -79,6 +90,33 @@ TEST(ReplayCommand, AWholeDayIsFetchedAndVotedRaceByRaceAndThePlugInTakesExactly
         ASSERT_EQ(votes.size(), 1u) << name;
         EXPECT_LT(fetches[1], votes[0]) << name;
     }
+}
+
+TEST(ReplayCommand, OnlyTheTargetsChosenInTheStrategyWindowAreVoted) {
+    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false});
+    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
+    TempFolder folder;
+    prepareDay(demo, folder);
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    // By attributes, dirt races only, as a user clicks them on the tab "対象レース指定".
+    const CliSplitRun chosen = runCliSplit("strategy --app-folder " + demo.appFolder() + " --day " + demo.days()[0] +
+                                           " --targets pick=0 --targets TrackList0=1 --apply-targets");
+    ASSERT_EQ(chosen.exitCode, 0) << chosen.err;
+    std::vector<std::string> targets = nlohmann::json::parse(chosen.out).at("NaviTarget");
+
+    const CliSplitRun run = runCliSplit(replay(demo));
+    ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+    const auto [log, json] = split(run.out);
+    const int races = json.at("races");
+    ASSERT_FALSE(targets.empty());
+    ASSERT_LT(targets.size(), static_cast<std::size_t>(races)) << "the day needs turf races too";
+    EXPECT_EQ(json.at("targets"), targets.size());
+    std::vector<std::string> voted = json.at("racesVoted");
+    std::sort(voted.begin(), voted.end());
+    std::sort(targets.begin(), targets.end());
+    EXPECT_EQ(voted, targets);
+    EXPECT_EQ(json.at("balanceBefore").get<long long>() - json.at("balanceAfter").get<long long>(),
+              json.at("stakes").get<long long>());
 }
 
 }  // namespace

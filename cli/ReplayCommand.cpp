@@ -162,6 +162,14 @@ CliRunner defineReplay(CLI::App& sub) {
             clock.set(now);
             scheduler.tick(now);
             model.Timer3Timer();
+            // A balance query the scheduler started: its plug-in run is waited for, then its follow-up runs
+            // through (3 s of ZanDakaTimer in the window; the replay's clock does not wait for them).
+            if (model.balanceQueryStep() > 0) {
+                const auto queryStart = std::chrono::steady_clock::now();
+                while (!model.balanceRunEnded() && std::chrono::steady_clock::now() - queryStart < kRunWait)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                while (model.balanceQueryStep() > 0) model.ZanDakaTimerTimer();
+            }
             // The plug-in runs handed over are waited for before the clock goes on.
             const auto waitStart = std::chrono::steady_clock::now();
             model.VoteQueueTimerTimer();

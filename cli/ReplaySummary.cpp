@@ -43,6 +43,15 @@ ReplaySummary ReplaySummary::of(const std::vector<std::string>& lines) {
             if (std::find(summary.racesFetched.begin(), summary.racesFetched.end(), race) == summary.racesFetched.end())
                 summary.racesFetched.push_back(race);
         }
+        // "■IPAT残高[" + INET-ID + "]:" + balance + "円 " + moment
+        if (startsWith(line, "■IPAT残高[")) {
+            const std::size_t colon = line.find("]:");
+            const std::size_t yen = line.find("円", colon);
+            if (colon != std::string::npos && yen != std::string::npos)
+                summary.balances.push_back(line.substr(colon + 2, yen - colon - 2));
+        }
+        if (startsWith(line, "■自動運転終了 "))
+            summary.autoRunEnded = line.substr(std::string_view("■自動運転終了 ").size());
         // A vote block: "■投票[...", then "[entry]投票実行", ..., "***", vote lines, "***".
         if ((startsWith(line, "■投票[") || startsWith(line, "[SIM]■投票[")) && i + 1 < lines.size()) {
             // "[" + entry + "]投票実行"
@@ -82,6 +91,8 @@ nlohmann::ordered_json ReplaySummary::json() const {
     json["racesVoted"] = racesVoted;
     json["votesRefused"] = votesRefused;
     json["stakes"] = stakes;
+    json["balances"] = balances;
+    json["autoRunEnded"] = autoRunEnded.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(autoRunEnded);
     return json;
 }
 

@@ -312,7 +312,9 @@ CliRunner defineStrategy(CLI::App& sub) {
             model.SihyoRadioClick(mark, item);
         }
         for (const std::string& text : args->setRanks) {
-            const auto [mark, ranks] = *rankSet(text);
+            const auto set = *rankSet(text);
+            const auto mark = set.first;
+            const auto& ranks = set.second;
             const auto& now = model.state().strategy.ranks[static_cast<std::size_t>(mark)];
             selectExactly(
                 std::vector<bool>(now.begin() + 1, now.end()),

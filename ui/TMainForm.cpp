@@ -93,9 +93,7 @@ TMainForm::TMainForm(MainModel& model, QWidget* parent) : QMainWindow(parent), m
     addTimer("Timer1", 1000);
     addTimer("TimerNavi", 1000, &MainTimers::TimerNavi);
     addTimer("Timer4", 10 * 60 * 1000);
-    QTimer* balanceNavi = addTimer("ZanDakaNaviTimer", 1000);
-    connectTick(balanceNavi, [this] { m_model.ZanDakaNaviTimerTimer(); });
-    balanceNavi->start();  // always enabled; the model's day gate decides
+    addTimer("ZanDakaNaviTimer", 1000);  // the four scheduled timers are the scheduler's, ticked each second
     connectTick(addTimer("ZanDakaTimer", 500, &MainTimers::ZanDakaTimer), [this] { m_model.ZanDakaTimerTimer(); });
     connectTick(addTimer("FormDisableTimer", 1000), [this] { m_model.FormDisableTimerTimer(); });
     connectTick(addTimer("Timer2", 500, &MainTimers::Timer2), [this] { m_model.Timer2Timer(); });

@@ -75,7 +75,7 @@ void MainAutoHost::fetchPayouts(const std::vector<std::string>& fetchList) {
     m_model.HRGetLoopBtnClick();
 }
 
-void MainAutoHost::queryBalance() {}
+void MainAutoHost::queryBalance() { m_model.IPTZanDakaBtnClick(); }
 
 void MainAutoHost::note(const std::string& text) {
     m_model.appendDayLog({"[エラー]" + m_model.clock().now().timeText() + " " + text});

@@ -265,11 +265,11 @@ public:
     // turns pale yellow, the day log gets the balance and, in automatic operation outside simulation mode,
     // the stop rule is tested: when it fires, automatic operation ends with QuietFlag raised.
     void ZanDakaTimerTimer();
-    // ZanDakaNaviTimer (every second): on today's meeting between 09:00 and 18:00, a balance query at the
-    // PreFetchTime of a target race not yet voted, whether or not automatic operation is on.
-    void ZanDakaNaviTimerTimer();
-    // The balance query that runs: its step counter (0 when idle).
+    // The balance query that runs: its step counter (0 when idle). The automatic one (ZanDakaNaviTimer, at
+    // the PreFetchTime of a target race not yet voted) is the scheduler's.
     int balanceQueryStep() const { return m_balanceQuery.step(); }
+    // The plug-in run of the balance query has ended (or none was started).
+    bool balanceRunEnded();
     // The last balance query read a balance file (the label shows its text).
     bool balanceFileRead() const { return m_balanceFileRead; }
     // N35 "自動運転ログ": the IPAT log is refreshed before the log window shows.
@@ -406,8 +406,6 @@ private:
     // the day was selected: a timing changed since moves nothing until a day is selected again.
     void placeSchedules();
     void applyChangeInfo();
-    // The race day is today, and the clock between 09:00 and 18:00 (the day gate of automatic operation).
-    bool dayGateOpen() const;
     // Ends automatic operation from the balance watch (QuietFlag raised, so no message shows).
     void endAutoRunQuietly();
     // NaviSetBtn of the window "買い目設定": the targets from its tab "対象レース指定".

@@ -12,13 +12,6 @@
 #include "core/vote/VotePluginStart.h"
 
 namespace marovix {
-namespace {
-
-constexpr std::string_view kGateOpens = "0900";
-constexpr std::string_view kGateCloses = "1800";
-
-}  // namespace
-
 void MainModel::IPTZanDakaBtnClick() {
     const HandlerScope scope(*this);
     const std::string pluginFolder = m_settings->readStoredText(settings::DirVQMTohyo2);
@@ -74,21 +67,8 @@ void MainModel::ZanDakaTimerTimer() {
     }
 }
 
-bool MainModel::dayGateOpen() const {
-    if (!m_state.shownDay || !isToday(*m_state.shownDay)) return false;
-    const std::string hhnn = m_ports.clock.now().compactText().substr(8, 4);
-    return hhnn >= kGateOpens && hhnn <= kGateCloses;
-}
-
-void MainModel::ZanDakaNaviTimerTimer() {
-    const HandlerScope scope(*this);
-    if (!dayGateOpen()) return;
-    std::vector<BalanceQueryRace> races(kRaceSlotCount);
-    for (RaceSlot slot = 0; slot < kRaceSlotCount; ++slot)
-        races[static_cast<std::size_t>(slot)] = {fieldNumber(m_session.race(slot), RaField::raceNumber),
-                                                 m_session.naviTarget(slot), m_session.tohyoDone(slot),
-                                                 m_session.slot(slot).schedule.PreFetchTime};
-    if (balanceQueryDue(races, m_ports.clock.now().compactText().substr(8, 6))) IPTZanDakaBtnClick();
+bool MainModel::balanceRunEnded() {
+    return !m_balanceRun || m_balanceRun->poll().kind != PluginRunState::Kind::Running;
 }
 
 void MainModel::endAutoRunQuietly() {

@@ -28,16 +28,6 @@ BalanceQuery::Tick BalanceQuery::tick() {
     return Tick::Wait;
 }
 
-std::optional<RaceSlot> balanceQueryDue(std::span<const BalanceQueryRace> races, std::string_view nowHhmmss) {
-    for (std::size_t slot = 0; slot < races.size() && slot < static_cast<std::size_t>(kRaceSlotCount); ++slot) {
-        const BalanceQueryRace& race = races[slot];
-        if (race.raceNumber > 0 && race.naviTarget && !race.tohyoDone && !race.preFetchTime.empty() &&
-            race.preFetchTime == nowHhmmss)
-            return static_cast<RaceSlot>(slot);
-    }
-    return std::nullopt;
-}
-
 Yen balanceAmount(std::string_view text) {
     const std::string_view number = trimmed(text, Blanks::SpaceTab);
     Yen value = 0;

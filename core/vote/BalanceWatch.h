@@ -4,7 +4,6 @@
 // query ends with a day-log line and, in automatic operation, the stop rule. What the watch decides is
 // here; the main model starts the plug-in, reads the file and writes the logs.
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,18 +38,6 @@ public:
 private:
     int m_step = 0;
 };
-
-// A race slot as the automatic balance query sees it.
-struct BalanceQueryRace {
-    int raceNumber = 0;        // of the race record
-    bool naviTarget = false;   // a target race of automatic operation
-    bool tohyoDone = false;    // already voted
-    std::string preFetchTime;  // PreFetchTime "hhmmss" of its schedule
-};
-
-// ZanDakaNaviTimer (after the day gate): the first slot whose race number is above 0, that is a target,
-// not voted, and whose PreFetchTime is the clock's "hhmmss" now; nothing when none is.
-std::optional<RaceSlot> balanceQueryDue(std::span<const BalanceQueryRace> races, std::string_view nowHhmmss);
 
 // The balance label's text read as a whole number of yen: a plain integer (blanks around it allowed);
 // anything else counts as 0, so a floor rule ends automatic operation on a balance that cannot be read.

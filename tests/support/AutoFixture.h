@@ -10,6 +10,7 @@
 #include "core/app/MainAutoHost.h"
 #include "core/app/MainModel.h"
 #include "core/auto/Scheduler.h"
+#include "core/vote/VotePluginFiles.h"
 #include "tests/support/AutoDay.h"
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
@@ -35,6 +36,13 @@ protected:
     }
     void stepTo(const DateTime& last) { marovix::stepTo(fakes.clock, *scheduler, last); }
     std::vector<std::string> rtOpens() const { return marovix::rtOpens(fakes.jvLink); }
+    // The plug-in starts that hand over a vote file (the balance queries before target races left out).
+    std::vector<FakeVotePluginLauncher::Start> voteStarts() const {
+        std::vector<FakeVotePluginLauncher::Start> votes;
+        for (const auto& start : fakes.launcher.starts)
+            if (start.parameter != BalanceQueryParameter) votes.push_back(start);
+        return votes;
+    }
 };
 
 }  // namespace marovix

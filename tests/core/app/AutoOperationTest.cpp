@@ -78,11 +78,11 @@ TEST_F(AutoOperationTest, SwitchedOnItFetchesAndVotesATargetRaceAtItsSecondsThro
     EXPECT_TRUE(model->state().timers.FormDisableTimer);
     EXPECT_EQ(model->state().timers.formDisableIntervalMs, 20000);
     EXPECT_EQ(fakes.sound.played, std::vector<std::string>{folder.path() + "/share/Media/Ring08.wav"});
-    EXPECT_TRUE(fakes.launcher.starts.empty());
+    EXPECT_TRUE(voteStarts().empty());
 
     EXPECT_EQ(model->state().timers.formDisableStarts, 1);
     stepTo(at(10, 20, 10));
-    ASSERT_EQ(fakes.launcher.starts.size(), 1u);
+    ASSERT_EQ(voteStarts().size(), 1u);
     EXPECT_TRUE(model->session().tohyoDone(0));
     EXPECT_EQ(model->state().currentRace, 0);
     const std::vector<std::string> votes = logLinesStarting("■投票[");
@@ -92,7 +92,7 @@ TEST_F(AutoOperationTest, SwitchedOnItFetchesAndVotesATargetRaceAtItsSecondsThro
               std::vector<std::string>{"20240526,05,01,TAN,NORMAL,500,03,"});
     EXPECT_EQ(fakes.sound.played.back(), folder.path() + "/share/Media/Alarm05.wav");
     stepTo(at(10, 25, 0));
-    EXPECT_EQ(fakes.launcher.starts.size(), 1u);
+    EXPECT_EQ(voteStarts().size(), 1u);
 
     // A fetch inside the red period starts it again.
     model->scheduledOddsFetchDone();
@@ -117,7 +117,7 @@ TEST_F(AutoOperationTest, WatchingItFetchesOnScheduleWithoutTheRedLabelAndNeverV
     EXPECT_EQ(rtOpens(), std::vector<std::string>{"JVRTOpen 0B30 2024052605020801"});
     EXPECT_EQ(label(LabelId::operateLabel).color, 0x808080u);
     EXPECT_FALSE(model->state().timers.FormDisableTimer);
-    EXPECT_TRUE(fakes.launcher.starts.empty());
+    EXPECT_TRUE(voteStarts().empty());
     EXPECT_EQ(logLinesStarting("■オッズ取得 "), std::vector<std::string>{"■オッズ取得 東京 1R 2024/05/26 10:20:00"});
 }
 
@@ -129,7 +129,7 @@ TEST_F(AutoOperationTest, ARaceFetchedByHandIsNotFetchedAgainUnlessOverWriteOKAn
     ASSERT_TRUE(model->ozFetched(0));
     stepTo(at(10, 20, 10));
     EXPECT_EQ(rtOpens().size(), 1u);  // the hand fetch only
-    EXPECT_EQ(fakes.launcher.starts.size(), 1u);
+    EXPECT_EQ(voteStarts().size(), 1u);
     EXPECT_TRUE(model->session().tohyoDone(0));
 
     model->setOption(MainOption::OverWriteOK, 1);
@@ -144,7 +144,7 @@ TEST_F(AutoOperationTest, ARaceFetchedByHandIsNotFetchedAgainUnlessOverWriteOKAn
     EXPECT_EQ(rtOpens(),
               (std::vector<std::string>{"JVRTOpen 0B30 2024052605020801", "JVRTOpen 0B30 2024052605020802",
                                         "JVRTOpen 0B30 2024052605020802", "JVRTOpen 0B30 2024052605020802"}));
-    EXPECT_EQ(fakes.launcher.starts.size(), 2u);
+    EXPECT_EQ(voteStarts().size(), 2u);
 }
 
 TEST_F(AutoOperationTest, ARaceVotedByHandIsNotVotedAgainAutomaticallyUnlessDupOK) {
@@ -154,11 +154,11 @@ TEST_F(AutoOperationTest, ARaceVotedByHandIsNotVotedAgainAutomaticallyUnlessDupO
     model->SokuhoOddsBtnClick();
     fakes.dialogs.setNextAnswer(true);
     model->TohyouBtnClick();
-    ASSERT_EQ(fakes.launcher.starts.size(), 1u);
+    ASSERT_EQ(voteStarts().size(), 1u);
     ASSERT_TRUE(model->session().tohyoDone(0));
     scheduler->tick(fakes.clock.now());
     stepTo(at(10, 20, 30));
-    EXPECT_EQ(fakes.launcher.starts.size(), 1u);
+    EXPECT_EQ(voteStarts().size(), 1u);
 
     model->setOption(MainOption::DupOK, 1);
     fakes.clock.set(at(10, 40, 0));
@@ -168,9 +168,9 @@ TEST_F(AutoOperationTest, ARaceVotedByHandIsNotVotedAgainAutomaticallyUnlessDupO
     model->SokuhoOddsBtnClick();
     fakes.dialogs.setNextAnswer(true);
     model->TohyouBtnClick();
-    ASSERT_EQ(fakes.launcher.starts.size(), 2u);
+    ASSERT_EQ(voteStarts().size(), 2u);
     stepTo(at(10, 50, 30));
-    EXPECT_EQ(fakes.launcher.starts.size(), 3u);
+    EXPECT_EQ(voteStarts().size(), 3u);
     EXPECT_EQ(logLinesStarting("■投票[").size(), 3u);
 }
 
@@ -208,7 +208,7 @@ TEST_F(AutoOperationTest, ATickTwentySecondsLateCatchesUpBothFetchSecondsAndTheV
     scheduler->tick(fakes.clock.now());
     EXPECT_EQ(rtOpens(),
               (std::vector<std::string>{"JVRTOpen 0B30 2024052605020801", "JVRTOpen 0B30 2024052605020801"}));
-    ASSERT_EQ(fakes.launcher.starts.size(), 1u);
+    ASSERT_EQ(voteStarts().size(), 1u);
     std::vector<std::string> events;
     for (const std::string& line : log())
         if (line.rfind("■オッズ取得", 0) == 0 || line.rfind("■投票[", 0) == 0) events.push_back(line);
@@ -226,14 +226,16 @@ TEST_F(AutoOperationTest, TwoRacesSharingTheirVoteSecondAreVotedOneAfterTheOther
     start();
     ASSERT_EQ(model->session().slot(1).schedule, model->session().slot(0).schedule);
     switchOn();
-    fakes.launcher.script({FakeVotePluginLauncher::running()});
+    // Start 0 is the balance query before the two races (one for both), start 1 the first vote.
+    fakes.launcher.script({FakeVotePluginLauncher::exits(0), FakeVotePluginLauncher::running()});
     queueOdds(1, 3);
     queueOdds(2, 7);
     stepTo(at(10, 20, 10));
-    ASSERT_EQ(fakes.launcher.starts.size(), 1u);  // the second waits for the first run's end
-    fakes.launcher.end(0, FakeVotePluginLauncher::exits(0));
+    ASSERT_EQ(fakes.launcher.starts.size() - voteStarts().size(), 1u);
+    ASSERT_EQ(voteStarts().size(), 1u);  // the second waits for the first run's end
+    fakes.launcher.end(1, FakeVotePluginLauncher::exits(0));
     model->VoteQueueTimerTimer();
-    ASSERT_EQ(fakes.launcher.starts.size(), 2u);
+    ASSERT_EQ(voteStarts().size(), 2u);
     EXPECT_TRUE(model->session().tohyoDone(0));
     EXPECT_TRUE(model->session().tohyoDone(1));
     EXPECT_EQ(logLinesStarting("[東京 "), (std::vector<std::string>{"[東京 1R]投票実行", "[東京 2R]投票実行"}));
@@ -269,7 +271,7 @@ TEST_F(AutoOperationTest, AMissingAlertSoundIsAnErrorLogLineAndTheDayGoesOn) {
                                                 folder.file("share/Media/none.wav")) != std::string::npos;
                            }),
               errors.end());
-    EXPECT_EQ(fakes.launcher.starts.size(), 1u);
+    EXPECT_EQ(voteStarts().size(), 1u);
 }
 
 TEST_F(AutoOperationTest, SwitchedOffByTheBalanceWatchItShowsNoMessage) {

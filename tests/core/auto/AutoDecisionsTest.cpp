@@ -134,6 +134,10 @@ TEST(BalanceTimer, QueriesBeforeATargetRaceUnlessVoted) {
     host.today.races[0].naviTarget = true;
     const std::vector<AutoAction> query{AutoAction{Kind::QueryBalance, 0, {}, {}}};
     EXPECT_EQ(actionsOf(SchedulerTimer::ZanDakaNaviTimer, host, at(15, 29, 30)), query);
+    EXPECT_TRUE(actionsOf(SchedulerTimer::ZanDakaNaviTimer, host, at(15, 29, 31)).empty());
+    host.today.races[0].raceNumber = 0;  // a slot without a race
+    EXPECT_TRUE(actionsOf(SchedulerTimer::ZanDakaNaviTimer, host, at(15, 29, 30)).empty());
+    host.today.races[0].raceNumber = 1;
     host.today.races[0].tohyoDone = true;
     EXPECT_TRUE(actionsOf(SchedulerTimer::ZanDakaNaviTimer, host, at(15, 29, 30)).empty());
 }

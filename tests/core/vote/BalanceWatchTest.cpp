@@ -29,22 +29,6 @@ TEST(BalanceQuery, ReadsAtTwoAndTwoAndAHalfSecondsAndEndsAtThree) {
     EXPECT_EQ(query.step(), 1);
 }
 
-TEST(BalanceQuery, TheAutomaticQueryComesThirtySecondsBeforeTheFirstOddsFetchOfATargetNotYetVoted) {
-    // Post time 15:40 under the default timing: PreFetchTime 15:29:30.
-    std::vector<BalanceQueryRace> races(kRaceSlotCount);
-    races[3] = {11, true, false, "152930"};
-    EXPECT_EQ(balanceQueryDue(races, "152930"), 3);
-    EXPECT_EQ(balanceQueryDue(races, "152931"), std::nullopt);
-    races[3].tohyoDone = true;
-    EXPECT_EQ(balanceQueryDue(races, "152930"), std::nullopt);
-    races[3] = {11, false, false, "152930"};
-    EXPECT_EQ(balanceQueryDue(races, "152930"), std::nullopt);
-    races[3] = {0, true, false, "152930"};
-    EXPECT_EQ(balanceQueryDue(races, "152930"), std::nullopt);
-    races[3] = {11, true, false, ""};
-    EXPECT_EQ(balanceQueryDue(races, ""), std::nullopt);
-}
-
 TEST(BalanceQuery, TheGoalFiresOnlyWhenTheBalanceIsAboveIt) {
     const NaviQuitRule goal{NaviQuitSel::AboveGoal, 10000, 5000};
     EXPECT_EQ(stopRuleLines(goal, "AB12", "10000", kNow), std::nullopt);

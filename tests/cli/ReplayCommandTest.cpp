@@ -1,7 +1,8 @@
 // marovix-cli replay of a generated race day from 09:00 to 17:00 as fast as the work allows, automatic
 // operation on and every race a target: each race's odds fetched at both its seconds and the race voted
 // once after them, through the real paper-trading plug-in, whose balance falls by exactly the stakes; and
-// with targets chosen in the strategy window, only those races voted.
+// with targets chosen in the strategy window, only those races voted; and a balance floor ending
+// automatic operation.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -115,6 +116,33 @@ TEST(ReplayCommand, OnlyTheTargetsChosenInTheStrategyWindowAreVoted) {
     std::sort(voted.begin(), voted.end());
     std::sort(targets.begin(), targets.end());
     EXPECT_EQ(voted, targets);
+    EXPECT_EQ(json.at("balanceBefore").get<long long>() - json.at("balanceAfter").get<long long>(),
+              json.at("stakes").get<long long>());
+}
+
+TEST(ReplayCommand, ABalanceFloorEndsAutomaticOperationAtTheQueryAfterTheFirstVote) {
+    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false});
+    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
+    TempFolder folder;
+    prepareDay(demo, folder);
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    // Stop below 1,000,000 yen: the query before the first race reads exactly that, the next one less.
+    ASSERT_EQ(runCli("strategy --app-folder " + demo.appFolder() + " --navi-quit 3:0:1000000").exitCode, 0);
+
+    const CliSplitRun run = runCliSplit(replay(demo));
+    ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+    const auto [log, json] = split(run.out);
+    ASSERT_EQ(json.at("racesVoted").size(), 1u) << run.out;
+    ASSERT_GE(json.at("balances").size(), 2u);
+    EXPECT_EQ(json.at("balances").at(0), "1000000");
+    EXPECT_FALSE(json.at("autoRunEnded").is_null());
+    const auto floor = std::find_if(log.begin(), log.end(), [](const std::string& line) {
+        return line.rfind("◇IPAT残高が指定金額を下回りました[", 0) == 0;
+    });
+    ASSERT_NE(floor, log.end());
+    // Nothing is voted after the rule fired.
+    EXPECT_EQ(std::find_if(floor, log.end(), [](const std::string& line) { return line.rfind("■投票[", 0) == 0; }),
+              log.end());
     EXPECT_EQ(json.at("balanceBefore").get<long long>() - json.at("balanceAfter").get<long long>(),
               json.at("stakes").get<long long>());
 }

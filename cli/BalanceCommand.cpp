@@ -60,7 +60,7 @@ CliRunner defineBalance(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool balanceCommandRegistered = registerCliCommand(
     {"balance",
      "ask the vote plug-in for the IPAT balance as the window's \"IPAT残高\" does and print it as JSON (exit 1 "
      "when no balance file came)",

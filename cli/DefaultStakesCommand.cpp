@@ -65,7 +65,7 @@ CliRunner defineDefaultStakes(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool defaultStakesCommandRegistered = registerCliCommand(
     {"default-stakes",
      "show the eight default stakes of the window \"投資金設定\", or change them and press its \"OK\"",
      defineDefaultStakes});

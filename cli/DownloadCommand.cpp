@@ -191,7 +191,7 @@ CliRunner defineDownload(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool downloadCommandRegistered = registerCliCommand(
     {"download",
      "stored-data download into DIR/Data through the JV-Link stand-in (from LastTime of DIR/Marovix.ini, or a "
      "year back with setup data on the first download)",

@@ -83,7 +83,7 @@ CliRunner defineFeedgen(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool feedgenCommandRegistered = registerCliCommand(
     {"feedgen", "write a demo feed of generated meeting days for the JV-Link stand-in", defineFeedgen});
 
 }  // namespace

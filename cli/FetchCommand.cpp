@@ -111,7 +111,7 @@ CliRunner defineFetch(CLI::App& sub) {
     };
 }
 
-const bool registered =
+const bool fetchCommandRegistered =
     registerCliCommand({"fetch",
                         "fetch a race's odds, the day's results, its mining, its change information or the odds of "
                         "every race in real time, as the window's "

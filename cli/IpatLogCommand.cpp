@@ -55,7 +55,7 @@ CliRunner defineIpatLog(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool ipatLogCommandRegistered = registerCliCommand(
     {"ipat-log",
      "show the run log and the vote plug-in's log of a race day as the window \"自動運転稼働状況ログ\" does",
      defineIpatLog});

@@ -100,7 +100,7 @@ int installPlugin(const PluginArgs& args, CliContext& context) {
     return 0;
 }
 
-const bool registered =
+const bool pluginCommandRegistered =
     registerCliCommand({"plugin", "install the paper-trading vote plug-in stand-in into a folder", definePlugin});
 
 }  // namespace

@@ -205,7 +205,7 @@ CliRunner defineReplay(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool replayCommandRegistered = registerCliCommand(
     {"replay",
      "replay a race day on a fast clock: the window's scheduler fetches odds and, with --auto, votes each target "
      "race at its seconds through the vote plug-in; prints the day-log lines and a JSON summary",

@@ -91,7 +91,8 @@ CliRunner defineSettings(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand({"settings", "list, show or write settings of Marovix.ini", defineSettings});
+const bool settingsCommandRegistered =
+    registerCliCommand({"settings", "list, show or write settings of Marovix.ini", defineSettings});
 
 }  // namespace
 }  // namespace marovix

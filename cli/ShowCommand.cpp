@@ -73,7 +73,7 @@ CliRunner defineShow(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool showCommandRegistered = registerCliCommand(
     {"show", "load a meeting day, show one of its races as the main window does and print the window's state as JSON",
      defineShow});
 

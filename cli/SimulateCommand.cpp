@@ -89,7 +89,7 @@ CliRunner defineSimulate(CLI::App& sub) {
     };
 }
 
-const bool registered =
+const bool simulateCommandRegistered =
     registerCliCommand({"simulate",
                         "replay the strategy over the stored days of a date range and write \"tmpData.dat\" (the tab "
                         "\"馬券シミュレーション\")",

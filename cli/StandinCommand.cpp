@@ -35,7 +35,7 @@ CliRunner defineStandin(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool standinCommandRegistered = registerCliCommand(
     {"standin", "show or set the feed folder the JV-Link stand-in serves (and what is wrong with it)", defineStandin});
 
 }  // namespace

@@ -365,7 +365,7 @@ CliRunner defineStrategy(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool strategyCommandRegistered = registerCliCommand(
     {"strategy",
      "show the window \"買い目設定\" (targets, stop rule, marks' strategy, pre-marked horses) as JSON, or click "
      "its controls",

@@ -146,7 +146,7 @@ CliRunner defineVerify(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool verifyCommandRegistered = registerCliCommand(
     {"verify",
      "filter the records of \"tmpData.dat\" by race attributes and show the hit and return rates (the window "
      "\"検証\")",

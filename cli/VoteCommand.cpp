@@ -62,7 +62,7 @@ CliRunner defineVote(CLI::App& sub) {
     };
 }
 
-const bool registered = registerCliCommand(
+const bool voteCommandRegistered = registerCliCommand(
     {"vote", "vote the selections of a race through the vote plug-in, as the window's \"投票\" does", defineVote});
 
 }  // namespace

@@ -20,17 +20,10 @@
 
 #include "core/jv/StoredDataDownload.h"
 #include "ui/QtText.h"
+#include "ui/WidgetNames.h"
 
 namespace marovix {
 namespace {
-
-template <class W>
-W* named(W* widget, const char* objectName) {
-    widget->setObjectName(QString::fromUtf8(objectName));
-    return widget;
-}
-
-QLabel* caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
 
 void showBar(QProgressBar* bar, const ProgressShare& share) {
     bar->setMaximum(std::max(share.total, 0));

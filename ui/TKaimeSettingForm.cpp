@@ -22,19 +22,12 @@
 #include "ui/QtText.h"
 #include "ui/ScreenPlacement.h"
 #include "ui/SimulationTab.h"
+#include "ui/WidgetNames.h"
 
 namespace marovix {
 namespace {
 
 using Part = KaimeSettingModel::Part;
-
-template <class W>
-W* named(W* widget, const QString& objectName) {
-    widget->setObjectName(objectName);
-    return widget;
-}
-
-QLabel* caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
 
 // A multi-select list whose right button asks for select-all or clear.
 QListWidget* multiList(const QString& objectName, const QStringList& items, QWidget* parent) {

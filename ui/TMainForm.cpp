@@ -36,18 +36,13 @@
 #include "ui/TAboutForm.h"
 #include "ui/TOzGetTimeForm.h"
 #include "ui/TextGridModel.h"
+#include "ui/WidgetNames.h"
 #include "ui/WindowViews.h"
 
 namespace marovix {
 namespace {
 
 QString name(const char* text) { return QString::fromUtf8(text); }
-
-template <class W>
-W* named(W* widget, const QString& objectName) {
-    widget->setObjectName(objectName);
-    return widget;
-}
 
 QPushButton* button(const char* objectName, const char* caption, QWidget* parent) {
     return named(new QPushButton(name(caption), parent), name(objectName));

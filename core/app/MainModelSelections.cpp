@@ -9,7 +9,6 @@ namespace marovix {
 namespace {
 
 constexpr const char* kRankFileName = "selecteduma.dat";
-constexpr const char* kKesuText = "消";
 
 }  // namespace
 
@@ -95,7 +94,8 @@ void MainModel::TanKaimeGridClick(int column, int row) {
     const HandlerScope scope(*this);
     KaimeGrid& grid = m_state.kaimeGrid(BetType::Tan);
     if (column != KaimeGrid::index(KaimeCol::Kesu) || row < 1 || row >= grid.rowCount()) return;
-    grid.setCell(KaimeCol::Kesu, row, grid.cell(KaimeCol::Kesu, row) == kKesuText ? "" : kKesuText);
+    grid.setCell(KaimeCol::Kesu, row,
+                 grid.cell(KaimeCol::Kesu, row) == kKesuMark ? std::string() : std::string(kKesuMark));
     KaimeMakeBtnClick();
 }
 

@@ -9,6 +9,10 @@ namespace marovix {
 
 // A colour as 0xRRGGBB.
 using Rgb = unsigned;
+inline constexpr Rgb kBlack = 0x000000;
+inline constexpr Rgb kWhite = 0xFFFFFF;
+inline constexpr Rgb kRed = 0xFF0000;
+inline constexpr Rgb kBlue = 0x0000FF;
 
 struct Label {
     std::string text;

@@ -77,7 +77,7 @@ enum class Card1Col {
 
 // A selection row (KaimeRow): the eight bet-type grids and the combined list share these columns.
 enum class KaimeCol {
-    Kesu,          // "消" the user struck the row out
+    Kesu,          // "消" the user struck the row out (kKesuMark)
     No,            // "No." row number
     Baken,         // "馬券" ("馬券種" in the combined list) bet type name
     Kaime,         // "買い目" combination text
@@ -94,6 +94,8 @@ enum class KaimeCol {
     ResultPop,     // "結果人気"
     Count
 };
+// The mark of a struck-out selection row in its Kesu column.
+inline constexpr std::string_view kKesuMark = "消";
 
 enum class HyosuCol { Race, Joken, Hidden, Jikoku, Tan, Fuk, WR, UR, WD, UT, SRF, SRT, Total, Count };
 enum class OddsCol { Blank, Jun, Baken, Odds, Pop, Count };

@@ -10,4 +10,8 @@ namespace marovix {
 // ("JVOpen", "JVRead" ...), compared case-sensitively; any name is accepted.
 std::string JVMessage(std::string_view operation, int code);
 
+// A day file that cannot be written ends a download or a fetch: this text is followed by the system's
+// reason.
+inline constexpr const char* kWriteFailed = "データ保存エラー:";
+
 }  // namespace marovix

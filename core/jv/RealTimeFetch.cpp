@@ -21,8 +21,6 @@ using enum Progress;
 enum class Closes { AfterReadAndAtTheEnd, AtTheEnd };
 using enum Closes;
 
-// A day file that cannot be written ends the read: the text is followed by the system's reason.
-constexpr const char* kWriteFailed = "データ保存エラー:";
 // Corrupt records named in the error log per fetch; the rest are counted.
 constexpr int kCorruptRecordsLogged = 5;
 

@@ -27,8 +27,6 @@ constexpr const char* kNothingNew = "最新のデータがありません。";
 constexpr const char* kCancelQuestion = "データ取込を中止します。実行しますか？";
 constexpr const char* kCancelled = "JVCancel:キャンセルされました";
 constexpr const char* kDone = "データ作成が完了しました。";
-// A day file that cannot be written ends the read: the text is followed by the system's reason.
-constexpr const char* kWriteFailed = "データ保存エラー:";
 // Ends the message of an attempt that leaves LastTime as it was.
 constexpr const char* kSameStartNextTime = "次回も同じ日時から取り込みます。";
 

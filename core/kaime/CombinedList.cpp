@@ -10,14 +10,6 @@
 #include "core/race/JvRecord.h"
 
 namespace marovix {
-namespace {
-
-constexpr Rgb kBlue = 0x0000FF;
-constexpr Rgb kRed = 0xFF0000;
-constexpr std::string_view kKesu = "消";
-
-}  // namespace
-
 void KaimeMix(KaimeGrid& all, std::span<const KaimeGrid* const> participating, CombinedListLabels labels) {
     std::vector<std::string> marks;
     for (int row = 1; row < all.rowCount(); ++row) marks.push_back(all.cell(KaimeCol::Kesu, row));
@@ -69,7 +61,8 @@ void SogoKaiKei(const KaimeGrid& all, CombinedTotalsLabels labels) {
 
 bool toggleKesu(KaimeGrid& grid, int row) {
     if (row < 1 || row >= grid.rowCount()) return false;
-    grid.setCell(KaimeCol::Kesu, row, grid.cell(KaimeCol::Kesu, row) == kKesu ? std::string() : std::string(kKesu));
+    grid.setCell(KaimeCol::Kesu, row,
+                 grid.cell(KaimeCol::Kesu, row) == kKesuMark ? std::string() : std::string(kKesuMark));
     return true;
 }
 

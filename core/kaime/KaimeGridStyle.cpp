@@ -13,7 +13,6 @@ struct GridColors {
 // The colours as 0xRRGGBB (the bet-type heading is 0x9292C9 in the platform's blue-green-red order).
 constexpr GridColors kBetGrid{0xC99292, 0xC1FFC1};
 constexpr GridColors kCombinedList{0xC1FFC1, 0xFFFF00};
-constexpr Rgb kWhite = 0xFFFFFF;
 constexpr Rgb kMagenta = 0xFF00FF;
 
 }  // namespace

@@ -15,10 +15,6 @@
 namespace marovix {
 namespace {
 
-constexpr Rgb kBlack = 0x000000;
-constexpr Rgb kRed = 0xFF0000;
-constexpr std::string_view kKesu = "消";
-
 // The grid's data rows may be allocated: at least one, at most 4896, and row 1 carries odds text.
 bool allocatable(const KaimeGrid& grid) {
     const int rows = grid.rowCount() - 1;
@@ -64,7 +60,7 @@ std::optional<double> kaimeOdds(std::string_view text) {
 }
 
 bool isValidKaimeRow(const KaimeGrid& grid, int row) {
-    return !isAllBlanks(grid.cell(KaimeCol::No, row)) && grid.cell(KaimeCol::Kesu, row) != kKesu &&
+    return !isAllBlanks(grid.cell(KaimeCol::No, row)) && grid.cell(KaimeCol::Kesu, row) != kKesuMark &&
            kaimeOdds(grid.cell(KaimeCol::Odds, row)).has_value();
 }
 

@@ -6,12 +6,6 @@
 #include "core/race/JvRecord.h"
 
 namespace marovix {
-namespace {
-
-bool validSlot(RaceSlot slot) { return slot >= 0 && slot < kRaceSlotCount; }
-
-}  // namespace
-
 void StakeInputs::reset(const BetAmounts& defaults) {
     for (std::size_t bet = 0; bet < m_amounts.size(); ++bet) m_amounts[bet].fill(Yen{defaults[bet]});
 }

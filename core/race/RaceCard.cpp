@@ -13,10 +13,6 @@ namespace marovix {
 namespace {
 
 constexpr const char* kFullWidthBlank = "　";
-constexpr Rgb kWhite = 0xFFFFFF;
-constexpr Rgb kRed = 0xFF0000;
-constexpr Rgb kBlue = 0x0000FF;
-constexpr Rgb kBlack = 0x000000;
 
 // Bracket colours 1..8.
 Rgb bracketColor(int bracket) {

@@ -10,6 +10,8 @@ namespace marovix {
 // indexed by it.
 using RaceSlot = int;
 inline constexpr int kRaceSlotCount = 36;
+// Whether `slot` is one of the day's race slots.
+inline constexpr bool validSlot(RaceSlot slot) { return slot >= 0 && slot < kRaceSlotCount; }
 // Runner slots of a race: runner slot k (0..17) holds horse number k + 1.
 inline constexpr int kRunnerSlotCount = 18;
 

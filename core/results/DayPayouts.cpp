@@ -14,8 +14,6 @@ const std::string& blankPayout() {
     return blank;
 }
 
-bool validSlot(RaceSlot slot) { return slot >= 0 && slot < kRaceSlotCount; }
-
 }  // namespace
 
 DayPayouts::DayPayouts() { clear(); }

@@ -14,8 +14,6 @@
 namespace marovix {
 namespace {
 
-constexpr Rgb kBlack = 0x000000;
-
 // The entries of every bet type of one payout record, with their combination texts formed once.
 class PayoutTable {
 public:

@@ -3,12 +3,6 @@
 #include "core/common/FileFaults.h"
 
 namespace marovix {
-namespace {
-
-bool validSlot(RaceSlot slot) { return slot >= 0 && slot < kRaceSlotCount; }
-
-}  // namespace
-
 DaySession::DaySession() : DaySession(DayFiles{}, BetAmounts{}) {}
 
 DaySession::DaySession(DayFiles files, const BetAmounts& defaultStakes)

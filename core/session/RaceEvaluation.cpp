@@ -15,8 +15,6 @@
 namespace marovix {
 namespace {
 
-bool validSlot(RaceSlot slot) { return slot >= 0 && slot < kRaceSlotCount; }
-
 int registeredRunners(const RaceRecord& race) {
     return std::clamp(fieldNumber(race, RaField::registeredRunners), 0, kRunnerSlotCount);
 }

@@ -16,7 +16,7 @@ bool complete(const KaimeGrid& grid, int row) {
            !trim(grid.cell(KaimeCol::Stake, row)).empty();
 }
 
-bool struckOut(const KaimeGrid& grid, int row) { return trim(grid.cell(KaimeCol::Kesu, row)) == "消"; }
+bool struckOut(const KaimeGrid& grid, int row) { return trim(grid.cell(KaimeCol::Kesu, row)) == kKesuMark; }
 
 // "yyyymmddhhnn" of a moment.
 std::string minuteKey(const DateTime& t) {

@@ -7,7 +7,7 @@
 namespace marovix::feedgen {
 namespace {
 
-enum Stream : std::uint64_t { kWeatherStream = 11, kScratchStream, kPostChangeStream };
+enum ChangeStream : std::uint64_t { kWeatherStream = 11, kScratchStream, kPostChangeStream };
 
 constexpr int kScratchPercent = 8;         // races with one scratch (among races of 8 or more runners)
 constexpr int kPostChangePercent = 12;     // days with one post-time change

@@ -9,7 +9,7 @@
 namespace marovix::feedgen {
 namespace {
 
-enum Stream : std::uint64_t { kMarketStream = 21, kVoteStream };
+enum OddsStream : std::uint64_t { kMarketStream = 21, kVoteStream };
 
 // Final pools of an ordinary race in votes (100 yen each), by bet type.
 constexpr double kBasePools[kBetKinds] = {300000, 350000, 120000, 900000, 450000, 600000, 1200000, 3500000};

@@ -23,7 +23,7 @@ constexpr int kCourseOffsets[3] = {0, 10, 20};
 constexpr int kMainCourses[] = {5, 6, 8, 9};  // where the biggest races are held
 
 // Stream tags, so that each part of the plan draws its own numbers.
-enum Stream : std::uint64_t { kProgramStream = 1, kRunnerStream, kPredictionStream, kResultStream, kPostStream };
+enum RaceStream : std::uint64_t { kProgramStream = 1, kRunnerStream, kPredictionStream, kResultStream, kPostStream };
 
 // Lower classes run a little slower: race time factor by condition code.
 constexpr std::pair<int, double> kClassPace[] = {{701, 1.008}, {703, 1.008}, {5, 1.005}, {10, 1.003}, {16, 1.001}};

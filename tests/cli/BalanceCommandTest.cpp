@@ -6,7 +6,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::balance_command_test {
 namespace {
 
 TEST(BalanceCommand, ThePlugInsBalanceIsReadLoggedAndPrinted) {
@@ -39,4 +39,4 @@ TEST(BalanceCommand, WithoutABalanceFileItExitsOne) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::balance_command_test

@@ -6,7 +6,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::cli_arguments_test {
 namespace {
 
 TEST(CliArguments, HelpGoesToStandardOutputWithExitZero) {
@@ -77,4 +77,4 @@ TEST(CliArguments, AtStartsTheClockAtTheMomentGiven) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::cli_arguments_test

@@ -11,7 +11,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::default_stakes_command_test {
 namespace {
 
 TEST(DefaultStakesCommand, OkRaisesAmountsBelowOneHundredAndStoresTheEight) {
@@ -48,4 +48,4 @@ TEST(DefaultStakesCommand, AnAmountTheEditCannotHoldExitsTwoAndStoresNothing) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::default_stakes_command_test

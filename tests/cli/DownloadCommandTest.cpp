@@ -15,7 +15,7 @@
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::download_command_test {
 namespace {
 
 class DownloadCommandTest : public ::testing::Test {
@@ -169,4 +169,4 @@ TEST_F(DownloadCommandTest, MalformedArgumentsAreUsageErrors) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::download_command_test

@@ -10,7 +10,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/DemoDay.h"
 
-namespace marovix {
+namespace marovix::fetch_command_test {
 namespace {
 
 class FetchCommandTest : public ::testing::Test {
@@ -155,4 +155,4 @@ TEST_F(FetchCommandTest, TheTimeSeriesImportNeedsItsFolderAndThenFillsTheDayOdds
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::fetch_command_test

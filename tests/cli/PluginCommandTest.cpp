@@ -9,7 +9,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::plugin_command_test {
 namespace {
 
 TEST(PluginCommand, InstallsTheProgramFoldersAndSettingsAndKeepsThemOnReinstall) {
@@ -43,4 +43,4 @@ TEST(PluginCommand, RefusesBadArguments) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::plugin_command_test

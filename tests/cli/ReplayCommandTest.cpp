@@ -16,7 +16,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::replay_command_test {
 namespace {
 
 // The day-log lines printed before the closing JSON, and the JSON.
@@ -148,4 +148,4 @@ TEST(ReplayCommand, ABalanceFloorEndsAutomaticOperationAtTheQueryAfterTheFirstVo
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::replay_command_test

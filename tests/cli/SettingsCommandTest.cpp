@@ -5,7 +5,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::settings_command_test {
 namespace {
 
 TEST(SettingsCommand, WritesAKeyMatchedWithoutCaseAndShowsItsValue) {
@@ -43,4 +43,4 @@ TEST(SettingsCommand, SaysWhyTheSettingsFileCannotBeRead) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::settings_command_test

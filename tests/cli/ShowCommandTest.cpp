@@ -15,7 +15,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::show_command_test {
 namespace {
 
 TEST(ShowCommand, PrintsThePayoutPanelTheCombinedListAndTheSummaryLabels) {
@@ -250,4 +250,4 @@ TEST(ShowCommand, SortsTheRaceCardByAHeadingAscendingOrDescending) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::show_command_test

@@ -15,7 +15,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::simulate_verify_command_test {
 namespace {
 
 class SimulateVerifyCommandTest : public ::testing::Test {
@@ -102,4 +102,4 @@ TEST_F(SimulateVerifyCommandTest, NothingToSimulateOrVerifyExitsOneWithAMessage)
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::simulate_verify_command_test

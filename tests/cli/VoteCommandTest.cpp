@@ -23,7 +23,7 @@
 #include "tests/support/RecordingPlugIn.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::vote_command_test {
 namespace {
 
 TEST(VoteCommand, VotesARaceThroughTheRealPlugInWhichTakesTheStakes) {
@@ -279,4 +279,4 @@ TEST_F(VoteQueueCommand, ThePlugInGetsNoneOfTheCommandsOutputStreams) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_command_test

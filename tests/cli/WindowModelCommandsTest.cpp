@@ -13,7 +13,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::window_model_commands_test {
 namespace {
 
 TEST(WindowModelCommands, StrategyClicksAreStoredAsTheWindowStoresThem) {
@@ -96,4 +96,4 @@ TEST(WindowModelCommands, IpatLogShowsTheDayLogAndThePluginLogOfThatDay) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::window_model_commands_test

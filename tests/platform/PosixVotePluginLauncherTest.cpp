@@ -14,7 +14,7 @@
 #include "core/common/TextFile.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::posix_vote_plugin_launcher_test {
 namespace {
 
 // Waits (up to ten seconds) for a file the started script writes; its content, or nothing.
@@ -210,4 +210,4 @@ TEST(PosixVotePluginLauncher, ALockFileThatCannotBeMadeIsAnError) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::posix_vote_plugin_launcher_test

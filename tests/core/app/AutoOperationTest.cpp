@@ -18,7 +18,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::auto_operation_test {
 namespace {
 
 constexpr int kRaces = 6;
@@ -284,4 +284,4 @@ TEST_F(AutoOperationTest, SwitchedOffByTheBalanceWatchItShowsNoMessage) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::auto_operation_test

@@ -19,7 +19,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::fetch_handlers_test {
 namespace {
 
 constexpr int kRaces = 6;
@@ -385,4 +385,4 @@ TEST_F(FetchHandlersTest, AFetchStartedWhileOneRunsIsIgnored) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::fetch_handlers_test

@@ -15,7 +15,7 @@
 #include "tests/support/TestDayFiles.h"
 #include "tests/support/VoteDay.h"
 
-namespace marovix {
+namespace marovix::handler_notices_test {
 namespace {
 
 class HandlerNoticesTest : public ::testing::Test {
@@ -140,4 +140,4 @@ TEST_F(TickInsideALoadTest, AVoteQueueTickDuringADayLoadWaitsForTheNextTick) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::handler_notices_test

@@ -15,7 +15,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::main_auto_host_test {
 namespace {
 
 constexpr int kRaces = 6;
@@ -94,4 +94,4 @@ TEST_F(MainAutoHostTest, ARaceWithoutRunnersIsNotShownAsVotableSoItsVoteNeverUse
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::main_auto_host_test

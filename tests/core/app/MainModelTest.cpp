@@ -13,7 +13,7 @@
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::main_model_test {
 namespace {
 
 const std::string kUninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
@@ -168,9 +168,9 @@ TEST_F(MainModelTest, OptionsAreReadAtCreateAndWrittenAtOnce) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::main_model_test
 
-namespace marovix {
+namespace marovix::main_model_test {
 namespace {
 
 TEST_F(MainModelTest, ASettingsFileThatCannotBeReadIsReportedAtStart) {
@@ -198,9 +198,9 @@ TEST_F(MainModelTest, AReadOnlySettingsFileIsReportedAndKeepsItsContent) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::main_model_test
 
-namespace marovix {
+namespace marovix::main_model_test {
 namespace {
 
 // What each control writes to the settings file when the user changes it, and what it must leave alone:
@@ -299,4 +299,4 @@ TEST_F(MainModelTest, TheRandomNumbersStartFromTheClock) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::main_model_test

@@ -13,7 +13,7 @@
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
 
-namespace marovix {
+namespace marovix::odds_handlers_test {
 namespace {
 
 class OddsHandlersTest : public ::testing::Test {
@@ -110,4 +110,4 @@ TEST_F(OddsHandlersTest, TheWholeDayFetchNeedsADay) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::odds_handlers_test

@@ -18,7 +18,7 @@
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
 
-namespace marovix {
+namespace marovix::past_day_hits_test {
 namespace {
 
 using feedgen::BetKind;
@@ -131,4 +131,4 @@ TEST(PastDayHits, TheCombinedListsHitsAndReturnsAreThoseOfTheGeneratorsResults) 
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::past_day_hits_test

@@ -15,7 +15,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::payout_handlers_test {
 namespace {
 
 std::string payoutOf(int race, int winner, int payout) {
@@ -140,4 +140,4 @@ TEST_F(PayoutHandlersTest, ADamagedPayoutLineIsLoggedAndTheOthersRead) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::payout_handlers_test

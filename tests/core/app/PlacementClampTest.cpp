@@ -4,7 +4,7 @@
 
 #include <climits>
 
-namespace marovix {
+namespace marovix::placement_clamp_test {
 namespace {
 
 std::string text(const WindowPlacement& p) {
@@ -38,4 +38,4 @@ TEST(PlacementClamp, KeepsTheWindowOnASecondScreenAndFitsASmallScreen) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::placement_clamp_test

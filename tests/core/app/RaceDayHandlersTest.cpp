@@ -13,7 +13,7 @@
 #include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::race_day_handlers_test {
 namespace {
 
 const std::string kDay = "2024年05月26日";
@@ -287,4 +287,4 @@ TEST(RaceDayOnAGeneratedDay, EveryRaceShowsItsRunnersAndIndexes) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::race_day_handlers_test

@@ -19,7 +19,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::race_day_watch_handlers_test {
 namespace {
 
 // The test day's races post at 10:30, 11:00, 11:30 ... (race n at 10:00 + 30n minutes).
@@ -213,4 +213,4 @@ TEST_F(RaceDayWatchHandlersTest, TheIpatLogTabShowsTheLogOfTheSelectedRaceDay) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::race_day_watch_handlers_test

@@ -10,7 +10,7 @@
 #include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::selection_handlers_test {
 namespace {
 
 const std::string kDay = "2024年05月26日";
@@ -246,4 +246,4 @@ TEST_F(SelectionHandlersTest, TheStrategyIsReadWhenTheWindowIsCreated) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::selection_handlers_test

@@ -13,7 +13,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::stake_handlers_test {
 namespace {
 
 class StakeHandlersTest : public ::testing::Test {
@@ -210,4 +210,4 @@ TEST_F(StakeHandlersTest, AFailedWriteIsShownAndEndsTheAction) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::stake_handlers_test

@@ -6,7 +6,7 @@
 #include "core/vote/VoteCommand.h"
 #include "tests/support/VoteDay.h"
 
-namespace marovix {
+namespace marovix::vote_handlers_test {
 namespace {
 
 class VoteHandlersTest : public VoteDayTest {};
@@ -116,4 +116,4 @@ TEST_F(VoteHandlersTest, APlugInStartThePlatformRefusesIsReportedAndTheRaceIsNot
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_handlers_test

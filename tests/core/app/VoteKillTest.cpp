@@ -14,7 +14,7 @@
 #include "tests/support/RecordingPlugIn.h"
 #include "tests/support/VoteDay.h"
 
-namespace marovix {
+namespace marovix::vote_kill_test {
 namespace {
 
 class VoteKillTest : public VoteDayTest {
@@ -89,4 +89,4 @@ TEST_F(VoteKillTest, AKillAfterAnyStepLeavesNoVoteOrABlockForEveryPlacedVote) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_kill_test

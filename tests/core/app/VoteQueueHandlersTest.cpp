@@ -11,7 +11,7 @@
 #include "tests/support/RecordingPlugIn.h"
 #include "tests/support/VoteDay.h"
 
-namespace marovix {
+namespace marovix::vote_queue_handlers_test {
 namespace {
 
 using Fake = FakeVotePluginLauncher;
@@ -208,4 +208,4 @@ TEST_F(VoteQueueTest, ClosingGivesUpAWaitingVoteWithALine) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_queue_handlers_test

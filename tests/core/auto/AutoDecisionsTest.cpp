@@ -9,7 +9,7 @@
 
 #include "tests/support/RecordingAutoHost.h"
 
-namespace marovix {
+namespace marovix::auto_decisions_test {
 namespace {
 
 using Kind = AutoAction::Kind;
@@ -190,4 +190,4 @@ TEST_F(ResultsTimerDecisions, TheOptionsLeaveOutMiningOrPayouts) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::auto_decisions_test

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::auto_run_state_test {
 namespace {
 
 const std::string kToday = "2024年05月26日";
@@ -60,4 +60,4 @@ TEST(RestTime, ABlankOrBrokenPostTimeOrKeyHasNoPostMoment) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::auto_run_state_test

@@ -13,7 +13,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
 
-namespace marovix {
+namespace marovix::oz_get_time_model_test {
 namespace {
 
 class OzGetTimeModelTest : public ::testing::Test {
@@ -109,4 +109,4 @@ TEST_F(OzGetTimeModelTest, SoundsArePlayedFromTheirFilesAndAMissingOneIsReported
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::oz_get_time_model_test

@@ -11,7 +11,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/RecordingAutoHost.h"
 
-namespace marovix {
+namespace marovix::scheduler_test {
 namespace {
 
 class SchedulerTest : public ::testing::Test {
@@ -200,4 +200,4 @@ TEST_F(SchedulerTest, RacesSharingTheirVoteSecondAreVotedOneAfterTheOtherEachOnc
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::scheduler_test

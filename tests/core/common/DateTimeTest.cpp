@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::date_time_test {
 
 TEST(DateTime, FormatsAndParses) {
     DateTime t{2024, 1, 6, 9, 5, 3};
@@ -21,4 +21,4 @@ TEST(DateTime, ArithmeticCrossesMonthsAndLeapDays) {
     EXPECT_EQ(DateTime({2024, 1, 6}).isoWeekday(), 6);  // a Saturday
 }
 
-}  // namespace marovix
+}  // namespace marovix::date_time_test

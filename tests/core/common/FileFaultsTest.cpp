@@ -5,7 +5,7 @@
 
 #include "core/common/FileFaults.h"
 
-namespace marovix {
+namespace marovix::file_faults_test {
 namespace {
 
 bool hasAsciiLetter(const std::string& text) {
@@ -29,4 +29,4 @@ TEST(FileFaults, AFaultyLineIsNamedByItsNumberFromOne) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::file_faults_test

@@ -23,7 +23,7 @@
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::file_handling_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -208,4 +208,4 @@ TEST(FileHandling, ReplacingAndReadingFilesWhereTheFolderHoldsMoreThanPlainFiles
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::file_handling_test

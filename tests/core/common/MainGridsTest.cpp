@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::main_grids_test {
 namespace {
 
 // The heading of each named column, as the window shows it. Written here independently of the layout
@@ -124,4 +124,4 @@ TEST(MainGrids, GridNamesAreTheControlNames) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::main_grids_test

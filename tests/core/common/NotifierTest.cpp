@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::notifier_test {
 namespace {
 
 enum class Part { A, B };
@@ -52,4 +52,4 @@ TEST(Notifier, AMovedSubscriptionStaysSubscribedOnce) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::notifier_test

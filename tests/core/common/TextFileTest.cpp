@@ -14,7 +14,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::text_file_test {
 
 TEST(Cp932, RoundTripsCharactersThatPlainShiftJisLacks) {
     const std::string text = "①⑱Ⅰ～－ｾﾝ　中山";
@@ -83,9 +83,9 @@ TEST(TextFile, FoldersMadeByManyThreadsAtOnceAreNoError) {
         << status.error();
 }
 
-}  // namespace marovix
+}  // namespace marovix::text_file_test
 
-namespace marovix {
+namespace marovix::text_file_test {
 namespace {
 
 TEST(TextFileErrors, ReadFailuresSayWhetherTheFileIsMissing) {
@@ -156,4 +156,4 @@ TEST(TextFileAppend, RefusesWhatIsNoRegularFileAndTakesBackAFailedWrite) {
     EXPECT_EQ(*readFileBytes(path), "kept\r\n");
 }
 
-}  // namespace marovix
+}  // namespace marovix::text_file_test

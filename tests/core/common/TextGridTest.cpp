@@ -4,7 +4,7 @@
 
 #include "core/common/MainGrids.h"
 
-namespace marovix {
+namespace marovix::text_grid_test {
 namespace {
 
 TextGrid numbered(int rows, int columns) {
@@ -77,4 +77,4 @@ TEST(ColumnGrid, NamedColumnsAddressTheirIndex) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::text_grid_test

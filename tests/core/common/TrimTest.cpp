@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace marovix {
+namespace marovix::trim_test {
 namespace {
 
 struct TrimCase {
@@ -48,4 +48,4 @@ TEST(TrimTest, TheTrimmedTextIsAViewIntoTheText) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::trim_test

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace marovix {
+namespace marovix::window_notices_test {
 namespace {
 
 enum class Part { Lists, Grid, Labels, Count };
@@ -60,4 +60,4 @@ TEST_F(WindowNoticesTest, AJoinedStepSendsWithTheHandlerAndAFlushSendsEarly) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::window_notices_test

@@ -5,7 +5,7 @@
 
 #include "core/common/Yen.h"
 
-namespace marovix {
+namespace marovix::yen_test {
 namespace {
 
 TEST(YenTest, TheLenientParseReadsTheWhole64BitRange) {
@@ -51,4 +51,4 @@ TEST(YenTest, ProductsAndSumsHoldAtTheLargestAmountInsteadOfWrapping) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::yen_test

@@ -14,7 +14,7 @@
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::change_info_test {
 namespace {
 
 const std::string kDate = "20240106";
@@ -209,4 +209,4 @@ TEST(HenkoTimer, FetchesFromHalfPastEightToFiveOClock) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::change_info_test

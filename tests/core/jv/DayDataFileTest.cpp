@@ -10,7 +10,7 @@
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::day_data_file_test {
 namespace {
 
 std::string line(const std::string& record) { return recordLine(record); }
@@ -141,4 +141,4 @@ TEST_F(DayFileTest, RunnerRecordWithoutALineIsRefused) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::day_data_file_test

@@ -21,7 +21,7 @@
 #include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::day_file_store_test {
 namespace {
 
 // Short record-like lines: type "RA", data kind and creation date (3-11), the key (12-27), a payload.
@@ -427,4 +427,4 @@ TEST_F(DayFileStoreTest, SaveCutShortByAWriteErrorLeavesTheOldFileWholeAndIsRepo
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::day_file_store_test

@@ -26,7 +26,7 @@
 #include "tests/support/ReferenceDownload.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::download_day_files_test {
 namespace {
 
 using Outcome = StoredDataDownload::Outcome;
@@ -313,4 +313,4 @@ TEST_F(GeneratedMonthDownload, SaveCutShortByAWriteErrorLeavesTheOldFileWholeAnd
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::download_day_files_test

@@ -8,7 +8,7 @@
 #include "standins/records/RecordBuilder.h"
 #include "tests/support/DownloadRecords.h"
 
-namespace marovix {
+namespace marovix::download_record_rule_test {
 namespace {
 
 using Outcome = RecordDecision::Outcome;
@@ -161,4 +161,4 @@ TEST(DecideRecord, CorruptRecordSaysWhy) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::download_record_rule_test

@@ -5,7 +5,7 @@
 
 #include "tests/support/DownloadRecords.h"
 
-namespace marovix {
+namespace marovix::fetch_queue_test {
 namespace {
 
 TEST(FetchQueue, ALineIsTheRaceKeyAndTheSlotAndReadsBackAsTheFetchUsesIt) {
@@ -27,4 +27,4 @@ TEST(FetchQueue, AShortLineHasNoSlot) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::fetch_queue_test

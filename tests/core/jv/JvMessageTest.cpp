@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace marovix {
+namespace marovix::jv_message_test {
 namespace {
 
 struct MessageCase {
@@ -223,4 +223,4 @@ TEST(JvMessage, UnknownOrMiscasedNamesGiveTheCodeAlone) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::jv_message_test

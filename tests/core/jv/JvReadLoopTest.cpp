@@ -8,7 +8,7 @@
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/ScriptedJvLink.h"
 
-namespace marovix {
+namespace marovix::jv_read_loop_test {
 namespace {
 
 using Next = JvReadLoop::Next;
@@ -253,4 +253,4 @@ TEST_F(JvReadLoopTest, CancelCallsJvCancelThenRaisesTheFlagAndCloseGivesJvCloseR
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::jv_read_loop_test

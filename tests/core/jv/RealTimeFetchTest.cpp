@@ -13,7 +13,7 @@
 #include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::real_time_fetch_test {
 namespace {
 
 const std::string kRaceKey = "2024052605020805";
@@ -337,4 +337,4 @@ TEST(FetchKeys, ARaceLabelAndWhichKeysAreUsed) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::real_time_fetch_test

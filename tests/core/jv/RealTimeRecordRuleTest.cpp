@@ -9,7 +9,7 @@
 #include "tests/support/ChangeRecords.h"
 #include "tests/support/DownloadRecords.h"
 
-namespace marovix {
+namespace marovix::real_time_record_rule_test {
 namespace {
 
 using Outcome = RecordDecision::Outcome;
@@ -142,4 +142,4 @@ TEST(RealTimeRecordRule, StreamsAndReadSizes) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::real_time_record_rule_test

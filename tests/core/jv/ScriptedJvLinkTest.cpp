@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::scripted_jv_link_test {
 namespace {
 
 TEST(ScriptedJvLink, ReturnsQueuedResultsThenQuietDefaultsAndRecordsTheCalls) {
@@ -61,4 +61,4 @@ TEST(ScriptedJvLink, RunsAnActionAtTheChosenReadBeforeItReturns) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::scripted_jv_link_test

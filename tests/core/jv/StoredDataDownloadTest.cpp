@@ -24,7 +24,7 @@
 #include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::stored_data_download_test {
 namespace {
 
 using Phase = StoredDataDownload::Phase;
@@ -715,4 +715,4 @@ TEST_F(DownloadRecordsTest, DayFileThatCannotBeWrittenEndsTheRead) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::stored_data_download_test

@@ -5,7 +5,7 @@
 #include "core/kaime/StakeAllocation.h"
 #include "tests/support/KaimeRows.h"
 
-namespace marovix {
+namespace marovix::combined_list_test {
 namespace {
 
 struct CombinedLabels {
@@ -128,4 +128,4 @@ TEST(CombinedListTest, TotalsWithoutStakesShowZeroCountsOnly) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::combined_list_test

@@ -5,7 +5,7 @@
 #include "core/kaime/KaimeGridStyle.h"
 #include "core/kaime/StakeInputs.h"
 
-namespace marovix {
+namespace marovix::kaime_grid_style_test {
 namespace {
 
 struct StyleCase {
@@ -69,4 +69,4 @@ TEST(StakeInputsTest, AmountsPerBetTypeAndRace) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::kaime_grid_style_test

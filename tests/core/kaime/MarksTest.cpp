@@ -7,7 +7,7 @@
 #include "core/odds/OddsTable.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::marks_test {
 namespace {
 
 constexpr const char* kMark = "ν";
@@ -203,4 +203,4 @@ TEST(RankFileReadTest, AMissingFileChangesNothingAndAFileIsReadAsCp932Lines) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::marks_test

@@ -6,7 +6,7 @@
 #include "core/kaime/SelectionBuilder.h"
 #include "tests/support/OddsRecords.h"
 
-namespace marovix {
+namespace marovix::selection_builder_test {
 namespace {
 
 using Marks = std::array<std::vector<int>, 3>;  // horses carrying ◎, ○, ▲
@@ -325,4 +325,4 @@ TEST(FilterNumberTest, ReadsDecimalTextsAndGivesZeroOtherwise) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::selection_builder_test

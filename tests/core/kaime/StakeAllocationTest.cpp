@@ -5,7 +5,7 @@
 #include "core/kaime/StakeAllocation.h"
 #include "tests/support/KaimeRows.h"
 
-namespace marovix {
+namespace marovix::stake_allocation_test {
 namespace {
 
 struct Labels {
@@ -251,4 +251,4 @@ TEST(StakeAllocationTest, OddsCellsAndRowValidity) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::stake_allocation_test

@@ -11,7 +11,7 @@
 #include "core/logs/ErrorLog.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::log_bytes_test {
 namespace {
 
 const std::string kOddLine = "bad \x80\xa0\xfd\xff x";  // no valid CP932 between the blanks
@@ -102,4 +102,4 @@ TEST(DayLogSaving, EachSaveAddsOnlyItsNewLinesAndAFailedSaveGoesWithTheNext) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::log_bytes_test

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace marovix {
+namespace marovix::combination_number_test {
 namespace {
 
 using CombNo = int (*)(std::string_view);
@@ -202,4 +202,4 @@ TEST(CombinationNumber, TrifectaReadsItsFirstEightCharactersOnly) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::combination_number_test

@@ -19,7 +19,7 @@
 #include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::day_odds_test {
 namespace {
 
 using oddstest::oddsRecord;
@@ -378,4 +378,4 @@ TEST_F(DayOddsTest, IndexedReadingEqualsTheRecordByRecordScanOnAGeneratedDay) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::day_odds_test

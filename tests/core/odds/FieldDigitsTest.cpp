@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-namespace marovix {
+namespace marovix::field_digits_test {
 namespace {
 
 // Bytes that matter at the edges of the digit test, a blank, the sentinels, and CP932 lead bytes.
@@ -101,4 +101,4 @@ TEST(FieldDigits, TenthsOfEverySevenDigitValueEqualTheDivision) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::field_digits_test

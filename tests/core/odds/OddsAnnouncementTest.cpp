@@ -5,7 +5,7 @@
 
 #include "tests/support/OddsRecords.h"
 
-namespace marovix {
+namespace marovix::odds_announcement_test {
 namespace {
 
 std::string announcedAt(const std::string& monthDayTime) {
@@ -40,4 +40,4 @@ TEST(OddsAnnouncement, TheLabelShowsBlankHourAndMinuteWithoutAnO1Record) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::odds_announcement_test

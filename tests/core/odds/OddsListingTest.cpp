@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::odds_listing_test {
 namespace {
 
 TEST(OddsListing, EveryBetTypeInOrderWithItsReadAndScratchedEntries) {
@@ -55,4 +55,4 @@ TEST(OddsListing, EmptyEntriesAndEntriesWithoutVotesAreToldApart) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::odds_listing_test

@@ -18,7 +18,7 @@
 #include "standins/feedgen/RaceModel.h"
 #include "tests/support/OddsRecords.h"
 
-namespace marovix {
+namespace marovix::odds_table_reader_test {
 namespace {
 
 using oddstest::oddsRecord;
@@ -386,4 +386,4 @@ TEST(OddsTableReader, ReadsTheDemoGeneratorsOddsRecordsAsItsOddsBook) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::odds_table_reader_test

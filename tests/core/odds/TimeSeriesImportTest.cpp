@@ -12,7 +12,7 @@
 #include "tests/support/OddsRecords.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::time_series_import_test {
 namespace {
 
 using oddstest::oddsRecord;
@@ -208,4 +208,4 @@ TEST(TimeSeriesImport, ClosingMessage) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::time_series_import_test

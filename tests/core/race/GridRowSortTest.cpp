@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::grid_row_sort_test {
 namespace {
 
 constexpr int kUma = 1;
@@ -105,4 +105,4 @@ TEST(GridRowSort, TheHorseOrderIsPutBackSoMarksStayWithTheirHorses) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::grid_row_sort_test

@@ -8,7 +8,7 @@
 #include "core/race/RecordKeys.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::jv_record_test {
 namespace {
 
 struct LenientCase {
@@ -191,4 +191,4 @@ TEST(RecordKeys, AShortRecordGivesAShortKeyNotACrash) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::jv_record_test

@@ -7,7 +7,7 @@
 
 #include "core/common/Cp932.h"
 
-namespace marovix {
+namespace marovix::keiba_func_test {
 namespace {
 
 struct Case {
@@ -358,4 +358,4 @@ TEST(RunnerDisplay, WinOddsShowFiveCharactersOrFiveBlanks) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::keiba_func_test

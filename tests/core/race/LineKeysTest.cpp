@@ -9,7 +9,7 @@
 #include "tests/support/ChangeRecords.h"
 #include "tests/support/DownloadRecords.h"
 
-namespace marovix {
+namespace marovix::line_keys_test {
 namespace {
 
 const RaceId kRace3{"20240106", "05", 3};  // 東京 race 3
@@ -57,4 +57,4 @@ TEST(LineKeysTest, ALaterAnnouncementOfTheSameThingHasTheSameKey) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::line_keys_test

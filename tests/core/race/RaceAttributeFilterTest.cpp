@@ -4,7 +4,7 @@
 
 #include "core/race/RaceAttributeFilter.h"
 
-namespace marovix {
+namespace marovix::race_attribute_filter_test {
 namespace {
 
 RaceAttributes race(int track, int distance = 1600) { return RaceAttributes{track, 5, 13, 5, " ", 3, 16, distance}; }
@@ -65,4 +65,4 @@ TEST(RaceAttributeFilter, TheRightButtonClearsAListWithASelectionAndSelectsAllOt
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::race_attribute_filter_test

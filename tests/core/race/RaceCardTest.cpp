@@ -6,7 +6,7 @@
 #include "core/race/RecordFields.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::race_card_test {
 namespace {
 
 RecordBuilder tokyoDerby() {
@@ -56,4 +56,4 @@ TEST(RaceHeader, ADateOrPostTimeCutShortByANulShowsWhatItHolds) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::race_card_test

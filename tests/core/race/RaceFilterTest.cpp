@@ -8,7 +8,7 @@
 #include "core/race/RecordFields.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::race_filter_test {
 namespace {
 
 // A turf race of 1600 m at Tokyo: 3-year-olds and up, 1勝ｸﾗｽ, weight for age, 16 runners.
@@ -152,4 +152,4 @@ TEST(RaceFilter, ListsHaveTheirControlNamesCaptionsAndItems) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::race_filter_test

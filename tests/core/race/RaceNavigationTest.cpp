@@ -7,7 +7,7 @@
 #include "core/race/RecordFields.h"
 #include "tests/support/DownloadRecords.h"
 
-namespace marovix {
+namespace marovix::race_navigation_test {
 namespace {
 
 RaceRecords day(const std::vector<std::pair<RaceId, std::string>>& races) {
@@ -45,4 +45,4 @@ TEST(RaceNavigation, TheUpcomingListIsSortedByTimeThenCourseAndSelectsTheRaceNot
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::race_navigation_test

@@ -8,7 +8,7 @@
 #include "core/race/RecordFields.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::race_schedule_test {
 namespace {
 
 struct ShiftCase {
@@ -65,4 +65,4 @@ TEST(RaceSchedule, IsComputedForTheUsedSlotsOfADay) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::race_schedule_test

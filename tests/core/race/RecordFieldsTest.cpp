@@ -11,7 +11,7 @@
 #include "core/race/RecordLayout.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::record_fields_test {
 namespace {
 
 // What is wrong with one table of fields for a record of `length` bytes (CR LF included): a field that
@@ -136,4 +136,4 @@ TEST(RecordFields, PayoutListsInBetTypeOrder) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::record_fields_test

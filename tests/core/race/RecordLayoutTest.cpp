@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-namespace marovix {
+namespace marovix::record_layout_test {
 namespace {
 
 TEST(RecordLayout, EveryTypeOnceWithItsLengthAndTheLongestIsH6) {
@@ -43,4 +43,4 @@ TEST(RecordLayout, StoredAreTheRaceCardOddsPayoutMiningAndChangeTypes) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::record_layout_test

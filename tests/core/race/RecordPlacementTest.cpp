@@ -8,7 +8,7 @@
 #include "core/race/JvRecord.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::record_placement_test {
 namespace {
 
 // An RA line of 2024-01-06 at `course`, race `race` with `runners` registered runners.
@@ -187,4 +187,4 @@ TEST(PlaceMiningRecords, ReadsOnlyTheFirst36Lines) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::record_placement_test

@@ -5,7 +5,7 @@
 #include "core/race/JvRecord.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::runner_index_reading_test {
 namespace {
 
 std::string raceRecord(int race, int runners, const char* course = "05") {
@@ -146,4 +146,4 @@ TEST(Mining, ASlotWithoutRecordsLosesTheRanksOfAnEarlierDay) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::runner_index_reading_test

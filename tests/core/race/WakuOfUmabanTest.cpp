@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace marovix {
+namespace marovix::waku_of_umaban_test {
 namespace {
 
 std::vector<int> bracketsOf(int registered) {
@@ -64,4 +64,4 @@ TEST(WakuOfUmaban, NoBracketOutsideTheField) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::waku_of_umaban_test

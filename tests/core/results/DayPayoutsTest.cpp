@@ -8,7 +8,7 @@
 #include "tests/support/PayoutRecordBuilder.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::day_payouts_test {
 namespace {
 
 std::string race(int number, std::string_view course = "05") {
@@ -125,4 +125,4 @@ TEST(DayPayoutsTest, AMissingFileChangesNothing) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::day_payouts_test

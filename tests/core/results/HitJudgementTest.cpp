@@ -6,7 +6,7 @@
 #include "tests/support/KaimeRows.h"
 #include "tests/support/PayoutRecordBuilder.h"
 
-namespace marovix {
+namespace marovix::hit_judgement_test {
 namespace {
 
 void setStakes(KaimeGrid& grid, const std::vector<std::string>& stakes) {
@@ -156,4 +156,4 @@ TEST(HitJudgementTest, TheCombinedListJudgesEachRowByItsBetTypeAndKeepsOldResult
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::hit_judgement_test

@@ -4,7 +4,7 @@
 #include "core/results/PayoutPanel.h"
 #include "tests/support/PayoutRecordBuilder.h"
 
-namespace marovix {
+namespace marovix::payout_panel_test {
 namespace {
 
 TEST(PayoutPanelTest, SectionsHaveTheirHeadingsAndEntryColumns) {
@@ -40,4 +40,4 @@ TEST(PayoutPanelTest, ShowsEntriesWithWinnersInTheirFormats) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::payout_panel_test

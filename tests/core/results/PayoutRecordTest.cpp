@@ -7,7 +7,7 @@
 #include "core/results/PayoutSummary.h"
 #include "tests/support/PayoutRecordBuilder.h"
 
-namespace marovix {
+namespace marovix::payout_record_test {
 namespace {
 
 TEST(PayoutRecordTest, EveryBetTypeHasItsNumberOfEntries) {
@@ -111,4 +111,4 @@ TEST(CombinationTextTest, WritesEveryNumberAsPrintfWidthTwoJoinedByHyphens) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::payout_record_test

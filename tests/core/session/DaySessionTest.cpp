@@ -14,7 +14,7 @@
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
 
-namespace marovix {
+namespace marovix::day_session_test {
 namespace {
 
 class DaySessionTest : public ::testing::Test {
@@ -128,4 +128,4 @@ TEST_F(DaySessionTest, ANewLoadStartsEveryRaceAfreshAndADayWithoutItsRaceFileIsB
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::day_session_test

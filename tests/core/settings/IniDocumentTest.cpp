@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::ini_document_test {
 namespace {
 
 std::string valueOf(const IniDocument& document, std::string_view section, std::string_view key) {
@@ -41,4 +41,4 @@ TEST(IniDocument, AValueNeverSpillsOntoAnotherLine) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::ini_document_test

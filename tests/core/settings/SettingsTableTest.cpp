@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::settings_table_test {
 namespace {
 
 std::string folded(std::string_view text) {
@@ -33,7 +33,7 @@ TEST(SettingsTable, HoldsTheDefaultsTheProgramReliesOn) {
         {TimeAutoOzGetSec, 0},
         {TimeAutoTohyoInterval, 5},
         {TimeAutoRdataGet, 10},
-        {NaviQuitSel, 1},
+        {settings::NaviQuitSel, 1},
         {NaviQuitZandaka1, 10000},
         {NaviQuitZandaka2, 5000},
         {RaceFilterKyori1, 1000},
@@ -99,4 +99,4 @@ TEST(SettingsTable, RaceFilterListsInReadingOrderWithTwoDigitItemKeys) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::settings_table_test

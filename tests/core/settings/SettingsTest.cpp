@@ -8,7 +8,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::settings_test {
 namespace {
 
 class SettingsTest : public ::testing::Test {
@@ -139,4 +139,4 @@ TEST_F(SettingsTest, ASnapshotReadsTheFileOnceAndKeepsWhatItRead) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::settings_test

@@ -10,7 +10,7 @@
 #include "core/common/TextFile.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::t_ini_gt_test {
 namespace {
 
 class TIniGTTest : public ::testing::Test {
@@ -348,4 +348,4 @@ TEST(TIniGTFileName, ChangingTheDefaultFolderPlacesTheCurrentNameAgain) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::t_ini_gt_test

@@ -16,7 +16,7 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::kaime_setting_day_test {
 namespace {
 
 using Col = KaimeSettingCol;
@@ -275,4 +275,4 @@ TEST_F(KaimeSettingDayTest, AnImportAnsweredNoChangesNothing) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::kaime_setting_day_test

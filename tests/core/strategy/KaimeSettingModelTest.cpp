@@ -14,7 +14,7 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::kaime_setting_model_test {
 namespace {
 
 using Part = KaimeSettingModel::Part;
@@ -120,4 +120,4 @@ TEST_F(KaimeSettingModelTest, ClosingStoresThePosition) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::kaime_setting_model_test

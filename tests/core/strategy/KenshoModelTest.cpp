@@ -8,7 +8,7 @@
 #include "standins/records/RecordBuilder.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::kensho_model_test {
 namespace {
 
 struct Race {
@@ -151,4 +151,4 @@ TEST_F(KenshoModelTest, ARecordWithoutSelectionsIsListedButNotCounted) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::kensho_model_test

@@ -11,7 +11,7 @@
 #include "core/vote/NaviQuitRule.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::navi_targets_test {
 namespace {
 
 struct RaceSpec {
@@ -132,4 +132,4 @@ TEST(NaviQuitRule, TheGoalAndTheFloorAreExceededStrictly) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::navi_targets_test

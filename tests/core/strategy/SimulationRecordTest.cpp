@@ -8,7 +8,7 @@
 #include "core/strategy/SimulationRecord.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::simulation_record_test {
 namespace {
 
 std::string raceRecord() {
@@ -90,4 +90,4 @@ TEST(SimulationDays, TheDaysOfTheRangeComeFromTheLastEntryToTheFirst) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::simulation_record_test

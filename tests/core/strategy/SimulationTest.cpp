@@ -22,7 +22,7 @@
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/MainModelTestAccess.h"
 
-namespace marovix {
+namespace marovix::simulation_test {
 namespace {
 
 constexpr int kFrom = 20250301;
@@ -232,4 +232,4 @@ TEST_F(SimulationTest, ACancelStopsAfterTheCurrentRaceKeepingTheRecordsInOrder) 
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::simulation_test

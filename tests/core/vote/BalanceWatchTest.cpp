@@ -7,7 +7,7 @@
 #include "core/common/TextFile.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::balance_watch_test {
 namespace {
 
 const DateTime kNow{2024, 5, 26, 15, 29, 33};
@@ -66,4 +66,4 @@ TEST(BalanceQuery, TheIpatLogIsThatOfTheDayAsked) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::balance_watch_test

@@ -14,7 +14,7 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::ipat_log_model_test {
 namespace {
 
 using Part = IpatLogModel::Part;
@@ -70,4 +70,4 @@ TEST_F(IpatLogModelTest, ThePlacementIsReadOnActivationAndStoredOnDeactivation) 
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::ipat_log_model_test

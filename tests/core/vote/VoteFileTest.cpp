@@ -10,7 +10,7 @@
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::vote_file_test {
 namespace {
 
 std::string raceKey(int race, std::string date = "20250301") {
@@ -65,4 +65,4 @@ TEST(VoteFile, BadRaceKeyWritesNothing) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_file_test

@@ -5,7 +5,7 @@
 #include "core/race/RecordKeys.h"
 #include "tests/support/DownloadRecords.h"
 
-namespace marovix {
+namespace marovix::vote_line_test {
 namespace {
 
 // The key of race 11 at course 06 on 1 March 2025, cut from its race record.
@@ -74,4 +74,4 @@ TEST(VoteLine, LinesKeepRowOrderAndABadRowGivesNoLinesButNamesTheRow) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_line_test

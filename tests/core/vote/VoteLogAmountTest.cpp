@@ -3,7 +3,7 @@
 
 #include "core/vote/VoteCommand.h"
 
-namespace marovix {
+namespace marovix::vote_log_amount_test {
 namespace {
 
 TEST(VoteLogAmountTest, TheStakeTotalIsWrittenWholeAlsoAboveTheRangeOf32BitIntegers) {
@@ -23,4 +23,4 @@ TEST(VoteLogAmountTest, TheStakeTotalIsWrittenWholeAlsoAboveTheRangeOf32BitInteg
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_log_amount_test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::vote_log_scan_test {
 namespace {
 
 std::vector<std::string> block(const std::string& header, const std::string& entry,
@@ -68,4 +68,4 @@ TEST(VoteLogScan, LinesThatOnlyLookLikeABlockAreNoVote) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_log_scan_test

@@ -6,7 +6,7 @@
 #include "core/common/TextFile.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::vote_plugin_files_test {
 namespace {
 
 TEST(ReadBalanceFile, TakesTheThirdLineWithoutItsTags) {
@@ -64,4 +64,4 @@ TEST(PluginLogPath, IsTheDayLogInLogs) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_plugin_files_test

@@ -4,7 +4,7 @@
 
 #include "tests/support/FakeVotePluginLauncher.h"
 
-namespace marovix {
+namespace marovix::vote_plugin_start_test {
 namespace {
 
 TEST(StartVotePlugin, StartsTheProgramShownWithTheUnquotedVoteFilePath) {
@@ -44,4 +44,4 @@ TEST(StartVotePlugin, ARefusedStartIsAnErrorAndABlankFolderStartsNothing) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_plugin_start_test

@@ -6,7 +6,7 @@
 #include "tests/standins/feedgen/FeedReading.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix::feedgen {
+namespace marovix::feedgen::feed_determinism_test {
 namespace {
 
 std::map<std::string, std::string> writeFeed(const TempFolder& folder, std::uint64_t seed, int threads) {
@@ -43,4 +43,4 @@ TEST(FeedDeterminism, SameSeedSameBytesAnotherSeedOthers) {
 }
 
 }  // namespace
-}  // namespace marovix::feedgen
+}  // namespace marovix::feedgen::feed_determinism_test

@@ -14,7 +14,7 @@
 #include "standins/feedgen/Prng.h"
 #include "standins/feedgen/RaceModel.h"
 
-namespace marovix::feedgen {
+namespace marovix::feedgen::feed_model_test {
 namespace {
 
 TEST(Prng, GivesTheSameNumbersForTheSameSeedOnEveryMachine) {
@@ -369,4 +369,4 @@ TEST(OddsModel, AScratchShowsFromItsAnnouncementOn) {
 }
 
 }  // namespace
-}  // namespace marovix::feedgen
+}  // namespace marovix::feedgen::feed_model_test

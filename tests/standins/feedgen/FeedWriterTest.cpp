@@ -17,7 +17,7 @@
 #include "tests/standins/feedgen/FeedReading.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix::feedgen {
+namespace marovix::feedgen::feed_writer_test {
 namespace {
 
 using feedtest::cut;
@@ -549,4 +549,4 @@ TEST(FeedWriterThreads, SeveralWritersNeverTripOverTheFoldersTheyShare) {
 }
 
 }  // namespace
-}  // namespace marovix::feedgen
+}  // namespace marovix::feedgen::feed_writer_test

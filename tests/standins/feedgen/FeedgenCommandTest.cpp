@@ -10,7 +10,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::feedgen_command_test {
 namespace {
 
 CliRun feedgen(const std::string& arguments) { return runCli("feedgen " + arguments); }
@@ -57,4 +57,4 @@ TEST(FeedgenCommand, RefusesBadArgumentsAndAFolderInUse) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::feedgen_command_test

@@ -19,7 +19,7 @@
 #include "standins/feedgen/RaceRecordWriter.h"
 #include "tests/standins/feedgen/FeedReading.h"
 
-namespace marovix::feedgen {
+namespace marovix::feedgen::named_fields_read_back_test {
 namespace {
 
 constexpr std::uint64_t kSeed = 7;
@@ -247,4 +247,4 @@ TEST_F(PlannedWeekend, AnnouncementsReadBackAsPlanned) {
 }
 
 }  // namespace
-}  // namespace marovix::feedgen
+}  // namespace marovix::feedgen::named_fields_read_back_test

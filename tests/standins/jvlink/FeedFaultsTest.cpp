@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::feed_faults_test {
 namespace {
 
 TEST(FeedFaults, ParsesRulesAndListsTheLinesThatAreNone) {
@@ -65,4 +65,4 @@ TEST(FeedFaults, RuleFiresOnceItsAllowanceIsUsedAndOnlyForItsDataspec) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::feed_faults_test

@@ -15,7 +15,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::feed_jv_link_real_time_test {
 namespace {
 
 class FeedJvLinkRealTimeTest : public ::testing::Test {
@@ -140,4 +140,4 @@ TEST_F(FeedJvLinkRealTimeTest, MiningOfTheDayByItsDayKeyFromTheMorningOn) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::feed_jv_link_real_time_test

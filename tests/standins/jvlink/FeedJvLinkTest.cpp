@@ -14,7 +14,7 @@
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::feed_jv_link_test {
 namespace {
 
 const std::string kRaceKey = "2024010606010211";  // Nakayama, 1st meeting, 2nd day, race 11
@@ -624,4 +624,4 @@ TEST_F(FeedJvLinkTest, SettingsDialogHookAndInitFaults) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::feed_jv_link_test

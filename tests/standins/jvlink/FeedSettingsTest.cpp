@@ -12,7 +12,7 @@
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::feed_settings_test {
 namespace {
 
 // Sets (or clears, for nothing) an environment variable for the life of the guard.
@@ -108,4 +108,4 @@ TEST(StandinCommand, SetsTheFeedFolderAndSaysWhatIsWrongWithIt) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::feed_settings_test

@@ -5,7 +5,7 @@
 
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::record_builder_direct_write_test {
 
 TEST(RecordBuilderDirectWrite, DigitsFillsAndFieldBytesLandAtTheirPositions) {
     RecordBuilder o6("O6");
@@ -32,4 +32,4 @@ TEST(RecordBuilderDirectWrite, RefusesFieldsOutsideTheRecordAndNumbersTooWide) {
     EXPECT_EQ(tc.record().substr(35, 8), "99990000");
 }
 
-}  // namespace marovix
+}  // namespace marovix::record_builder_direct_write_test

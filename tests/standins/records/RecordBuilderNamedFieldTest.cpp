@@ -8,7 +8,7 @@
 #include "core/race/RecordFields.h"
 #include "standins/records/RecordBuilder.h"
 
-namespace marovix {
+namespace marovix::record_builder_named_field_test {
 
 TEST(RecordBuilderNamedField, WritesLandAtTheFieldsPositionsPaddedToTheirLength) {
     RecordBuilder jc(JcField::type);
@@ -46,4 +46,4 @@ TEST(RecordBuilderNamedField, RefusesWhatDoesNotFitTheFieldOrTheRecord) {
     EXPECT_EQ(cc.record(), RecordBuilder(CcField::type).record()) << "a refused write changes nothing";
 }
 
-}  // namespace marovix
+}  // namespace marovix::record_builder_named_field_test

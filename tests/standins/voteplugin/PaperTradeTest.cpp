@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::paper_trade_test {
 namespace {
 
 const std::string Tan = "20250301,06,11,TAN,NORMAL,";
@@ -54,4 +54,4 @@ TEST(PaperTrade, LogShowsEachVerdictAndTheBalanceAfter) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::paper_trade_test

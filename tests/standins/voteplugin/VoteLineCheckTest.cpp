@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace marovix {
+namespace marovix::vote_line_check_test {
 namespace {
 
 TEST(VoteLineCheck, AcceptsWellFormedLinesOfEveryBetType) {
@@ -71,4 +71,4 @@ TEST(VoteLineCheck, RefusesEachFaultWithItsReason) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_line_check_test

@@ -22,7 +22,7 @@
 
 extern char** environ;
 
-namespace marovix {
+namespace marovix::vote_plugin_process_test {
 namespace {
 
 class VotePluginProcess : public ::testing::Test {
@@ -210,4 +210,4 @@ TEST_F(VotePluginProcess, MoneyLeavesABalanceFileOfThreeLinesAndLogsTheQuery) {
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_plugin_process_test

@@ -13,7 +13,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/TempFolder.h"
 
-namespace marovix {
+namespace marovix::vote_plugin_run_test {
 namespace {
 
 class VotePluginRun : public ::testing::Test {
@@ -71,4 +71,4 @@ TEST_F(VotePluginRun, ABalanceThatCannotBeWrittenAfterTheEntryIsCancelledInTheLo
 }
 
 }  // namespace
-}  // namespace marovix
+}  // namespace marovix::vote_plugin_run_test

@@ -4,7 +4,9 @@
 // clock and the vote plug-in of the settings (the paper-trading stand-in, `plugin --install`). The clock
 // starts at --from on the day and runs K times faster than real time until --to (K = 0: as fast as the
 // work allows); every second is handled once and in order. Each vote handed to the plug-in is waited for
-// before the clock goes on, so a vote never waits on a clock that has run past its race. --auto switches
+// before the clock goes on, so a vote never waits on a clock that has run past its race. As in the window,
+// the change information is fetched and applied every five minutes on today's meeting, so a post-time
+// change moves its race's fetch and vote seconds. --auto switches
 // automatic operation ("自動運転") on at the start. Prints each day-log line as it is appended and ends
 // with a JSON summary; exits 1 when the day cannot be loaded.
 #include <chrono>
@@ -27,6 +29,8 @@ namespace {
 
 // The longest a replay waits for one plug-in run to end.
 constexpr auto kRunWait = std::chrono::seconds(60);
+// The change information's timer (HenkoTimer) ticks every five minutes from the day's load.
+constexpr int kHenkoTimerSeconds = 300;
 
 struct ReplayArgs {
     std::string appFolder;
@@ -160,6 +164,8 @@ CliRunner defineReplay(CLI::App& sub) {
                 std::this_thread::sleep_until(due);
             }
             clock.set(now);
+            if (second > from && (second - from) % kHenkoTimerSeconds == 0 && model.state().timers.HenkoTimer)
+                model.HenkoTimerTimer();
             scheduler.tick(now);
             model.Timer3Timer();
             // A balance query the scheduler started: its plug-in run is waited for, then its follow-up runs

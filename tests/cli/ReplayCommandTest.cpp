@@ -6,9 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <nlohmann/json.hpp>
 
 #include "core/common/TextFile.h"
+#include "core/jv/RealTimeFetch.h"
+#include "core/race/JvRecord.h"
+#include "core/race/RaceSchedule.h"
+#include "core/race/RecordFields.h"
+#include "core/session/DayLoadSettings.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 #include "tests/support/CliRun.h"
@@ -54,12 +60,19 @@ std::string replay(const DemoDay& demo) {
            " --from 09:00:00 --to 17:00:00 --speed 0 --auto";
 }
 
-TEST(ReplayCommand, AWholeDayIsFetchedAndVotedRaceByRaceAndThePlugInTakesExactlyTheStakes) {
-    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false});
-    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
+// Each test replays its own generated day, prepared as above.
+class ReplayCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
+        prepareDay(demo, folder);
+    }
+
+    DemoDay demo{DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false}};
     TempFolder folder;
-    prepareDay(demo, folder);
-    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+};
+
+TEST_F(ReplayCommand, AWholeDayIsFetchedAndVotedRaceByRaceAndThePlugInTakesExactlyTheStakes) {
     const CliSplitRun run = runCliSplit(replay(demo));
     ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
     const auto [log, json] = split(run.out);
@@ -93,12 +106,7 @@ TEST(ReplayCommand, AWholeDayIsFetchedAndVotedRaceByRaceAndThePlugInTakesExactly
     }
 }
 
-TEST(ReplayCommand, OnlyTheTargetsChosenInTheStrategyWindowAreVoted) {
-    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false});
-    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
-    TempFolder folder;
-    prepareDay(demo, folder);
-    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+TEST_F(ReplayCommand, OnlyTheTargetsChosenInTheStrategyWindowAreVoted) {
     // By attributes, dirt races only, as a user clicks them on the tab "対象レース指定".
     const CliSplitRun chosen = runCliSplit("strategy --app-folder " + demo.appFolder() + " --day " + demo.days()[0] +
                                            " --targets pick=0 --targets TrackList0=1 --apply-targets");
@@ -120,12 +128,7 @@ TEST(ReplayCommand, OnlyTheTargetsChosenInTheStrategyWindowAreVoted) {
               json.at("stakes").get<long long>());
 }
 
-TEST(ReplayCommand, ABalanceFloorEndsAutomaticOperationAtTheQueryAfterTheFirstVote) {
-    DemoDay demo(DemoDayOptions{DateTime{2025, 3, 1}, DateTime{2025, 3, 1}, 17, false, false});
-    ASSERT_TRUE(demo.problems().empty()) << demo.problems().front();
-    TempFolder folder;
-    prepareDay(demo, folder);
-    ASSERT_FALSE(::testing::Test::HasFatalFailure());
+TEST_F(ReplayCommand, ABalanceFloorEndsAutomaticOperationAtTheQueryAfterTheFirstVote) {
     // Stop below 1,000,000 yen: the query before the first race reads exactly that, the next one less.
     ASSERT_EQ(runCli("strategy --app-folder " + demo.appFolder() + " --navi-quit 3:0:1000000").exitCode, 0);
 
@@ -145,6 +148,78 @@ TEST(ReplayCommand, ABalanceFloorEndsAutomaticOperationAtTheQueryAfterTheFirstVo
               log.end());
     EXPECT_EQ(json.at("balanceBefore").get<long long>() - json.at("balanceAfter").get<long long>(),
               json.at("stakes").get<long long>());
+}
+
+// The post time "hhmm" of each race of a day's race file, by the race's label in the day log ("中山11R").
+std::map<std::string, std::string> postTimes(const std::string& raceFile) {
+    std::map<std::string, std::string> times;
+    const auto lines = readRawLines(raceFile);
+    EXPECT_TRUE(lines.ok()) << raceFile;
+    if (!lines.ok()) return times;
+    for (const std::string& line : *lines) {
+        if (fieldText(line, RaField::recordType) != "RA") continue;
+        const int race = std::stoi(std::string(fieldText(line, RaField::raceNumber)));
+        times[fetchRaceLabel(fieldText(line, RaField::courseCode), race) + "R"] = fieldText(line, RaField::postTime);
+    }
+    return times;
+}
+
+// Puts the race file back as a morning's download leaves it: a race whose post time was changed later in
+// the day gets its first post time again and no earlier one. Returns the races put back.
+int restoreMorningPostTimes(const std::string& raceFile) {
+    auto lines = readRawLines(raceFile);
+    EXPECT_TRUE(lines.ok()) << raceFile;
+    if (!lines.ok()) return 0;
+    int restored = 0;
+    for (std::string& line : *lines) {
+        const std::string previous(fieldText(line, RaField::previousPostTime));
+        if (fieldText(line, RaField::recordType) != "RA" || previous == "0000") continue;
+        line.replace(RaField::postTime.position - 1, 4, previous);
+        line.replace(RaField::previousPostTime.position - 1, 4, "0000");
+        ++restored;
+    }
+    EXPECT_TRUE(writeRawLines(raceFile, *lines).ok());
+    return restored;
+}
+
+// "2025/03/01 hh:nn:ss" of a schedule's "hhmmss".
+std::string onTheDay(const std::string& hhmmss) {
+    return "2025/03/01 " + hhmmss.substr(0, 2) + ":" + hhmmss.substr(2, 2) + ":" + hhmmss.substr(4, 2);
+}
+
+TEST_F(ReplayCommand, APostTimeChangeAnnouncedDuringTheDayMovesItsRacesFetchAndVoteSeconds) {
+    // The day was downloaded after it was raced; the replay starts from the card of its morning.
+    const std::string raceFile = demo.appFolder() + "/Data/" + demo.days()[0] + ".jvRA";
+    ASSERT_GE(restoreMorningPostTimes(raceFile), 1);
+    const auto announced = postTimes(raceFile);
+    const CliSplitRun run = runCliSplit(replay(demo));
+    ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+    const auto [log, json] = split(run.out);
+    const auto raced = postTimes(raceFile);
+    ASSERT_EQ(raced.size(), announced.size());
+    FakeClock clock(DateTime{2025, 3, 1, 8, 0, 0});
+    const Settings settings(demo.appFolder(), demo.appFolder() + "/share", clock);
+    const ScheduleTiming timing = DayLoadSettings::read(settings.snapshot()).timing;
+
+    // Every race is fetched and voted at the seconds of its post time as the change information left it;
+    // the change fetched during the day moved at least one of them.
+    int moved = 0;
+    for (const auto& [race, post] : raced) {
+        const RaceSchedule schedule = RaceSchedule::of(post, timing);
+        std::vector<std::string> fetches, votes;
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            if (log[i].rfind("■オッズ取得 " + race + " ", 0) == 0) fetches.push_back(log[i].substr(log[i].size() - 19));
+            if (log[i] == "[" + race + "]投票実行" && i > 0) votes.push_back(log[i - 1].substr(log[i - 1].size() - 19));
+        }
+        EXPECT_EQ(fetches, (std::vector<std::string>{onTheDay(schedule.OzGetTime1), onTheDay(schedule.OzGetTime2)}))
+            << race << " " << post;
+        EXPECT_EQ(votes, std::vector<std::string>{onTheDay(schedule.TohyoTime)}) << race << " " << post;
+        if (post != announced.at(race)) {
+            ++moved;
+            EXPECT_NE(RaceSchedule::of(announced.at(race), timing).TohyoTime, schedule.TohyoTime) << race;
+        }
+    }
+    EXPECT_GE(moved, 1) << "no post-time change was applied during the replay";
 }
 
 }  // namespace

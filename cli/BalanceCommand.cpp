@@ -27,10 +27,7 @@ CliRunner defineBalance(CLI::App& sub) {
     addDayOption(sub, args->day, "a meeting day to load first, e.g. 2025年03月01日 or 20250301");
     return [args](CliContext& context) {
         CliSession session(context, appFolderOf(args->appFolder, context), "", ConsoleDialogs::Options{false, true});
-        if (!session.created()) {
-            for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
-            return 1;
-        }
+        if (!session.ready()) return 1;
         MainModel& model = session.model();
         if (!args->day.empty()) {
             if (!session.dayListed(args->day, "balance")) return 1;

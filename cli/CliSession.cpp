@@ -20,6 +20,15 @@ void CliSession::close() {
     m_model->closeRequest(m_model->state().placement);
 }
 
+bool CliSession::ready() {
+    if (!m_created) printMessages();
+    return m_created;
+}
+
+void CliSession::printMessages() {
+    for (const auto& message : dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
+}
+
 bool CliSession::dayListed(const std::string& day, const std::string& command) {
     const auto& days = m_model->state().dateCombo;
     if (std::find(days.begin(), days.end(), day) != days.end()) return true;

@@ -22,6 +22,10 @@ public:
     ConsoleDialogs& dialogs() { return m_ports.dialogs(); }
     FeedJvLink& jvLink() { return m_ports.jvLink(); }
     bool created() const { return m_created; }
+    // Whether the create step ran; if not, its messages (why) go to standard error.
+    bool ready();
+    // The messages the dialogs showed so far, one a line on standard error.
+    void printMessages();
     // Whether DateCombo lists `day`; if not, says so on standard error for `command`.
     bool dayListed(const std::string& day, const std::string& command);
     // The close request of the program (placement and the run log's closing lines).

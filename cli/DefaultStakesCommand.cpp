@@ -35,13 +35,7 @@ CliRunner defineDefaultStakes(CLI::App& sub) {
                     "the default stake of a bet type (" + betTypePrefixList() + "); then \"OK\"; repeatable");
     return [args](CliContext& context) {
         CliSession session(context, appFolderOf(args->appFolder, context), "", ConsoleDialogs::Options{false, true});
-        auto printMessages = [&session] {
-            for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
-        };
-        if (!session.created()) {
-            printMessages();
-            return 1;
-        }
+        if (!session.ready()) return 1;
         MainModel& model = session.model();
         if (!args->stakes.empty()) {
             BetAmounts amounts = model.defaultStakes();
@@ -51,7 +45,7 @@ CliRunner defineDefaultStakes(CLI::App& sub) {
             }
             model.KaimeSetFormOKClick(amounts);
             if (model.defaultStakes() != raisedDefaultStakes(amounts)) {
-                printMessages();
+                session.printMessages();
                 return 1;
             }
         }

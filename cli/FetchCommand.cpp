@@ -71,10 +71,7 @@ CliRunner defineFetch(CLI::App& sub) {
     return [args](CliContext& context) {
         CliSession session(context, appFolderOf(args->view.appFolder, context), args->feed,
                            ConsoleDialogs::Options{false, true});
-        if (!session.created()) {
-            for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
-            return 1;
-        }
+        if (!session.ready()) return 1;
         MainModel& model = session.model();
         if (args->what != "timeseries") model.firstShow();  // JVInit, as the window's first show
         if (int status = openRaceView(session, args->view, "fetch"); status != 0) return status;

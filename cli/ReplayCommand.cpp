@@ -52,6 +52,16 @@ private:
     DateTime m_now;
 };
 
+// Waits until `ended()` holds, at most kRunWait, running `poll` every 2 ms meanwhile.
+template <class Ended, class Poll>
+void waitForPlugIn(Ended ended, Poll poll) {
+    const auto start = std::chrono::steady_clock::now();
+    while (!ended() && std::chrono::steady_clock::now() - start < kRunWait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        poll();
+    }
+}
+
 // "hh:nn:ss" as seconds of the day.
 Result<int> secondsOfDay(const std::string& text) {
     int h = 0, m = 0, s = 0;
@@ -125,10 +135,7 @@ CliRunner defineReplay(CLI::App& sub) {
         clock.set(start);
         CliSession session(context, appFolderOf(args->appFolder, context), args->feed,
                            ConsoleDialogs::Options{false, true}, &clock);
-        if (!session.created()) {
-            for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
-            return 1;
-        }
+        if (!session.ready()) return 1;
         MainModel& model = session.model();
         // Each day-log line as it is appended.
         std::size_t printed = model.state().autoNaviList.size();
@@ -148,7 +155,7 @@ CliRunner defineReplay(CLI::App& sub) {
         if (!session.dayListed(args->day, "replay")) return 1;
         model.DateComboChange(args->day);
         if (model.state().datList.empty()) {
-            for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
+            session.printMessages();
             return 1;
         }
         if (args->automatic) model.DispRaceAfterOZgetClick();
@@ -171,19 +178,14 @@ CliRunner defineReplay(CLI::App& sub) {
             // A balance query the scheduler started: its plug-in run is waited for, then its follow-up runs
             // through (3 s of ZanDakaTimer in the window; the replay's clock does not wait for them).
             if (model.balanceQueryStep() > 0) {
-                const auto queryStart = std::chrono::steady_clock::now();
-                while (!model.balanceRunEnded() && std::chrono::steady_clock::now() - queryStart < kRunWait)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                waitForPlugIn([&] { return model.balanceRunEnded(); }, [] {});
                 while (model.balanceQueryStep() > 0) model.ZanDakaTimerTimer();
             }
             // The plug-in runs handed over are waited for before the clock goes on.
-            const auto waitStart = std::chrono::steady_clock::now();
             model.VoteQueueTimerTimer();
-            while ((model.voteQueue().waitingCount() > 0 || model.voteQueue().runningCount() > 0) &&
-                   std::chrono::steady_clock::now() - waitStart < kRunWait) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
-                model.VoteQueueTimerTimer();
-            }
+            waitForPlugIn(
+                [&] { return model.voteQueue().waitingCount() == 0 && model.voteQueue().runningCount() == 0; },
+                [&] { model.VoteQueueTimerTimer(); });
         }
         const double wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
         const auto& lines = model.state().autoNaviList;

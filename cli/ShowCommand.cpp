@@ -57,10 +57,7 @@ CliRunner defineShow(CLI::App& sub) {
         ->type_name("GRID.COLUMN[:desc]");
     return [args, sort](CliContext& context) {
         CliSession session(context, appFolderOf(args->appFolder, context), "", ConsoleDialogs::Options{false, true});
-        if (!session.created()) {
-            for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
-            return 1;
-        }
+        if (!session.ready()) return 1;
         if (int status = openRaceView(session, *args, "show"); status != 0) return status;
         if (*sort)
             for (int click = 0; click < (*sort)->clicks; ++click)

@@ -296,10 +296,7 @@ CliRunner defineStrategy(CLI::App& sub) {
     sub.add_flag("--apply-targets", args->applyTargets, "click NaviSetBtn last");
     return [args](CliContext& context) {
         CliSession session(context, appFolderOf(args->appFolder, context), "", ConsoleDialogs::Options{false, true});
-        if (!session.created()) {
-            for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
-            return 1;
-        }
+        if (!session.ready()) return 1;
         MainModel& main = session.model();
         if (!args->day.empty()) {
             if (!session.dayListed(args->day, "strategy")) return 1;

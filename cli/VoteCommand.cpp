@@ -37,10 +37,7 @@ CliRunner defineVote(CLI::App& sub) {
     return [args](CliContext& context) {
         CliSession session(context, appFolderOf(args->view.appFolder, context), "",
                            ConsoleDialogs::Options{false, args->answer == "yes"});
-        if (!session.created()) {
-            for (const auto& message : session.dialogs().messages()) std::fprintf(stderr, "%s\n", message.c_str());
-            return 1;
-        }
+        if (!session.ready()) return 1;
         if (int status = openRaceView(session, args->view, "vote"); status != 0) return status;
         MainModel& model = session.model();
         const std::size_t before = model.state().autoNaviList.size();

@@ -1,4 +1,4 @@
-// marovix-cli ipat-log [--app-folder DIR] --day yyyymmdd: the window "自動運転稼働状況ログ" through its model.
+// marovix-cli ipat-log [--app-folder DIR] --day DAY: the window "自動運転稼働状況ログ" through its model.
 // Its tab "自動運転ログ" shows the run log of that day (log/yyyymmdd.log), its tab "IPATログ" the vote
 // plug-in's log of that race day after "更新". Both lists are printed as JSON; exits 1 when a log that
 // exists could not be read.
@@ -22,22 +22,25 @@ struct IpatLogArgs {
     std::string day;
 };
 
-Result<std::string> dateKey(std::string_view text) {
-    const bool digits = text.size() == 8 && text.find_first_not_of("0123456789") == std::string_view::npos;
-    if (!digits) return Error{"a day is written yyyymmdd, got '" + std::string(text) + "'"};
-    return std::string(text);
+// "yyyymmdd" of a DayText "yyyy年mm月dd日".
+std::string dateKey(const std::string& dayText) {
+    std::string digits;
+    for (char c : dayText)
+        if (c >= '0' && c <= '9') digits += c;
+    return digits;
 }
 
 CliRunner defineIpatLog(CLI::App& sub) {
     auto args = std::make_shared<IpatLogArgs>();
     addAppFolderOption(sub, args->appFolder);
-    addParsedOption(sub, "--day", args->day, "yyyymmdd", dateKey, "the race day")->required();
+    addDayOption(sub, args->day, "the race day, e.g. 2025年03月01日 or 20250301")->required();
     return [args](CliContext& context) {
         const std::string appFolder = appFolderOf(args->appFolder, context);
         Settings settings(appFolder, context.sharedDataFolder(), context.clock());
         ConsoleDialogs dialogs(ConsoleDialogs::Options{true, true});
         IpatLogModel model({settings, dialogs});
-        const std::string dayLog = AppFolders(appFolder).dayLogPath(args->day);
+        const std::string day = dateKey(args->day);
+        const std::string dayLog = AppFolders(appFolder).dayLogPath(day);
         if (fileExists(dayLog)) {
             auto lines = readTextLines(dayLog);
             if (lines)
@@ -45,7 +48,7 @@ CliRunner defineIpatLog(CLI::App& sub) {
             else
                 dialogs.error(lines.error());
         }
-        model.setRaceDay(args->day);
+        model.setRaceDay(day);
         model.LogUpdateBtnClick();
         nlohmann::ordered_json json;
         json["autoNaviList"] = model.state().autoNaviList.items;

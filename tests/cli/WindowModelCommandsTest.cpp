@@ -92,6 +92,10 @@ TEST(WindowModelCommands, IpatLogShowsTheDayLogAndThePluginLogOfThatDay) {
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json.at("autoNaviList"), nlohmann::json({"-----", "■投票 東京11R"}));
     EXPECT_EQ(json.at("ipatLog"), nlohmann::json({"投票受付"}));
+    // The date list's form names the same day.
+    const CliSplitRun listed = runCliSplit("ipat-log --app-folder '" + app.path() + "' --day 2024年05月26日");
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(nlohmann::json::parse(listed.out), json);
     EXPECT_EQ(runCli("ipat-log --day 2024-05-26").exitCode, 2);
 }
 

@@ -89,8 +89,11 @@ void MainModel::LogUpdateBtnClick() {
     if (!m_state.shownDay || m_state.datList.empty()) return;
     const std::string dateKey(fieldText(m_session.race(0), RaField::dayKey8));
     const std::string pluginFolder = m_settings->readStoredText(settings::DirVQMTohyo2);
-    if (auto lines = readIpatLog(pluginFolder, dateKey)) {
-        m_state.ipatLogList = std::move(*lines);
+    auto lines = readIpatLog(pluginFolder, dateKey);
+    if (!lines) {
+        m_ports.dialogs.error(lines.error());
+    } else if (*lines) {
+        m_state.ipatLogList = std::move(**lines);
         notify(StatePart::IpatLog);
     }
 }

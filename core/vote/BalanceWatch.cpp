@@ -52,12 +52,11 @@ std::optional<std::vector<std::string>> stopRuleLines(const NaviQuitRule& rule, 
                                         "円 (指定金額：" + std::to_string(limit) + "円)"};
 }
 
-std::optional<std::vector<std::string>> readIpatLog(std::string_view pluginFolder, std::string_view dateKey) {
-    const std::string path = PluginLogPath(pluginFolder, dateKey);
-    if (!fileExists(path)) return std::nullopt;
-    auto lines = readTextLines(path);
-    if (!lines) return std::nullopt;
-    return std::move(*lines);
+Result<std::optional<std::vector<std::string>>> readIpatLog(std::string_view pluginFolder, std::string_view dateKey) {
+    auto lines = readTextLines(PluginLogPath(pluginFolder, dateKey));
+    if (!lines && lines.errorKind() == ErrorKind::NotFound) return std::optional<std::vector<std::string>>();
+    if (!lines) return Error{lines.error()};
+    return std::optional<std::vector<std::string>>(std::move(*lines));
 }
 
 }  // namespace marovix

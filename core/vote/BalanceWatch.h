@@ -10,6 +10,7 @@
 
 #include "core/common/DateTime.h"
 #include "core/common/MainLabels.h"
+#include "core/common/Result.h"
 #include "core/common/Yen.h"
 #include "core/race/RaceSlot.h"
 #include "core/vote/NaviQuitRule.h"
@@ -54,7 +55,8 @@ std::optional<std::vector<std::string>> stopRuleLines(const NaviQuitRule& rule, 
                                                       std::string_view balance, const DateTime& now);
 
 // The IPAT log tab (LogUpdateBtn): the lines of the plug-in's log of the race day `dateKey` ("yyyymmdd"),
-// converted from Shift-JIS; nothing when the file does not exist or cannot be read.
-std::optional<std::vector<std::string>> readIpatLog(std::string_view pluginFolder, std::string_view dateKey);
+// converted from Shift-JIS; nothing when the file does not exist, an error (to show) when it exists but
+// cannot be read.
+Result<std::optional<std::vector<std::string>>> readIpatLog(std::string_view pluginFolder, std::string_view dateKey);
 
 }  // namespace marovix

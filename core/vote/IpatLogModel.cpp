@@ -1,10 +1,9 @@
 #include "core/vote/IpatLogModel.h"
 
-#include "core/common/TextFile.h"
 #include "core/ports/Dialogs.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
-#include "core/vote/VotePluginFiles.h"
+#include "core/vote/BalanceWatch.h"
 
 namespace marovix {
 
@@ -38,16 +37,13 @@ void IpatLogModel::setRaceDay(const std::string& raceDay) { m_state.raceDay = ra
 void IpatLogModel::LogUpdateBtnClick() {
     m_notices.run([&] {
         if (m_state.raceDay.empty()) return;
-        const std::string path =
-            PluginLogPath(m_ports.settings.readStoredText(settings::DirVQMTohyo2), m_state.raceDay);
-        if (!fileExists(path)) return;
-        auto lines = readTextLines(path);
+        auto lines = readIpatLog(m_ports.settings.readStoredText(settings::DirVQMTohyo2), m_state.raceDay);
         if (!lines) {
             m_ports.dialogs.error(lines.error());
-            return;
+        } else if (*lines) {
+            m_state.ipatLogListBox = ListBox{std::move(**lines), -1};
+            m_notices.changed(Part::IPATLogListBox);
         }
-        m_state.ipatLogListBox = ListBox{std::move(*lines), -1};
-        m_notices.changed(Part::IPATLogListBox);
     });
 }
 

@@ -2,6 +2,8 @@
 // list, the race card's heading clicks, the balance query with its stop rule, and the IPAT log.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/app/MainModel.h"
 #include "core/common/TextFile.h"
 #include "core/jv/ChangeInfo.h"
@@ -210,6 +212,19 @@ TEST_F(RaceDayWatchHandlersTest, TheIpatLogTabShowsTheLogOfTheSelectedRaceDay) {
     model->DateComboChange(kTestDayText);
     model->N35Click();
     EXPECT_EQ(model->state().ipatLogList, std::vector<std::string>{"東京3R 単勝 1番 100円"});
+    EXPECT_TRUE(fakes.dialogs.errors.empty());
+}
+
+TEST_F(RaceDayWatchHandlersTest, AnIpatLogThatCannotBeReadIsSaidAndTheTabKeepsWhatItShowed) {
+    ASSERT_TRUE(writeTextLines(plugin.file("logs/20240526.log"), {"東京3R 単勝 1番 100円"}).ok());
+    MainModel& m = start();
+    m.LogUpdateBtnClick();
+    ASSERT_EQ(m.state().ipatLogList.size(), 1u);
+    ASSERT_TRUE(std::filesystem::remove(plugin.file("logs/20240526.log")));
+    ASSERT_TRUE(makeDirectory(plugin.file("logs/20240526.log")).ok());
+    m.LogUpdateBtnClick();
+    EXPECT_EQ(fakes.dialogs.errors.size(), 1u);
+    EXPECT_EQ(m.state().ipatLogList, std::vector<std::string>{"東京3R 単勝 1番 100円"});
 }
 
 }  // namespace

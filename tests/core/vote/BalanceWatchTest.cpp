@@ -60,9 +60,12 @@ TEST(BalanceQuery, TheIpatLogIsThatOfTheDayAsked) {
     ASSERT_TRUE(makeDirectory(plugin.file("logs")).ok());
     ASSERT_TRUE(writeTextLines(plugin.file("logs/20240525.log"), {"前日の投票"}).ok());
     ASSERT_TRUE(writeTextLines(plugin.file("logs/20240526.log"), {"投票 東京11R", "完了"}).ok());
-    EXPECT_EQ(readIpatLog(plugin.path(), "20240525"), std::vector<std::string>{"前日の投票"});
-    EXPECT_EQ(readIpatLog(plugin.path(), "20240526"), (std::vector<std::string>{"投票 東京11R", "完了"}));
-    EXPECT_EQ(readIpatLog(plugin.path(), "20240527"), std::nullopt);
+    EXPECT_EQ(readIpatLog(plugin.path(), "20240525").value(), std::vector<std::string>{"前日の投票"});
+    EXPECT_EQ(readIpatLog(plugin.path(), "20240526").value(), (std::vector<std::string>{"投票 東京11R", "完了"}));
+    EXPECT_EQ(readIpatLog(plugin.path(), "20240527").value(), std::nullopt);
+    // A log that is there but cannot be read is an error, not an empty tab.
+    ASSERT_TRUE(makeDirectory(plugin.file("logs/20240528.log")).ok());
+    EXPECT_FALSE(readIpatLog(plugin.path(), "20240528").ok());
 }
 
 }  // namespace

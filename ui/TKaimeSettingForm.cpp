@@ -20,6 +20,7 @@
 
 #include "core/app/MainModel.h"
 #include "ui/QtText.h"
+#include "ui/RaceFilterControls.h"
 #include "ui/ScreenPlacement.h"
 #include "ui/SimulationTab.h"
 #include "ui/WidgetNames.h"
@@ -28,15 +29,6 @@ namespace marovix {
 namespace {
 
 using Part = KaimeSettingModel::Part;
-
-// A multi-select list whose right button asks for select-all or clear.
-QListWidget* multiList(const QString& objectName, const QStringList& items, QWidget* parent) {
-    auto* list = named(new QListWidget(parent), objectName);
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
-    list->setContextMenuPolicy(Qt::CustomContextMenu);
-    list->addItems(items);
-    return list;
-}
 
 void showSelection(QListWidget* list, const std::vector<bool>& selected) {
     QSignalBlocker block(list);
@@ -93,6 +85,8 @@ TKaimeSettingForm::TKaimeSettingForm(MainModel& model, KenshoModel& kensho, TKen
     for (int part = 0; part < static_cast<int>(Part::Count); ++part) refresh(static_cast<Part>(part));
 }
 
+TKaimeSettingForm::~TKaimeSettingForm() = default;
+
 QWidget* TKaimeSettingForm::buildTargetsPage() {
     auto* page = named(new QWidget, QStringLiteral("TaishoSheet"));
     auto* layout = new QVBoxLayout(page);
@@ -103,26 +97,24 @@ QWidget* TKaimeSettingForm::buildTargetsPage() {
     top->addStretch();
     layout->addLayout(top);
     auto* lists = new QHBoxLayout;
+    m_filter = std::make_unique<RaceFilterControls>(page);
     for (int id = 0; id < kFilterListCount; ++id) {
         const auto listId = static_cast<FilterListId>(id);
         auto* column = new QVBoxLayout;
-        column->addWidget(new QLabel(qs(std::string(filterListCaption(listId))), page));
-        QStringList items;
-        for (std::string_view item : filterListItems(listId)) items << qs(std::string(item));
-        QListWidget* list = multiList(qs(std::string(filterListName(listId))), items, page);
+        column->addWidget(m_filter->caption(listId));
+        QListWidget* list = m_filter->list(listId);
         list->setFixedWidth(90);
         connect(list, &QListWidget::itemClicked, this, [this, list, listId](QListWidgetItem* item) {
             m_model.filterListClick(listId, list->row(item), item->isSelected());
         });
         connect(list, &QListWidget::customContextMenuRequested, this,
                 [this, listId] { m_model.filterListContextPopup(listId); });
-        m_filterLists[static_cast<std::size_t>(id)] = list;
         column->addWidget(list);
         lists->addLayout(column);
     }
     auto* raceColumn = new QVBoxLayout;
     raceColumn->addWidget(caption("個別レース", page));
-    m_raceList0 = multiList(QStringLiteral("RaceList0"), {}, page);
+    m_raceList0 = multiSelectList(QStringLiteral("RaceList0"), {}, page);
     m_raceList0->setFixedWidth(100);
     connect(m_raceList0, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { m_model.RaceList0Click(m_raceList0->row(item), item->isSelected()); });
@@ -130,23 +122,11 @@ QWidget* TKaimeSettingForm::buildTargetsPage() {
     raceColumn->addWidget(m_raceList0);
     lists->addLayout(raceColumn);
     layout->addLayout(lists);
-    auto* distance = new QHBoxLayout;
-    distance->addWidget(caption("距離", page));
-    m_kyoriFrom = named(new QSpinBox(page), QStringLiteral("KyoriEdit01"));
-    m_kyoriTo = named(new QSpinBox(page), QStringLiteral("KyoriEdit02"));
-    m_kyoriFrom->setRange(kKyoriEdit01Range.minimum, kKyoriEdit01Range.maximum);
-    m_kyoriTo->setRange(kKyoriEdit02Range.minimum, kKyoriEdit02Range.maximum);
-    for (QSpinBox* edit : {m_kyoriFrom, m_kyoriTo}) {
-        edit->setSingleStep(kKyoriStep);
-        const bool from = edit == m_kyoriFrom;
+    for (QSpinBox* edit : {m_filter->kyoriFrom, m_filter->kyoriTo}) {
+        const bool from = edit == m_filter->kyoriFrom;
         connect(edit, &QSpinBox::valueChanged, this, [this, from](int value) { m_model.KyoriEditChange(from, value); });
     }
-    distance->addWidget(m_kyoriFrom);
-    distance->addWidget(caption("～", page));
-    distance->addWidget(m_kyoriTo);
-    distance->addWidget(caption("m", page));
-    distance->addStretch();
-    layout->addLayout(distance);
+    layout->addLayout(m_filter->distanceRow);
     auto* note =
         caption("※自動運転時対象レースの指定を変更したときは下のボタンをクリックして反映させてください。", page);
     note->setWordWrap(true);
@@ -221,7 +201,7 @@ QWidget* TKaimeSettingForm::buildRankPage() {
                 [this, mark](int item) { m_model.SihyoRadioClick(mark, item); });
         auto* column = new QVBoxLayout;
         column->addWidget(new QLabel(markName + QStringLiteral("指定"), marks));
-        QListWidget* list = multiList(QStringLiteral("NinList%1").arg(mark + 1), ranks, marks);
+        QListWidget* list = multiSelectList(QStringLiteral("NinList%1").arg(mark + 1), ranks, marks);
         list->setFixedWidth(70);
         connect(list, &QListWidget::itemClicked, this, [this, list, mark](QListWidgetItem* item) {
             m_model.NinListClick(mark, list->row(item) + 1, item->isSelected());
@@ -311,13 +291,7 @@ void TKaimeSettingForm::refresh(Part part) {
     switch (part) {
         case Part::Targets: {
             if (QAbstractButton* b = m_pickMethod->button(static_cast<int>(state.targets.pickWay))) b->setChecked(true);
-            for (int id = 0; id < kFilterListCount; ++id)
-                showSelection(m_filterLists[static_cast<std::size_t>(id)],
-                              state.targets.filter.list(static_cast<FilterListId>(id)));
-            QSignalBlocker blockFrom(m_kyoriFrom);
-            QSignalBlocker blockTo(m_kyoriTo);
-            m_kyoriFrom->setValue(state.targets.filter.kyoriFrom);
-            m_kyoriTo->setValue(state.targets.filter.kyoriTo);
+            m_filter->show(state.targets.filter);
             showItems(m_raceList0, state.raceList0);
             showSelection(m_raceList0, state.targets.raceList0);
             break;

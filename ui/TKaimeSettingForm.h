@@ -2,6 +2,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 #include "core/strategy/KaimeSettingModel.h"
 #include "ui/WindowViews.h"
@@ -18,6 +19,7 @@ namespace marovix {
 class Clock;
 class KenshoModel;
 class MainModel;
+struct RaceFilterControls;
 class TKenshoForm;
 
 // The window "買い目設定" over its model; created at start, shown by InputFormBtn, hidden when closed.
@@ -29,6 +31,7 @@ public:
     // REQUIRES: the models, the verification window and the clock outlive the window.
     TKaimeSettingForm(MainModel& model, KenshoModel& kensho, TKenshoForm& kenshoForm, const Clock& clock,
                       QWidget* parent = nullptr);
+    ~TKaimeSettingForm() override;
 
     // InputFormBtn: shown unless the model refuses (no race day selected).
     void open();
@@ -51,9 +54,7 @@ private:
     KaimeSettingModel::Subscription m_subscription;
     WindowViews<KaimeSettingIds::GridId, KaimeSettingIds::LabelId> m_views;
     QButtonGroup* m_pickMethod = nullptr;
-    std::array<QListWidget*, kFilterListCount> m_filterLists{};
-    QSpinBox* m_kyoriFrom = nullptr;
-    QSpinBox* m_kyoriTo = nullptr;
+    std::unique_ptr<RaceFilterControls> m_filter;
     QListWidget* m_raceList0 = nullptr;
     QListWidget* m_navRListBox = nullptr;
     QButtonGroup* m_naviQuit = nullptr;

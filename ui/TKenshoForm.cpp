@@ -17,14 +17,13 @@
 
 #include "core/strategy/KenshoModel.h"
 #include "ui/QtText.h"
+#include "ui/RaceFilterControls.h"
 #include "ui/TextGridModel.h"
 
 namespace marovix {
 namespace {
 
 // The lists' control names, in the order of AttributeList.
-constexpr const char* kListNames[] = {"BashoList0", "TrackList0", "ClassList0", "AgeList0", "JuryoList0", "TosuList0"};
-
 QLabel* figureLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(qs(name));
@@ -45,43 +44,24 @@ TKenshoForm::TKenshoForm(KenshoModel& model, QWidget* parent) : QWidget(parent, 
     // The group "レース属性指定": six lists and the distance range.
     auto* group = new QGroupBox(QStringLiteral("レース属性指定"), this);
     auto* lists = new QGridLayout(group);
+    m_filter = std::make_unique<RaceFilterControls>(group);
     for (std::size_t i = 0; i < kAttributeListCount; ++i) {
         const auto list = static_cast<AttributeList>(i);
-        lists->addWidget(new QLabel(qs(std::string(attributeListCaption(list))), group), 0, static_cast<int>(i));
-        auto* widget = new QListWidget(group);
-        widget->setObjectName(qs(kListNames[i]));
-        widget->setSelectionMode(QAbstractItemView::MultiSelection);
-        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        QListWidget* widget = m_filter->list(filterListOf(list));
         widget->setMaximumHeight(110);
-        for (std::string_view item : attributeItems(list)) widget->addItem(qs(std::string(item)));
         connect(widget, &QListWidget::itemSelectionChanged, this, [this, list] { listChanged(list); });
         connect(widget, &QListWidget::customContextMenuRequested, this, [this, list] {
             m_model.listRightClick(list);
             showLists();
         });
+        lists->addWidget(m_filter->caption(filterListOf(list)), 0, static_cast<int>(i));
         lists->addWidget(widget, 1, static_cast<int>(i));
-        m_lists[i] = widget;
     }
-    auto* distance = new QHBoxLayout;
-    distance->addWidget(new QLabel(QStringLiteral("距離"), group));
-    m_kyoriFrom = new QSpinBox(group);
-    m_kyoriFrom->setObjectName(QStringLiteral("KyoriEdit01"));
-    m_kyoriFrom->setRange(1000, 3000);
-    m_kyoriTo = new QSpinBox(group);
-    m_kyoriTo->setObjectName(QStringLiteral("KyoriEdit02"));
-    m_kyoriTo->setRange(1000, 5000);
-    for (QSpinBox* edit : {m_kyoriFrom, m_kyoriTo}) {
-        edit->setSingleStep(100);
+    for (QSpinBox* edit : {m_filter->kyoriFrom, m_filter->kyoriTo})
         connect(edit, &QSpinBox::valueChanged, this, [this] {
-            if (!m_showing) m_model.filter().setDistanceRange(m_kyoriFrom->value(), m_kyoriTo->value());
+            m_model.filter().setDistanceRange(m_filter->kyoriFrom->value(), m_filter->kyoriTo->value());
         });
-    }
-    distance->addWidget(m_kyoriFrom);
-    distance->addWidget(new QLabel(QStringLiteral("～"), group));
-    distance->addWidget(m_kyoriTo);
-    distance->addWidget(new QLabel(QStringLiteral("m"), group));
-    distance->addStretch();
-    lists->addLayout(distance, 2, 0, 1, static_cast<int>(kAttributeListCount));
+    lists->addLayout(m_filter->distanceRow, 2, 0, 1, static_cast<int>(kAttributeListCount));
     layout->addWidget(group);
 
     // The button and the three figures.
@@ -161,19 +141,12 @@ void TKenshoForm::refresh() {
     showChart();
 }
 
-void TKenshoForm::showLists() {
-    m_showing = true;
-    for (std::size_t i = 0; i < kAttributeListCount; ++i)
-        for (int item = 0; item < m_lists[i]->count(); ++item)
-            m_lists[i]->item(item)->setSelected(m_model.filter().selected(static_cast<AttributeList>(i), item));
-    m_kyoriFrom->setValue(m_model.filter().distanceFrom());
-    m_kyoriTo->setValue(m_model.filter().distanceTo());
-    m_showing = false;
-}
+TKenshoForm::~TKenshoForm() = default;
+
+void TKenshoForm::showLists() { m_filter->show(m_model.filter().raceFilter()); }
 
 void TKenshoForm::listChanged(AttributeList list) {
-    if (m_showing) return;
-    QListWidget* widget = m_lists[static_cast<std::size_t>(list)];
+    QListWidget* widget = m_filter->list(filterListOf(list));
     for (int item = 0; item < widget->count(); ++item)
         m_model.filter().select(list, item, widget->item(item)->isSelected());
 }

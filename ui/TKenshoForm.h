@@ -2,6 +2,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 #include "core/race/RaceAttributeFilter.h"
 
@@ -19,6 +20,7 @@ namespace marovix {
 
 class KenshoModel;
 class TextGridModel;
+struct RaceFilterControls;
 
 // The window "検証": the lists and distance edits of "レース属性指定", the button ReadDataBtn "検証", the
 // labels of the data count, hit rate and return rate, the grid StringGrid1 and, under the figures, a line
@@ -27,6 +29,7 @@ class TKenshoForm : public QWidget {
     Q_OBJECT
 public:
     explicit TKenshoForm(KenshoModel& model, QWidget* parent = nullptr);
+    ~TKenshoForm() override;
 
     // Shows what the model holds (after a simulation verified its records).
     void refresh();
@@ -38,9 +41,7 @@ private:
     void showChart();
 
     KenshoModel& m_model;
-    std::array<QListWidget*, kAttributeListCount> m_lists{};
-    QSpinBox* m_kyoriFrom = nullptr;
-    QSpinBox* m_kyoriTo = nullptr;
+    std::unique_ptr<RaceFilterControls> m_filter;
     QPushButton* m_readData = nullptr;
     QLabel* m_dataSu = nullptr;
     QLabel* m_tekichuR = nullptr;
@@ -53,7 +54,6 @@ private:
     QLineSeries* m_returnSeries = nullptr;
     QValueAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
-    bool m_showing = false;  // the lists are being set from the model: their signals change nothing
 };
 
 }  // namespace marovix

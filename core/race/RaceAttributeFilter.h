@@ -49,6 +49,9 @@ public:
         m_filter.kyoriTo = to;
     }
 
+    // The lists' selections and the distance range as one filter.
+    const RaceFilter& raceFilter() const { return m_filter; }
+
     // A list with no selected item does not restrict; one with selected items needs one that matches; the
     // distance must lie in the range, both ends included.
     bool passes(const RaceAttributes& race) const;

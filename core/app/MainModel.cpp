@@ -113,6 +113,8 @@ bool MainModel::create() {
     MakeDataListBtnClick();
     m_dayLog = std::make_unique<DayLog>(m_folders.dayLogPath(now.dateKey()));
     if (Status status = m_dayLog->start(now); !status) reportWrite(status);
+    // The day log as it stands (an earlier run's lines of the day too) is shown from the start.
+    showAutoNaviList();
     m_created = true;
     return true;
 }

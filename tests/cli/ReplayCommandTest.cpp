@@ -55,9 +55,9 @@ void prepareDay(const DemoDay& demo, const TempFolder& folder) {
                     .ok());
 }
 
-std::string replay(const DemoDay& demo) {
+std::string replay(const DemoDay& demo, const std::string& to = "17:00:00") {
     return "replay --app-folder " + demo.appFolder() + " --feed " + demo.feedFolder() + " --day " + demo.days()[0] +
-           " --from 09:00:00 --to 17:00:00 --speed 0 --auto";
+           " --from 09:00:00 --to " + to + " --speed 0 --auto";
 }
 
 // Each test replays its own generated day, prepared as above.
@@ -148,6 +148,24 @@ TEST_F(ReplayCommand, ABalanceFloorEndsAutomaticOperationAtTheQueryAfterTheFirst
               log.end());
     EXPECT_EQ(json.at("balanceBefore").get<long long>() - json.at("balanceAfter").get<long long>(),
               json.at("stakes").get<long long>());
+}
+
+TEST_F(ReplayCommand, AVoteMadeBeforeTheReplayIsNeitherMadeAgainNorCountedAsItsOwn) {
+    // Race 1 at Nakayama was voted by hand earlier in the morning: its block is in the day log.
+    ASSERT_TRUE(makeDirectory(demo.appFolder() + "/log").ok());
+    ASSERT_TRUE(writeTextLines(demo.appFolder() + "/log/20250301.log",
+                               {"============================", "■利用開始 2025/03/01 08:30:00", "-----",
+                                "■投票[手動][単勝]2025/03/01 08:40:00", "[中山 1R]投票実行", "■投票金額:    200", "***",
+                                "20250301,06,01,TAN,NORMAL,200,01,", "***", "■利用終了 2025/03/01 08:40:00",
+                                "============================"})
+                    .ok());
+    const CliSplitRun run = runCliSplit(replay(demo, "10:00:00"));
+    ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+    const auto [log, json] = split(run.out);
+    EXPECT_EQ(json.at("racesVoted"), nlohmann::json({"阪神 1R"})) << run.out;
+    EXPECT_EQ(json.at("stakes"), 200);
+    EXPECT_EQ(json.at("balanceBefore").get<long long>() - json.at("balanceAfter").get<long long>(), 200) << run.out;
+    EXPECT_EQ(std::find(log.begin(), log.end(), "[中山 1R]投票実行"), log.end());
 }
 
 // The post time "hhmm" of each race of a day's race file, by the race's label in the day log ("中山11R").

@@ -1,5 +1,7 @@
 #include "ui/SimulationTab.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -57,29 +59,31 @@ void SimulationTab::simClick() {
     m_tabs.tabBar()->hide();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The progress window: days as the bar, races in its text; its cancel stops after the current race. It
-    // is modal, so the events let through while the days are replayed reach no other window.
-    QProgressDialog progress(QStringLiteral("馬券シミュレーション中です。"), QStringLiteral("中止"), 0, 1, this);
-    progress.setObjectName(QStringLiteral("SimProgress"));
-    progress.setWindowTitle(QStringLiteral("馬券シミュレーション"));
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    progress.setMinimumDuration(0);
-    connect(&progress, &QProgressDialog::canceled, this, [this] { m_model.cancelSimulation(); });
-    bool shown = false;
+    // is modal, so the events let through while the days are replayed reach no other window. It is made
+    // when the replay starts, not before the question whether to start: a progress dialog shows itself a
+    // few seconds after it is made, and would come over the question and take its input.
+    std::unique_ptr<QProgressDialog> progress;
     const auto outcome = m_model.SimBtnClick(
         yyyymmdd(m_from->date()), yyyymmdd(m_to->date()), m_kensho, [&](const SimulationProgress& done) {
-            if (!shown) {
-                progress.show();
-                shown = true;
+            if (!progress) {
+                progress = std::make_unique<QProgressDialog>(QStringLiteral("馬券シミュレーション中です。"),
+                                                             QStringLiteral("中止"), 0, 1, this);
+                progress->setObjectName(QStringLiteral("SimProgress"));
+                progress->setWindowTitle(QStringLiteral("馬券シミュレーション"));
+                progress->setWindowModality(Qt::ApplicationModal);
+                progress->setAutoReset(false);
+                progress->setAutoClose(false);
+                progress->setMinimumDuration(0);
+                connect(progress.get(), &QProgressDialog::canceled, this, [this] { m_model.cancelSimulation(); });
+                progress->show();
             }
-            progress.setMaximum(std::max(done.dayCount, 1));
-            progress.setValue(done.daysDone);
-            progress.setLabelText(
+            progress->setMaximum(std::max(done.dayCount, 1));
+            progress->setValue(done.daysDone);
+            progress->setLabelText(
                 QStringLiteral("開催日 %1 / %2　レース %3").arg(done.daysDone).arg(done.dayCount).arg(done.racesDone));
             QCoreApplication::processEvents();
         });
-    progress.hide();
+    if (progress) progress->hide();
     QApplication::restoreOverrideCursor();
     m_tabs.tabBar()->show();
     m_simBtn->setEnabled(true);

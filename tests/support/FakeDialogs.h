@@ -20,6 +20,8 @@ public:
     std::deque<std::optional<std::string>> chosenPaths;  // for the choosers; cancel when empty
     // Runs inside information(), after the text was recorded (a test's chance to act "while the box is up").
     std::function<void(const std::string&)> onInformation;
+    // Runs inside confirm(), after the question was recorded and before it is answered.
+    std::function<void(const std::string&)> onConfirm;
 
     void setNextAnswer(bool yes) { answers.push_back(yes); }
 
@@ -30,6 +32,7 @@ public:
     }
     bool confirm(const std::string& text) override {
         questions.push_back(text);
+        if (onConfirm) onConfirm(text);
         if (answers.empty()) return false;
         bool answer = answers.front();
         answers.pop_front();

@@ -61,7 +61,19 @@ void TestKensho::simBtnShowsTheVerificationWithItsChart() {
     QCOMPARE(to->date(), QDate(2025, 3, 12));
 
     fakes.dialogs.setNextAnswer(true);
+    // While the question is up (a real one runs the event loop), no window may come over it and take its
+    // input: the progress window is modal to the whole program. A user may take a few seconds to answer
+    // (a progress dialog shows itself 4 s after it is made).
+    bool progressOverTheQuestion = false;
+    fakes.dialogs.onConfirm = [&](const std::string&) {
+        QTest::qWait(4500);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QStringLiteral("SimProgress") && window->isVisible())
+                progressOverTheQuestion = true;
+    };
     QTest::mouseClick(strategy.findChild<QPushButton*>(QStringLiteral("SimBtn")), Qt::LeftButton);
+    fakes.dialogs.onConfirm = nullptr;
+    QVERIFY(!progressOverTheQuestion);
     QCOMPARE(fakes.dialogs.questions.size(), std::size_t{1});
     QVERIFY2(fakes.dialogs.informations.empty(),
              fakes.dialogs.informations.empty() ? "" : fakes.dialogs.informations.front().c_str());

@@ -7,6 +7,13 @@ namespace marovix {
 void TextGrid::resize(int rowCount, int columnCount) {
     if (rowCount < 0) rowCount = 0;
     if (columnCount < 0) columnCount = 0;
+    if (columnCount == m_columns) {
+        // Rows follow one another whole: the cells that still fit stay where they are, and the grid keeps its
+        // room for the next race's rows.
+        m_cells.resize(static_cast<std::size_t>(rowCount * columnCount));
+        m_rows = rowCount;
+        return;
+    }
     std::vector<std::string> cells(static_cast<std::size_t>(rowCount * columnCount));
     for (int r = 0; r < rowCount && r < m_rows; ++r)
         for (int c = 0; c < columnCount && c < m_columns; ++c)

@@ -78,9 +78,13 @@ void showRaceCards(const DaySession& session, RaceSlot slot, bool sameRace, Race
         }
     }
     card26.setRowCount(registered + 1);
+    const auto index = static_cast<std::size_t>(slot);
+    if (!view.showsCards) {
+        fillHorseNumbers(card26, session.day().runners[index]);
+        return;
+    }
     view.stringGrid1.clearBody();
     view.stringGrid1.setRowCount(registered + 1);
-    const auto index = static_cast<std::size_t>(slot);
     fillRaceCard(card26, view.stringGrid1, session.day().runners[index], session.day().work[index].indexes,
                  cardOdds(session, slot));
 }

@@ -61,6 +61,7 @@ struct BetRules {
     bool ranked;    // win and place: a horse needs a popularity; the others need their odds record read
     OddsKind kind;  // the odds record of the bet type
     int (*number)(std::string_view);  // the combination number of a text; none: the horse number
+    // Win and place: the horse lists of the table. The others read their combinations from the raw record.
     std::span<const double> (*odds)(const OddsTable&);
     std::span<const int> (*popularity)(const OddsTable&);
     int noWidth;  // column "No.": "%2d", "%3d" or "%4d"
@@ -70,15 +71,6 @@ struct BetRules {
     std::span<const MethodPatterns> methods;
 };
 
-template <OddsKind Kind>
-std::span<const double> combinationOdds(const OddsTable& table) {
-    return table.combinationOdds(Kind);
-}
-template <OddsKind Kind>
-std::span<const int> combinationPopularity(const OddsTable& table) {
-    return table.combinationPopularity(Kind);
-}
-
 const BetRules kBetRules[] = {
     {1, false, false, true, OddsKind::O1, nullptr,
      [](const OddsTable& t) { return std::span<const double>(t.TanOdds); },
@@ -86,18 +78,12 @@ const BetRules kBetRules[] = {
     {1, false, false, true, OddsKind::O1, nullptr,
      [](const OddsTable& t) { return std::span<const double>(t.FukOddsLow); },
      [](const OddsTable& t) { return std::span<const int>(t.FukLowPop); }, 2, "%6.1f", 6, false, kSingleMethods},
-    {2, false, true, false, OddsKind::O1, CombNoWR, combinationOdds<OddsKind::O1>, combinationPopularity<OddsKind::O1>,
-     2, "%7.1f", 7, false, kPairMethods},
-    {2, false, false, false, OddsKind::O2, CombNoPair, combinationOdds<OddsKind::O2>,
-     combinationPopularity<OddsKind::O2>, 2, "%7.1f", 7, false, kPairMethods},
-    {2, false, false, false, OddsKind::O3, CombNoPair, combinationOdds<OddsKind::O3>,
-     combinationPopularity<OddsKind::O3>, 2, "%7.1f", 7, false, kPairMethods},
-    {2, true, false, false, OddsKind::O4, CombNoUT, combinationOdds<OddsKind::O4>, combinationPopularity<OddsKind::O4>,
-     2, "%7.1f", 7, false, kExactaMethods},
-    {3, false, false, false, OddsKind::O5, CombNoSRF, combinationOdds<OddsKind::O5>,
-     combinationPopularity<OddsKind::O5>, 3, "%7.1f", 7, false, kTrioMethods},
-    {3, true, false, false, OddsKind::O6, CombNoSRT, combinationOdds<OddsKind::O6>, combinationPopularity<OddsKind::O6>,
-     4, "%8.1f", 8, false, kTrifectaMethods},
+    {2, false, true, false, OddsKind::O1, CombNoWR, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},
+    {2, false, false, false, OddsKind::O2, CombNoPair, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},
+    {2, false, false, false, OddsKind::O3, CombNoPair, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},
+    {2, true, false, false, OddsKind::O4, CombNoUT, nullptr, nullptr, 2, "%7.1f", 7, false, kExactaMethods},
+    {3, false, false, false, OddsKind::O5, CombNoSRF, nullptr, nullptr, 3, "%7.1f", 7, false, kTrioMethods},
+    {3, true, false, false, OddsKind::O6, CombNoSRT, nullptr, nullptr, 4, "%8.1f", 8, false, kTrifectaMethods},
 };
 static_assert(std::size(kBetRules) == kBetTypes.size());
 
@@ -202,8 +188,10 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
     }
 
     // 5. Each combination in text order, kept by its odds.
-    const std::span<const double> odds = rules.odds(race.odds);
-    const std::span<const int> popularity = rules.popularity(race.odds);
+    const std::span<const double> horseOdds = rules.ranked ? rules.odds(race.odds) : std::span<const double>();
+    const std::span<const int> popularity = rules.ranked ? rules.popularity(race.odds) : std::span<const int>();
+    const CombinationOddsReader combinations(race.raw, rules.kind);
+    const int listed = rules.ranked ? static_cast<int>(horseOdds.size()) - 1 : combinations.count();
     const bool oddsRead =
         rules.ranked || fieldNumber(race.raw[static_cast<std::size_t>(kindIndex(rules.kind))], 26, 2) > 0;
     const std::string blankOdds(static_cast<std::size_t>(rules.oddsWidth), ' ');
@@ -215,15 +203,17 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
         std::string text =
             combinationText(std::span<const int>(numbers.data(), static_cast<std::size_t>(rules.horses)));
         const int k = rules.number ? rules.number(text) : numbers[0];
-        const bool inRange = k > 0 && k < static_cast<int>(odds.size()) && odds[k] >= lo && odds[k] <= hi;
-        if (rules.ranked) {
-            if (inRange && popularity[static_cast<std::size_t>(k)] > 0)
-                kept.push_back({std::move(text), formatted(rules.oddsFormat, odds[k])});
-        } else if (!oddsRead) {
+        if (!rules.ranked && !oddsRead) {
             kept.push_back({std::move(text), blankOdds});
-        } else if (inRange && odds[k] > 0) {
-            kept.push_back({std::move(text), formatted(rules.oddsFormat, odds[k])});
+            continue;
         }
+        const bool inList = k > 0 && k <= listed;
+        const double odds = !inList        ? 0.0
+                            : rules.ranked ? horseOdds[static_cast<std::size_t>(k)]
+                                           : combinations.odds(k);
+        const bool inRange = inList && odds >= lo && odds <= hi;
+        if (rules.ranked ? inRange && popularity[static_cast<std::size_t>(k)] > 0 : inRange && odds > 0)
+            kept.push_back({std::move(text), formatted(rules.oddsFormat, odds)});
     }
 
     // 6. The rows (set only now: a shorter grid would lose the "消" marks of the rows it drops).

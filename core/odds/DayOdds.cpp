@@ -31,15 +31,26 @@ void DayOdds::openDay() {
     }
 }
 
-const OddsTable& DayOdds::table(RaceSlot slot) const {
+const OddsTable& DayOdds::winPlaceTable(RaceSlot slot) const {
     static const OddsTable notRead{};
     const Slot& held = m_slots[static_cast<std::size_t>(slot)];
     if (!held.read) return notRead;
-    if (!held.derived) {
-        fillOddsTable(rawRecords(slot), held.registered, held.table);
-        held.derived = true;
+    if (!held.winPlaceDerived) {
+        fillWinPlaceOdds(rawRecords(slot), held.registered, held.table);
+        held.winPlaceDerived = true;
     }
     return held.table;
+}
+
+const OddsTable& DayOdds::table(RaceSlot slot) const {
+    const OddsTable& table = winPlaceTable(slot);
+    const Slot& held = m_slots[static_cast<std::size_t>(slot)];
+    if (held.read && !held.combinationsDerived) {
+        const OddsRawRecords raw = rawRecords(slot);
+        for (OddsKind kind : kAllOddsKinds) fillCombinationOdds(raw, kind, held.table);
+        held.combinationsDerived = true;
+    }
+    return table;
 }
 
 OddsRawRecords DayOdds::rawRecords(RaceSlot slot) const {
@@ -85,7 +96,8 @@ void DayOdds::take(RaceSlot slot, std::string_view race, const OddsFileIndex& fi
     // The table is derived when it is first asked for: a day's load takes every slot's records, and most
     // slots' tables are looked at later, or never.
     target.registered = fieldNumber(race, RaceRecordFields::Registered.position, RaceRecordFields::Registered.width);
-    target.derived = false;
+    target.winPlaceDerived = false;
+    target.combinationsDerived = false;
     target.read = true;
 }
 

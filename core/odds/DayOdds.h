@@ -48,6 +48,10 @@ public:
     // The slot's table; all 0 (not read) until the slot is read after the day was opened.
     // REQUIRES: 0 <= slot < 36.
     const OddsTable& table(RaceSlot slot) const;
+    // The same table with only its win and place lists sure to be derived (TanOdds, FukOddsLow, FukOddsHigh,
+    // TanPop, FukLowPop): for the race cards, the marks and the builders, which read no other list of it.
+    // The combination lists are derived when table() is asked for. REQUIRES: 0 <= slot < 36.
+    const OddsTable& winPlaceTable(RaceSlot slot) const;
     // The slot's raw records: the day-file lines last taken (without CR LF), or blank lines. The views
     // stay valid until the next reading of any slot or the next opening of the day.
     OddsRawRecords rawRecords(RaceSlot slot) const;
@@ -63,9 +67,11 @@ private:
     };
     struct Slot {
         std::array<RawRecord, kOddsKindCount> raw;
-        // Derived from the raw records and the race's registered runners when first asked for (see table()).
+        // Derived from the raw records and the race's registered runners when first asked for (see table()),
+        // the win and place lists apart from the combination lists.
         mutable OddsTable table;
-        mutable bool derived = false;
+        mutable bool winPlaceDerived = false;
+        mutable bool combinationsDerived = false;
         int registered = 0;
         bool read = false;
     };

@@ -90,7 +90,6 @@ static_assert(std::size(kBetRules) == kBetTypes.size());
 // Numbers 1..18 (horses) or 1..8 (brackets) of a combination, in base 19: key order is text order, since
 // "%2d" numbers sort as text in numeric order.
 constexpr int kBase = 19;
-constexpr int keySpace(int horses) { return horses == 1 ? kBase : horses == 2 ? kBase * kBase : kBase * kBase * kBase; }
 
 // The patterns a build uses, by method and multi options; an unknown method builds nothing.
 std::vector<Pattern> patternsOf(const BetRules& rules, const SelectionOptions& options) {
@@ -155,7 +154,7 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
         for (int mark = 0; mark < kMarkCount; ++mark)
             if (isMarked(card, markColumn(mark), row)) marked[static_cast<std::size_t>(mark)].push_back(horse);
     }
-    std::vector<bool> seen(static_cast<std::size_t>(keySpace(rules.horses)));
+    std::vector<int> keys;  // of every combination formed, sorted and made unique below
     auto add = [&](std::array<int, 3> horses) {
         for (int i = 0; rules.brackets && i < rules.horses; ++i) {
             horses[i] = WakuOfUmaban(race.registered, horses[i]);
@@ -166,7 +165,7 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
             for (int j = i; j > 0 && horses[j - 1] > horses[j]; --j) std::swap(horses[j - 1], horses[j]);
         int key = 0;
         for (int i = 0; i < rules.horses; ++i) key = key * kBase + horses[i];
-        seen[static_cast<std::size_t>(key)] = true;
+        keys.push_back(key);
     };
     for (const Pattern& pattern : patternsOf(rules, options)) {
         const auto& first = marked[static_cast<std::size_t>(pattern[0])];
@@ -196,9 +195,11 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
         rules.ranked || fieldNumber(race.raw[static_cast<std::size_t>(kindIndex(rules.kind))], 26, 2) > 0;
     const std::string blankOdds(static_cast<std::size_t>(rules.oddsWidth), ' ');
     std::vector<Kept> kept;
+    kept.reserve(keys.size());
     std::array<int, 3> numbers{};
-    for (int key = 0; key < static_cast<int>(seen.size()); ++key) {
-        if (!seen[static_cast<std::size_t>(key)]) continue;
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    for (const int key : keys) {
         for (int i = rules.horses - 1, rest = key; i >= 0; --i, rest /= kBase) numbers[i] = rest % kBase;
         std::string text =
             combinationText(std::span<const int>(numbers.data(), static_cast<std::size_t>(rules.horses)));

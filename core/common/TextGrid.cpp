@@ -31,9 +31,9 @@ const std::string& TextGrid::cell(int column, int row) const {
     return m_cells[static_cast<std::size_t>(row * m_columns + column)];
 }
 
-void TextGrid::setCell(int column, int row, std::string text) {
+void TextGrid::setCell(int column, int row, std::string_view text) {
     if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return;
-    m_cells[static_cast<std::size_t>(row * m_columns + column)] = std::move(text);
+    m_cells[static_cast<std::size_t>(row * m_columns + column)].assign(text);
 }
 
 int TextGrid::columnWidth(int column) const {

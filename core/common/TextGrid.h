@@ -2,6 +2,7 @@
 // A grid of cell texts: the data store behind each grid of the main window. Row 0 is the heading row.
 // ColumnGrid<Column> is the same grid addressed by the named columns of one grid (see MainGrids.h).
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace marovix {
@@ -16,9 +17,9 @@ public:
     void resize(int rowCount, int columnCount);
     void setRowCount(int rowCount) { resize(rowCount, m_columns); }
 
-    // Out-of-range cells read as empty and ignore writes.
+    // Out-of-range cells read as empty and ignore writes. A cell keeps its room when written again.
     const std::string& cell(int column, int row) const;
-    void setCell(int column, int row, std::string text);
+    void setCell(int column, int row, std::string_view text);
 
     // Column widths in pixels; -1 hides the column.
     int columnWidth(int column) const;
@@ -53,7 +54,7 @@ public:
     int rowCount() const { return m_grid.rowCount(); }
     void setRowCount(int rowCount) { m_grid.setRowCount(rowCount); }
     const std::string& cell(Column column, int row) const { return m_grid.cell(index(column), row); }
-    void setCell(Column column, int row, std::string text) { m_grid.setCell(index(column), row, std::move(text)); }
+    void setCell(Column column, int row, std::string_view text) { m_grid.setCell(index(column), row, text); }
     void clearBody() { m_grid.clearBody(); }
     void clearRow(int row, Column first = Column{}) { m_grid.clearRow(row, index(first)); }
     void swapRows(int a, int b) { m_grid.swapRows(a, b); }

@@ -21,18 +21,24 @@ bool allocatable(const KaimeGrid& grid) {
     return rows >= 1 && rows <= kMaxKaimeRows && !isAllBlanks(grid.cell(KaimeCol::Odds, 1));
 }
 
+// The odds of a valid row; nothing for a row that is not valid.
+std::optional<double> validRowOdds(const KaimeGrid& grid, int row) {
+    if (isAllBlanks(grid.cell(KaimeCol::No, row)) || grid.cell(KaimeCol::Kesu, row) == kKesuMark) return std::nullopt;
+    return kaimeOdds(grid.cell(KaimeCol::Odds, row));
+}
+
 struct ValidRow {
     int row;
     double odds;
     OddsTenths tenths;  // the same odds in whole tenths, for exact returns
 };
 
+// The valid rows (isValidKaimeRow) with their odds, each odds cell read once.
 std::vector<ValidRow> validRows(const KaimeGrid& grid) {
     std::vector<ValidRow> rows;
     for (int row = 1; row < grid.rowCount(); ++row) {
-        if (!isValidKaimeRow(grid, row)) continue;
-        const double odds = *kaimeOdds(grid.cell(KaimeCol::Odds, row));
-        rows.push_back({row, odds, oddsTenths(odds)});
+        const std::optional<double> odds = validRowOdds(grid, row);
+        if (odds) rows.push_back({row, *odds, oddsTenths(*odds)});
     }
     return rows;
 }
@@ -88,10 +94,7 @@ std::optional<double> kaimeOdds(std::string_view text) {
     return value;
 }
 
-bool isValidKaimeRow(const KaimeGrid& grid, int row) {
-    return !isAllBlanks(grid.cell(KaimeCol::No, row)) && grid.cell(KaimeCol::Kesu, row) != kKesuMark &&
-           kaimeOdds(grid.cell(KaimeCol::Odds, row)).has_value();
-}
+bool isValidKaimeRow(const KaimeGrid& grid, int row) { return validRowOdds(grid, row).has_value(); }
 
 void AllocateStakes(KaimeGrid& grid, HaibunMethod method, Yen amount, StakeLabels labels) {
     if (amount < kMinimumStake || !allocatable(grid)) return;

@@ -61,9 +61,9 @@ struct BetRules {
     bool ranked;    // win and place: a horse needs a popularity; the others need their odds record read
     OddsKind kind;  // the odds record of the bet type
     int (*number)(std::string_view);  // the combination number of a text; none: the horse number
-    // Win and place: the horse lists of the table. The others read their combinations from the raw record.
-    std::span<const double> (*odds)(const OddsTable&);
-    std::span<const int> (*popularity)(const OddsTable&);
+    // Win and place: their lists of the table. The others read their combinations from the raw record.
+    std::span<const double> (*odds)(const WinPlaceOdds&);
+    std::span<const int> (*popularity)(const WinPlaceOdds&);
     int noWidth;  // column "No.": "%2d", "%3d" or "%4d"
     const char* oddsFormat;
     int oddsWidth;
@@ -73,11 +73,11 @@ struct BetRules {
 
 const BetRules kBetRules[] = {
     {1, false, false, true, OddsKind::O1, nullptr,
-     [](const OddsTable& t) { return std::span<const double>(t.TanOdds); },
-     [](const OddsTable& t) { return std::span<const int>(t.TanPop); }, 2, "%6.1f", 6, true, kSingleMethods},
+     [](const WinPlaceOdds& t) { return std::span<const double>(t.TanOdds); },
+     [](const WinPlaceOdds& t) { return std::span<const int>(t.TanPop); }, 2, "%6.1f", 6, true, kSingleMethods},
     {1, false, false, true, OddsKind::O1, nullptr,
-     [](const OddsTable& t) { return std::span<const double>(t.FukOddsLow); },
-     [](const OddsTable& t) { return std::span<const int>(t.FukLowPop); }, 2, "%6.1f", 6, false, kSingleMethods},
+     [](const WinPlaceOdds& t) { return std::span<const double>(t.FukOddsLow); },
+     [](const WinPlaceOdds& t) { return std::span<const int>(t.FukLowPop); }, 2, "%6.1f", 6, false, kSingleMethods},
     {2, false, true, false, OddsKind::O1, CombNoWR, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},
     {2, false, false, false, OddsKind::O2, CombNoPair, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},
     {2, false, false, false, OddsKind::O3, CombNoPair, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},

@@ -18,7 +18,7 @@ namespace marovix {
 struct SelectionRace {
     const RaceCard26Grid& card;  // horse numbers (column 1) and marks (columns 18-20)
     int registered = 0;          // the race record's registered runners
-    const OddsTable& odds;       // its win and place lists (the combination odds are read from `raw`)
+    const WinPlaceOdds& odds;    // the combination odds are read from `raw`
     const OddsRawRecords& raw;   // whether a kind's record has been read: its race number (26-27) above 0;
                                  // the odds of the combinations as the table of them holds them
 };

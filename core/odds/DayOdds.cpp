@@ -31,26 +31,29 @@ void DayOdds::openDay() {
     }
 }
 
-const OddsTable& DayOdds::winPlaceTable(RaceSlot slot) const {
-    static const OddsTable notRead{};
+const WinPlaceOdds& DayOdds::winPlaceOdds(RaceSlot slot) const {
+    static const WinPlaceOdds notRead{};
     const Slot& held = m_slots[static_cast<std::size_t>(slot)];
     if (!held.read) return notRead;
     if (!held.winPlaceDerived) {
-        fillWinPlaceOdds(rawRecords(slot), held.registered, held.table);
+        fillWinPlaceOdds(rawRecords(slot), held.registered, held.winPlace);
         held.winPlaceDerived = true;
     }
-    return held.table;
+    return held.winPlace;
 }
 
 const OddsTable& DayOdds::table(RaceSlot slot) const {
-    const OddsTable& table = winPlaceTable(slot);
+    static const OddsTable notRead{};
     const Slot& held = m_slots[static_cast<std::size_t>(slot)];
-    if (held.read && !held.combinationsDerived) {
+    if (!held.read) return notRead;
+    if (!held.tableDerived) {
+        if (!held.table) held.table = std::make_unique<OddsTable>();
+        static_cast<WinPlaceOdds&>(*held.table) = winPlaceOdds(slot);
         const OddsRawRecords raw = rawRecords(slot);
-        for (OddsKind kind : kAllOddsKinds) fillCombinationOdds(raw, kind, held.table);
-        held.combinationsDerived = true;
+        for (OddsKind kind : kAllOddsKinds) fillCombinationOdds(raw, kind, *held.table);
+        held.tableDerived = true;
     }
-    return table;
+    return *held.table;
 }
 
 OddsRawRecords DayOdds::rawRecords(RaceSlot slot) const {
@@ -97,7 +100,7 @@ void DayOdds::take(RaceSlot slot, std::string_view race, const OddsFileIndex& fi
     // slots' tables are looked at later, or never.
     target.registered = fieldNumber(race, RaceRecordFields::Registered.position, RaceRecordFields::Registered.width);
     target.winPlaceDerived = false;
-    target.combinationsDerived = false;
+    target.tableDerived = false;
     target.read = true;
 }
 

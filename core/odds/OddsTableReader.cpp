@@ -107,8 +107,8 @@ char* appendFixed61(char* out, double value) {
 
 // Ranks of the horses whose first odds are above 0, ordered by the texts Format("%6.1f%6.1f%2d", first,
 // second, horse) as bytes.
-void rankHorses(const OddsTable::Odds<kRunnerSlotCount>& first, const OddsTable::Odds<kRunnerSlotCount>& second,
-                int runners, OddsTable::Popularity<kRunnerSlotCount>& ranks) {
+void rankHorses(const WinPlaceOdds::Odds<kRunnerSlotCount>& first, const WinPlaceOdds::Odds<kRunnerSlotCount>& second,
+                int runners, WinPlaceOdds::Popularity<kRunnerSlotCount>& ranks) {
     struct Entry {
         char text[2 * kFixed61Max + 2];  // two odds and a horse number
         std::size_t length;
@@ -132,7 +132,7 @@ void rankHorses(const OddsTable::Odds<kRunnerSlotCount>& first, const OddsTable:
     for (std::size_t i = 0; i < count; ++i) ranks[entries[i].horse] = static_cast<int>(i) + 1;
 }
 
-void readWinAndPlace(std::string_view o1, int runners, OddsTable& table) {
+void readWinAndPlace(std::string_view o1, int runners, WinPlaceOdds& table) {
     constexpr OddsEntryList win = kWinOddsList;
     constexpr OddsEntryList place = kPlaceOddsList;
     for (int i = 0; i < runners; ++i) {
@@ -198,7 +198,7 @@ OddsRawRecords blankOddsRecords() {
     return views;
 }
 
-void fillWinPlaceOdds(const OddsRawRecords& raw, int registered, OddsTable& table) {
+void fillWinPlaceOdds(const OddsRawRecords& raw, int registered, WinPlaceOdds& table) {
     // Every entry of the horse lists is written: the horses' entries below, the others and index 0 cleared.
     for (auto* odds : {&table.TanOdds, &table.FukOddsLow, &table.FukOddsHigh}) odds->fill(0.0);
     table.TanPop.fill(0);

@@ -35,9 +35,9 @@ OddsRawRecords blankOddsRecords();
 void fillOddsTable(const OddsRawRecords& raw, int registered, OddsTable& table);
 
 // fillOddsTable in parts, for readers that need only some of the lists: the win and place lists with their
-// ranks (TanOdds, FukOddsLow, FukOddsHigh, TanPop, FukLowPop), and the combination list of one kind (odds and
-// popularity). Each writes every entry of its lists and nothing else.
-void fillWinPlaceOdds(const OddsRawRecords& raw, int registered, OddsTable& table);
+// ranks, and the combination list of one kind (odds and popularity). Each writes every entry of its lists
+// and nothing else.
+void fillWinPlaceOdds(const OddsRawRecords& raw, int registered, WinPlaceOdds& table);
 void fillCombinationOdds(const OddsRawRecords& raw, OddsKind kind, OddsTable& table);
 
 // Single combination odds of a kind, read from the raw record as fillOddsTable reads them, for readers of a

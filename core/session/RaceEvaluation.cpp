@@ -55,7 +55,7 @@ void mixSelectionsWith(const RaceStrategy& strategy, const PayoutHits& payout, R
 CardOdds cardOdds(const DaySession& session, RaceSlot slot) {
     CardOdds odds;
     if (!validSlot(slot)) return odds;
-    const OddsTable& table = session.odds().winPlaceTable(slot);
+    const WinPlaceOdds& table = session.odds().winPlaceOdds(slot);
     for (std::size_t h = 1; h < odds.win.size(); ++h) {
         odds.win[h] = table.TanOdds[h];
         odds.winPop[h] = table.TanPop[h];
@@ -92,7 +92,7 @@ void showRaceCards(const DaySession& session, RaceSlot slot, bool sameRace, Race
 void markRace(const DaySession& session, RaceSlot slot, const RaceStrategy& strategy, RaceView& view) {
     if (!validSlot(slot)) return;
     const auto index = static_cast<std::size_t>(slot);
-    const IndexRanks ranks = indexRanks(session.day().work[index].indexes, session.odds().winPlaceTable(slot));
+    const IndexRanks ranks = indexRanks(session.day().work[index].indexes, session.odds().winPlaceOdds(slot));
     setMarks(view.stringGrid26, static_cast<MarkMode>(strategy.options.value(MainOption::ShihyoSet)), strategy.marks,
              MarkRace{registeredRunners(session.race(slot)), ranks, session.day().umaSet[index]});
 }
@@ -113,12 +113,12 @@ void mixSelections(const DaySession& session, RaceSlot slot, const RaceStrategy&
 }
 
 void buildRaceSelections(const DaySession& session, RaceSlot slot, const RaceStrategy& strategy, RaceView& view) {
-    static const OddsTable kNoOdds{};
+    static const WinPlaceOdds kNoOdds{};
     const bool shown = validSlot(slot);
     const OddsRawRecords raw = shown ? session.odds().rawRecords(slot) : blankOddsRecords();
     const PayoutHits payout(session.payout(slot));
     const SelectionRace race{view.stringGrid26, shown ? registeredRunners(session.race(slot)) : 0,
-                             shown ? session.odds().winPlaceTable(slot) : kNoOdds, raw};
+                             shown ? session.odds().winPlaceOdds(slot) : kNoOdds, raw};
     for (const auto& bet : kBetTypes) {
         for (BetLabel label : {BetLabel::Tensu, BetLabel::Toshi, BetLabel::YosoKaishu})
             view.labels[{bet.type, label}].text.clear();

@@ -25,17 +25,6 @@ void TextGrid::resize(int rowCount, int columnCount) {
     m_columns = columnCount;
 }
 
-const std::string& TextGrid::cell(int column, int row) const {
-    static const std::string empty;
-    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return empty;
-    return m_cells[static_cast<std::size_t>(row * m_columns + column)];
-}
-
-void TextGrid::setCell(int column, int row, std::string_view text) {
-    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return;
-    m_cells[static_cast<std::size_t>(row * m_columns + column)].assign(text);
-}
-
 int TextGrid::columnWidth(int column) const {
     if (column < 0 || column >= m_columns) return 0;
     return m_widths[static_cast<std::size_t>(column)];

@@ -18,8 +18,14 @@ public:
     void setRowCount(int rowCount) { resize(rowCount, m_columns); }
 
     // Out-of-range cells read as empty and ignore writes. A cell keeps its room when written again.
-    const std::string& cell(int column, int row) const;
-    void setCell(int column, int row, std::string_view text);
+    const std::string& cell(int column, int row) const {
+        if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return kEmpty;
+        return m_cells[static_cast<std::size_t>(row * m_columns + column)];
+    }
+    void setCell(int column, int row, std::string_view text) {
+        if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return;
+        m_cells[static_cast<std::size_t>(row * m_columns + column)].assign(text);
+    }
 
     // Column widths in pixels; -1 hides the column.
     int columnWidth(int column) const;
@@ -36,6 +42,7 @@ public:
     friend bool operator==(const TextGrid&, const TextGrid&) = default;
 
 private:
+    static inline const std::string kEmpty;
     int m_rows = 0;
     int m_columns = 0;
     std::vector<std::string> m_cells;

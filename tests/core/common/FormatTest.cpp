@@ -33,6 +33,9 @@ TEST(FormatTest, EveryNumberIsWrittenAsSnprintfWritesIt) {
         doubles.push_back(tenths(random) / 10.0);
         doubles.push_back(anywhere(random));
         doubles.push_back(static_cast<double>(tenths(random)) / static_cast<double>(1 + tenths(random) % 977) * 10);
+        doubles.push_back((tenths(random) + 0.5) / 10);    // halves of the last decimal: printf's ties
+        doubles.push_back((tenths(random) + 0.5) / 1000);  // and of the second one
+        doubles.push_back(-tenths(random) / 1000.0);
         const std::uint64_t bits = random();
         double any;
         std::memcpy(&any, &bits, sizeof any);

@@ -24,7 +24,11 @@ public:
     }
     void setCell(int column, int row, std::string_view text) {
         if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return;
-        m_cells[static_cast<std::size_t>(row * m_columns + column)].assign(text);
+        std::string& cell = m_cells[static_cast<std::size_t>(row * m_columns + column)];
+        if (text.empty())
+            cell.clear();
+        else
+            cell.assign(text);
     }
 
     // Column widths in pixels; -1 hides the column.

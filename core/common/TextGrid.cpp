@@ -7,6 +7,13 @@ namespace marovix {
 void TextGrid::resize(int rowCount, int columnCount) {
     if (rowCount < 0) rowCount = 0;
     if (columnCount < 0) columnCount = 0;
+    if (columnCount == m_columns) {
+        // Rows follow one another whole: the cells that still fit stay where they are, and the grid keeps its
+        // room for the next race's rows.
+        m_cells.resize(static_cast<std::size_t>(rowCount * columnCount));
+        m_rows = rowCount;
+        return;
+    }
     std::vector<std::string> cells(static_cast<std::size_t>(rowCount * columnCount));
     for (int r = 0; r < rowCount && r < m_rows; ++r)
         for (int c = 0; c < columnCount && c < m_columns; ++c)
@@ -16,17 +23,6 @@ void TextGrid::resize(int rowCount, int columnCount) {
     m_widths.resize(static_cast<std::size_t>(columnCount), 64);
     m_rows = rowCount;
     m_columns = columnCount;
-}
-
-const std::string& TextGrid::cell(int column, int row) const {
-    static const std::string empty;
-    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return empty;
-    return m_cells[static_cast<std::size_t>(row * m_columns + column)];
-}
-
-void TextGrid::setCell(int column, int row, std::string text) {
-    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return;
-    m_cells[static_cast<std::size_t>(row * m_columns + column)] = std::move(text);
 }
 
 int TextGrid::columnWidth(int column) const {

@@ -2,6 +2,7 @@
 // A grid of cell texts: the data store behind each grid of the main window. Row 0 is the heading row.
 // ColumnGrid<Column> is the same grid addressed by the named columns of one grid (see MainGrids.h).
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace marovix {
@@ -16,9 +17,19 @@ public:
     void resize(int rowCount, int columnCount);
     void setRowCount(int rowCount) { resize(rowCount, m_columns); }
 
-    // Out-of-range cells read as empty and ignore writes.
-    const std::string& cell(int column, int row) const;
-    void setCell(int column, int row, std::string text);
+    // Out-of-range cells read as empty and ignore writes. A cell keeps its room when written again.
+    const std::string& cell(int column, int row) const {
+        if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return kEmpty;
+        return m_cells[static_cast<std::size_t>(row * m_columns + column)];
+    }
+    void setCell(int column, int row, std::string_view text) {
+        if (column < 0 || row < 0 || column >= m_columns || row >= m_rows) return;
+        std::string& cell = m_cells[static_cast<std::size_t>(row * m_columns + column)];
+        if (text.empty())
+            cell.clear();
+        else
+            cell.assign(text);
+    }
 
     // Column widths in pixels; -1 hides the column.
     int columnWidth(int column) const;
@@ -35,6 +46,7 @@ public:
     friend bool operator==(const TextGrid&, const TextGrid&) = default;
 
 private:
+    static inline const std::string kEmpty;
     int m_rows = 0;
     int m_columns = 0;
     std::vector<std::string> m_cells;
@@ -53,7 +65,7 @@ public:
     int rowCount() const { return m_grid.rowCount(); }
     void setRowCount(int rowCount) { m_grid.setRowCount(rowCount); }
     const std::string& cell(Column column, int row) const { return m_grid.cell(index(column), row); }
-    void setCell(Column column, int row, std::string text) { m_grid.setCell(index(column), row, std::move(text)); }
+    void setCell(Column column, int row, std::string_view text) { m_grid.setCell(index(column), row, text); }
     void clearBody() { m_grid.clearBody(); }
     void clearRow(int row, Column first = Column{}) { m_grid.clearRow(row, index(first)); }
     void swapRows(int a, int b) { m_grid.swapRows(a, b); }

@@ -31,6 +31,15 @@ std::int64_t lenientInt64(std::string_view text) {
         number.remove_prefix(1);
     }
     if (number.empty()) return 0;
+    if (number.size() <= 18) {
+        // Up to 18 digits cannot leave the range: no overflow check (it divides) for the fields and cells.
+        std::int64_t value = 0;
+        for (const char c : number) {
+            if (c < '0' || c > '9') return 0;
+            value = value * 10 + (c - '0');
+        }
+        return negative ? -value : value;
+    }
     // The magnitude is gathered unsigned, which holds the smallest value's magnitude as well.
     std::uint64_t magnitude = 0;
     constexpr std::uint64_t kMostMagnitude = static_cast<std::uint64_t>(kMost) + 1;

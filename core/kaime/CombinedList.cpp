@@ -33,8 +33,10 @@ void KaimeMix(KaimeGrid& all, std::span<const KaimeGrid* const> participating, C
         for (int source = 1; source < grid->rowCount(); ++source) {
             ++row;
             all.setCell(KaimeCol::No, row, formatted("%3d", row));
+            // The body was emptied above: only the cells with a text are copied.
             for (int c = KaimeGrid::index(KaimeCol::Baken); c < KaimeGrid::kColumnCount; ++c)
-                all.text().setCell(c, row, grid->text().cell(c, source));
+                if (const std::string& text = grid->text().cell(c, source); !text.empty())
+                    all.text().setCell(c, row, text);
         }
     }
 }

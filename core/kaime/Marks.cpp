@@ -28,7 +28,7 @@ Card26Col markColumn(int mark) { return static_cast<Card26Col>(static_cast<int>(
 
 bool isMarked(const RaceCard26Grid& card, Card26Col column, int row) { return !card.cell(column, row).empty(); }
 
-IndexRanks indexRanks(const RunnerIndexes& indexes, const OddsTable& odds) {
+IndexRanks indexRanks(const RunnerIndexes& indexes, const WinPlaceOdds& odds) {
     IndexRanks ranks{};
     for (std::size_t h = 1; h < ranks[0].size(); ++h) {
         ranks[static_cast<std::size_t>(MarkIndex::TanPop)][h] = odds.TanPop[h];

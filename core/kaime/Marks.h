@@ -10,7 +10,7 @@
 
 namespace marovix {
 
-struct OddsTable;
+struct WinPlaceOdds;
 
 // Where the marks come from (ShihyoSetRadio "買い目構築方法").
 enum class MarkMode { IndexRanks = 0, PreMarked = 1, Manual = 2 };
@@ -23,7 +23,7 @@ bool isMarked(const RaceCard26Grid& card, Card26Col column, int row);
 // The ranks of every horse (1..18; 1 best, 0 none) under each index a mark can follow: win popularity
 // from the odds, the mining and computer-index ranks and the two own indexes from the runner indexes.
 using IndexRanks = std::array<PerHorse, static_cast<std::size_t>(MarkIndex::Count)>;
-IndexRanks indexRanks(const RunnerIndexes& indexes, const OddsTable& odds);
+IndexRanks indexRanks(const RunnerIndexes& indexes, const WinPlaceOdds& odds);
 
 // What SetSihyoBtn needs of the shown race.
 struct MarkRace {

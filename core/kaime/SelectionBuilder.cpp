@@ -61,8 +61,9 @@ struct BetRules {
     bool ranked;    // win and place: a horse needs a popularity; the others need their odds record read
     OddsKind kind;  // the odds record of the bet type
     int (*number)(std::string_view);  // the combination number of a text; none: the horse number
-    std::span<const double> (*odds)(const OddsTable&);
-    std::span<const int> (*popularity)(const OddsTable&);
+    // Win and place: their lists of the table. The others read their combinations from the raw record.
+    std::span<const double> (*odds)(const WinPlaceOdds&);
+    std::span<const int> (*popularity)(const WinPlaceOdds&);
     int noWidth;  // column "No.": "%2d", "%3d" or "%4d"
     const char* oddsFormat;
     int oddsWidth;
@@ -70,41 +71,25 @@ struct BetRules {
     std::span<const MethodPatterns> methods;
 };
 
-template <OddsKind Kind>
-std::span<const double> combinationOdds(const OddsTable& table) {
-    return table.combinationOdds(Kind);
-}
-template <OddsKind Kind>
-std::span<const int> combinationPopularity(const OddsTable& table) {
-    return table.combinationPopularity(Kind);
-}
-
 const BetRules kBetRules[] = {
     {1, false, false, true, OddsKind::O1, nullptr,
-     [](const OddsTable& t) { return std::span<const double>(t.TanOdds); },
-     [](const OddsTable& t) { return std::span<const int>(t.TanPop); }, 2, "%6.1f", 6, true, kSingleMethods},
+     [](const WinPlaceOdds& t) { return std::span<const double>(t.TanOdds); },
+     [](const WinPlaceOdds& t) { return std::span<const int>(t.TanPop); }, 2, "%6.1f", 6, true, kSingleMethods},
     {1, false, false, true, OddsKind::O1, nullptr,
-     [](const OddsTable& t) { return std::span<const double>(t.FukOddsLow); },
-     [](const OddsTable& t) { return std::span<const int>(t.FukLowPop); }, 2, "%6.1f", 6, false, kSingleMethods},
-    {2, false, true, false, OddsKind::O1, CombNoWR, combinationOdds<OddsKind::O1>, combinationPopularity<OddsKind::O1>,
-     2, "%7.1f", 7, false, kPairMethods},
-    {2, false, false, false, OddsKind::O2, CombNoPair, combinationOdds<OddsKind::O2>,
-     combinationPopularity<OddsKind::O2>, 2, "%7.1f", 7, false, kPairMethods},
-    {2, false, false, false, OddsKind::O3, CombNoPair, combinationOdds<OddsKind::O3>,
-     combinationPopularity<OddsKind::O3>, 2, "%7.1f", 7, false, kPairMethods},
-    {2, true, false, false, OddsKind::O4, CombNoUT, combinationOdds<OddsKind::O4>, combinationPopularity<OddsKind::O4>,
-     2, "%7.1f", 7, false, kExactaMethods},
-    {3, false, false, false, OddsKind::O5, CombNoSRF, combinationOdds<OddsKind::O5>,
-     combinationPopularity<OddsKind::O5>, 3, "%7.1f", 7, false, kTrioMethods},
-    {3, true, false, false, OddsKind::O6, CombNoSRT, combinationOdds<OddsKind::O6>, combinationPopularity<OddsKind::O6>,
-     4, "%8.1f", 8, false, kTrifectaMethods},
+     [](const WinPlaceOdds& t) { return std::span<const double>(t.FukOddsLow); },
+     [](const WinPlaceOdds& t) { return std::span<const int>(t.FukLowPop); }, 2, "%6.1f", 6, false, kSingleMethods},
+    {2, false, true, false, OddsKind::O1, CombNoWR, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},
+    {2, false, false, false, OddsKind::O2, CombNoPair, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},
+    {2, false, false, false, OddsKind::O3, CombNoPair, nullptr, nullptr, 2, "%7.1f", 7, false, kPairMethods},
+    {2, true, false, false, OddsKind::O4, CombNoUT, nullptr, nullptr, 2, "%7.1f", 7, false, kExactaMethods},
+    {3, false, false, false, OddsKind::O5, CombNoSRF, nullptr, nullptr, 3, "%7.1f", 7, false, kTrioMethods},
+    {3, true, false, false, OddsKind::O6, CombNoSRT, nullptr, nullptr, 4, "%8.1f", 8, false, kTrifectaMethods},
 };
 static_assert(std::size(kBetRules) == kBetTypes.size());
 
 // Numbers 1..18 (horses) or 1..8 (brackets) of a combination, in base 19: key order is text order, since
 // "%2d" numbers sort as text in numeric order.
 constexpr int kBase = 19;
-constexpr int keySpace(int horses) { return horses == 1 ? kBase : horses == 2 ? kBase * kBase : kBase * kBase * kBase; }
 
 // The patterns a build uses, by method and multi options; an unknown method builds nothing.
 std::vector<Pattern> patternsOf(const BetRules& rules, const SelectionOptions& options) {
@@ -169,7 +154,7 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
         for (int mark = 0; mark < kMarkCount; ++mark)
             if (isMarked(card, markColumn(mark), row)) marked[static_cast<std::size_t>(mark)].push_back(horse);
     }
-    std::vector<bool> seen(static_cast<std::size_t>(keySpace(rules.horses)));
+    std::vector<int> keys;  // of every combination formed, sorted and made unique below
     auto add = [&](std::array<int, 3> horses) {
         for (int i = 0; rules.brackets && i < rules.horses; ++i) {
             horses[i] = WakuOfUmaban(race.registered, horses[i]);
@@ -180,7 +165,7 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
             for (int j = i; j > 0 && horses[j - 1] > horses[j]; --j) std::swap(horses[j - 1], horses[j]);
         int key = 0;
         for (int i = 0; i < rules.horses; ++i) key = key * kBase + horses[i];
-        seen[static_cast<std::size_t>(key)] = true;
+        keys.push_back(key);
     };
     for (const Pattern& pattern : patternsOf(rules, options)) {
         const auto& first = marked[static_cast<std::size_t>(pattern[0])];
@@ -202,28 +187,34 @@ void buildSelections(BetType bet, const SelectionRace& race, const SelectionOpti
     }
 
     // 5. Each combination in text order, kept by its odds.
-    const std::span<const double> odds = rules.odds(race.odds);
-    const std::span<const int> popularity = rules.popularity(race.odds);
+    const std::span<const double> horseOdds = rules.ranked ? rules.odds(race.odds) : std::span<const double>();
+    const std::span<const int> popularity = rules.ranked ? rules.popularity(race.odds) : std::span<const int>();
+    const CombinationOddsReader combinations(race.raw, rules.kind);
+    const int listed = rules.ranked ? static_cast<int>(horseOdds.size()) - 1 : combinations.count();
     const bool oddsRead =
         rules.ranked || fieldNumber(race.raw[static_cast<std::size_t>(kindIndex(rules.kind))], 26, 2) > 0;
     const std::string blankOdds(static_cast<std::size_t>(rules.oddsWidth), ' ');
     std::vector<Kept> kept;
+    kept.reserve(keys.size());
     std::array<int, 3> numbers{};
-    for (int key = 0; key < static_cast<int>(seen.size()); ++key) {
-        if (!seen[static_cast<std::size_t>(key)]) continue;
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    for (const int key : keys) {
         for (int i = rules.horses - 1, rest = key; i >= 0; --i, rest /= kBase) numbers[i] = rest % kBase;
         std::string text =
             combinationText(std::span<const int>(numbers.data(), static_cast<std::size_t>(rules.horses)));
         const int k = rules.number ? rules.number(text) : numbers[0];
-        const bool inRange = k > 0 && k < static_cast<int>(odds.size()) && odds[k] >= lo && odds[k] <= hi;
-        if (rules.ranked) {
-            if (inRange && popularity[static_cast<std::size_t>(k)] > 0)
-                kept.push_back({std::move(text), formatted(rules.oddsFormat, odds[k])});
-        } else if (!oddsRead) {
+        if (!rules.ranked && !oddsRead) {
             kept.push_back({std::move(text), blankOdds});
-        } else if (inRange && odds[k] > 0) {
-            kept.push_back({std::move(text), formatted(rules.oddsFormat, odds[k])});
+            continue;
         }
+        const bool inList = k > 0 && k <= listed;
+        const double odds = !inList        ? 0.0
+                            : rules.ranked ? horseOdds[static_cast<std::size_t>(k)]
+                                           : combinations.odds(k);
+        const bool inRange = inList && odds >= lo && odds <= hi;
+        if (rules.ranked ? inRange && popularity[static_cast<std::size_t>(k)] > 0 : inRange && odds > 0)
+            kept.push_back({std::move(text), formatted(rules.oddsFormat, odds)});
     }
 
     // 6. The rows (set only now: a shorter grid would lose the "消" marks of the rows it drops).

@@ -18,8 +18,9 @@ namespace marovix {
 struct SelectionRace {
     const RaceCard26Grid& card;  // horse numbers (column 1) and marks (columns 18-20)
     int registered = 0;          // the race record's registered runners
-    const OddsTable& odds;
-    const OddsRawRecords& raw;  // whether a kind's record has been read: its race number (26-27) above 0
+    const WinPlaceOdds& odds;    // the combination odds are read from `raw`
+    const OddsRawRecords& raw;   // whether a kind's record has been read: its race number (26-27) above 0;
+                                 // the odds of the combinations as the table of them holds them
 };
 
 // The controls of a bet type's page that a build reads.

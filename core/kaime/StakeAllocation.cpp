@@ -21,18 +21,24 @@ bool allocatable(const KaimeGrid& grid) {
     return rows >= 1 && rows <= kMaxKaimeRows && !isAllBlanks(grid.cell(KaimeCol::Odds, 1));
 }
 
+// The odds of a valid row; nothing for a row that is not valid.
+std::optional<double> validRowOdds(const KaimeGrid& grid, int row) {
+    if (isAllBlanks(grid.cell(KaimeCol::No, row)) || grid.cell(KaimeCol::Kesu, row) == kKesuMark) return std::nullopt;
+    return kaimeOdds(grid.cell(KaimeCol::Odds, row));
+}
+
 struct ValidRow {
     int row;
     double odds;
     OddsTenths tenths;  // the same odds in whole tenths, for exact returns
 };
 
+// The valid rows (isValidKaimeRow) with their odds, each odds cell read once.
 std::vector<ValidRow> validRows(const KaimeGrid& grid) {
     std::vector<ValidRow> rows;
     for (int row = 1; row < grid.rowCount(); ++row) {
-        if (!isValidKaimeRow(grid, row)) continue;
-        const double odds = *kaimeOdds(grid.cell(KaimeCol::Odds, row));
-        rows.push_back({row, odds, oddsTenths(odds)});
+        const std::optional<double> odds = validRowOdds(grid, row);
+        if (odds) rows.push_back({row, *odds, oddsTenths(*odds)});
     }
     return rows;
 }
@@ -43,6 +49,30 @@ Yen hundreds(double x) {
     return 100 * static_cast<Yen>(std::trunc(std::clamp(x, -most, most)));
 }
 
+// Digits with at most one decimal point inside them ("33.8", "1250"), read as strtod reads them: the
+// integer of all the digits and the power of ten of the decimals are both exact, so their quotient is the
+// double nearest the decimal. Nothing for any other text (signs, exponents, blanks), which strtod reads.
+std::optional<double> plainDecimal(std::string_view text) {
+    constexpr std::size_t kMostDigits = 15;  // below 2^53: the integer is exact
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::int64_t digits = 0;
+    std::size_t count = 0, point = std::string_view::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && point == std::string_view::npos && i > 0 && i + 1 < text.size()) {
+            point = i;
+        } else if (c >= '0' && c <= '9' && count < kMostDigits) {
+            digits = digits * 10 + (c - '0');
+            ++count;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
+    return static_cast<double>(digits) / kPowers[decimals];
+}
+
 }  // namespace
 
 std::optional<HaibunMethod> haibunMethodOf(int value) {
@@ -51,18 +81,20 @@ std::optional<HaibunMethod> haibunMethodOf(int value) {
 }
 
 std::optional<double> kaimeOdds(std::string_view text) {
-    const std::string number(trimmed(text, Blanks::Space));
-    if (number.empty()) return std::nullopt;
+    const std::string_view trimmedText = trimmed(text, Blanks::Space);
+    if (trimmedText.empty()) return std::nullopt;
+    if (const std::optional<double> plain = plainDecimal(trimmedText)) {
+        if (*plain <= 0) return std::nullopt;
+        return plain;
+    }
+    const std::string number(trimmedText);
     char* end = nullptr;
     const double value = std::strtod(number.c_str(), &end);
     if (end != number.c_str() + number.size() || !std::isfinite(value) || value <= 0) return std::nullopt;
     return value;
 }
 
-bool isValidKaimeRow(const KaimeGrid& grid, int row) {
-    return !isAllBlanks(grid.cell(KaimeCol::No, row)) && grid.cell(KaimeCol::Kesu, row) != kKesuMark &&
-           kaimeOdds(grid.cell(KaimeCol::Odds, row)).has_value();
-}
+bool isValidKaimeRow(const KaimeGrid& grid, int row) { return validRowOdds(grid, row).has_value(); }
 
 void AllocateStakes(KaimeGrid& grid, HaibunMethod method, Yen amount, StakeLabels labels) {
     if (amount < kMinimumStake || !allocatable(grid)) return;

@@ -81,11 +81,20 @@ int CombNoSRT(std::string_view text) {
 }
 
 std::string combinationText(std::span<const int> numbers) {
+    // Written by hand: the builders, the payout summary and the hit judgement form thousands a day.
     std::string text;
+    text.reserve(numbers.size() * 3);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        char field[16];
-        std::snprintf(field, sizeof field, i + 1 < numbers.size() ? "%2d-" : "%2d", numbers[i]);
-        text += field;
+        if (i > 0) text += '-';
+        const int number = numbers[i];
+        if (number >= 0 && number <= 99) {
+            text += number < 10 ? ' ' : static_cast<char>('0' + number / 10);
+            text += static_cast<char>('0' + number % 10);
+        } else {
+            char field[16];
+            std::snprintf(field, sizeof field, "%2d", number);
+            text += field;
+        }
     }
     return text;
 }

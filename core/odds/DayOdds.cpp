@@ -31,15 +31,29 @@ void DayOdds::openDay() {
     }
 }
 
+const WinPlaceOdds& DayOdds::winPlaceOdds(RaceSlot slot) const {
+    static const WinPlaceOdds notRead{};
+    const Slot& held = m_slots[static_cast<std::size_t>(slot)];
+    if (!held.read) return notRead;
+    if (!held.winPlaceDerived) {
+        fillWinPlaceOdds(rawRecords(slot), held.registered, held.winPlace);
+        held.winPlaceDerived = true;
+    }
+    return held.winPlace;
+}
+
 const OddsTable& DayOdds::table(RaceSlot slot) const {
     static const OddsTable notRead{};
     const Slot& held = m_slots[static_cast<std::size_t>(slot)];
     if (!held.read) return notRead;
-    if (!held.derived) {
-        fillOddsTable(rawRecords(slot), held.registered, held.table);
-        held.derived = true;
+    if (!held.tableDerived) {
+        if (!held.table) held.table = std::make_unique<OddsTable>();
+        static_cast<WinPlaceOdds&>(*held.table) = winPlaceOdds(slot);
+        const OddsRawRecords raw = rawRecords(slot);
+        for (OddsKind kind : kAllOddsKinds) fillCombinationOdds(raw, kind, *held.table);
+        held.tableDerived = true;
     }
-    return held.table;
+    return *held.table;
 }
 
 OddsRawRecords DayOdds::rawRecords(RaceSlot slot) const {
@@ -85,7 +99,8 @@ void DayOdds::take(RaceSlot slot, std::string_view race, const OddsFileIndex& fi
     // The table is derived when it is first asked for: a day's load takes every slot's records, and most
     // slots' tables are looked at later, or never.
     target.registered = fieldNumber(race, RaceRecordFields::Registered.position, RaceRecordFields::Registered.width);
-    target.derived = false;
+    target.winPlaceDerived = false;
+    target.tableDerived = false;
     target.read = true;
 }
 

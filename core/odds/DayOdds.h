@@ -48,6 +48,9 @@ public:
     // The slot's table; all 0 (not read) until the slot is read after the day was opened.
     // REQUIRES: 0 <= slot < 36.
     const OddsTable& table(RaceSlot slot) const;
+    // The win and place lists of the same table: for the race cards, the marks and the builders, which read
+    // no other list of it. Only table() derives the combination lists. REQUIRES: 0 <= slot < 36.
+    const WinPlaceOdds& winPlaceOdds(RaceSlot slot) const;
     // The slot's raw records: the day-file lines last taken (without CR LF), or blank lines. The views
     // stay valid until the next reading of any slot or the next opening of the day.
     OddsRawRecords rawRecords(RaceSlot slot) const;
@@ -63,9 +66,12 @@ private:
     };
     struct Slot {
         std::array<RawRecord, kOddsKindCount> raw;
-        // Derived from the raw records and the race's registered runners when first asked for (see table()).
-        mutable OddsTable table;
-        mutable bool derived = false;
+        // Derived from the raw records and the race's registered runners when first asked for, the win and
+        // place lists apart from the whole table (which is large, and made only for a slot asked for it).
+        mutable WinPlaceOdds winPlace;
+        mutable bool winPlaceDerived = false;
+        mutable std::unique_ptr<OddsTable> table;
+        mutable bool tableDerived = false;
         int registered = 0;
         bool read = false;
     };
@@ -74,7 +80,7 @@ private:
     // Copies out every raw record whose file bytes are no longer the index's current ones.
     void releaseOldFiles(const OddsFileIndex& files);
 
-    std::vector<Slot> m_slots;  // kRaceSlotCount; on the heap, a table is large
+    std::vector<Slot> m_slots;  // kRaceSlotCount
 };
 
 }  // namespace marovix

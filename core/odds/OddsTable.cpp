@@ -6,7 +6,7 @@
 namespace marovix {
 
 // A table is plain arrays of numbers, and all-zero bytes are 0 and 0.0: clearing is one memset.
-static_assert(std::is_trivially_copyable_v<OddsTable> && std::is_standard_layout_v<OddsTable>);
+static_assert(std::is_trivially_copyable_v<OddsTable>);
 
 void OddsTable::clear() { std::memset(static_cast<void*>(this), 0, sizeof *this); }
 

@@ -17,7 +17,9 @@ namespace marovix {
 inline constexpr double kScratchedOdds = -1.0;
 inline constexpr double kEmptyOdds = -2.0;
 
-struct OddsTable {
+// The win and place lists of a race: all that its race cards, its marks and the win and place builders
+// read of its odds.
+struct WinPlaceOdds {
     template <int Count>
     using Odds = std::array<double, Count + 1>;
     template <int Count>
@@ -26,6 +28,14 @@ struct OddsTable {
     Odds<kRunnerSlotCount> TanOdds{};
     Odds<kRunnerSlotCount> FukOddsLow{};
     Odds<kRunnerSlotCount> FukOddsHigh{};
+    Popularity<kRunnerSlotCount> TanPop{};     // rank by win odds, computed
+    Popularity<kRunnerSlotCount> FukLowPop{};  // rank by lower place odds, computed
+
+    friend bool operator==(const WinPlaceOdds&, const WinPlaceOdds&) = default;
+};
+
+// The whole table: the win and place lists and the combination lists.
+struct OddsTable : WinPlaceOdds {
     Odds<kCombinationsWR> WROdds{};
     Odds<kCombinationsPair> UROdds{};
     Odds<kCombinationsPair> WDOddsLow{};  // the upper end of quinella place is not kept
@@ -33,9 +43,7 @@ struct OddsTable {
     Odds<kCombinationsSRF> SRFOdds{};
     Odds<kCombinationsSRT> SRTOdds{};
 
-    Popularity<kRunnerSlotCount> TanPop{};     // rank by win odds, computed
-    Popularity<kRunnerSlotCount> FukLowPop{};  // rank by lower place odds, computed
-    Popularity<kCombinationsWR> WRPop{};       // the others as published in the record
+    Popularity<kCombinationsWR> WRPop{};  // as published in the record
     Popularity<kCombinationsPair> URPop{};
     Popularity<kCombinationsPair> WDPop{};
     Popularity<kCombinationsUT> UTPop{};

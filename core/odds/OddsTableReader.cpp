@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "core/common/Trim.h"
@@ -106,8 +107,8 @@ char* appendFixed61(char* out, double value) {
 
 // Ranks of the horses whose first odds are above 0, ordered by the texts Format("%6.1f%6.1f%2d", first,
 // second, horse) as bytes.
-void rankHorses(const OddsTable::Odds<kRunnerSlotCount>& first, const OddsTable::Odds<kRunnerSlotCount>& second,
-                int runners, OddsTable::Popularity<kRunnerSlotCount>& ranks) {
+void rankHorses(const WinPlaceOdds::Odds<kRunnerSlotCount>& first, const WinPlaceOdds::Odds<kRunnerSlotCount>& second,
+                int runners, WinPlaceOdds::Popularity<kRunnerSlotCount>& ranks) {
     struct Entry {
         char text[2 * kFixed61Max + 2];  // two odds and a horse number
         std::size_t length;
@@ -131,7 +132,7 @@ void rankHorses(const OddsTable::Odds<kRunnerSlotCount>& first, const OddsTable:
     for (std::size_t i = 0; i < count; ++i) ranks[entries[i].horse] = static_cast<int>(i) + 1;
 }
 
-void readWinAndPlace(std::string_view o1, int runners, OddsTable& table) {
+void readWinAndPlace(std::string_view o1, int runners, WinPlaceOdds& table) {
     constexpr OddsEntryList win = kWinOddsList;
     constexpr OddsEntryList place = kPlaceOddsList;
     for (int i = 0; i < runners; ++i) {
@@ -166,9 +167,19 @@ void readCombinations(std::string_view record, OddsTable& table) {
     }
 }
 
-template <std::size_t... Kinds>
-void readAllCombinations(const OddsRawRecords& raw, OddsTable& table, std::index_sequence<Kinds...>) {
-    (readCombinations<Kinds>(soundOrBlank(raw[Kinds], kOddsKindLayouts[Kinds]), table), ...);
+// Calls `f` with the kind's index in kOddsKindLayouts as a compile-time constant
+// (std::integral_constant), so that its field widths are known to the reading.
+template <class F>
+auto withKind(OddsKind kind, F f) {
+    switch (kind) {
+        case OddsKind::O1: return f(std::integral_constant<std::size_t, 0>{});
+        case OddsKind::O2: return f(std::integral_constant<std::size_t, 1>{});
+        case OddsKind::O3: return f(std::integral_constant<std::size_t, 2>{});
+        case OddsKind::O4: return f(std::integral_constant<std::size_t, 3>{});
+        case OddsKind::O5: return f(std::integral_constant<std::size_t, 4>{});
+        case OddsKind::O6: break;
+    }
+    return f(std::integral_constant<std::size_t, 5>{});
 }
 
 }  // namespace
@@ -187,18 +198,41 @@ OddsRawRecords blankOddsRecords() {
     return views;
 }
 
-void fillOddsTable(const OddsRawRecords& raw, int registered, OddsTable& table) {
-    // Every combination entry is written below; the horse lists and the unused index 0 are cleared.
+void fillWinPlaceOdds(const OddsRawRecords& raw, int registered, WinPlaceOdds& table) {
+    // Every entry of the horse lists is written: the horses' entries below, the others and index 0 cleared.
     for (auto* odds : {&table.TanOdds, &table.FukOddsLow, &table.FukOddsHigh}) odds->fill(0.0);
     table.TanPop.fill(0);
     table.FukLowPop.fill(0);
-    for (OddsKind kind : kAllOddsKinds) {
-        table.combinationOdds(kind)[0] = 0.0;
-        table.combinationPopularity(kind)[0] = 0;
-    }
     const int runners = std::clamp(registered, 0, kRunnerSlotCount);
     readWinAndPlace(soundOrBlank(raw[kindIndex(OddsKind::O1)], oddsKindLayout(OddsKind::O1)), runners, table);
-    readAllCombinations(raw, table, std::make_index_sequence<kOddsKindCount>());
+}
+
+void fillCombinationOdds(const OddsRawRecords& raw, OddsKind kind, OddsTable& table) {
+    // Every combination entry is written below; the unused index 0 is cleared.
+    table.combinationOdds(kind)[0] = 0.0;
+    table.combinationPopularity(kind)[0] = 0;
+    withKind(kind, [&](auto index) {
+        constexpr std::size_t Kind = decltype(index)::value;
+        readCombinations<Kind>(soundOrBlank(raw[Kind], kOddsKindLayouts[Kind]), table);
+    });
+}
+
+void fillOddsTable(const OddsRawRecords& raw, int registered, OddsTable& table) {
+    fillWinPlaceOdds(raw, registered, table);
+    for (OddsKind kind : kAllOddsKinds) fillCombinationOdds(raw, kind, table);
+}
+
+CombinationOddsReader::CombinationOddsReader(const OddsRawRecords& raw, OddsKind kind)
+    : m_kind(kind), m_record(soundOrBlank(raw[kindIndex(kind)], oddsKindLayout(kind))) {}
+
+int CombinationOddsReader::count() const { return oddsKindLayout(m_kind).combinations.count; }
+
+double CombinationOddsReader::odds(int number) const {
+    return withKind(m_kind, [&](auto index) {
+        constexpr OddsEntryList list = kOddsKindLayouts[decltype(index)::value].combinations;
+        if (number < 1 || number > list.count) return 0.0;
+        return readOdds<list.odds.width>(fieldAt(m_record, list.odds, list.stride, number - 1)).odds;
+    });
 }
 
 OddsTable deriveOddsTable(const OddsRawRecords& raw, int registered) {

@@ -34,6 +34,28 @@ OddsRawRecords blankOddsRecords();
 // a blank record.
 void fillOddsTable(const OddsRawRecords& raw, int registered, OddsTable& table);
 
+// fillOddsTable in parts, for readers that need only some of the lists: the win and place lists with their
+// ranks, and the combination list of one kind (odds and popularity). Each writes every entry of its lists
+// and nothing else.
+void fillWinPlaceOdds(const OddsRawRecords& raw, int registered, WinPlaceOdds& table);
+void fillCombinationOdds(const OddsRawRecords& raw, OddsKind kind, OddsTable& table);
+
+// Single combination odds of a kind, read from the raw record as fillOddsTable reads them, for readers of a
+// few combinations (the selection builders) that need not read the whole list. The raw record's bytes
+// must outlive the reader.
+class CombinationOddsReader {
+public:
+    CombinationOddsReader(const OddsRawRecords& raw, OddsKind kind);
+    // The kind's combinations (kCombinationsWR ... kCombinationsSRT).
+    int count() const;
+    // combinationOdds(kind)[number] of the table fillOddsTable derives; 0 outside 1..count().
+    double odds(int number) const;
+
+private:
+    OddsKind m_kind;
+    std::string_view m_record;  // the kind's raw record when sound, else a blank one
+};
+
 // The same, as a new table.
 OddsTable deriveOddsTable(const OddsRawRecords& raw, int registered);
 

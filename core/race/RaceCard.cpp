@@ -50,12 +50,16 @@ std::string dmTimeText(int time) {
 
 namespace {
 
+std::string horseNumberText(std::string_view runner) {
+    return formatted("%2d", fieldNumber(runner, SeField::horseNumber));
+}
+
 // The columns both cards show: bracket, number, name, sex and age, jockey, weight and the win odds.
 template <class Col, class Grid>
 void fillRunnerColumns(Grid& grid, int r, std::string_view runner, const CardOdds& odds) {
     const auto h = static_cast<std::size_t>(r);
     grid.setCell(Col::Waku, r, formatted("%2d", fieldNumber(runner, SeField::bracketNumber)));
-    grid.setCell(Col::Uma, r, formatted("%2d", fieldNumber(runner, SeField::horseNumber)));
+    grid.setCell(Col::Uma, r, horseNumberText(runner));
     grid.setCell(Col::Bamei, r, fieldUtf8(runner, SeField::horseName));
     grid.setCell(Col::SeiRei, r, sexAge(runner));
     grid.setCell(Col::Kishu, r, fieldUtf8(runner, SeField::jockeyShortName));
@@ -95,6 +99,11 @@ void fillRaceCard(RaceCard26Grid& card26, RaceCard1Grid& card1, const RunnerReco
         card1.setCell(Card1Col::Ninki, r, rankText(fieldNumber(runner, SeField::finalWinPopularity)));
         card1.setCell(Card1Col::KakuOdds, r, winOddsText(fieldText(runner, SeField::finalWinOdds)));
     }
+}
+
+void fillHorseNumbers(RaceCard26Grid& card26, const RunnerRecords& runners) {
+    for (int r = 1; r <= lastRunnerRow(card26.rowCount()); ++r)
+        card26.setCell(Card26Col::Uma, r, horseNumberText(runners[static_cast<std::size_t>(r - 1)]));
 }
 
 RaceHeader raceHeader(const RaceRecord& race, const RaceWork& work) {

@@ -24,6 +24,9 @@ struct CardOdds {
 // index values: StringGrid26 columns 0-7, StringGrid1 columns 0-21. The callers set the row counts.
 void fillRaceCard(RaceCard26Grid& card26, RaceCard1Grid& card1, const RunnerRecords& runners,
                   const RunnerIndexes& indexes, const CardOdds& odds);
+// Of the same rows of StringGrid26 only the horse-number column, as fillRaceCard writes it: all that the
+// marks and the selection builders read of a race card.
+void fillHorseNumbers(RaceCard26Grid& card26, const RunnerRecords& runners);
 
 // The texts of a card row's number cells.
 std::string oddsText(double odds);  // "%5.1f", five blanks when not above 0

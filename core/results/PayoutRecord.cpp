@@ -1,6 +1,9 @@
 #include "core/results/PayoutRecord.h"
 
-#include "core/common/Format.h"
+#include <algorithm>
+#include <span>
+
+#include "core/odds/CombinationNumber.h"
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
 
@@ -51,20 +54,8 @@ bool hasWinner(const PayoutEntry& entry) {
 }
 
 std::string combinationText(const PayoutEntry& entry) {
-    // Formed by hand: the payout summary and the hit judgement form thousands of these per day.
-    std::string text;
-    text.reserve(static_cast<std::size_t>(entry.count) * 3);
-    for (int k = 0; k < entry.count; ++k) {
-        if (k > 0) text += '-';
-        const int number = entry.numbers[static_cast<std::size_t>(k)];
-        if (number >= 0 && number <= 99) {
-            text += number < 10 ? ' ' : static_cast<char>('0' + number / 10);
-            text += static_cast<char>('0' + number % 10);
-        } else {
-            text += formatted("%2d", number);
-        }
-    }
-    return text;
+    const auto count = static_cast<std::size_t>(std::clamp(entry.count, 0, static_cast<int>(entry.numbers.size())));
+    return combinationText(std::span<const int>(entry.numbers.data(), count));
 }
 
 std::optional<BetType> betTypeOfName(std::string_view name) {

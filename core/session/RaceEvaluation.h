@@ -32,7 +32,8 @@ CardOdds cardOdds(const DaySession& session, RaceSlot slot);
 // ShowRace's race cards: the combined list emptied to one data row; StringGrid26's body emptied (only its
 // columns 0-7 when `sameRace`, the race shown before being this one, so that its marks stay) and
 // StringGrid1's body emptied, both set to the registered runners + 1 rows; then both filled from the
-// race's runners, index values and odds. REQUIRES: 0 <= slot < 36.
+// race's runners, index values and odds. A view no window shows (RaceView::showsCards false) gets only
+// StringGrid26's rows with their horse numbers. REQUIRES: 0 <= slot < 36.
 void showRaceCards(const DaySession& session, RaceSlot slot, bool sameRace, RaceView& view);
 
 // SetSihyoBtn: the marks of the race on StringGrid26 by the strategy's build method (see setMarks); a slot

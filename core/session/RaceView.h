@@ -15,6 +15,11 @@ struct RaceView {
     // Every grid laid out with its headings and one empty body row.
     RaceView();
 
+    // Whether a window shows the view. The simulation's view is shown nowhere: its race cards get only the
+    // horse numbers, all that the marks and the builders read of them (StringGrid1 stays empty); its
+    // selection grids and labels are filled as the window's.
+    bool showsCards = true;
+
     RaceCard26Grid stringGrid26;
     RaceCard1Grid stringGrid1;
     std::array<KaimeGrid, 8> kaimeGrids;  // in bet-type order

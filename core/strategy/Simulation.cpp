@@ -76,8 +76,10 @@ DayReplay replayDay(const SimulationSetup& setup, const std::string& dayText, co
     for (std::string& error : load.errors) replay.notes.push_back(std::move(error));
     const DaySession& session = load.session;
     const RaceStrategy strategy = setup.strategy();
-    // One view from race to race of the day, as the window keeps its grids; every race refills all of it.
+    // One view from race to race of the day, as the window keeps its grids; every race refills all of it
+    // that the evaluation reads. No window shows it, so its race cards get only the horse numbers.
     RaceView view;
+    view.showsCards = false;
     for (RaceSlot slot : session.usedSlots()) {
         if (cancel.load(std::memory_order_relaxed)) {
             replay.complete = false;

@@ -1,7 +1,12 @@
 // Stake allocation over a selection grid, the returns and totals, and the synthetic odds.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <random>
+
 #include "core/common/Format.h"
+#include "core/common/Trim.h"
 #include "core/kaime/StakeAllocation.h"
 #include "tests/support/KaimeRows.h"
 
@@ -248,6 +253,48 @@ TEST(StakeAllocationTest, OddsCellsAndRowValidity) {
     EXPECT_FALSE(isValidKaimeRow(grid, 1));
     EXPECT_EQ(haibunMethodOf(3), HaibunMethod::Kihai);
     EXPECT_EQ(haibunMethodOf(4), std::nullopt);
+}
+
+TEST(StakeAllocationTest, AnOddsCellReadsAsTheCLibraryReadsItsNumber) {
+    std::vector<std::string> texts = {"33.8",
+                                      "  1.0",
+                                      "0.1",
+                                      "007.5",
+                                      "1250",
+                                      "999999.9",
+                                      "123456789012345",
+                                      "1234567890123456",
+                                      "0.000000000000001",
+                                      "1.",
+                                      ".5",
+                                      "1..2",
+                                      "1e3",
+                                      "+4.5",
+                                      "0x10",
+                                      "inf",
+                                      "nan",
+                                      "4 .5",
+                                      "1.2.3",
+                                      " 1\t",
+                                      "00000000000000000001.5"};
+    std::mt19937 random(3);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = std::to_string(random() % 100000000);
+        if (i % 3 > 0) text.insert(text.size() - std::min<std::size_t>(text.size() - 1, random() % 8 + 1), ".");
+        texts.push_back(std::string(random() % 3, ' ') + text);
+    }
+    for (const std::string& text : texts) {
+        const std::string number(trimmed(text, Blanks::Space));
+        char* end = nullptr;
+        const double value = std::strtod(number.c_str(), &end);
+        const bool whole =
+            !number.empty() && end == number.c_str() + number.size() && std::isfinite(value) && value > 0;
+        const std::optional<double> read = kaimeOdds(text);
+        ASSERT_EQ(read.has_value(), whole) << text;
+        if (whole) {
+            ASSERT_EQ(*read, value) << text;
+        }
+    }
 }
 
 }  // namespace

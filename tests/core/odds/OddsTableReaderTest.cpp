@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/odds/CombinationNumber.h"
 #include "core/race/JvRecord.h"
@@ -383,6 +386,60 @@ TEST(OddsTableReader, ReadsTheDemoGeneratorsOddsRecordsAsItsOddsBook) {
         }
     }
     EXPECT_GT(scratchedSeen, 0) << "the generated day has scratched horses";
+}
+
+// Readers that need only some lists derive them in parts, or read single combinations from the raw
+// record: every value is the one the whole table holds, for generated records, sentinels and faulty ones.
+TEST(OddsTableReader, PartsOfTheTableAndSingleCombinationsReadAsTheWholeTable) {
+    using namespace feedgen;
+    const MeetingDay day = Calendar(5).meetingDays({2024, 4, 6}, {2024, 4, 6}).front();
+    const DayPlan plan = RaceModel(5).planDay(day);
+    std::vector<std::pair<std::array<std::string, 6>, int>> races;
+    for (const Race& race : plan.races) {
+        const OddsModel market(race, 5, race.date.dayNumber());
+        const OddsBook book = market.book(market.snapshotMinutes().size() - 1);
+        const RecordStamp stamp{'1', race.date, race.date};
+        std::array<std::string, 6> records;
+        for (std::size_t kind = 0; kind < 6; ++kind)
+            records[kind] = OddsRecordWriter::record(static_cast<int>(kind) + 1, race, book, stamp).record();
+        races.emplace_back(records, race.registered());
+    }
+    // Sentinels in every kind, a record cut short and one of the wrong kind.
+    std::array<std::string, 6> odd = races.front().first;
+    for (int kind = 1; kind <= 6; ++kind) {
+        RecordBuilder record = oddsRecord(kind);
+        const auto width = static_cast<std::size_t>(oddstest::combinationOddsWidth(kind));
+        const std::string pop(kind == 1 ? 2 : kind == 6 ? 4 : 3, '1');
+        setCombination(record, kind, 1, std::string(width, '-'), pop);
+        setCombination(record, kind, 2, std::string(width, '*'), pop);
+        setCombination(record, kind, 3, std::string(width - 1, ' ') + "7", pop);
+        setCombination(record, kind, 4, std::string(width, '0'), pop);
+        odd[static_cast<std::size_t>(kind - 1)] = record.record();
+    }
+    odd[2].erase(100, 1);
+    odd[4] = races.front().first[3];
+    races.emplace_back(odd, 14);
+    races.emplace_back(std::array<std::string, 6>{}, 0);
+
+    for (const auto& [records, registered] : races) {
+        OddsRawRecords raw = blankOddsRecords();
+        for (std::size_t kind = 0; kind < 6; ++kind)
+            if (!records[kind].empty()) raw[kind] = records[kind];
+        const OddsTable whole = deriveOddsTable(raw, registered);
+        OddsTable parts;
+        std::memset(static_cast<void*>(&parts), 0x5A, sizeof parts);  // every entry is written over
+        fillWinPlaceOdds(raw, registered, parts);
+        for (OddsKind kind : kAllOddsKinds) {
+            fillCombinationOdds(raw, kind, parts);
+            const CombinationOddsReader reader(raw, kind);
+            const auto odds = whole.combinationOdds(kind);
+            ASSERT_EQ(reader.count() + 1, static_cast<int>(odds.size()));
+            for (int k = 1; k <= reader.count(); ++k) ASSERT_EQ(reader.odds(k), odds[static_cast<std::size_t>(k)]) << k;
+            EXPECT_EQ(reader.odds(0), 0.0);
+            EXPECT_EQ(reader.odds(reader.count() + 1), 0.0);
+        }
+        EXPECT_EQ(parts, whole);
+    }
 }
 
 }  // namespace

@@ -15,11 +15,12 @@
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TMainForm.h"
 #include "ui/TOzGetTimeForm.h"
 
-using namespace marovix;
+namespace marovix::test_auto_operation {
 
 class TestAutoOperation : public QObject {
     Q_OBJECT
@@ -114,5 +115,7 @@ void TestAutoOperation::theTimingWindowStoresTheTimingByOK() {
     QCOMPARE(model.session().slot(0).schedule.TohyoTime, std::string("102504"));
 }
 
-QTEST_MAIN(TestAutoOperation)
+MAROVIX_UI_TEST(TestAutoOperation)
+}  // namespace marovix::test_auto_operation
+
 #include "TestAutoOperation.moc"

@@ -6,10 +6,11 @@
 
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/FeedSettingsDialog.h"
 #include "ui/QtText.h"
 
-using namespace marovix;
+namespace marovix::test_feed_settings_dialog {
 
 class TestFeedSettingsDialog : public QObject {
     Q_OBJECT
@@ -44,5 +45,7 @@ void TestFeedSettingsDialog::showsTheProblemsOfTheFolderInItsEdit() {
     QCOMPARE(problems->toPlainText(), QStringLiteral("なし"));
 }
 
-QTEST_MAIN(TestFeedSettingsDialog)
+MAROVIX_UI_TEST(TestFeedSettingsDialog)
+}  // namespace marovix::test_feed_settings_dialog
+
 #include "TestFeedSettingsDialog.moc"

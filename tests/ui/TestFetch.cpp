@@ -14,10 +14,11 @@
 #include "standins/jvlink/FeedJvLink.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_fetch {
 
 class TestFetch : public QObject {
     Q_OBJECT
@@ -96,5 +97,7 @@ void TestFetch::quickOddsChangeTheRaceCardAndTheSelections() {
         form.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/quick-odds.png"));
 }
 
-QTEST_MAIN(TestFetch)
+MAROVIX_UI_TEST(TestFetch)
+}  // namespace marovix::test_fetch
+
 #include "TestFetch.moc"

@@ -24,10 +24,11 @@
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TGetDataForm.h"
 
-using namespace marovix;
+namespace marovix::test_get_data_form {
 
 namespace {
 
@@ -255,5 +256,7 @@ void TestGetDataForm::closingDuringTheReadClosesOnceTheReadHasEnded() {
     QCOMPARE(world.lines("2024年01月06日.jvRA").size(), std::size_t(3));
 }
 
-QTEST_MAIN(TestGetDataForm)
+MAROVIX_UI_TEST(TestGetDataForm)
+}  // namespace marovix::test_get_data_form
+
 #include "TestGetDataForm.moc"

@@ -17,12 +17,13 @@
 #include "core/strategy/SimulationRecord.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TKaimeSettingForm.h"
 #include "ui/TKenshoForm.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_kaime_setting_form {
 
 namespace {
 
@@ -136,5 +137,7 @@ void TestKaimeSettingForm::theStrategyWindowChangesTheMainWindowsTargetsAndMarks
     QVERIFY(!window.isVisible());
 }
 
-QTEST_MAIN(TestKaimeSettingForm)
+MAROVIX_UI_TEST(TestKaimeSettingForm)
+}  // namespace marovix::test_kaime_setting_form
+
 #include "TestKaimeSettingForm.moc"

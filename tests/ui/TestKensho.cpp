@@ -20,12 +20,13 @@
 #include "core/strategy/SimulationRecord.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TKaimeSettingForm.h"
 #include "ui/TKenshoForm.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_kensho {
 
 class TestKensho : public QObject {
     Q_OBJECT
@@ -113,5 +114,7 @@ void TestKensho::simBtnShowsTheVerificationWithItsChart() {
     QCOMPARE(grid->model()->rowCount(), static_cast<int>(kensho.passing().size()));
 }
 
-QTEST_MAIN(TestKensho)
+MAROVIX_UI_TEST(TestKensho)
+}  // namespace marovix::test_kensho
+
 #include "TestKensho.moc"

@@ -23,11 +23,12 @@
 #include "core/common/TextFile.h"
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TIpatLogForm.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_main_form {
 
 namespace {
 
@@ -265,5 +266,7 @@ void TestMainForm::optionMenuWritesItsSettingAtOnce() {
     QVERIFY(std::find(lines->begin(), lines->end(), "SimMode=1") != lines->end());
 }
 
-QTEST_MAIN(TestMainForm)
+MAROVIX_UI_TEST(TestMainForm)
+}  // namespace marovix::test_main_form
+
 #include "TestMainForm.moc"

@@ -20,11 +20,12 @@
 #include "tests/support/PayoutRecordBuilder.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestDayFiles.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TKaimeSetForm.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_main_form_stakes {
 
 namespace {
 
@@ -178,5 +179,7 @@ void TestMainFormStakes::defaultStakeWindowStoresRaisedAmounts() {
     QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("SRTtohyoEdit"))->text(), QStringLiteral("1200"));
 }
 
-QTEST_MAIN(TestMainFormStakes)
+MAROVIX_UI_TEST(TestMainFormStakes)
+}  // namespace marovix::test_main_form_stakes
+
 #include "TestMainFormStakes.moc"

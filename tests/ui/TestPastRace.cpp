@@ -15,10 +15,11 @@
 #include "core/settings/SettingsTable.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_past_race {
 
 class TestPastRace : public QObject {
     Q_OBJECT
@@ -85,5 +86,7 @@ void TestPastRace::winningRowsShowInMagentaWithThePayoutPanel() {
     }
 }
 
-QTEST_MAIN(TestPastRace)
+MAROVIX_UI_TEST(TestPastRace)
+}  // namespace marovix::test_past_race
+
 #include "TestPastRace.moc"

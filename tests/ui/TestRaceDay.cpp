@@ -14,10 +14,11 @@
 #include "core/race/JvRecord.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_race_day {
 
 namespace {
 
@@ -147,5 +148,7 @@ void TestRaceDay::aClickInTheRaceListRepaintsEachGridOnce() {
     QCOMPARE(resets, once);
 }
 
-QTEST_MAIN(TestRaceDay)
+MAROVIX_UI_TEST(TestRaceDay)
+}  // namespace marovix::test_race_day
+
 #include "TestRaceDay.moc"

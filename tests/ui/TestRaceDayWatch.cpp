@@ -18,11 +18,12 @@
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TIpatLogForm.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_race_day_watch {
 
 namespace {
 
@@ -130,5 +131,7 @@ void TestRaceDayWatch::theLogWindowShowsTheIpatLogOfTheSelectedDay() {
     }
 }
 
-QTEST_MAIN(TestRaceDayWatch)
+MAROVIX_UI_TEST(TestRaceDayWatch)
+}  // namespace marovix::test_race_day_watch
+
 #include "TestRaceDayWatch.moc"

@@ -16,10 +16,11 @@
 #include "core/settings/SettingsTable.h"
 #include "tests/support/DemoDay.h"
 #include "tests/support/FakeMainPorts.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_selections {
 
 namespace {
 
@@ -159,5 +160,7 @@ void TestSelections::marksMethodsAndFiltersRebuildTheGridsTheWindowShows() {
         form.grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/selections.png"));
 }
 
-QTEST_MAIN(TestSelections)
+MAROVIX_UI_TEST(TestSelections)
+}  // namespace marovix::test_selections
+
 #include "TestSelections.moc"

@@ -12,10 +12,11 @@
 #include "tests/support/FakeMainPorts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/VoteDay.h"
+#include "tests/ui/UiTestRegistry.h"
 #include "ui/QtText.h"
 #include "ui/TMainForm.h"
 
-using namespace marovix;
+namespace marovix::test_vote_queue {
 
 class TestVoteQueue : public QObject {
     Q_OBJECT
@@ -61,5 +62,7 @@ void TestVoteQueue::aWaitingVoteIsHandedOverByTheWindowsTimer() {
     QVERIFY(status->styleSheet().contains(QStringLiteral("#ff0000")));
 }
 
-QTEST_MAIN(TestVoteQueue)
+MAROVIX_UI_TEST(TestVoteQueue)
+}  // namespace marovix::test_vote_queue
+
 #include "TestVoteQueue.moc"

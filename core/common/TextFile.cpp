@@ -17,11 +17,6 @@ Error tooLarge(const std::string& path, std::size_t maxBytes) {
     return Error{path + ": ファイルが大きすぎます(" + std::to_string(maxBytes) + "バイトまで)", ErrorKind::Refused};
 }
 
-Error notRegularFile(const std::string& path, PathKind kind) {
-    return kind == PathKind::Folder ? fileFault(path, EISDIR)
-                                    : Error{path + ": 通常のファイルではありません", ErrorKind::Refused};
-}
-
 // The error as the caller names the file (the path it was given, not the link's target).
 Error renamed(Error error, const std::string& from, const std::string& to) {
     if (from != to && error.message.starts_with(from + ": ")) error.message = to + error.message.substr(from.size());
@@ -125,7 +120,7 @@ Status replaceFile(const std::string& path, std::string_view bytes) {
     auto old = pathStatus(target);
     if (!old) return renamed(old.failure(), target, path);
     const bool exists = old->kind != PathKind::Missing;
-    if (exists && old->kind != PathKind::Regular) return notRegularFile(path, old->kind);
+    if (exists && old->kind != PathKind::Regular) return notRegularFileFault(path, old->kind == PathKind::Folder);
 
     removeLeftoverTemporaryFiles(folderOf(target));
     const std::string temp = temporaryPathFor(target);

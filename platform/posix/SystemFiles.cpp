@@ -42,10 +42,6 @@ PathStatus statusOf(const struct stat& st) {
     return status;
 }
 
-Error notRegularFile(const std::string& path, PathKind kind) {
-    return notRegularFileFault(path, kind == PathKind::Folder);
-}
-
 int fdOf(std::intptr_t handle) { return static_cast<int>(handle); }
 
 }  // namespace
@@ -96,7 +92,7 @@ Result<SystemFile> SystemFile::open(const std::string& path, Mode mode) {
     struct stat st {};
     if (mode != Mode::CreateNew) {
         if (::stat(path.c_str(), &st) == 0) {
-            if (!S_ISREG(st.st_mode)) return notRegularFile(path, kindOf(st.st_mode));
+            if (!S_ISREG(st.st_mode)) return notRegularFileFault(path, S_ISDIR(st.st_mode));
         } else if (errno != ENOENT || !create) {
             return lastError(path);
         }
@@ -107,7 +103,7 @@ Result<SystemFile> SystemFile::open(const std::string& path, Mode mode) {
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
     if (fd < 0) return lastError(path);
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        Error error = S_ISREG(st.st_mode) ? lastError(path) : notRegularFile(path, kindOf(st.st_mode));
+        Error error = S_ISREG(st.st_mode) ? lastError(path) : notRegularFileFault(path, S_ISDIR(st.st_mode));
         ::close(fd);
         return error;
     }

@@ -51,6 +51,17 @@ std::string cp932ToUtf8(std::string_view cp932) {
 }
 
 // A character the code page cannot hold becomes "?", never a look-alike ("best fit" is off).
-std::string utf8ToCp932(std::string_view utf8) { return cp932OfWide(wideText(utf8)); }
+std::string utf8ToCp932(std::string_view utf8) {
+    std::wstring wide = wideText(utf8);
+    // A character beyond the 16-bit plane is one "?", as on the POSIX side, not one per half of its pair.
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < wide.size(); ++at) {
+        const bool pair = at + 1 < wide.size() && IS_HIGH_SURROGATE(wide[at]) && IS_LOW_SURROGATE(wide[at + 1]);
+        wide[kept++] = pair ? L'?' : wide[at];
+        if (pair) ++at;
+    }
+    wide.resize(kept);
+    return cp932OfWide(wide);
+}
 
 }  // namespace marovix

@@ -18,6 +18,21 @@ Error lastError(const std::string& path) { return windowsError(path, GetLastErro
 
 bool missing(DWORD code) { return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND; }
 
+// Whether a file stands where a folder of the path belongs: Windows reports that as a path not found,
+// POSIX as ENOTDIR, which is no missing file (nothing of that name can be made there).
+bool fileInPath(const std::string& path) {
+    std::string folder = path;
+    for (;;) {
+        std::size_t cut = folder.size();
+        while (cut > 0 && !isPathSeparator(folder[cut - 1])) --cut;
+        while (cut > 1 && isPathSeparator(folder[cut - 1])) --cut;
+        if (cut == 0 || cut == folder.size()) return false;
+        folder.resize(cut);
+        const DWORD attributes = GetFileAttributesW(widePath(folder).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    }
+}
+
 std::int64_t ticksOf(const FILETIME& time) {
     return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
 }
@@ -44,10 +59,6 @@ PathStatus statusOf(DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILET
     return status;
 }
 
-Error notRegularFile(const std::string& path, PathKind kind) {
-    return notRegularFileFault(path, kind == PathKind::Folder);
-}
-
 HANDLE handleOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 // Every reader and writer of this program lets others read, write, replace and remove the file.
@@ -59,6 +70,7 @@ Result<PathStatus> pathStatus(const std::string& path, bool /*followLinks*/) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(widePath(path).c_str(), GetFileExInfoStandard, &data)) {
         const DWORD code = GetLastError();
+        if (code == ERROR_PATH_NOT_FOUND && fileInPath(path)) return fileFault(path, ENOTDIR);
         if (missing(code)) return PathStatus{};
         return windowsError(path, code);
     }
@@ -80,7 +92,7 @@ Result<SystemFile> SystemFile::open(const std::string& path, Mode mode) {
         if (!before) return before.failure();
         if (before->kind == PathKind::Missing && mode == Mode::Read) return fileFault(path, ENOENT);
         if (before->kind != PathKind::Missing && before->kind != PathKind::Regular)
-            return notRegularFile(path, before->kind);
+            return notRegularFileFault(path, before->kind == PathKind::Folder);
     }
     // Appending with the right to append only: every write lands at the end, also beside another writer.
     const DWORD access = mode == Mode::Read     ? GENERIC_READ
@@ -95,7 +107,7 @@ Result<SystemFile> SystemFile::open(const std::string& path, Mode mode) {
     if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info) ||
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         CloseHandle(file);
-        return notRegularFile(path, PathKind::Other);
+        return notRegularFileFault(path, false);
     }
     return SystemFile(reinterpret_cast<std::intptr_t>(file), path);
 }

@@ -197,7 +197,7 @@ int FeedJvLink::JVRTOpen(const std::string& dataspec, const std::string& key) {
     if (auto code = fault("JVRTOpen", dataspec)) return *code;
     if (!usable) return kNothingNewer;
 
-    auto listing = feedlayout::listSnapshots(feedPath("realtime/" + dataspec + "/" + key));
+    auto listing = feedlayout::listSnapshots(joinPath(joinPath(feedPath("realtime"), dataspec), key));
     reportProblems(listing.problems);
     auto snapshots = feedFiles(std::move(listing.files));
     std::string now = m_clock.now().compactText();

@@ -46,12 +46,19 @@ TEST(Cp932Tables, EncodesACharacterOfSeveralCodesUnderOne) {
 }
 
 // The code points of Shift_JIS tables (〜 U+301C, ‖, −, ¢, £, ¬) are no CP932 characters. iconv writes
-// them under the CP932 look-alike; Windows' code page 932 does the same by its best fit.
+// them under the CP932 look-alike; on Windows the conversion is made without best fit (a best fit would
+// also turn letters such as "é" into others), so they are what has no code there.
+#ifdef _WIN32
+#define LOOK_ALIKE(cp932) "?"
+#else
+#define LOOK_ALIKE(cp932) cp932
+#endif
 const Encoded kEncodedLookAlike[] = {
-    {"〜", "\x81\x60"}, {"‖", "\x81\x61"}, {"−", "\x81\x7C"}, {"¢", "\x81\x91"}, {"£", "\x81\x92"}, {"¬", "\x81\xCA"},
+    {"〜", LOOK_ALIKE("\x81\x60")}, {"‖", LOOK_ALIKE("\x81\x61")}, {"−", LOOK_ALIKE("\x81\x7C")},
+    {"¢", LOOK_ALIKE("\x81\x91")},  {"£", LOOK_ALIKE("\x81\x92")}, {"¬", LOOK_ALIKE("\x81\xCA")},
 };
 
-TEST(Cp932Tables, EncodesShiftJisCodePointsAsTheirLookAlikes) {
+TEST(Cp932Tables, EncodesShiftJisCodePointsAsEachSystemDoes) {
     for (const Encoded& c : kEncodedLookAlike) EXPECT_EQ(utf8ToCp932(c.utf8), c.cp932) << c.utf8;
 }
 

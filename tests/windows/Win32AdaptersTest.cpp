@@ -67,7 +67,7 @@ TEST(Win32Registry, FindsThePlugInFolderUnderTheInstallersKey) {
     EXPECT_EQ(
         Win32Registry().localMachineString(
             "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\VQM投票プラグイン２_is1", "Inno Setup: App Path"),
-        cp932ToUtf8(expected));
+        utf8Text(expected));
 }
 
 // ---- file names ----

@@ -11,6 +11,7 @@
 // (FileFaults.h), with the kind NotFound for a missing path and Refused for a denied one.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/common/Result.h"
@@ -75,11 +76,19 @@ public:
     // writer from replacing or removing the file.
     static Result<SystemFile> open(const std::string& path, Mode mode);
 
-    SystemFile(SystemFile&& other) noexcept;
-    SystemFile& operator=(SystemFile&& other) noexcept;
+    SystemFile(SystemFile&& other) noexcept
+        : m_handle(std::exchange(other.m_handle, -1)), m_path(std::move(other.m_path)) {}
+    SystemFile& operator=(SystemFile&& other) noexcept {
+        if (this != &other) {
+            (void)close();
+            m_handle = std::exchange(other.m_handle, -1);
+            m_path = std::move(other.m_path);
+        }
+        return *this;
+    }
     SystemFile(const SystemFile&) = delete;
     SystemFile& operator=(const SystemFile&) = delete;
-    ~SystemFile();
+    ~SystemFile() { (void)close(); }
 
     // The status of the open file itself.
     Result<PathStatus> status() const;

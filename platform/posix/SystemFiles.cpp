@@ -112,22 +112,6 @@ Result<SystemFile> SystemFile::open(const std::string& path, Mode mode) {
     return SystemFile(fd, path);
 }
 
-SystemFile::SystemFile(SystemFile&& other) noexcept : m_handle(other.m_handle), m_path(std::move(other.m_path)) {
-    other.m_handle = -1;
-}
-
-SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
-    if (this != &other) {
-        (void)close();
-        m_handle = other.m_handle;
-        m_path = std::move(other.m_path);
-        other.m_handle = -1;
-    }
-    return *this;
-}
-
-SystemFile::~SystemFile() { (void)close(); }
-
 Result<PathStatus> SystemFile::status() const {
     struct stat st {};
     if (::fstat(fdOf(m_handle), &st) != 0) return lastError(m_path);

@@ -112,22 +112,6 @@ Result<SystemFile> SystemFile::open(const std::string& path, Mode mode) {
     return SystemFile(reinterpret_cast<std::intptr_t>(file), path);
 }
 
-SystemFile::SystemFile(SystemFile&& other) noexcept : m_handle(other.m_handle), m_path(std::move(other.m_path)) {
-    other.m_handle = -1;
-}
-
-SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
-    if (this != &other) {
-        (void)close();
-        m_handle = other.m_handle;
-        m_path = std::move(other.m_path);
-        other.m_handle = -1;
-    }
-    return *this;
-}
-
-SystemFile::~SystemFile() { (void)close(); }
-
 Result<PathStatus> SystemFile::status() const {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(handleOf(m_handle), &info)) return lastError(m_path);

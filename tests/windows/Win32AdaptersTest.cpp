@@ -16,8 +16,10 @@
 #include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/vote/VotePluginFiles.h"
+#include "platform/WindowsFolder.h"
 #include "platform/win32/ComJvLink.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32DocumentOpener.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32VotePluginLauncher.h"
 #include "standins/jvlink/FeedJvLink.h"
@@ -98,6 +100,20 @@ TEST(Win32Files, JapaneseNamesAreWrittenAndListedBackAsTheSystemShowsThem) {
     ASSERT_NE(find, INVALID_HANDLE_VALUE);
     EXPECT_STREQ(entry.cFileName, L"2024年01月06日中山.jvSEr");
     FindClose(find);
+}
+
+// ---- the Windows folder and documents ----
+
+TEST(Win32WindowsFolder, IsTheSystemsWindowsFolderWhateverTheProgramsFolder) {
+    wchar_t folder[MAX_PATH + 1] = {};
+    ASSERT_GT(GetWindowsDirectoryW(folder, MAX_PATH + 1), 0u);
+    EXPECT_EQ(windowsFolder("C:\\elsewhere"), utf8Text(folder));
+    EXPECT_TRUE(directoryExists(windowsFolder("")));
+}
+
+TEST(Win32DocumentOpener, AMissingDocumentIsNotOpened) {
+    TempFolder folder;
+    EXPECT_FALSE(Win32DocumentOpener().open(folder.file("説明書.pdf")));
 }
 
 // ---- the plug-in launcher ----

@@ -1,12 +1,14 @@
 #include "cli/CliApp.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <map>
 
+#include "core/common/SystemFiles.h"
+#include "core/common/TextFile.h"
 #include "core/race/MeetingDays.h"
 #include "core/settings/AppFolders.h"
 #include "platform/ProgramClock.h"
+#include "platform/WindowsFolder.h"
 
 namespace marovix {
 namespace {
@@ -16,9 +18,7 @@ std::map<std::string, CliCommand>& commands() {
     return table;
 }
 
-std::string absoluteFolder(const std::string& folder) {
-    return std::filesystem::absolute(folder).lexically_normal().string();
-}
+std::string absoluteFolder(const std::string& folder) { return absolutePath(folder); }
 
 // A folder option may not be empty: "" would silently mean the current folder.
 const CLI::Validator kNotEmpty(
@@ -28,15 +28,14 @@ const CLI::Validator kNotEmpty(
     "", "NotEmpty");
 
 std::string executableFolder(const char* argv0) {
-    std::error_code ec;
-    auto self = std::filesystem::canonical("/proc/self/exe", ec);
-    if (ec) self = std::filesystem::absolute(argv0);
-    return self.parent_path().string();
+    std::string self = executablePath();
+    if (self.empty()) self = absolutePath(argv0);
+    return folderOf(self);
 }
 
 }  // namespace
 
-std::string CliContext::sharedDataFolder() const { return AppFolders::sharedDataFolder(m_executableFolder); }
+std::string CliContext::sharedDataFolder() const { return windowsFolder(m_executableFolder); }
 
 const Clock& CliContext::clock() {
     if (!m_clock) m_clock = programClock(m_at);

@@ -20,7 +20,7 @@ public:
 
     MainModel& model() { return *m_model; }
     ConsoleDialogs& dialogs() { return m_ports.dialogs(); }
-    FeedJvLink& jvLink() { return m_ports.jvLink(); }
+    JvLink& jvLink() { return m_ports.jvLink(); }
     bool created() const { return m_created; }
     // Whether the create step ran; if not, its messages (why) go to standard error.
     bool ready();

@@ -1,18 +1,18 @@
 #pragma once
 // The ports as a console has them, made and owned in this one place and handed to the main model as
-// MainPorts: the JV-Link stand-in, dialogs that keep their texts, no sound, no document viewer, no
-// registry, the process launcher for the vote plug-in. A new port is wired here.
+// MainPorts: JV-Link (makeJvLink: the stand-in, or on Windows the component through COM), dialogs that
+// keep their texts, no sound, no document viewer, the system's registry (none on Linux) and the system's
+// launcher of the vote plug-in. A new port is wired here.
 #include <memory>
 #include <string>
 
 #include "cli/ConsoleDialogs.h"
 #include "core/app/MainModel.h"
 #include "core/ports/DocumentOpener.h"
+#include "core/ports/JvLink.h"
 #include "core/ports/Sound.h"
-#include "platform/EmptyRegistry.h"
-#include "platform/PosixVotePluginLauncher.h"
 #include "platform/SeededRandom.h"
-#include "standins/jvlink/FeedJvLink.h"
+#include "platform/SystemPorts.h"
 
 namespace marovix {
 
@@ -28,7 +28,7 @@ public:
     MainPorts mainPorts();
 
     ConsoleDialogs& dialogs() { return m_dialogs; }
-    FeedJvLink& jvLink() { return *m_jvLink; }
+    JvLink& jvLink() { return *m_jvLink; }
 
 private:
     class NoSound : public Sound {
@@ -42,12 +42,12 @@ private:
 
     const Clock& m_clock;
     ConsoleDialogs m_dialogs;
-    std::unique_ptr<FeedJvLink> m_jvLink;
-    EmptyRegistry m_registry;
+    std::unique_ptr<JvLink> m_jvLink;
+    SystemRegistry m_registry;
     NoSound m_sound;
     NoOpener m_opener;
     SeededRandom m_random;
-    PosixVotePluginLauncher m_launcher;
+    SystemVotePluginLauncher m_launcher;
 };
 
 }  // namespace marovix

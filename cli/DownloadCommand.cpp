@@ -110,10 +110,8 @@ CliRunner defineDownload(CLI::App& sub) {
     return [args](CliContext& context) {
         const std::string appFolder = appFolderOf(args->appFolder, context);
         const std::string dataFolder = joinPath(appFolder, "Data");
-        std::error_code ec;
-        std::filesystem::create_directories(dataFolder, ec);
-        if (ec) {
-            std::fprintf(stderr, "%s: %s\n", dataFolder.c_str(), ec.message().c_str());
+        if (Status made = makeDirectories(dataFolder); !made) {
+            std::fprintf(stderr, "%s\n", made.error().c_str());
             return 1;
         }
 
@@ -123,10 +121,20 @@ CliRunner defineDownload(CLI::App& sub) {
         dialogs.setIsFailure([&running](const std::string& text) {
             return running && !running->failure().empty() && text == running->failure();
         });
+        // The damaged records the download skips are named in the error log, as the window's download does,
+        // and so are the JV-Link calls that raised.
+        ErrorLog errorLog(AppFolders(appFolder).errorLogPath());
+        auto appendErrorLog = [&](const std::string& text) {
+            if (Status saved = errorLog.append(text, clock.now()); !saved) dialogs.print(stderr, saved.error());
+        };
         // What the stand-in finds wrong with its feed, as it meets it.
-        auto jvLink = makeFeedJvLink(args->feed, clock, [&dialogs](const std::string& problem) {
-            dialogs.print(stderr, "JV-Link stand-in: " + problem);
-        });
+        auto jvLink = makeJvLink(
+            args->feed, clock,
+            [&dialogs](const std::string& problem) { dialogs.print(stderr, "JV-Link stand-in: " + problem); },
+            [&](const std::string& fault) {
+                dialogs.print(stderr, "JV-Link: " + fault);
+                appendErrorLog(fault);
+            });
         if (int result = jvLink->JVInit(MainModel::softwareId()); result != 0) {
             std::fprintf(stderr, "%s\n", ("JVInitエラー：" + JVMessage("JVInit", result)).c_str());
             return 1;
@@ -134,11 +142,6 @@ CliRunner defineDownload(CLI::App& sub) {
         Settings settings(appFolder, context.sharedDataFolder(), clock);
         if (std::string problem = settings.fileProblem(); !problem.empty()) dialogs.print(stderr, problem);
         ReadCancelFlag readCancelled;
-        // The damaged records the download skips are named in the error log, as the window's download does.
-        ErrorLog errorLog(AppFolders(appFolder).errorLogPath());
-        auto appendErrorLog = [&](const std::string& text) {
-            if (Status saved = errorLog.append(text, clock.now()); !saved) dialogs.print(stderr, saved.error());
-        };
         StoredDataDownload download(
             DownloadPorts{*jvLink, dialogs, clock, settings, dataFolder, readCancelled, {}, appendErrorLog});
         running = &download;

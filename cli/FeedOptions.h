@@ -18,6 +18,14 @@ std::string feedFolderOf(const std::string& option);
 // default printed on standard error. REQUIRES: `clock` outlives it.
 std::unique_ptr<FeedJvLink> makeFeedJvLink(const std::string& option, const Clock& clock,
                                            std::function<void(const std::string&)> report = {});
+// The program's JV-Link for a command. On Windows without --feed: the component registered as
+// "JVDTLab.JVLink", through COM (JRA-VAN's JV-Link, or the stand-in's COM server in the tests), whose
+// failed calls go to `fault` (by default standard error) and whose JVOpen is watched for
+// $MAROVIX_JVOPEN_WATCHDOG_SECONDS (default 300); otherwise the stand-in of makeFeedJvLink, its feed's
+// problems going to `report`.
+std::unique_ptr<JvLink> makeJvLink(const std::string& option, const Clock& clock,
+                                   std::function<void(const std::string&)> report = {},
+                                   std::function<void(const std::string&)> fault = {});
 // Prints a problem of the stand-in's feed on standard error.
 void printFeedProblem(const std::string& problem);
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "cli/CliApp.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/vote/VotePluginFiles.h"
 #include "standins/voteplugin/PaperAccount.h"
@@ -30,18 +31,23 @@ bool isPlainId(const std::string& text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7F; });
 }
 
+// A path of the standard library from a UTF-8 text (a narrow text would be read in the system's code page
+// on Windows).
+fs::path pathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
 // Copies the program beside its place and renames it over, so a plug-in running at the time keeps
 // its file and the new one appears whole.
-Status installProgram(const fs::path& from, const fs::path& to) {
+Status installProgram(const std::string& fromPath, const std::string& toPath) {
     std::error_code ec;
-    const fs::path temp = to.string() + ".tmp~";
+    const fs::path from = pathOf(fromPath), to = pathOf(toPath);
+    const fs::path temp = pathOf(toPath + ".tmp~");
     fs::copy_file(from, temp, fs::copy_options::overwrite_existing, ec);
     if (!ec) fs::permissions(temp, fs::perms(0755), ec);
     if (!ec) fs::rename(temp, to, ec);
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        return Error{to.string() + ": " + ec.message()};
+        return Error{toPath + ": " + ec.message()};
     }
     return Status::success();
 }
@@ -72,17 +78,14 @@ CliRunner definePlugin(CLI::App& sub) {
 int installPlugin(const PluginArgs& args, CliContext& context) {
     const auto& inetId = args.inetId;
     const auto& balance = args.balance;
-    const fs::path program = fs::path(context.executableFolder()) / "voteplugin" / std::string(VotePluginProgramName);
-    if (!fileExists(program.string())) return fail(program.string() + ": the stand-in was not built");
-    const std::string folder = fs::absolute(args.install).lexically_normal().string();
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec) return fail(folder + ": " + ec.message());
+    const std::string program = joinPath(joinPath(context.executableFolder(), "voteplugin"), VotePluginProgramName);
+    if (!fileExists(program)) return fail(program + ": the stand-in was not built");
+    const std::string folder = absolutePath(args.install);
+    if (Status made = makeDirectories(folder); !made) return fail(made.error());
 
     auto lock = PluginFolderLock::acquire(folder);
     if (!lock) return fail(lock.error());
-    if (Status copied = installProgram(program, fs::path(folder) / std::string(VotePluginProgramName)); !copied)
-        return fail(copied.error());
+    if (Status copied = installProgram(program, VotePluginProgramPath(folder)); !copied) return fail(copied.error());
     for (std::string_view sub : {VoteFileFolderName, PluginLogFolderName})
         if (Status made = makeDirectory(joinPath(folder, sub)); !made) return fail(made.error());
     PaperAccount account(folder);

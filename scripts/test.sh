@@ -40,5 +40,9 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktra
 echo "== fuzzing every parser of outside bytes, 15 s each, two at a time (at ${SECONDS} s)"
 status=0
 bash scripts/fuzz.sh build-sanitize 15 2 || status=$?
+echo "== Windows: the 32-bit build and its tests under Wine (scripts/test-windows.sh) (at ${SECONDS} s)"
+windows_start=${SECONDS}
+bash scripts/test-windows.sh build || status=$?
+echo "== the Windows part took $((SECONDS - windows_start)) s"
 echo "== done (at ${SECONDS} s)"
 exit $status

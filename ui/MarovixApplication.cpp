@@ -11,6 +11,7 @@
 #include "core/jv/StoredDataDownload.h"
 #include "core/strategy/KenshoModel.h"
 #include "core/strategy/SimulationRecord.h"
+#include "platform/WindowsFolder.h"
 #include "ui/QtText.h"
 #include "ui/TGetDataForm.h"
 #include "ui/TIpatLogForm.h"
@@ -26,7 +27,7 @@ ProgramOptions programOptions(int argc, char** argv) {
     ProgramOptions options;
     QString exeFolder = QCoreApplication::applicationDirPath();
     options.appFolder = str(exeFolder);
-    options.windowsFolder = AppFolders::sharedDataFolder(str(exeFolder));
+    options.windowsFolder = windowsFolder(str(exeFolder));
     for (int i = 1; i + 1 < argc; ++i) {
         if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--app-folder"))
             options.appFolder = str(QFileInfo(QString::fromLocal8Bit(argv[i + 1])).absoluteFilePath());

@@ -6,19 +6,25 @@
 
 #include "core/app/MainModel.h"
 #include "core/common/DateTime.h"
-#include "platform/EmptyRegistry.h"
-#include "platform/PosixVotePluginLauncher.h"
 #include "platform/SeededRandom.h"
-#include "standins/jvlink/FeedJvLink.h"
+#include "platform/SystemPorts.h"
 #include "ui/QtDialogs.h"
+#ifdef _WIN32
+#include "platform/win32/ComJvLink.h"
+#include "platform/win32/Win32DocumentOpener.h"
+#include "platform/win32/Win32Sound.h"
+#else
+#include "standins/jvlink/FeedJvLink.h"
 #include "ui/QtDocumentOpener.h"
 #include "ui/QtSound.h"
+#endif
 
 namespace marovix {
 
 class WindowPorts {
 public:
-    // The clock starts at `at` (--at) when given. JV-Link's settings dialog is the feed settings window.
+    // The clock starts at `at` (--at) when given. On Windows JV-Link is the component registered as
+    // "JVDTLab.JVLink", through COM; elsewhere the stand-in, whose settings dialog is the feed settings window.
     // REQUIRES: a QApplication exists.
     explicit WindowPorts(const std::optional<DateTime>& at);
     WindowPorts(const WindowPorts&) = delete;
@@ -32,13 +38,19 @@ public:
 
 private:
     std::unique_ptr<Clock> m_clock;  // first: the stand-in runs on it
-    EmptyRegistry m_registry;
+    SystemRegistry m_registry;
     QtDialogs m_dialogs;
+    SeededRandom m_random;
+    SystemVotePluginLauncher m_launcher;
+#ifdef _WIN32
+    Win32Sound m_sound;
+    Win32DocumentOpener m_opener;
+    ComJvLink m_jvLink;
+#else
     QtSound m_sound;
     QtDocumentOpener m_opener;
-    SeededRandom m_random;
-    PosixVotePluginLauncher m_launcher;
     FeedJvLink m_jvLink;
+#endif
 };
 
 }  // namespace marovix

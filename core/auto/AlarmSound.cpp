@@ -1,7 +1,6 @@
 #include "core/auto/AlarmSound.h"
 
-#include <sys/stat.h>
-
+#include "core/common/TextFile.h"
 #include "core/ports/Sound.h"
 
 namespace marovix {
@@ -9,8 +8,7 @@ namespace marovix {
 std::string missingSoundText(const std::string& path) { return "通知音ファイルが見つかりません：" + path; }
 
 void playSoundFile(Sound& sound, const std::string& path, const std::function<void(const std::string&)>& report) {
-    struct stat st {};
-    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (path.empty() || !fileExists(path)) {
         if (report) report(missingSoundText(path));
         return;
     }

@@ -1,12 +1,9 @@
 #include "core/auto/OzGetTimeModel.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <memory>
 
 #include "core/auto/AlarmSound.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/ports/Dialogs.h"
 #include "core/settings/Settings.h"
@@ -27,23 +24,22 @@ static_assert(std::size(kSpinRows) == static_cast<std::size_t>(OzGetSpin::Count)
 // file list does.
 std::vector<std::string> wavFilesOf(const std::string& folder) {
     std::vector<std::string> files;
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
-    if (!dir) return files;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        std::string name = entry->d_name;
+    auto entries = listFolder(folder);
+    if (!entries) return files;
+    for (FolderEntry& entry : *entries) {
+        std::string& name = entry.name;
         if (name.size() <= 4) continue;
         std::string tail = name.substr(name.size() - 4);
         std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
-        struct stat st {};
-        if (tail != ".wav" || ::stat(joinPath(folder, name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (tail != ".wav" || !fileExists(joinPath(folder, name))) continue;
         files.push_back(std::move(name));
     }
     std::sort(files.begin(), files.end());
     return files;
 }
 
-// The file name of a path, whichever separator it was written with.
-std::string fileNameOf(const std::string& path) {
+// The file name of a path, whichever separator it was written with (a settings file may come from Windows).
+std::string soundNameOf(const std::string& path) {
     const auto slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -68,7 +64,7 @@ OzGetTimeModel::OzGetTimeModel(Settings& settings, std::string windowsFolder, So
         m_spins[static_cast<std::size_t>(spin)] = m_settings.readInt(kSpinRows[spin].key);
     for (int sound = 0; sound < static_cast<int>(AlarmSoundId::Count); ++sound)
         m_labels[static_cast<std::size_t>(sound)] =
-            fileNameOf(m_settings.readText(alarmSoundKey(static_cast<AlarmSoundId>(sound))));
+            soundNameOf(m_settings.readText(alarmSoundKey(static_cast<AlarmSoundId>(sound))));
 }
 
 void OzGetTimeModel::setSpin(OzGetSpin spin, int value) {
@@ -107,7 +103,7 @@ Status OzGetTimeModel::BitBtn1Click() {
         std::string& label = m_labels[static_cast<std::size_t>(sound)];
         const std::string path = joinPath(m_media, label);
         if (Status written = m_settings.writeText(alarmSoundKey(which), path); !written) return shown(written);
-        label = fileNameOf(path);
+        label = soundNameOf(path);
     }
     return Status::success();
 }

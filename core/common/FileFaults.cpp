@@ -18,7 +18,9 @@ constexpr ErrorText kErrorTexts[] = {
     {EPERM, "この操作は許可されていません"},
     {EROFS, "読み取り専用の場所には書き込めません"},
     {ENOSPC, "ディスクの空き領域が不足しています"},
+#ifdef EDQUOT
     {EDQUOT, "ディスクの使用量が上限に達しました"},
+#endif
     {EISDIR, "ファイルではなくフォルダです"},
     {EEXIST, "同じ名前のファイルが既にあります"},
     {EFBIG, "ファイルが大きすぎます"},
@@ -49,6 +51,17 @@ std::string systemErrorText(int error) {
 }
 
 std::string fileErrorText(const std::string& path, int error) { return path + ": " + systemErrorText(error); }
+
+Error fileFault(const std::string& path, int error) {
+    const ErrorKind kind = error == ENOENT || error == ENOTDIR                   ? ErrorKind::NotFound
+                           : error == EACCES || error == EPERM || error == EROFS ? ErrorKind::Refused
+                                                                                 : ErrorKind::IO;
+    return Error{fileErrorText(path, error), kind};
+}
+
+Error notRegularFileFault(const std::string& path, bool isFolder) {
+    return Error{isFolder ? fileErrorText(path, EISDIR) : path + ": 通常のファイルではありません", ErrorKind::Refused};
+}
 
 std::string fileLineFault(const std::string& path, std::size_t lineIndex, const std::string& reason) {
     return path + " " + std::to_string(lineIndex + 1) + "行目: " + reason;

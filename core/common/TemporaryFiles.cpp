@@ -1,15 +1,11 @@
 #include "core/common/TemporaryFiles.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <cerrno>
 #include <mutex>
 #include <set>
+
+#include "core/common/SystemFiles.h"
+#include "core/common/TextFile.h"
 
 namespace marovix {
 namespace {
@@ -31,15 +27,12 @@ long toNumber(std::string_view digits) {
     return value;
 }
 
-// Alive, or someone else's (no right to signal it): either way not a leftover.
-bool processRuns(long pid) { return pid == ::getpid() || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
-
 }  // namespace
 
 std::string temporaryPathFor(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(0, nameStart) + "." + path.substr(nameStart) + "~" + std::to_string(::getpid()) + "-" +
+    const std::string name = fileNameOf(path);
+    const std::size_t nameStart = path.size() - name.size();
+    return path.substr(0, nameStart) + "." + name + "~" + std::to_string(currentProcessId()) + "-" +
            std::to_string(++g_counter) + std::string(kEnding);
 }
 
@@ -63,17 +56,14 @@ void removeLeftoverTemporaryFiles(const std::string& folder) {
         std::lock_guard<std::mutex> lock(mutex);
         if (!cleaned.insert(folder).second) return;
     }
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir) return;  // the write that follows reports what is wrong with the folder
-    const int dirFd = ::dirfd(dir);
-    while (const dirent* entry = ::readdir(dir)) {
-        const long owner = temporaryFileOwner(entry->d_name);
-        if (owner <= 0 || processRuns(owner)) continue;
-        struct stat st {};
-        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
-        ::unlinkat(dirFd, entry->d_name, 0);
+    auto entries = listFolder(folder);
+    if (!entries) return;  // the write that follows reports what is wrong with the folder
+    for (const FolderEntry& entry : *entries) {
+        // Only a regular file of the pattern whose process has gone; a link is never followed.
+        const long owner = temporaryFileOwner(entry.name);
+        if (owner <= 0 || entry.kind != PathKind::Regular || processRuns(owner)) continue;
+        (void)removeFile(folder.empty() ? entry.name : joinPath(folder, entry.name));
     }
-    ::closedir(dir);
 }
 
 }  // namespace marovix

@@ -1,17 +1,11 @@
 #include "core/common/TextFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <cerrno>
-#include <climits>
-#include <cstdint>
-#include <cstdio>
-#include <cstring>
 #include <limits>
 
 #include "core/common/Cp932.h"
 #include "core/common/FileFaults.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TemporaryFiles.h"
 
 namespace marovix {
@@ -19,129 +13,90 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;  // as the system's own limit (ELOOP)
 
-// The system's error of the last call, with its kind.
-Error systemError(const std::string& path) {
-    const int error = errno;
-    const ErrorKind kind = error == ENOENT || error == ENOTDIR                   ? ErrorKind::NotFound
-                           : error == EACCES || error == EPERM || error == EROFS ? ErrorKind::Refused
-                                                                                 : ErrorKind::IO;
-    return Error{fileErrorText(path, error), kind};
-}
-
-Error notRegularFile(const std::string& path, const struct stat& st) {
-    return Error{S_ISDIR(st.st_mode) ? fileErrorText(path, EISDIR) : path + ": 通常のファイルではありません",
-                 ErrorKind::Refused};
-}
-
 Error tooLarge(const std::string& path, std::size_t maxBytes) {
     return Error{path + ": ファイルが大きすぎます(" + std::to_string(maxBytes) + "バイトまで)", ErrorKind::Refused};
 }
 
-// Opens the path only when it is a regular file, or a missing one when `flags` has O_CREAT: opening a
-// FIFO would wait for its other end forever, and a device may act on being opened. O_NONBLOCK and the
-// second look after opening cover a path swapped in between. `st` holds the opened file's status.
-Result<int> openRegularFile(const std::string& path, int flags, struct stat& st) {
-    if (::stat(path.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return notRegularFile(path, st);
-    } else if (errno != ENOENT || (flags & O_CREAT) == 0) {
-        return systemError(path);
-    }
-    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
-    if (fd < 0) return systemError(path);
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
-    Error error = S_ISREG(st.st_mode) ? systemError(path) : notRegularFile(path, st);
-    ::close(fd);
+// The error as the caller names the file (the path it was given, not the link's target).
+Error renamed(Error error, const std::string& from, const std::string& to) {
+    if (from != to && error.message.starts_with(from + ": ")) error.message = to + error.message.substr(from.size());
     return error;
 }
 
-// Writes every byte, however many calls it takes; false with errno set when a write fails.
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t w = ::write(fd, bytes.data(), bytes.size());
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(w));
-    }
-    return true;
-}
+}  // namespace
 
 std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
+    std::size_t slash = path.size();
+    while (slash > 0 && !isPathSeparator(path[slash - 1])) --slash;
+    if (slash == 0) return ".";
+    if (slash == 1) return path.substr(0, 1);
+    return path.substr(0, slash - 1);
 }
 
-}  // namespace
+std::string fileNameOf(const std::string& path) {
+    std::size_t slash = path.size();
+    while (slash > 0 && !isPathSeparator(path[slash - 1])) --slash;
+    return path.substr(slash);
+}
 
 Result<std::string> readFileBytes(const std::string& path) {
     return readFileBytes(path, std::numeric_limits<std::size_t>::max());
 }
 
 Result<std::string> readFileBytes(const std::string& path, std::size_t maxBytes) {
-    struct stat st {};
-    auto opened = openRegularFile(path, O_RDONLY, st);
+    auto opened = SystemFile::open(path, SystemFile::Mode::Read);
     if (!opened) return opened.failure();
-    const int fd = *opened;
-    auto fail = [&](Error error) {
-        ::close(fd);
-        return error;
-    };
-    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return fail(tooLarge(path, maxBytes));
+    SystemFile& file = *opened;
+    auto status = file.status();
+    if (!status) return status.failure();
+    if (status->size > maxBytes) return tooLarge(path, maxBytes);
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    bytes.reserve(static_cast<std::size_t>(status->size));
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail(systemError(path));
-        }
-        if (n == 0) break;
+        auto n = file.read(buffer, sizeof buffer);
+        if (!n) return n.failure();
+        if (*n == 0) break;
         // The file may grow while it is read.
-        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) return fail(tooLarge(path, maxBytes));
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() + *n > maxBytes) return tooLarge(path, maxBytes);
+        bytes.append(buffer, *n);
     }
-    ::close(fd);
     return bytes;
 }
 
 Status appendRawLines(const std::string& path, std::span<const std::string> lines, bool durable) {
     if (lines.empty()) return Status::success();
-    struct stat st {};
-    const bool existed = ::stat(path.c_str(), &st) == 0;
-    auto opened = openRegularFile(path, O_RDWR | O_APPEND | O_CREAT, st);
+    auto before = pathStatus(path);
+    if (!before) return before.failure();
+    const bool existed = before->kind != PathKind::Missing;
+    auto opened = SystemFile::open(path, SystemFile::Mode::Append);
     if (!opened) return opened.failure();
-    const int fd = *opened;
-    auto fail = [&](Error error) {
-        ::close(fd);
-        return error;
-    };
-    const off_t before = st.st_size;
+    SystemFile& file = *opened;
+    auto status = file.status();
+    if (!status) return status.failure();
+    const std::uint64_t size = status->size;
     std::string bytes;
     char last = '\n';
-    if (before > 0 && ::pread(fd, &last, 1, before - 1) != 1) return fail(systemError(path));
+    if (size > 0) {
+        auto got = file.readAt(size - 1, &last, 1);
+        if (!got) return got.failure();
+        if (*got != 1) return fileFault(path, EIO);
+    }
     if (last != '\n') bytes += "\r\n";
     for (const std::string& line : lines) {
         bytes += line;
         bytes += "\r\n";
     }
-    if (!writeAll(fd, bytes) || (durable && ::fdatasync(fd) != 0)) {
-        Error error = systemError(path);
-        (void)!::ftruncate(fd, before);  // no torn line stays behind
-        return fail(std::move(error));
+    Status written = file.write(bytes);
+    if (written && durable) written = file.syncData();
+    if (!written) {
+        (void)file.truncate(size);  // no torn line stays behind
+        return written;
     }
-    if (::close(fd) != 0) return systemError(path);
+    if (Status closed = file.close(); !closed) return closed;
+    // The new file's name is on the disk only once its folder is.
     if (durable && !existed) {
-        // The new file's name is on the disk only once its folder is.
-        const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (folder < 0) return systemError(path);
-        const bool synced = ::fsync(folder) == 0;
-        Error error = systemError(path);
-        ::close(folder);
-        if (!synced) return error;
+        if (Status synced = syncFolder(folderOf(path)); !synced) return renamed(synced.failure(), folderOf(path), path);
     }
     return Status::success();
 }
@@ -149,17 +104,12 @@ Status appendRawLines(const std::string& path, std::span<const std::string> line
 Result<std::string> resolveLinks(const std::string& path) {
     std::string current = path;
     for (int hops = 0; hops < kMaxLinkHops; ++hops) {
-        struct stat st {};
-        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
-        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
-        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
-        if (n < 0) return systemError(path);
-        if (static_cast<std::size_t>(n) >= target.size()) continue;  // changed meanwhile: look again
-        target.resize(static_cast<std::size_t>(n));
-        current = target.front() == '/' ? target : joinPath(folderOf(current), target);
+        auto target = linkTarget(current);
+        if (!target) return renamed(target.failure(), current, path);
+        if (target->empty()) return current;
+        current = target->front() == '/' ? *target : joinPath(folderOf(current), *target);
     }
-    errno = ELOOP;
-    return systemError(path);
+    return fileFault(path, ELOOP);
 }
 
 Status replaceFile(const std::string& path, std::string_view bytes) {
@@ -167,40 +117,33 @@ Status replaceFile(const std::string& path, std::string_view bytes) {
     auto resolved = resolveLinks(path);
     if (!resolved) return resolved.failure();
     const std::string& target = *resolved;
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (!exists && errno != ENOENT) return systemError(path);
-    if (exists && !S_ISREG(old.st_mode)) return notRegularFile(path, old);
+    auto old = pathStatus(target);
+    if (!old) return renamed(old.failure(), target, path);
+    const bool exists = old->kind != PathKind::Missing;
+    if (exists && old->kind != PathKind::Regular) return notRegularFileFault(path, old->kind == PathKind::Folder);
 
     removeLeftoverTemporaryFiles(folderOf(target));
     const std::string temp = temporaryPathFor(target);
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return systemError(path);
-    auto fail = [&](Error error) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return error;
+    auto made = SystemFile::open(temp, SystemFile::Mode::CreateNew);
+    if (!made) return renamed(made.failure(), temp, path);
+    SystemFile& file = *made;
+    auto fail = [&](Status status) {
+        (void)file.close();
+        (void)removeFile(temp);
+        return renamed(status.failure(), temp, path);
     };
+    // The new file keeps what the user set on the old one: its owner where allowed, and its mode.
     if (exists) {
-        // The new file keeps what the user set on the old one: its owner where allowed, and its mode.
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)!::fchown(fd, old.st_uid, old.st_gid);
-        struct stat made {};
-        const mode_t mode = old.st_mode & 07777;
-        if (::fstat(fd, &made) != 0 || ((made.st_mode & 07777) != mode && ::fchmod(fd, mode) != 0))
-            return fail(systemError(path));
+        if (Status kept = file.takePermissionsOf(*old); !kept) return fail(kept);
     }
-    if (!writeAll(fd, bytes)) return fail(systemError(path));
-    // No fsync: a download rewrites day files tens of thousands of times, and rename over the old
-    // file already keeps either the old or the new content whole (ext4 flushes replace-by-rename).
-    if (::close(fd) != 0) {
-        Error e = systemError(path);
-        ::unlink(temp.c_str());
-        return e;
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        Error e = systemError(path);
-        ::unlink(temp.c_str());
-        return e;
+    if (Status written = file.write(bytes); !written) return fail(written);
+    // No fsync: a download rewrites day files tens of thousands of times, and the move over the old
+    // file already keeps either the old or the new content whole (ext4 flushes replace-by-rename; on
+    // Windows the move is written through).
+    if (Status closed = file.close(); !closed) return fail(closed);
+    if (Status moved = renameOver(temp, target); !moved) {
+        (void)removeFile(temp);
+        return renamed(moved.failure(), target, path);
     }
     return Status::success();
 }
@@ -262,31 +205,42 @@ Status writeTextLines(const std::string& path, const std::vector<std::string>& l
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    auto status = pathStatus(path);
+    return status && status->kind == PathKind::Regular;
 }
 
 bool directoryExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    auto status = pathStatus(path);
+    return status && status->kind == PathKind::Folder;
 }
 
 Status makeDirectory(const std::string& path) {
     if (directoryExists(path)) return Status::success();
-    if (::mkdir(path.c_str(), 0755) == 0) return Status::success();
-    if (errno == EEXIST) {
-        // Another writer may have made it between the check and mkdir: a folder there is what was asked.
-        if (directoryExists(path)) return Status::success();
-        errno = ENOTDIR;  // a file stands where the folder belongs
+    Status made = makeFolder(path);
+    if (made) return made;
+    // Another writer may have made it between the check and here: a folder there is what was asked.
+    auto now = pathStatus(path);
+    if (now && now->kind == PathKind::Folder) return Status::success();
+    if (now && now->kind != PathKind::Missing) return fileFault(path, ENOTDIR);  // a file stands in its place
+    return made;
+}
+
+Status makeDirectories(const std::string& path) {
+    for (std::size_t end = 1; end <= path.size(); ++end) {
+        if (end < path.size() && !isPathSeparator(path[end])) continue;
+        const std::string prefix = path.substr(0, end);
+        // A drive ("C:") or the root is there already.
+        if (prefix.back() == ':' || isPathSeparator(prefix.back())) continue;
+        if (Status made = makeDirectory(prefix); !made) return made;
     }
-    return systemError(path);
+    return Status::success();
 }
 
 std::string joinPath(std::string_view folder, std::string_view tail) {
     std::string out(folder);
     while (!tail.empty() && (tail.front() == '/' || tail.front() == '\\')) tail.remove_prefix(1);
     if (out.empty()) return std::string(tail);
-    if (out.back() != '/') out += '/';
+    if (!isPathSeparator(out.back())) out += PathSeparator;
     out += tail;
     return out;
 }

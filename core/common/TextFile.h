@@ -54,8 +54,15 @@ bool directoryExists(const std::string& path);
 // Creates the folder (not its parents) when missing; a folder made meanwhile by another thread or process
 // counts as made. The error carries the system's error text.
 Status makeDirectory(const std::string& path);
+// Creates the folder and whatever of its parents is missing.
+Status makeDirectories(const std::string& path);
 
-// Joins a folder and a tail with one "/".
+// Joins a folder and a tail with one separator: the system's own (PathSeparator of SystemFiles.h, "/"
+// on Linux, "\\" on Windows), unless the folder already ends in one.
 std::string joinPath(std::string_view folder, std::string_view tail);
+// The folder part of a path ("." when it has none; the root stays the root).
+std::string folderOf(const std::string& path);
+// The last part of a path, after its last separator.
+std::string fileNameOf(const std::string& path);
 
 }  // namespace marovix

@@ -1,11 +1,11 @@
 #include "core/jv/DayDataFile.h"
 
-#include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "core/common/FileFaults.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
 #include "core/race/RecordFields.h"
@@ -54,11 +54,9 @@ void placeRunnerLine(std::vector<std::string>& lines, int index, std::string lin
 }
 
 Result<std::vector<std::string>> readDayFileLines(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        if (errno == ENOENT) return std::vector<std::string>{};
-        return Error{fileErrorText(path, errno)};
-    }
+    auto status = pathStatus(path);
+    if (!status) return status.failure();
+    if (status->kind == PathKind::Missing) return std::vector<std::string>{};
     return readRawLines(path);
 }
 

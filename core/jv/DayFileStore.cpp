@@ -1,9 +1,9 @@
 #include "core/jv/DayFileStore.h"
 
-#include <sys/stat.h>
 #include <algorithm>
 #include <optional>
 
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/race/RunnerFile.h"
@@ -140,8 +140,8 @@ Status DayFileStore::storeRunnerLine(const std::string& path, std::string_view s
 
 bool DayFileStore::exists(const std::string& path) const {
     if (m_files.count(path) != 0) return true;
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    auto status = pathStatus(path);
+    return status && status->kind != PathKind::Missing;
 }
 
 Status DayFileStore::saveHeld(const std::string& path, HeldFile& file) {

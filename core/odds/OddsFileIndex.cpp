@@ -1,11 +1,7 @@
 #include "core/odds/OddsFileIndex.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
+#include <chrono>
 #include <cstring>
-#include <ctime>
 #include <memory>
 
 #include "core/common/FileFaults.h"
@@ -19,13 +15,11 @@ namespace {
 // it another stamp (time stamps of file systems advance in steps of a clock tick).
 constexpr std::int64_t kTrustedAge = 2;
 
-std::string systemError(const std::string& path) { return fileErrorText(path, errno); }
-
 // Whether the file, as its status shows it now, can be told apart from a later change by its stamp alone.
-bool oldEnough(const struct stat& st) {
-    struct timespec now {};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<std::int64_t>(now.tv_sec) - static_cast<std::int64_t>(st.st_mtim.tv_sec) >= kTrustedAge;
+bool oldEnough(const PathStatus& status) {
+    const std::int64_t now =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    return now - status.modifiedSeconds >= kTrustedAge;
 }
 
 }  // namespace
@@ -38,16 +32,6 @@ OddsFilePaths oddsDayFilePaths(std::string_view dataFolder, std::string_view day
 }
 
 OddsFileIndex::OddsFileIndex(OddsFilePaths paths) : m_paths(std::move(paths)) {}
-
-OddsFileIndex::FileStamp OddsFileIndex::stampOf(const struct stat& st) {
-    return FileStamp{static_cast<std::uint64_t>(st.st_dev),
-                     static_cast<std::uint64_t>(st.st_ino),
-                     static_cast<std::uint64_t>(st.st_size),
-                     st.st_mtim.tv_sec,
-                     st.st_mtim.tv_nsec,
-                     st.st_ctim.tv_sec,
-                     st.st_ctim.tv_nsec};
-}
 
 std::string OddsFileIndex::indexKey(std::string_view record) {
     // Course code and race number are compared field by field, so a field cut short at a NUL byte must
@@ -65,18 +49,17 @@ std::string OddsFileIndex::indexKey(std::string_view record) {
 void OddsFileIndex::refresh(OddsKind kind) {
     FileState& file = m_files[kindIndex(kind)];
     const std::string& path = m_paths[kindIndex(kind)];
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR;
-        const std::string error = systemError(path);
+    auto status = pathStatus(path);
+    if (!status || status->kind == PathKind::Missing) {
+        const bool missing = status || status.errorKind() == ErrorKind::NotFound;
         file = FileState{};
         if (!missing) {
             file.state = FileState::State::Unreadable;
-            file.error = error;
+            file.error = status.error();
         }
         return;
     }
-    const FileStamp stamp = stampOf(st);
+    const FileStamp stamp = status->stamp;
     if (file.state == FileState::State::Read && file.trusted && file.stamp == stamp) return;
     read(file, path);
 }
@@ -88,19 +71,18 @@ void OddsFileIndex::refreshAll() {
 void OddsFileIndex::read(FileState& file, const std::string& path) {
     file = FileState{};
     ++m_diskReads;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0) {
+    auto opened = SystemFile::open(path, SystemFile::Mode::Read);
+    auto status = opened ? opened->status() : Result<PathStatus>(opened.failure());
+    if (!status) {
         file.state = FileState::State::Unreadable;
-        file.error = systemError(path);
-        if (fd >= 0) ::close(fd);
+        file.error = status.error();
         return;
     }
     // The stamp of the very file read, so a replacement after this moment is noticed.
-    file.stamp = stampOf(st);
-    file.trusted = oldEnough(st);
+    file.stamp = status->stamp;
+    file.trusted = oldEnough(*status);
     // One byte more than the file's size shows a file that grew meanwhile.
-    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
+    std::size_t capacity = static_cast<std::size_t>(status->size) + 1;
     file.buffer = std::shared_ptr<char[]>(new char[capacity]);  // not initialised: the file's bytes fill it
     std::size_t filled = 0;
     for (;;) {
@@ -110,20 +92,17 @@ void OddsFileIndex::read(FileState& file, const std::string& path) {
             file.buffer = std::move(larger);
             capacity *= 2;
         }
-        const ssize_t n = ::read(fd, file.buffer.get() + filled, capacity - filled);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const std::string error = systemError(path);
-            ::close(fd);
+        const auto n = opened->read(file.buffer.get() + filled, capacity - filled);
+        if (!n) {
             file = FileState{};
             file.state = FileState::State::Unreadable;
-            file.error = error;
+            file.error = n.error();
             return;
         }
-        if (n == 0) break;
-        filled += static_cast<std::size_t>(n);
+        if (*n == 0) break;
+        filled += *n;
     }
-    ::close(fd);
+    (void)opened->close();
     file.size = filled;
     file.state = FileState::State::Read;
 

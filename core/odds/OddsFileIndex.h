@@ -14,9 +14,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "core/common/SystemFiles.h"
 #include "core/odds/OddsRecordLayout.h"
-
-struct stat;
 
 namespace marovix {
 
@@ -71,11 +70,7 @@ public:
     std::uint64_t diskReads() const { return m_diskReads; }
 
 private:
-    struct FileStamp {
-        std::uint64_t device = 0, inode = 0, size = 0;
-        std::int64_t mtimeSec = 0, mtimeNsec = 0, ctimeSec = 0, ctimeNsec = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
+    using FileStamp = PathStatus::Stamp;
     struct LineRef {
         std::size_t offset;
         std::size_t length;
@@ -92,7 +87,6 @@ private:
         bool trusted = false;
     };
 
-    static FileStamp stampOf(const struct stat& st);
     void read(FileState& file, const std::string& path);
     static std::string indexKey(std::string_view record);
 

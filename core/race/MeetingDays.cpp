@@ -1,10 +1,11 @@
 #include "core/race/MeetingDays.h"
 
-#include <dirent.h>
 #include <algorithm>
 #include <cctype>
 #include <memory>
 #include <string_view>
+
+#include "core/common/SystemFiles.h"
 
 namespace marovix {
 namespace {
@@ -28,10 +29,10 @@ bool isDayText(const std::string& text) {
 
 std::vector<std::string> listMeetingDays(const std::string& dataFolder) {
     std::vector<std::string> days;
-    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(dataFolder.c_str()), ::closedir);
-    if (!dir) return days;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        std::string_view name = entry->d_name;
+    auto entries = listFolder(dataFolder);
+    if (!entries) return days;
+    for (const FolderEntry& entry : *entries) {
+        std::string_view name = entry.name;
         if (name.size() <= kRaceFileExtension.size() || !name.ends_with(kRaceFileExtension)) continue;
         std::string day(name.substr(0, name.size() - kRaceFileExtension.size()));
         if (isDayText(day)) days.push_back(std::move(day));

@@ -1,10 +1,9 @@
 #include "core/settings/TIniGT.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
+#include <algorithm>
 #include <optional>
 
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 
 namespace marovix {
@@ -99,22 +98,6 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(bits);
 }
 
-// Root may write whatever the permission bits say, so a file or folder without any write bit
-// counts as read-only too; otherwise the system's own access check decides.
-bool isWritable(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return false;
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-    return ::access(path.c_str(), W_OK) == 0;
-}
-
-std::string folderOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 }  // namespace
 
 TIniGT::TIniGT(std::string applicationFolder, std::string windowsFolder)
@@ -131,7 +114,7 @@ void TIniGT::setDefaultDir(DefaultDir dir) {
 }
 
 void TIniGT::resolvePath() {
-    if (m_name.empty() || m_name.find('/') != std::string::npos) {
+    if (m_name.empty() || std::any_of(m_name.begin(), m_name.end(), isPathSeparator)) {
         m_path = m_name;
     } else if (m_defaultDir == DefaultDir::ddApplication) {
         m_path = joinPath(m_applicationFolder, m_name);
@@ -150,10 +133,9 @@ void TIniGT::refresh() const {
         // A missing file reads as empty. So does an unreadable one, a FIFO or folder in its place, or one
         // of absurd size, and it says so.
         auto read = readFileBytes(m_path, kMaxFileBytes);
-        struct stat st {};
         if (read) {
             bytes = std::move(*read);
-        } else if (::lstat(m_path.c_str(), &st) == 0 || errno != ENOENT) {
+        } else if (auto there = pathStatus(m_path, false); !there || there->kind != PathKind::Missing) {
             const std::string& error = read.error();
             const std::string reason = error.starts_with(m_path + ": ") ? error.substr(m_path.size() + 2) : error;
             m_readProblem = m_path + " を読み込めません(" + reason + ")。既定の設定で動作します。";
@@ -229,13 +211,14 @@ Status TIniGT::WriteString(std::string_view section, std::string_view key, std::
     if (m_path.empty()) return cannotWrite();
     // A settings file that is a symbolic link is written where the link points.
     auto target = resolveLinks(m_path);
-    if (!target || !isWritable(folderOf(*target))) return cannotWrite();
+    if (!target || !isWritablePath(folderOf(*target))) return cannotWrite();
     std::string bytes;
-    struct stat st {};
-    bool exists = ::stat(m_path.c_str(), &st) == 0;
+    auto status = pathStatus(m_path);
+    if (!status) return cannotWrite();
+    const bool exists = status->kind != PathKind::Missing;
     if (exists) {
         // A file that cannot be read whole cannot be rewritten without losing its other lines.
-        if (!S_ISREG(st.st_mode) || !isWritable(m_path)) return cannotWrite();
+        if (status->kind != PathKind::Regular || !isWritablePath(m_path)) return cannotWrite();
         auto read = readFileBytes(m_path, kMaxFileBytes);
         if (!read) return cannotWrite();
         bytes = std::move(*read);

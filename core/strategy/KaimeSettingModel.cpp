@@ -392,7 +392,7 @@ void KaimeSettingModel::ReadCSVBtnClick() {
 void KaimeSettingModel::importPreMarked(const std::string& path) {
     if (!m_ports.host || m_state.datListSlots.empty()) return;
     const std::string mark = kMarkNames[m_state.sirusiRadio];
-    const std::string fileName = path.substr(path.find_last_of('/') + 1);
+    const std::string fileName = fileNameOf(path);
     if (!m_ports.dialogs.confirm("[" + fileName + "]より[" + mark + "]の指定馬を取り込みます。記録済みの[" + mark +
                                  "]指定馬はクリアされますが、実行してよろしいですか？"))
         return;

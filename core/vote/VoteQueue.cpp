@@ -2,17 +2,13 @@
 
 #include <set>
 
+#include "core/common/TextFile.h"
 #include "core/ports/Clock.h"
 #include "core/vote/VoteFile.h"
 #include "core/vote/VotePluginFiles.h"
 #include "core/vote/VotePluginStart.h"
 
 namespace marovix {
-namespace {
-
-std::string folderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
-
-}  // namespace
 
 VoteQueue::VoteQueue(VotePluginLauncher& launcher, const Clock& clock, VoteQueueHost& host)
     : m_launcher(launcher), m_clock(clock), m_host(host) {}

@@ -53,18 +53,6 @@ struct RecordFile {
 
 enum class Area { Stored, Realtime, Companion };
 
-// Creates a folder and whatever of its parents is missing.
-Status makeFolders(const std::string& path) {
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string prefix = slash == std::string::npos ? path : path.substr(0, slash);
-        if (!prefix.empty()) {
-            Status status = makeDirectory(prefix);
-            if (!status) return status;
-        }
-        if (slash == std::string::npos) return Status::success();
-    }
-}
-
 // Writes files below the feed folder and counts them.
 class FileOutput {
 public:
@@ -90,7 +78,7 @@ private:
     Status put(const std::string& folder, const std::string& name, const std::string& bytes) {
         const std::string path = joinPath(m_root, folder);
         if (m_folders.insert(path).second) {
-            Status status = makeFolders(path);
+            Status status = makeDirectories(path);
             if (!status) return status;
         }
         ++m_stats.files;
@@ -367,7 +355,7 @@ FeedStats& FeedStats::operator+=(const FeedStats& other) {
 FeedWriter::FeedWriter(FeedOptions options) : m_options(std::move(options)) {}
 
 Result<FeedStats> FeedWriter::write() const {
-    Status created = makeFolders(m_options.folder);
+    Status created = makeDirectories(m_options.folder);
     if (!created) return Error{created.error()};
     const auto days = Calendar(m_options.seed, m_options.extraMeetingDays).meetingDays(m_options.from, m_options.to);
     // Days are independent: workers take them in turn; each day's bytes depend on the day alone.

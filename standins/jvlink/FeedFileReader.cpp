@@ -1,10 +1,5 @@
 #include "standins/jvlink/FeedFileReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,48 +13,29 @@ constexpr std::size_t kLongestLine = FeedFileReader::kLongestRecord - 2;
 }  // namespace
 
 FeedFileReader::FeedFileReader(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
-        m_openError = std::strerror(errno);
+    // A FIFO is never opened for reading (it would wait for a writer), nor a folder.
+    auto opened = SystemFile::open(path, SystemFile::Mode::Read);
+    if (!opened) {
+        const std::string& error = opened.error();
+        m_openError = error.starts_with(path + ": ") ? error.substr(path.size() + 2) : error;
         return;
     }
-    // A FIFO is never opened for reading: it would wait for a writer.
-    if (!S_ISREG(st.st_mode)) {
-        m_openError = S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
-        return;
-    }
-    m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (m_fd < 0) {
-        m_openError = std::strerror(errno);
-        return;
-    }
-    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        m_openError = "Not a regular file";
-        ::close(m_fd);
-        m_fd = -1;
-        return;
-    }
+    m_file.emplace(std::move(*opened));
     m_buffer = new char[kBufferSize];
 }
 
-FeedFileReader::~FeedFileReader() {
-    if (m_fd >= 0) ::close(m_fd);
-    delete[] m_buffer;
-}
+FeedFileReader::~FeedFileReader() { delete[] m_buffer; }
 
 bool FeedFileReader::fill() {
-    for (;;) {
-        const ssize_t n = ::read(m_fd, m_buffer, kBufferSize);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        m_begin = 0;
-        m_end = static_cast<std::size_t>(n);
-        return true;
-    }
+    const auto n = m_file->read(m_buffer, kBufferSize);
+    if (!n || *n == 0) return false;
+    m_begin = 0;
+    m_end = *n;
+    return true;
 }
 
 FeedFileReader::Next FeedFileReader::next(std::string& record) {
-    if (m_fd < 0) return Next::End;
+    if (!m_file) return Next::End;
     for (;;) {
         // One line: its bytes gathered while they fit a record, only counted beyond that.
         record.clear();

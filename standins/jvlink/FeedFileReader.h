@@ -2,7 +2,10 @@
 // Reads one file of the feed record by record; only the record in hand is held in memory, and a line
 // longer than any record is passed over without being held.
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "core/common/SystemFiles.h"
 
 namespace marovix {
 
@@ -18,7 +21,7 @@ public:
     FeedFileReader(const FeedFileReader&) = delete;
     FeedFileReader& operator=(const FeedFileReader&) = delete;
 
-    bool isOpen() const { return m_fd >= 0; }
+    bool isOpen() const { return m_file.has_value(); }
     // Why the file could not be opened (the system's text); empty when it is open.
     const std::string& openError() const { return m_openError; }
 
@@ -37,7 +40,7 @@ private:
     // Refills the buffer; false at the end of the file or on an error.
     bool fill();
 
-    int m_fd = -1;
+    std::optional<SystemFile> m_file;
     std::string m_openError;
     char* m_buffer = nullptr;
     std::size_t m_begin = 0;  // unread bytes are m_buffer[m_begin, m_end)

@@ -1,7 +1,6 @@
 #include "standins/jvlink/FeedJvLink.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 #include "core/common/DateTime.h"
@@ -181,9 +180,8 @@ int FeedJvLink::JVStatus() {
         while (stream.nextFetch < stream.files.size() && stream.files[stream.nextFetch].downloaded) ++stream.nextFetch;
         if (stream.nextFetch >= stream.files.size()) break;
         // A file that cannot be measured costs nothing here; its reading reports it.
-        std::error_code ec;
-        std::uint64_t size = std::filesystem::file_size(stream.files[stream.nextFetch].path, ec);
-        if (ec) size = 0;
+        const auto status = pathStatus(stream.files[stream.nextFetch].path);
+        const std::uint64_t size = status && status->kind == PathKind::Regular ? status->size : 0;
         if (!first && size > m_statusByteBudget - spent) break;
         spent += std::min(size, m_statusByteBudget - spent);
         fetch(stream, stream.nextFetch);
@@ -199,7 +197,7 @@ int FeedJvLink::JVRTOpen(const std::string& dataspec, const std::string& key) {
     if (auto code = fault("JVRTOpen", dataspec)) return *code;
     if (!usable) return kNothingNewer;
 
-    auto listing = feedlayout::listSnapshots(feedPath("realtime/" + dataspec + "/" + key));
+    auto listing = feedlayout::listSnapshots(joinPath(joinPath(feedPath("realtime"), dataspec), key));
     reportProblems(listing.problems);
     auto snapshots = feedFiles(std::move(listing.files));
     std::string now = m_clock.now().compactText();

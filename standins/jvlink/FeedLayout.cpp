@@ -2,22 +2,18 @@
 
 #include "core/race/RecordFields.h"
 
-#include <sys/stat.h>
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <tuple>
 
 #include "core/common/DateTime.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "standins/jvlink/FeedFaults.h"
 
 namespace marovix::feedlayout {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::size_t kStampLength = 14;
 constexpr std::string_view kFeedExtension = ".jvf";
@@ -64,29 +60,27 @@ constexpr NameForm kSnapshotForm{"yyyymmddhhnnss.jvf", snapshotTail};
 
 Listing listFiles(const std::string& folder, const NameForm& form) {
     Listing listing;
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec) {
-        if (ec != std::errc::no_such_file_or_directory) listing.problems.push_back(folder + ": " + ec.message());
+    auto entries = listFolder(folder);
+    if (!entries) {
+        if (entries.errorKind() != ErrorKind::NotFound) listing.problems.push_back(entries.error());
         return listing;
     }
-    for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    for (const FolderEntry& entry : *entries) {
+        const std::string& name = entry.name;
         if (!std::string_view(name).ends_with(kFeedExtension)) continue;
-        const std::string path = it->path().string();
+        const std::string path = joinPath(folder, name);
         const std::string_view stamp = std::string_view(name).substr(0, std::min(name.size(), kStampLength));
         if (stamp.size() < kStampLength || !allDigits(stamp) ||
             !form.fits(std::string_view(name).substr(kStampLength))) {
             listing.problems.push_back(path + ": the name is not " + form.text + kNotServed);
         } else if (!DateTime::parseCompact(stamp)) {
             listing.problems.push_back(path + ": the stamp " + std::string(stamp) + " is no real moment" + kNotServed);
-        } else if (std::error_code typeError; !it->is_regular_file(typeError)) {
+        } else if (auto status = pathStatus(path); !status || status->kind != PathKind::Regular) {
             listing.problems.push_back(path + ": not a regular file" + kNotServed);
         } else {
             listing.files.push_back({path, name, std::string(stamp)});
         }
     }
-    if (ec) listing.problems.push_back(folder + ": " + ec.message());
     std::sort(listing.files.begin(), listing.files.end(), [](const ListedFile& a, const ListedFile& b) {
         return std::tie(a.stamp, a.name) < std::tie(b.stamp, b.name);
     });
@@ -97,10 +91,15 @@ Listing listFiles(const std::string& folder, const NameForm& form) {
 // The sub-folders of a folder by name, sorted; none when it cannot be listed.
 std::vector<std::string> folderNames(const std::string& folder) {
     std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError)) names.push_back(it->path().filename().string());
+    auto entries = listFolder(folder);
+    if (!entries) return names;
+    for (const FolderEntry& entry : *entries) {
+        if (entry.kind == PathKind::Folder) {
+            names.push_back(entry.name);
+        } else if (entry.kind == PathKind::Link) {
+            if (auto status = pathStatus(joinPath(folder, entry.name)); status && status->kind == PathKind::Folder)
+                names.push_back(entry.name);
+        }
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -139,18 +138,15 @@ Listing listSnapshots(const std::string& folder) { return listFiles(folder, kSna
 
 std::vector<std::string> feedFolderProblems(const std::string& feedFolder) {
     if (feedFolder.empty()) return {"no feed folder is chosen; no data is served"};
-    struct stat st {};
-    if (::stat(feedFolder.c_str(), &st) != 0) {
-        if (errno == ENOENT) return {feedFolder + ": the feed folder does not exist; no data is served"};
-        return {feedFolder + ": " + std::strerror(errno) + "; no data is served"};
-    }
-    if (!S_ISDIR(st.st_mode)) return {feedFolder + ": not a folder; no data is served"};
+    auto status = pathStatus(feedFolder);
+    if (!status) return {status.error() + "; no data is served"};
+    if (status->kind == PathKind::Missing) return {feedFolder + ": the feed folder does not exist; no data is served"};
+    if (status->kind != PathKind::Folder) return {feedFolder + ": not a folder; no data is served"};
     return {};
 }
 
 FaultsText readFaultsFile(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 && errno == ENOENT) return {};
+    if (auto there = pathStatus(path, false); there && there->kind == PathKind::Missing) return {};
     auto bytes = readFileBytes(path, kMaxFaultsBytes);
     if (!bytes) return {{}, bytes.error() + "; no rule applies"};
     return {std::move(*bytes), {}};

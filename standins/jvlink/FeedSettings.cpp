@@ -2,7 +2,6 @@
 
 #include <strings.h>
 #include <cstdlib>
-#include <filesystem>
 
 #include "core/common/TextFile.h"
 #include "core/common/Trim.h"
@@ -24,7 +23,9 @@ std::string environment(const char* name) {
 std::string FeedSettings::defaultFolder() {
     if (auto own = environment("MAROVIX_JVLINK_CONFIG"); !own.empty()) return own;
     if (auto xdg = environment("XDG_CONFIG_HOME"); !xdg.empty()) return joinPath(xdg, "marovix-jvlink");
-    if (auto home = environment("HOME"); !home.empty()) return joinPath(home, ".config/marovix-jvlink");
+    if (auto home = environment("HOME"); !home.empty()) return joinPath(joinPath(home, ".config"), "marovix-jvlink");
+    // Windows keeps a user's settings under the roaming application-data folder.
+    if (auto appData = environment("APPDATA"); !appData.empty()) return joinPath(appData, "marovix-jvlink");
     return {};
 }
 
@@ -51,9 +52,7 @@ FeedSettings FeedSettings::load(const std::string& settingsFolder) {
 
 Status FeedSettings::save(const std::string& settingsFolder) const {
     if (settingsFolder.empty()) return Error{"no settings folder: neither MAROVIX_JVLINK_CONFIG nor HOME is set"};
-    std::error_code ec;
-    std::filesystem::create_directories(settingsFolder, ec);
-    if (ec) return Error{settingsFolder + ": " + ec.message()};
+    if (Status made = makeDirectories(settingsFolder); !made) return made;
     // File paths on Linux are UTF-8; CP932 could not hold every path, so this file stays UTF-8.
     return writeRawLines(filePath(settingsFolder), {kSection, std::string(kFeedFolderKey) + "=" + feedFolder});
 }

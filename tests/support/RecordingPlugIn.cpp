@@ -6,7 +6,7 @@
 
 #include "core/common/TextFile.h"
 #include "core/vote/VotePluginFiles.h"
-#include "platform/PosixVotePluginLauncher.h"
+#include "platform/SystemPorts.h"
 
 namespace marovix {
 
@@ -53,7 +53,7 @@ std::vector<VoteBlock> voteBlocks(const std::vector<std::string>& log) {
 }
 
 bool awaitVoteLockFree(const std::string& pluginFolder) {
-    PosixVotePluginLauncher launcher;
+    SystemVotePluginLauncher launcher;
     for (int i = 0; i < 2000; ++i) {
         auto lock = launcher.tryLock(VoteLockPath(pluginFolder));
         if (lock.ok() && *lock) return true;

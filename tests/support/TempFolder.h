@@ -2,7 +2,17 @@
 // A fresh folder below the system's temporary folder, removed with everything in it at the end.
 #include <string>
 
+#include "core/common/SystemFiles.h"
+
 namespace marovix {
+
+// A path written with "/" in the system's own separators, as the program's joinPath writes them: the
+// tail a test adds to a folder it gave the program.
+inline std::string nativePath(std::string path) {
+    for (char& c : path)
+        if (c == '/') c = PathSeparator;
+    return path;
+}
 
 class TempFolder {
 public:
@@ -18,7 +28,7 @@ public:
 
     const std::string& path() const { return m_path; }
     // Path of a file or folder inside.
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
+    std::string file(const std::string& name) const { return m_path + PathSeparator + nativePath(name); }
 
 private:
     std::string m_path;

@@ -77,7 +77,7 @@ TEST_F(AutoOperationTest, SwitchedOnItFetchesAndVotesATargetRaceAtItsSecondsThro
     EXPECT_EQ(label(LabelId::operateLabel).color, 0xFF0000u);
     EXPECT_TRUE(model->state().timers.FormDisableTimer);
     EXPECT_EQ(model->state().timers.formDisableIntervalMs, 20000);
-    EXPECT_EQ(fakes.sound.played, std::vector<std::string>{folder.path() + "/share/Media/Ring08.wav"});
+    EXPECT_EQ(fakes.sound.played, std::vector<std::string>{folder.path() + "/share" + nativePath("/Media/Ring08.wav")});
     EXPECT_TRUE(voteStarts().empty());
 
     EXPECT_EQ(model->state().timers.formDisableStarts, 1);
@@ -90,7 +90,7 @@ TEST_F(AutoOperationTest, SwitchedOnItFetchesAndVotesATargetRaceAtItsSecondsThro
     EXPECT_EQ(votes[0], "■投票[順位指標指定][一括]2024/05/26 10:20:10");
     EXPECT_EQ(logLinesStarting("20240526,05,01,TAN,NORMAL,500,03,"),
               std::vector<std::string>{"20240526,05,01,TAN,NORMAL,500,03,"});
-    EXPECT_EQ(fakes.sound.played.back(), folder.path() + "/share/Media/Alarm05.wav");
+    EXPECT_EQ(fakes.sound.played.back(), folder.path() + "/share" + nativePath("/Media/Alarm05.wav"));
     stepTo(at(10, 25, 0));
     EXPECT_EQ(voteStarts().size(), 1u);
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/app/MainModel.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/race/JvRecord.h"
 #include "tests/support/FakeMainPorts.h"
@@ -69,7 +70,7 @@ TEST_F(PayoutHandlersTest, ANewDayStartsWithoutThePayoutsOfTheDayBefore) {
     ASSERT_TRUE(writeTestPayouts(folder.file("Data"), {payoutOf(1, 5, 320)}).ok());
     MainModel& m = startWithDay();
     ASSERT_TRUE(m.session().payouts().payoutRead(0));
-    ASSERT_EQ(std::remove(folder.file("Data/" + kTestDayText + ".jvHR").c_str()), 0);
+    ASSERT_TRUE(removeFile(folder.file("Data/" + kTestDayText + ".jvHR")).ok());
     m.DateComboChange(kTestDayText);
     EXPECT_FALSE(m.session().payouts().payoutRead(0));
     EXPECT_EQ(m.state().payoutPanel, PayoutPanel{});

@@ -4,6 +4,7 @@
 
 #include "core/settings/SettingsTable.h"
 #include "core/vote/VoteCommand.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/VoteDay.h"
 
 namespace marovix::vote_handlers_test {
@@ -21,8 +22,8 @@ TEST_F(VoteHandlersTest, AManualVoteAsksWritesHandsOverAndLogs) {
     EXPECT_EQ(fakes.dialogs.questions, (std::vector<std::string>{"[東京11R:]に投票します。実行してよろしいですか？"}));
     EXPECT_EQ(voteFile(), "20240526,05,11,UMAFUKU,NORMAL,500,03-07,\r\n20240526,05,11,UMAFUKU,NORMAL,300,01-08,\r\n");
     ASSERT_EQ(fakes.launcher.starts.size(), 1u);
-    EXPECT_EQ(fakes.launcher.starts[0].program, plugin + "/VQMTohyoPlugIn2.exe");
-    EXPECT_EQ(fakes.launcher.starts[0].parameter, plugin + "/kaime/240526.csv");
+    EXPECT_EQ(fakes.launcher.starts[0].program, plugin + nativePath("/VQMTohyoPlugIn2.exe"));
+    EXPECT_EQ(fakes.launcher.starts[0].parameter, plugin + nativePath("/kaime/240526.csv"));
     EXPECT_EQ(logTail(8),
               (std::vector<std::string>{"-----", "■投票[順位指標指定][馬連]2024/05/26 15:30:00", "[東京11R]投票実行",
                                         "■投票金額:    800", "***", "20240526,05,11,UMAFUKU,NORMAL,500,03-07,",
@@ -109,9 +110,9 @@ TEST_F(VoteHandlersTest, APlugInStartThePlatformRefusesIsReportedAndTheRaceIsNot
     EXPECT_EQ(fakes.dialogs.informations.back(), kVotePluginStartError);
     EXPECT_FALSE(model->session().tohyoDone(1));
     // The block was written ahead of the start; the failed start follows it.
-    EXPECT_EQ(logTail(2),
-              (std::vector<std::string>{"***", "[エラー]15:30:00 [東京11R]投票プラグインを起動できませんでした: " +
-                                                   plugin + "/VQMTohyoPlugIn2.exe: No such file or directory"}));
+    EXPECT_EQ(logTail(2), (std::vector<std::string>{
+                              "***", "[エラー]15:30:00 [東京11R]投票プラグインを起動できませんでした: " + plugin +
+                                         nativePath("/VQMTohyoPlugIn2.exe: No such file or directory")}));
     EXPECT_EQ(logTail(6).front(), "[東京11R]投票実行");
 }
 

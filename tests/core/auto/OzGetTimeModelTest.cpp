@@ -29,8 +29,8 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(writeAlertSounds(share).ok());
-        ASSERT_TRUE(replaceFile(media + "/LOUD.WAV", "RIFF").ok());
-        ASSERT_TRUE(replaceFile(media + "/readme.txt", "").ok());
+        ASSERT_TRUE(replaceFile(media + nativePath("/LOUD.WAV"), "RIFF").ok());
+        ASSERT_TRUE(replaceFile(media + nativePath("/readme.txt"), "").ok());
     }
     OzGetTimeModel open() {
         return OzGetTimeModel(settings, share, sound, dialogs,
@@ -72,7 +72,7 @@ TEST_F(OzGetTimeModelTest, ASoundClickedIsStoredAtOnceAndTheTimingOnlyByOK) {
         ASSERT_TRUE(window.FileListBoxClick(AlarmSoundId::Oz, 3).ok());  // chimes.wav
         EXPECT_EQ(window.label(AlarmSoundId::Oz), "chimes.wav");
     }  // closed without OK
-    EXPECT_EQ(settings.readText(settings::InfoSettingsOzAlarm), media + "/chimes.wav");
+    EXPECT_EQ(settings.readText(settings::InfoSettingsOzAlarm), media + nativePath("/chimes.wav"));
     EXPECT_EQ(settings.readInt(settings::TimeAutoOzGet), 10);
     OzGetTimeModel window = open();
     EXPECT_EQ(window.label(AlarmSoundId::Oz), "chimes.wav");
@@ -92,8 +92,8 @@ TEST_F(OzGetTimeModelTest, OKPutsASoundStoredOutsideTheMediaFolderInsideItKeepin
     OzGetTimeModel window = open();
     EXPECT_EQ(window.label(AlarmSoundId::Tohyo), "fanfare.wav");
     ASSERT_TRUE(window.BitBtn1Click().ok());
-    EXPECT_EQ(settings.readText(settings::InfoSettingsTohyoAlarm), media + "/fanfare.wav");
-    EXPECT_EQ(settings.readText(settings::InfoSettingsOzAlarm), media + "/Ring08.wav");
+    EXPECT_EQ(settings.readText(settings::InfoSettingsTohyoAlarm), media + nativePath("/fanfare.wav"));
+    EXPECT_EQ(settings.readText(settings::InfoSettingsOzAlarm), media + nativePath("/Ring08.wav"));
 }
 
 TEST_F(OzGetTimeModelTest, SoundsArePlayedFromTheirFilesAndAMissingOneIsReported) {
@@ -103,9 +103,11 @@ TEST_F(OzGetTimeModelTest, SoundsArePlayedFromTheirFilesAndAMissingOneIsReported
     window.PlaySoundBtnClick(AlarmSoundId::Oz);
     window.WavLabelDblClick(AlarmSoundId::Tohyo);
     window.PlaySoundBtnClick(AlarmSoundId::Tohyo);
-    EXPECT_EQ(sound.played, (std::vector<std::string>{media + "/LOUD.WAV", media + "/Ring08.wav"}));
-    EXPECT_EQ(reported, (std::vector<std::string>{"通知音ファイルが見つかりません：" + folder.file("own/fanfare.wav"),
-                                                  "通知音ファイルが見つかりません：" + media + "/fanfare.wav"}));
+    EXPECT_EQ(sound.played,
+              (std::vector<std::string>{media + nativePath("/LOUD.WAV"), media + nativePath("/Ring08.wav")}));
+    EXPECT_EQ(reported,
+              (std::vector<std::string>{"通知音ファイルが見つかりません：" + folder.file("own/fanfare.wav"),
+                                        "通知音ファイルが見つかりません：" + media + nativePath("/fanfare.wav")}));
 }
 
 }  // namespace

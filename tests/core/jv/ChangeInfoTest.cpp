@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/race/JvRecord.h"
@@ -165,7 +166,7 @@ TEST_F(ChangeInfoTest, ABlankOrZeroTimeGoesIntoTheFileButNotIntoMemoryAndABroken
 
 TEST_F(ChangeInfoTest, WithoutTheRaceFileAPostTimeChangeIsPassedOver) {
     loadRaces({kNakayama11});
-    ASSERT_EQ(std::remove(day.files.race.c_str()), 0);
+    ASSERT_TRUE(removeFile(day.files.race).ok());
     writeChanges(".TC", {tcRecord(kNakayama11, 1550, "01061200")});
     const ChangeApplication applied = ApplyChangeInfo(day, chg);
     EXPECT_FALSE(applied.postTimesApplied);

@@ -256,6 +256,10 @@ TEST(StakeAllocationTest, OddsCellsAndRowValidity) {
 }
 
 TEST(StakeAllocationTest, AnOddsCellReadsAsTheCLibraryReadsItsNumber) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the C library MinGW links on Windows (msvcrt) rounds some decimal texts off by the last bit; "
+                    "the odds are read as a correctly rounded C library reads them";
+#endif
     std::vector<std::string> texts = {"33.8",
                                       "  1.0",
                                       "0.1",

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/odds/DayOdds.h"
 #include "core/race/JvRecord.h"
@@ -45,9 +46,9 @@ TEST(TimeSeriesImport, RefusedWhileTheFolderIsTheApplicationFolderOrNoDayIsSelec
 
 TEST(TimeSeriesImport, ViewerFileIsNamedByDateAndByCourseMeetingDayAndRace) {
     EXPECT_EQ(timeSeriesFilePath("/viewer/Data", raceRecord("06", 11, 1540), OddsKind::O1),
-              "/viewer/Data/20240106/06010211.jvO1");
+              "/viewer/Data" + nativePath("/20240106/06010211.jvO1"));
     EXPECT_EQ(timeSeriesFilePath("/viewer/Data", raceRecord("09", 2, 1000), OddsKind::O6),
-              "/viewer/Data/20240106/09010202.jvO6");
+              "/viewer/Data" + nativePath("/20240106/09010202.jvO6"));
 }
 
 TEST(TimeSeriesImport, TheNearestLineToPostTimeIsTakenTheFirstOfEquallyNearOnes) {
@@ -100,7 +101,7 @@ protected:
                                   lines)
                         .ok());
     }
-    std::string dayFile(int kind) const { return data + "/2024年01月06日.jvO" + std::to_string(kind); }
+    std::string dayFile(int kind) const { return joinPath(data, "2024年01月06日.jvO" + std::to_string(kind)); }
 
     TempFolder folder;
     std::string viewer = folder.file("Kalvora/Data");
@@ -176,7 +177,7 @@ TEST_F(TimeSeriesImportFiles, EveryLineWithTheRaceKeyIsReplaced) {
 }
 
 TEST_F(TimeSeriesImportFiles, ADayFileThatCannotBeReadOrWrittenIsReportedLeftAloneAndNotCounted) {
-    std::filesystem::create_directory(dayFile(1));  // the win file's name is taken by a folder
+    ASSERT_TRUE(makeDirectory(dayFile(1)).ok());  // the win file's name is taken by a folder
     writeViewer(1, 1, {viewerLine(1, 1, "01061000", 1)});
     writeViewer(1, 2, {viewerLine(2, 1, "01061000", 2)});
     writeViewer(2, 2, {viewerLine(2, 2, "01061030", 3)});
@@ -185,7 +186,7 @@ TEST_F(TimeSeriesImportFiles, ADayFileThatCannotBeReadOrWrittenIsReportedLeftAlo
     EXPECT_EQ(result.quinellaRaces, 2);
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_NE(result.problems[0].find(dayFile(1)), std::string::npos) << result.problems[0];
-    EXPECT_TRUE(std::filesystem::is_directory(dayFile(1)));
+    EXPECT_TRUE(directoryExists(dayFile(1)));
 
     // No data folder: nothing can be saved, nothing is counted.
     std::filesystem::remove_all(data);

@@ -20,7 +20,7 @@ std::string raceKey(int race, std::string date = "20250301") {
 TEST(VoteFile, NameComesFromTheRaceDate) {
     EXPECT_EQ(VoteFileName(raceKey(11)), "250301.csv");
     EXPECT_EQ(VoteFileName(raceKey(1, "20240526")), "240526.csv");
-    EXPECT_EQ(VoteFilePath("/opt/plug in", raceKey(11)), "/opt/plug in/kaime/250301.csv");
+    EXPECT_EQ(VoteFilePath("/opt/plug in", raceKey(11)), "/opt/plug in" + nativePath("/kaime/250301.csv"));
 }
 
 TEST(VoteFile, WritesCrLfLinesIntoKaimeOfAFolderWithBlanks) {
@@ -33,7 +33,7 @@ TEST(VoteFile, WritesCrLfLinesIntoKaimeOfAFolderWithBlanks) {
 
     auto path = WriteVoteFile(plugin, raceKey(11), *lines);
     ASSERT_TRUE(path.ok()) << path.error();
-    EXPECT_EQ(*path, plugin + "/kaime/250301.csv");
+    EXPECT_EQ(*path, plugin + nativePath("/kaime/250301.csv"));
     EXPECT_EQ(*readFileBytes(*path),
               "20250301,06,11,SANTAN,NORMAL,100,03-11-07,\r\n20250301,06,11,WAKU,NORMAL,200,1-8,\r\n");
 }
@@ -52,7 +52,7 @@ TEST(VoteFile, MissingKaimeFolderIsAnErrorAndIsNotCreated) {
     TempFolder plugin;
     auto path = WriteVoteFile(plugin.path(), raceKey(11), {"x,"});
     ASSERT_FALSE(path.ok());
-    EXPECT_NE(path.error().find("kaime/250301.csv"), std::string::npos) << path.error();
+    EXPECT_NE(path.error().find(nativePath("kaime/250301.csv")), std::string::npos) << path.error();
     EXPECT_FALSE(directoryExists(plugin.file("kaime")));
     EXPECT_TRUE(std::filesystem::is_empty(plugin.path()));
 }

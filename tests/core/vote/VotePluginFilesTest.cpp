@@ -60,7 +60,7 @@ TEST(ReadPluginInetId, ReadsIpatInetIdWithTheSettingsQuoteRules) {
 }
 
 TEST(PluginLogPath, IsTheDayLogInLogs) {
-    EXPECT_EQ(PluginLogPath("/opt/plug in", "20250301"), "/opt/plug in/logs/20250301.log");
+    EXPECT_EQ(PluginLogPath("/opt/plug in", "20250301"), "/opt/plug in" + nativePath("/logs/20250301.log"));
 }
 
 }  // namespace

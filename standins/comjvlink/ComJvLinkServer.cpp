@@ -17,8 +17,8 @@
 #include <windows.h>
 
 #include <objbase.h>
-#include <olectl.h>
 #include <oleauto.h>
+#include <olectl.h>
 
 #include <atomic>
 #include <cwctype>

@@ -11,9 +11,9 @@ linux_build=${1:-build}
 jobs=$(nproc)
 SECONDS=0
 
-echo "== Windows: the 32-bit MinGW-w64 build, warnings as errors (at ${SECONDS} s)"
+echo "== Windows: the 32-bit MinGW-w64 build (a unity build, as the Linux ones), warnings as errors (at ${SECONDS} s)"
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" -DMAROVIX_BUILD_UI=OFF -DMAROVIX_WERROR=ON >/dev/null
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" -DMAROVIX_BUILD_UI=OFF -DMAROVIX_WERROR=ON -DCMAKE_UNITY_BUILD=ON >/dev/null
 cmake --build build-win -j"$jobs" --target marovix-cli marovix_voteplugin_program marovix_jvlink_standin \
   marovix_windows_tests
 

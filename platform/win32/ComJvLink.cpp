@@ -17,37 +17,50 @@ namespace {
 std::string hresultText(HRESULT hr) { return "HRESULT " + windowsErrorText(static_cast<unsigned long>(hr)); }
 
 // An in argument: a BSTR of the UTF-8 text, freed with the VARIANT.
-VARIANT textArgument(const std::string& text) {
+// An empty VARIANT of `type`, whose matching member the caller fills.
+VARIANT variantOf(VARTYPE type) {
     VARIANT v;
     VariantInit(&v);
+    v.vt = type;
+    return v;
+}
+
+// A text argument: its BSTR is freed by the call that passes it (ComJvLink::call).
+VARIANT textArgument(const std::string& text) {
+    VARIANT v = variantOf(VT_BSTR);
     const std::wstring wide = wideText(text);
-    v.vt = VT_BSTR;
     v.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     return v;
 }
 
 VARIANT longArgument(long value) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
+    VARIANT v = variantOf(VT_I4);
     v.lVal = value;
     return v;
 }
 
 VARIANT longOut(long* value) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_BYREF | VT_I4;
+    VARIANT v = variantOf(VT_BYREF | VT_I4);
     v.plVal = value;
     return v;
 }
 
 VARIANT textOut(BSTR* text) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_BYREF | VT_BSTR;
+    VARIANT v = variantOf(VT_BYREF | VT_BSTR);
     v.pbstrVal = text;
     return v;
+}
+
+// The component made from its identifier, in process or out; the failure's HRESULT otherwise.
+HRESULT createComponent(IDispatch** instance) {
+    *instance = nullptr;
+    CLSID clsid;
+    HRESULT hr = CLSIDFromProgID(wideText(ComJvLink::kProgId).c_str(), &clsid);
+    if (SUCCEEDED(hr))
+        hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
+                              reinterpret_cast<void**>(instance));
+    if (FAILED(hr)) *instance = nullptr;
+    return hr;
 }
 
 // An out BSTR, freed whatever the call did with it.
@@ -108,33 +121,28 @@ void ComJvLink::fault(const std::wstring& name, const std::string& reason) {
 }
 
 bool ComJvLink::isInstalled() {
-    CLSID clsid;
-    if (FAILED(CLSIDFromProgID(wideText(kProgId).c_str(), &clsid))) return false;
     IDispatch* instance = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
-                                reinterpret_cast<void**>(&instance))))
-        return false;
+    if (FAILED(createComponent(&instance))) return false;
     instance->Release();
     return true;
 }
 
 IDispatch* ComJvLink::component() {
     if (m_component) return m_component;
-    CLSID clsid;
-    HRESULT hr = CLSIDFromProgID(wideText(kProgId).c_str(), &clsid);
-    if (SUCCEEDED(hr))
-        hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
-                              reinterpret_cast<void**>(&m_component));
-    if (FAILED(hr)) {
-        m_component = nullptr;
+    if (const HRESULT hr = createComponent(&m_component); FAILED(hr))
         fault(wideText(kProgId), "作成できません " + hresultText(hr));
-    }
     return m_component;
 }
 
 int ComJvLink::call(const wchar_t* name, VARIANT* arguments, unsigned count) {
     IDispatch* dispatch = component();
-    if (!dispatch) return kCallFailed;
+    const auto clearArguments = [&] {
+        for (unsigned i = 0; i < count; ++i) VariantClear(&arguments[i]);
+    };
+    if (!dispatch) {
+        clearArguments();
+        return kCallFailed;
+    }
     auto known = m_dispids.find(name);
     if (known == m_dispids.end()) {
         DISPID id = 0;
@@ -142,6 +150,7 @@ int ComJvLink::call(const wchar_t* name, VARIANT* arguments, unsigned count) {
         const HRESULT hr = dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
         if (FAILED(hr)) {
             fault(name, "名前が見つかりません " + hresultText(hr));
+            clearArguments();
             return kCallFailed;
         }
         known = m_dispids.emplace(name, id).first;
@@ -153,6 +162,9 @@ int ComJvLink::call(const wchar_t* name, VARIANT* arguments, unsigned count) {
     UINT badArgument = 0;
     HRESULT hr = dispatch->Invoke(known->second, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, &result,
                                   &exception, &badArgument);
+    // The text arguments' BSTRs are freed here, whatever became of the call; a by-reference argument is
+    // only emptied, its value stays with its owner (OutText, the caller's numbers).
+    clearArguments();
     if (hr == DISP_E_EXCEPTION && exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
     std::string reason;
     if (FAILED(hr)) {
@@ -187,9 +199,7 @@ int ComJvLink::call(const wchar_t* name, VARIANT* arguments, unsigned count) {
 
 int ComJvLink::JVInit(const std::string& softwareId) {
     VARIANT arguments[] = {textArgument(softwareId)};
-    const int result = call(L"JVInit", arguments, 1);
-    VariantClear(&arguments[0]);
-    return result;
+    return call(L"JVInit", arguments, 1);
 }
 
 int ComJvLink::JVSetUIProperties() { return call(L"JVSetUIProperties", nullptr, 0); }
@@ -211,8 +221,6 @@ int ComJvLink::JVOpen(const std::string& dataspec, const std::string& fromTime, 
                                   : std::function<void()>());
         result = call(L"JVOpen", arguments, 6);
     }
-    VariantClear(&arguments[4]);
-    VariantClear(&arguments[5]);
     readCount = static_cast<int>(reads);
     downloadCount = static_cast<int>(downloads);
     lastFileTimestamp = utf8Text(stamp.view());
@@ -223,10 +231,7 @@ int ComJvLink::JVStatus() { return call(L"JVStatus", nullptr, 0); }
 
 int ComJvLink::JVRTOpen(const std::string& dataspec, const std::string& key) {
     VARIANT arguments[] = {textArgument(key), textArgument(dataspec)};
-    const int result = call(L"JVRTOpen", arguments, 2);
-    VariantClear(&arguments[0]);
-    VariantClear(&arguments[1]);
-    return result;
+    return call(L"JVRTOpen", arguments, 2);
 }
 
 int ComJvLink::JVRead(std::string& record, int size, std::string& fileName) {

@@ -60,7 +60,8 @@ public:
 
 private:
     // Calls the operation with its arguments (last first, as IDispatch takes them); its result as a long,
-    // or kCallFailed with the fault reported.
+    // or kCallFailed with the fault reported. The arguments are cleared afterwards, whatever happened:
+    // their own texts freed, by-reference ones only emptied.
     int call(const wchar_t* name, tagVARIANT* arguments, unsigned count);
     IDispatch* component();
     void fault(const std::wstring& name, const std::string& reason);

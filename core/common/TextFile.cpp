@@ -23,21 +23,23 @@ Error renamed(Error error, const std::string& from, const std::string& to) {
     return error;
 }
 
+// Where the path's last part (its file name) begins: just after its last separator, 0 without one.
+std::size_t fileNameStart(const std::string& path) {
+    std::size_t start = path.size();
+    while (start > 0 && !isPathSeparator(path[start - 1])) --start;
+    return start;
+}
+
 }  // namespace
 
 std::string folderOf(const std::string& path) {
-    std::size_t slash = path.size();
-    while (slash > 0 && !isPathSeparator(path[slash - 1])) --slash;
-    if (slash == 0) return ".";
-    if (slash == 1) return path.substr(0, 1);
-    return path.substr(0, slash - 1);
+    const std::size_t start = fileNameStart(path);
+    if (start == 0) return ".";
+    if (start == 1) return path.substr(0, 1);
+    return path.substr(0, start - 1);
 }
 
-std::string fileNameOf(const std::string& path) {
-    std::size_t slash = path.size();
-    while (slash > 0 && !isPathSeparator(path[slash - 1])) --slash;
-    return path.substr(slash);
-}
+std::string fileNameOf(const std::string& path) { return path.substr(fileNameStart(path)); }
 
 Result<std::string> readFileBytes(const std::string& path) {
     return readFileBytes(path, std::numeric_limits<std::size_t>::max());

@@ -1,21 +1,12 @@
 // How the tests hand marovix-cli its arguments: a command line written for a POSIX shell split into its
 // words without a shell, and the words quoted into a Windows command line that the program reads back
 // word for word.
-#ifdef _WIN32
-#include <windows.h>
-
-#include <shellapi.h>
-#endif
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include "platform/win32/WideText.h"
-#endif
 #include "tests/support/CliProcess.h"
 #include "tests/support/ShellWords.h"
 #include "tests/support/TempFolder.h"
@@ -102,20 +93,6 @@ TEST(CommandWords, AWindowsCommandLineQuotesOnlyWhatNeedsIt) {
     EXPECT_EQ(windowsCommandLine("C:\\bin\\marovix-cli.exe", {"show", "a b"}),
               "\"C:\\bin\\marovix-cli.exe\" show \"a b\"");
 }
-
-#ifdef _WIN32
-TEST(CommandWords, TheSystemReadsTheQuotedWordsBackAsTheyWere) {
-    const std::wstring line = wideText(windowsCommandLine("C:\\Program Files\\x.exe", kTrickyArguments));
-    int count = 0;
-    wchar_t** read = CommandLineToArgvW(line.c_str(), &count);
-    ASSERT_NE(read, nullptr);
-    Words back;
-    for (int i = 1; i < count; ++i) back.push_back(utf8Text(read[i]));
-    EXPECT_EQ(utf8Text(read[0]), "C:\\Program Files\\x.exe");
-    LocalFree(read);
-    EXPECT_EQ(back, kTrickyArguments);
-}
-#endif
 
 TEST(CommandWords, EachArgumentReachesTheProgramAsItIs) {
     TempFolder app;

@@ -1,5 +1,6 @@
-# The Windows tests, run under Wine on Linux (CMAKE_CROSSCOMPILING_EMULATOR) or natively: the core and
-# stand-in tests that hold on every system, and the tests of the Win32 adapters (tests/windows/).
+# The Windows tests, run under Wine on Linux (CMAKE_CROSSCOMPILING_EMULATOR) or natively: the core,
+# stand-in and command-line tests that hold on every system, and the tests of the Win32 adapters
+# (tests/windows/). The command-line tests start marovix-cli.exe through CreateProcessW.
 # GoogleTest is built from its sources with the same compiler (Debian: the package googletest).
 set(MAROVIX_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -16,7 +17,7 @@ target_link_libraries(marovix_test_support PUBLIC marovix_standins marovix_platf
 # The test files that drive a POSIX system (processes by fork and popen, modes, links, FIFOs, resource
 # limits) stay on Linux; what they check of the core's files the Windows tests check through the seam.
 file(GLOB_RECURSE MAROVIX_WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*.cpp
-     ${PROJECT_SOURCE_DIR}/tests/standins/*.cpp)
+     ${PROJECT_SOURCE_DIR}/tests/standins/*.cpp ${PROJECT_SOURCE_DIR}/tests/cli/*.cpp)
 set(MAROVIX_POSIX_ONLY_TESTS
     app/MainModelTest app/VoteKillTest common/FileHandlingTest common/TextFileTest jv/DayFileStoreTest
     jv/DownloadDayFilesTest jv/StoredDataDownloadTest logs/LogBytesTest odds/DayOddsTest settings/SettingsTest
@@ -29,12 +30,16 @@ list(FILTER MAROVIX_WINDOWS_TEST_SOURCES EXCLUDE REGEX "/layering/")
 file(GLOB MAROVIX_WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/windows/*.cpp)
 
 add_executable(marovix_windows_tests ${MAROVIX_WINDOWS_TEST_SOURCES} ${MAROVIX_WIN32_TEST_SOURCES})
-target_link_libraries(marovix_windows_tests PRIVATE marovix_test_support marovix_voteplugin gmock gtest_main)
+# The command-line tests read what the program prints as JSON.
+find_package(nlohmann_json 3 REQUIRED)
+target_link_libraries(marovix_windows_tests PRIVATE marovix_test_support marovix_voteplugin gmock gtest_main
+                                                    nlohmann_json::nlohmann_json)
 target_compile_options(marovix_windows_tests PRIVATE -Wno-array-bounds -Wno-stringop-overflow
                                                      -Wno-stringop-overread)
 set_target_properties(marovix_windows_tests PROPERTIES UNITY_BUILD OFF)
 target_compile_definitions(marovix_windows_tests PRIVATE
-                           MAROVIX_VOTEPLUGIN_PATH="$<TARGET_FILE:marovix_voteplugin_program>")
+                           MAROVIX_VOTEPLUGIN_PATH="$<TARGET_FILE:marovix_voteplugin_program>"
+                           MAROVIX_CLI_PATH="$<TARGET_FILE:marovix-cli>")
 add_dependencies(marovix_windows_tests marovix-cli marovix_voteplugin_program marovix_jvlink_standin)
 # One process for every test: starting a Windows program under Wine takes about half a second.
 add_test(NAME WindowsTests COMMAND marovix_windows_tests --gtest_brief=1)

@@ -1,5 +1,8 @@
 // marovix-cli download, run as the user runs it, on a small feed of the JV-Link stand-in.
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>  // chmod: a file made read-only
+#endif
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // generated feed, at the moment --at sets; FetchStatusText, the messages and the error-log lines as JSON.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include <nlohmann/json.hpp>
 
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/DemoDay.h"
+#include "tests/support/TempFolder.h"  // nativePath
 
 namespace marovix::fetch_command_test {
 namespace {
@@ -82,7 +82,7 @@ TEST_F(FetchCommandTest, AFetchBeforeTheDataExistsExitsOneWithTheErrorInFetchSta
 }
 
 TEST_F(FetchCommandTest, ResultsOfTheMorningRacesArriveInThePayoutFile) {
-    std::remove(dayFile(".jvHR").c_str());  // as before the day's first race
+    ASSERT_TRUE(removeFile(dayFile(".jvHR")).ok());  // as before the day's first race
     auto races = readRawLines(dayFile(".jvRA"));
     ASSERT_TRUE(races.ok());
     const CliSplitRun run = runCliSplit(fetch("2025/03/01 11:30:00", "results"));
@@ -102,7 +102,7 @@ TEST_F(FetchCommandTest, BadArgumentsExitTwoAndAnUnknownDayOne) {
         const CliSplitRun unknown = runCliSplit("fetch odds --app-folder " + demo->appFolder() + " --feed " +
                                                 demo->feedFolder() + " --day " + day);
         EXPECT_EQ(unknown.exitCode, 1) << day;
-        EXPECT_NE(unknown.err.find("no meeting day 2025年03月09日 in " + demo->appFolder() + "/Data\n"),
+        EXPECT_NE(unknown.err.find("no meeting day 2025年03月09日 in " + demo->appFolder() + nativePath("/Data\n")),
                   std::string::npos)
             << unknown.err;
     }
@@ -141,7 +141,9 @@ TEST_F(FetchCommandTest, TheTimeSeriesImportNeedsItsFolderAndThenFillsTheDayOdds
                      demo->feedFolder() + "/companions/Kalvora/Data")
                   .exitCode,
               0);
-    std::remove(dayFile(".jvO2").c_str());
+    if (fileExists(dayFile(".jvO2"))) {
+        ASSERT_TRUE(removeFile(dayFile(".jvO2")).ok());
+    }
     const CliSplitRun run = runCliSplit(fetch("2025/03/01 12:00:00", "timeseries --race 3"));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);

@@ -2,6 +2,22 @@
 // Runs the built marovix-cli in a process of its own, as a user would from a terminal: its standard output
 // and standard error captured apart, signals delivered on request. Only for the core test binary, which
 // knows where the command was built (MAROVIX_CLI_PATH).
+#ifdef _WIN32
+#include "tests/support/Win32Process.h"
+
+namespace marovix {
+
+// On Windows the program is started by CreateProcessW on a hidden console of its own, which takes
+// SIGINT as Ctrl-C; another signal ends it with 128 + the signal's number.
+class CliProcess : public Win32Process {
+public:
+    // Starts marovix-cli with `args` (no shell: each argument as it is).
+    explicit CliProcess(const std::vector<std::string>& args)
+        : Win32Process(MAROVIX_CLI_PATH, args, Streams::Apart, Console::OfItsOwn) {}
+};
+
+}  // namespace marovix
+#else
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -110,3 +126,4 @@ private:
 };
 
 }  // namespace marovix
+#endif

@@ -1,11 +1,18 @@
 #pragma once
 // Runs the built marovix-cli as a user would, with its standard output and error captured.
 // Only for the core test binary, which knows where the command was built (MAROVIX_CLI_PATH).
+// The arguments are one string as a POSIX shell reads it; on Windows it is split into words by the
+// shell's quoting rules (tests/support/ShellWords.h) and the program started without a shell.
+#ifdef _WIN32
+#include "tests/support/ShellWords.h"
+#include "tests/support/Win32Process.h"
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#endif
 #include <string>
 
 namespace marovix {
@@ -22,6 +29,24 @@ struct CliSplitRun {
     std::string err;
 };
 
+#ifdef _WIN32
+inline CliRun runCli(const std::string& arguments) {
+    Win32Process process(MAROVIX_CLI_PATH, splitShellWords(arguments), Win32Process::Streams::Together);
+    CliRun run;
+    run.exitCode = process.wait();
+    run.output = process.out() + process.err();  // err() holds only a failure to start
+    return run;
+}
+
+inline CliSplitRun runCliSplit(const std::string& arguments) {
+    Win32Process process(MAROVIX_CLI_PATH, splitShellWords(arguments), Win32Process::Streams::Apart);
+    CliSplitRun run;
+    run.exitCode = process.wait();
+    run.out = process.out();
+    run.err = process.err();
+    return run;
+}
+#else
 inline CliRun runCli(const std::string& arguments) {
     CliRun run;
     const std::string command = std::string(MAROVIX_CLI_PATH) + " " + arguments + " 2>&1";
@@ -59,5 +84,6 @@ inline CliSplitRun runCliSplit(const std::string& arguments) {
     std::remove(errPath);
     return run;
 }
+#endif
 
 }  // namespace marovix

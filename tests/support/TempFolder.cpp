@@ -1,10 +1,12 @@
 #include "tests/support/TempFolder.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <stdexcept>
+#include <thread>
 
 #include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
@@ -52,9 +54,24 @@ std::string TempFolder::memoryBase() {
 }
 
 TempFolder::~TempFolder() {
+    namespace fs = std::filesystem;
+    const fs::path root = pathOf(m_path);
     std::error_code ec;
-    std::filesystem::permissions(pathOf(m_path), std::filesystem::perms::owner_all, ec);
-    std::filesystem::remove_all(pathOf(m_path), ec);
+    fs::permissions(root, fs::perms::owner_all, ec);
+#ifdef _WIN32
+    // Windows removes no read-only file, nor one a program still runs from or holds open (a vote plug-in
+    // finishing its run after the test): the files are made writable and the removal tried for a while.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        std::error_code ignored;
+        for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
+            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+        fs::remove_all(root, ec);
+        if (!ec) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+#else
+    fs::remove_all(root, ec);
+#endif
 }
 
 }  // namespace marovix

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,7 @@ bool writeWav(const std::string& path, const std::vector<Tone>& tones) {
         int n = static_cast<int>(tone.seconds * kRate);
         for (int i = 0; i < n; ++i) {
             double envelope = std::min(1.0, std::min(i, n - i) / (0.01 * kRate));  // no clicks
-            double v = tone.hz > 0 ? std::sin(2 * M_PI * tone.hz * i / kRate) * envelope * 0.5 : 0.0;
+            double v = tone.hz > 0 ? std::sin(2 * std::numbers::pi * tone.hz * i / kRate) * envelope * 0.5 : 0.0;
             samples.push_back(static_cast<std::int16_t>(v * 32767));
         }
     }

@@ -43,6 +43,7 @@ int runMarovix(const ProgramOptions& options) {
 
     QDir().mkpath(qs(options.appFolder));
     MainModel model(options.appFolder, options.windowsFolder, ports.mainPorts());
+    ports.setFaultLog([&model](const std::string& text) { model.appendErrorLog(text); });
     TMainForm mainForm(model);
     ports.dialogs().setParent(&mainForm);
     TPrgrsForm progress(model, &mainForm);
@@ -62,7 +63,9 @@ int runMarovix(const ProgramOptions& options) {
         form.exec();  // closing empties the race list, hides the race pages and rebuilds the day list
     });
     mainForm.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    ports.setFaultLog({});  // the model goes before the ports
+    return code;
 }
 
 }  // namespace marovix

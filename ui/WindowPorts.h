@@ -1,11 +1,13 @@
 #pragma once
 // The program's adapter of every port, as the window runs them: made and owned here, handed to the main
 // model as MainPorts. A new port is wired in this one place.
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "core/app/MainModel.h"
 #include "core/common/DateTime.h"
+#include "core/ports/Clock.h"
 #include "platform/SeededRandom.h"
 #include "platform/SystemPorts.h"
 #include "ui/QtDialogs.h"
@@ -35,9 +37,13 @@ public:
 
     JvLink& jvLink() { return m_jvLink; }
     QtDialogs& dialogs() { return m_dialogs; }
+    // Where the faults of JV-Link's calls are logged (the error log) once the model that keeps it exists;
+    // before, they are only shown.
+    void setFaultLog(std::function<void(const std::string&)> log) { m_faultLog = std::move(log); }
 
 private:
-    std::unique_ptr<Clock> m_clock;  // first: the stand-in runs on it
+    std::unique_ptr<Clock> m_clock;                      // first: the stand-in runs on it
+    std::function<void(const std::string&)> m_faultLog;  // before JV-Link, which reports through it
     SystemRegistry m_registry;
     QtDialogs m_dialogs;
     SeededRandom m_random;

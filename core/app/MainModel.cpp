@@ -6,6 +6,7 @@
 #include "core/app/MainStrategyHost.h"
 
 #include "core/common/ProgramInfo.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/common/Trim.h"
 #include "core/jv/JvMessage.h"
@@ -60,7 +61,7 @@ std::string MainModel::softwareId() { return std::string(kSoftwareIdPrefix) + kV
 void MainModel::lookUpCompanionFolders() {
     // Each folder is looked up only while its key is empty or blank; a key that does not exist
     // yields nothing and nothing is stored then.
-    auto lookUp = [this](const SettingKey& key, std::initializer_list<const char*> programs, const char* tail) {
+    auto lookUp = [this](const SettingKey& key, std::initializer_list<const char*> programs, const std::string& tail) {
         for (const char* program : programs) {
             if (!trimmed(m_settings->readStoredText(key), Blanks::SpaceTabLineEnd).empty()) return;
             const std::string value = m_ports.registry.localMachineString(
@@ -72,7 +73,8 @@ void MainModel::lookUpCompanionFolders() {
     };
     lookUp(settings::DirVQMTohyo2, {"VQM投票プラグイン２_is1"}, "");
     lookUp(settings::DirLumidex, {"Lumidex_is1", "LumidexQuick_is1"}, "");
-    lookUp(settings::DirJikeiretu, {"Kalvora_is1"}, "/Data");
+    // The found folder, the system's separator and "Data": "C:\Kalvora\Data" on Windows.
+    lookUp(settings::DirJikeiretu, {"Kalvora_is1"}, std::string(1, PathSeparator) + "Data");
 }
 
 void MainModel::loadSettings(const SettingsSnapshot& settings) {

@@ -188,17 +188,48 @@ Status SystemFile::close() {
     return Status::success();
 }
 
-Status renameOver(const std::string& from, const std::string& to) {
-    const std::wstring source = widePath(from), target = widePath(to);
+namespace {
+
+bool moveOver(const std::wstring& source, const std::wstring& target) {
     if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&
         ReplaceFileW(target.c_str(), source.c_str(), nullptr,
                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr))
-        return Status::success();
+        return true;
     // A new name, or an old file ReplaceFileW could not take (gone meanwhile, another volume): moved over
     // it in one step, written through before the call returns.
-    if (!MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return lastError(to);
-    return Status::success();
+    return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+// Whether a move that failed with `code` may succeed a moment later: while another writer replaces the
+// same file, the old file is held open or waits to be deleted. A read-only file or a folder stays what it is.
+bool heldByAnotherWriter(DWORD code, const std::wstring& target) {
+    switch (code) {
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+        case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
+        case ERROR_UNABLE_TO_REMOVE_REPLACED: return true;
+        case ERROR_ACCESS_DENIED: {
+            const DWORD attributes = GetFileAttributesW(target.c_str());
+            return attributes == INVALID_FILE_ATTRIBUTES ||
+                   (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+        }
+        default: return false;
+    }
+}
+
+}  // namespace
+
+Status renameOver(const std::string& from, const std::string& to) {
+    const std::wstring source = widePath(from), target = widePath(to);
+    // Two writers of one file (the window and the command line, say) each replace it whole; the later
+    // waits for the earlier's move, for up to about two seconds, instead of failing.
+    for (int attempt = 0;; ++attempt) {
+        if (moveOver(source, target)) return Status::success();
+        const DWORD code = GetLastError();
+        if (attempt >= 200 || !heldByAnotherWriter(code, target)) return windowsError(to, code);
+        Sleep(10);
+    }
 }
 
 Status removeFile(const std::string& path) {

@@ -1,7 +1,6 @@
 #include "tests/support/ReferenceDownload.h"
 
-#include <filesystem>
-
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/jv/DownloadRecordRule.h"
@@ -63,11 +62,13 @@ ReferenceDownloadResult referenceDownload(JvLink& jvLink, const std::string& dat
 
 std::map<std::string, std::string> folderFiles(const std::string& folder) {
     std::map<std::string, std::string> files;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        if (!entry.is_regular_file()) continue;
-        auto bytes = readFileBytes(entry.path().string());
-        files[entry.path().filename().string()] = bytes.ok() ? *bytes : "(unreadable: " + bytes.error() + ")";
+    // Through the file seam: the names in UTF-8 on every system.
+    auto entries = listFolder(folder);
+    if (!entries) return files;
+    for (const auto& entry : *entries) {
+        if (entry.kind != PathKind::Regular) continue;
+        auto bytes = readFileBytes(joinPath(folder, entry.name));
+        files[entry.name] = bytes.ok() ? *bytes : "(unreadable: " + bytes.error() + ")";
     }
     return files;
 }

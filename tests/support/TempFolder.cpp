@@ -20,10 +20,6 @@ std::string systemTemporaryFolder() {
     return "/tmp";
 }
 
-std::filesystem::path pathOf(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 }  // namespace
 
 TempFolder::TempFolder() : TempFolder(std::string()) {}
@@ -55,7 +51,7 @@ std::string TempFolder::memoryBase() {
 
 TempFolder::~TempFolder() {
     namespace fs = std::filesystem;
-    const fs::path root = pathOf(m_path);
+    const fs::path root = filesystemPath(m_path);
     std::error_code ec;
     fs::permissions(root, fs::perms::owner_all, ec);
 #ifdef _WIN32

@@ -1,5 +1,6 @@
 #pragma once
 // A fresh folder below the system's temporary folder, removed with everything in it at the end.
+#include <filesystem>
 #include <string>
 
 #include "core/common/SystemFiles.h"
@@ -12,6 +13,11 @@ inline std::string nativePath(std::string path) {
     for (char& c : path)
         if (c == '/') c = PathSeparator;
     return path;
+}
+
+// A UTF-8 path for std::filesystem, which would read a plain string in the system's code page on Windows.
+inline std::filesystem::path filesystemPath(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 class TempFolder {

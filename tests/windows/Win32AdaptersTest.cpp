@@ -26,6 +26,7 @@
 #include "standins/jvlink/FeedSettings.h"
 #include "standins/voteplugin/PaperAccount.h"
 #include "tests/support/DownloadRecords.h"
+#include "tests/support/EnvironmentGuard.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"
@@ -206,10 +207,7 @@ protected:
         setVariable("MAROVIX_COMSTANDIN_RAISE", "");
         setVariable("MAROVIX_COMSTANDIN_JVOPEN_DELAY_MS", "");
     }
-    static void setVariable(const char* name, const std::string& value) {
-        SetEnvironmentVariableA(name, value.empty() ? nullptr : utf8ToCp932(value).c_str());
-        _putenv_s(name, utf8ToCp932(value).c_str());
-    }
+    static void setVariable(const char* name, const std::string& value) { setEnvironment(name, value); }
     // Every record and file name a read loop sees, and the results that are no record.
     static std::vector<std::string> readAll(JvLink& link) {
         std::vector<std::string> seen;

@@ -1,7 +1,6 @@
 #include "core/app/MainModel.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <functional>
@@ -11,6 +10,7 @@
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsTable.h"
 #include "tests/support/FakeMainPorts.h"
+#include "tests/support/FileModes.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix::main_model_test {
@@ -109,13 +109,13 @@ TEST_F(MainModelTest, FetchErrorsBetweenStartsAreAddedWithoutTrimming) {
 
 TEST_F(MainModelTest, CompanionFoldersComeFromTheRegistryOnlyWhileTheirKeysAreEmpty) {
     registry.set(kUninstall + "LumidexQuick_is1", "Inno Setup: App Path", " /opt/lumidexquick ");
-    registry.set(kUninstall + "Kalvora_is1", "Inno Setup: App Path", "/opt/kalvora");
+    registry.set(kUninstall + "Kalvora_is1", "Inno Setup: App Path", nativePath("/opt/kalvora"));
     registry.set(kUninstall + "VQM投票プラグイン２_is1", "Inno Setup: App Path", "/opt/vqm");
     ASSERT_TRUE(writeTextLines(folder.file("Marovix.ini"), {"[Dir]", "VQMTohyo2=/home/me/vqm"}).ok());
     auto model = makeModel();
     ASSERT_TRUE(model->create());
     EXPECT_EQ(stored().readText(settings::DirLumidex), "/opt/lumidexquick");
-    EXPECT_EQ(stored().readText(settings::DirJikeiretu), "/opt/kalvora/Data");
+    EXPECT_EQ(stored().readText(settings::DirJikeiretu), nativePath("/opt/kalvora/Data"));
     EXPECT_EQ(stored().readText(settings::DirVQMTohyo2), "/home/me/vqm");  // never replaced
 
     registry.set(kUninstall + "Lumidex_is1", "Inno Setup: App Path", "/opt/lumidex");
@@ -190,7 +190,7 @@ TEST_F(MainModelTest, AReadOnlySettingsFileIsReportedAndKeepsItsContent) {
     ASSERT_TRUE(model->create());
     auto before = readFileBytes(ini);
     ASSERT_TRUE(before.ok());
-    ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
+    ASSERT_TRUE(makeReadOnly(ini));
     model->setOption(MainOption::Sound1, 0);
     EXPECT_EQ(dialogs.errors, (std::vector<std::string>{ini + " に書き込めません"}));
     EXPECT_FALSE(model->state().options.on(MainOption::Sound1));  // the control keeps its new state

@@ -10,12 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/jv/JvReadLoop.h"
 #include "tests/support/ChangeRecords.h"
 #include "tests/support/DownloadRecords.h"
+#ifndef _WIN32
 #include "tests/support/FileSizeLimit.h"
+#endif
 #include "tests/support/ReferenceChangeFiles.h"
 #include "tests/support/ReferenceDownload.h"
 #include "tests/support/ScriptedJvLink.h"
@@ -160,8 +163,8 @@ protected:
     }
     // Both copies of `name` start as `lines`, or missing.
     void startBoth(const std::string& name, const std::optional<std::vector<std::string>>& lines) {
-        ::unlink(storePath(name).c_str());
-        ::unlink(referencePath(name).c_str());
+        (void)removeFile(storePath(name));  // missing already, as often as not
+        (void)removeFile(referencePath(name));
         if (lines) writeBoth(name, *lines);
     }
     void expectSameFolders(const std::string& what) const {
@@ -264,13 +267,13 @@ TEST_F(DayFileStoreTest, RunnerFilesEndAsTheRecordByRecordMethodLeavesThem) {
     const std::string name = "2024年01月06日中山.jvSEr";
     for (unsigned seed = 1; seed <= 50; ++seed) {
         Lines lines(seed);
-        ::unlink(storePath(name).c_str());
-        ::unlink(referencePath(name).c_str());
+        std::optional<std::vector<std::string>> start;
         if (lines.chance(60)) {  // a file of the wrong length, now and then with a damaged line
-            std::vector<std::string> start(static_cast<std::size_t>(lines.pick(230)), std::string(553, ' '));
-            if (!start.empty()) start[static_cast<std::size_t>(lines.pick(static_cast<int>(start.size())))] = "short";
-            writeBoth(name, start);
+            start.emplace(static_cast<std::size_t>(lines.pick(230)), std::string(553, ' '));
+            if (!start->empty())
+                (*start)[static_cast<std::size_t>(lines.pick(static_cast<int>(start->size())))] = "short";
         }
+        startBoth(name, start);
         DayFileStore store;
         for (int i = 0, n = 1 + lines.pick(40); i < n; ++i) {
             const std::string record =
@@ -404,6 +407,8 @@ TEST_F(DayFileStoreTest, RealTimeStreamSavesEachFileOncePerStream) {
     EXPECT_EQ(folderFiles(storeFolder.path()).size(), 7u);
 }
 
+// A disk that fills is a file size limit of the process: POSIX has one, Windows none.
+#ifndef _WIN32
 TEST_F(DayFileStoreTest, SaveCutShortByAWriteErrorLeavesTheOldFileWholeAndIsReported) {
     const std::string odds = storePath("2024年01月06日.jvO6");
     const std::string payouts = storePath("2024年01月06日.jvHR");
@@ -425,6 +430,7 @@ TEST_F(DayFileStoreTest, SaveCutShortByAWriteErrorLeavesTheOldFileWholeAndIsRepo
     EXPECT_EQ(store.filesHeld(), 0u);
     EXPECT_EQ(folderFiles(storeFolder.path()).size(), 2u) << "no temporary file left behind";
 }
+#endif
 
 }  // namespace
 }  // namespace marovix::day_file_store_test

@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
 #include <filesystem>
-
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/jv/DayDataFile.h"
 #include "core/race/JvRecord.h"
@@ -21,6 +19,7 @@
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/FileModes.h"
 #include "tests/support/ScriptedJvLink.h"
 #include "tests/support/TempFolder.h"
 
@@ -360,10 +359,14 @@ TEST_F(StoredDataDownloadTest, LastTimeThatCannotBeSavedFailsTheAttempt) {
         {"read-only file",
          [&] {
              ASSERT_TRUE(settings.writeText(settings::JvDataGetLastTime, "2024/01/01 00:00:00").ok());
-             ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
+             ASSERT_TRUE(makeReadOnly(ini));
          },
-         [&] { ::unlink(ini.c_str()); }},
-        {"folder", [&] { ASSERT_TRUE(makeDirectory(ini).ok()); }, [&] { ::rmdir(ini.c_str()); }},
+         [&] {
+             ASSERT_TRUE(makeWritable(ini));
+             ASSERT_TRUE(removeFile(ini).ok());
+         }},
+        {"folder", [&] { ASSERT_TRUE(makeDirectory(ini).ok()); },
+         [&] { ASSERT_TRUE(std::filesystem::remove(filesystemPath(ini))); }},
     };
     for (const auto& c : cases) {
         c.spoil();
@@ -677,10 +680,10 @@ TEST_F(DownloadRecordsTest, TypesTheProgramDoesNotStoreCountAsNotTakenNeverAsCor
     ASSERT_EQ(window->problems().size(), 1u);
     EXPECT_NE(window->problems()[0].find("RAレコードのレコード長が不正です"), std::string::npos)
         << window->problems()[0];
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dataFolder))
-        files.push_back(entry.path().filename().string());
-    EXPECT_EQ(files, std::vector<std::string>{"2024年01月06日.jvRA"});
+    auto entries = listFolder(dataFolder);  // the names in UTF-8 on every system
+    ASSERT_TRUE(entries.ok());
+    ASSERT_EQ(entries->size(), 1u);
+    EXPECT_EQ((*entries)[0].name, "2024年01月06日.jvRA");
 }
 
 TEST_F(DownloadRecordsTest, DayFilesAreSavedOnceWhenTheirFeedFileEnds) {

@@ -1,11 +1,12 @@
 // The logs keep every byte of their lines: a user's own edits with bytes that are no valid CP932 survive
 // start, append and close.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <cstdio>
+#include <filesystem>
+#include <functional>
 
 #include "core/common/Cp932.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/logs/DayLog.h"
 #include "core/logs/ErrorLog.h"
@@ -88,11 +89,11 @@ TEST(DayLogSaving, EachSaveAddsOnlyItsNewLinesAndAFailedSaveGoesWithTheNext) {
     // A line another program added stays; a save that fails is made up by the next one.
     ASSERT_TRUE(replaceFile(path, bytesOf(path) + "by hand\r\n").ok());
     ASSERT_TRUE(makeDirectory(folder.file("moved")).ok());
-    ASSERT_EQ(::rename(path.c_str(), folder.file("moved/log").c_str()), 0);
+    ASSERT_TRUE(renameOver(path, folder.file("moved/log")).ok());
     ASSERT_TRUE(makeDirectory(path).ok());  // a folder where the log belongs: the save fails
     EXPECT_FALSE(log.append({"a"}).ok());
-    ASSERT_EQ(::rmdir(path.c_str()), 0);
-    ASSERT_EQ(::rename(folder.file("moved/log").c_str(), path.c_str()), 0);
+    ASSERT_TRUE(std::filesystem::remove(filesystemPath(path)));
+    ASSERT_TRUE(renameOver(folder.file("moved/log"), path).ok());
     ASSERT_TRUE(log.close(kNow).ok());
     const std::string text = cp932ToUtf8(bytesOf(path));
     EXPECT_TRUE(

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <chrono>
 #include <filesystem>
 
 #include "core/common/TextFile.h"
@@ -61,11 +60,10 @@ std::string sixthKindLine(const std::string& course, int race, int odds) {
 
 // Makes a file look as if it had been written a minute ago, old enough for its index to be trusted.
 void ageFile(const std::string& path) {
-    struct timespec times[2];
-    ::clock_gettime(CLOCK_REALTIME, &times[0]);
-    times[0].tv_sec -= 60;
-    times[1] = times[0];
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::last_write_time(filesystemPath(path), fs::file_time_type::clock::now() - std::chrono::seconds(60), error);
+    ASSERT_FALSE(error) << path << ": " << error.message();
 }
 
 class DayOddsTest : public ::testing::Test {
@@ -81,9 +79,9 @@ protected:
 };
 
 TEST_F(DayOddsTest, FilePathsAreTheDayTextWithTheKindsExtensions) {
-    const OddsFilePaths paths = oddsDayFilePaths("/app/Data", kDay);
-    EXPECT_EQ(paths[0], "/app/Data/2024年01月06日.jvO1");
-    EXPECT_EQ(paths[5], "/app/Data/2024年01月06日.jvO6");
+    const OddsFilePaths paths = oddsDayFilePaths(nativePath("/app/Data"), kDay);
+    EXPECT_EQ(paths[0], nativePath("/app/Data/2024年01月06日.jvO1"));
+    EXPECT_EQ(paths[5], nativePath("/app/Data/2024年01月06日.jvO6"));
 }
 
 TEST_F(DayOddsTest, OpeningADayFillsEveryRawRecordWithBlanksAndClearsEveryTable) {
@@ -191,8 +189,8 @@ TEST_F(DayOddsTest, AFaultyLineOrAnUnreadableFileIsReportedAndKeepsTheEarlierRec
     std::string shortLine = winLine("06", 5, 20);
     shortLine.pop_back();
     write(OddsKind::O1, {winLine("06", 4, 10), shortLine, winLine("06", 5, 30)});
-    std::filesystem::remove(path(OddsKind::O2));
-    std::filesystem::create_directory(path(OddsKind::O2));  // exists, cannot be read as a file
+    std::filesystem::remove(filesystemPath(path(OddsKind::O2)));
+    std::filesystem::create_directory(filesystemPath(path(OddsKind::O2)));  // exists, cannot be read as a file
     const auto problems = odds.readSlot(0, race, files);
     ASSERT_EQ(problems.size(), 2u);
     EXPECT_NE(problems[0].find(path(OddsKind::O1) + " 2行目: O1レコードのレコード長が不正です"), std::string::npos)

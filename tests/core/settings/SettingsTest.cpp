@@ -1,11 +1,10 @@
 #include "core/settings/Settings.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include "core/common/TextFile.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FileModes.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix::settings_test {
@@ -15,11 +14,11 @@ class SettingsTest : public ::testing::Test {
 protected:
     TempFolder folder;
     FakeClock clock{DateTime{2024, 6, 15, 12, 34, 56}};
-    Settings store{folder.path(), "/win", clock};
+    Settings store{folder.path(), nativePath("/win"), clock};
 };
 
 TEST_F(SettingsTest, LivesInMarovixIniOfTheApplicationFolder) {
-    EXPECT_EQ(store.filePath(), folder.path() + "/Marovix.ini");
+    EXPECT_EQ(store.filePath(), folder.file("Marovix.ini"));
 }
 
 TEST_F(SettingsTest, AFreshFileReadsEveryDefaultIncludingThoseOfTheRun) {
@@ -31,8 +30,8 @@ TEST_F(SettingsTest, AFreshFileReadsEveryDefaultIncludingThoseOfTheRun) {
             case SettingType::Text: EXPECT_EQ(store.readText(*row), store.defaultText(*row)) << row->key; break;
         }
     }
-    EXPECT_EQ(store.readText(InfoSettingsOzAlarm), "/win/Media/Ring08.wav");
-    EXPECT_EQ(store.readText(InfoSettingsTohyoAlarm), "/win/Media/Alarm05.wav");
+    EXPECT_EQ(store.readText(InfoSettingsOzAlarm), nativePath("/win/Media/Ring08.wav"));
+    EXPECT_EQ(store.readText(InfoSettingsTohyoAlarm), nativePath("/win/Media/Alarm05.wav"));
     EXPECT_EQ(store.readText(JvDataGetLastTime), "2023/06/16 12:34:56");  // 365 days across 29 February
     EXPECT_EQ(store.readText(DirLumidex), folder.path());
     EXPECT_EQ(store.readText(OzSpanSRToz1B), "9999999.9");
@@ -63,7 +62,7 @@ TEST_F(SettingsTest, EveryRowKeepsWhatWasWritten) {
 
 TEST_F(SettingsTest, AWriteThatCannotBeDoneReportsTheFile) {
     ASSERT_TRUE(store.writeInt(settings::LocateTop, 20).ok());
-    ASSERT_EQ(::chmod(store.filePath().c_str(), 0444), 0);
+    ASSERT_TRUE(makeReadOnly(store.filePath()));
     Status status = store.writeInt(settings::LocateTop, 30);
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error(), store.filePath() + " に書き込めません");

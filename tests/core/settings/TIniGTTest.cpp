@@ -1,6 +1,9 @@
 #include "core/settings/TIniGT.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
+
 #include <climits>
 #include <filesystem>
 
@@ -8,6 +11,7 @@
 
 #include "core/common/Cp932.h"
 #include "core/common/TextFile.h"
+#include "tests/support/FileModes.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix::t_ini_gt_test {
@@ -241,7 +245,7 @@ TEST_F(TIniGTTest, AWriteKeepsEveryOtherLineOfTheFile) {
 TEST_F(TIniGTTest, ReadOnlyFileRefusesTheWriteAndKeepsItsContent) {
     store({"[locate]", "top=30"});
     const std::string before = fileBytes();
-    ASSERT_EQ(::chmod(path().c_str(), 0444), 0);
+    ASSERT_TRUE(makeReadOnly(path()));
     for (int attempt = 0; attempt < 2; ++attempt) {  // the second time with the document cached
         Status status = ini.WriteInteger("locate", "top", 99);
         ASSERT_FALSE(status.ok());
@@ -251,24 +255,36 @@ TEST_F(TIniGTTest, ReadOnlyFileRefusesTheWriteAndKeepsItsContent) {
     }
 }
 
-TEST_F(TIniGTTest, ReadOnlyOrMissingFolderRefusesTheWrite) {
+// A write into `file` fails with the message that names it.
+void expectWriteRefused(const std::string& applicationFolder, const std::string& file) {
+    TIniGT other(applicationFolder, "");
+    other.setFileName(file);
+    Status status = other.WriteInteger("locate", "top", 99);
+    ASSERT_FALSE(status.ok()) << file;
+    EXPECT_EQ(status.error(), file + " に書き込めません");
+}
+
+TEST_F(TIniGTTest, MissingFolderRefusesTheWrite) {
+    expectWriteRefused(folder.path(), folder.file("missing/Marovix.ini"));
+    EXPECT_FALSE(directoryExists(folder.file("missing")));
+}
+
+// A folder's read-only attribute on Windows keeps no file from being made in it: a folder the program may
+// not write is a matter of POSIX permissions here.
+#ifndef _WIN32
+TEST_F(TIniGTTest, ReadOnlyFolderRefusesTheWrite) {
     std::string locked = folder.file("locked");
     ASSERT_TRUE(makeDirectory(locked).ok());
     ASSERT_TRUE(writeTextLines(locked + "/Marovix.ini", {"[locate]", "top=30"}).ok());
     const std::string before = *readFileBytes(locked + "/Marovix.ini");
     ASSERT_EQ(::chmod(locked.c_str(), 0555), 0);
 
-    for (std::string file : {locked + "/Marovix.ini", locked + "/New.ini", folder.file("missing/Marovix.ini")}) {
-        TIniGT other(folder.path(), "");
-        other.setFileName(file);
-        Status status = other.WriteInteger("locate", "top", 99);
-        ASSERT_FALSE(status.ok()) << file;
-        EXPECT_EQ(status.error(), file + " に書き込めません");
-    }
+    for (std::string file : {locked + "/Marovix.ini", locked + "/New.ini"}) expectWriteRefused(folder.path(), file);
     EXPECT_EQ(*readFileBytes(locked + "/Marovix.ini"), before);
     EXPECT_FALSE(fileExists(locked + "/New.ini"));
     ::chmod(locked.c_str(), 0755);
 }
+#endif
 
 TEST_F(TIniGTTest, FileOfAbsurdSizeIsRefusedWholeWithAClearError) {
     // A line of 2 MB: neither held in memory nor half-read.
@@ -321,15 +337,15 @@ TEST(TIniGTFileName, BareNamesArePlacedByTheDefaultFolder) {
         std::string name;
         std::string expected;
     } cases[] = {
-        {DefaultDir::ddApplication, "Marovix.ini", "/opt/marovix/Marovix.ini"},
-        {DefaultDir::ddWindows, "Marovix.ini", "/win/Marovix.ini"},
+        {DefaultDir::ddApplication, "Marovix.ini", nativePath("/opt/marovix/Marovix.ini")},
+        {DefaultDir::ddWindows, "Marovix.ini", nativePath("/win/Marovix.ini")},
         {DefaultDir::ddNone, "Marovix.ini", "Marovix.ini"},
         {DefaultDir::ddApplication, "/plug/VQMTohyoPlugIn2.ini", "/plug/VQMTohyoPlugIn2.ini"},
         {DefaultDir::ddWindows, "sub/a.ini", "sub/a.ini"},
         {DefaultDir::ddApplication, "", ""},
     };
     for (const auto& c : cases) {
-        TIniGT ini("/opt/marovix", "/win");
+        TIniGT ini(nativePath("/opt/marovix"), nativePath("/win"));
         ini.setDefaultDir(c.dir);
         ini.setFileName(c.name);
         EXPECT_EQ(ini.fileName(), c.expected);
@@ -337,12 +353,12 @@ TEST(TIniGTFileName, BareNamesArePlacedByTheDefaultFolder) {
 }
 
 TEST(TIniGTFileName, ChangingTheDefaultFolderPlacesTheCurrentNameAgain) {
-    TIniGT ini("/opt/marovix", "/win");
+    TIniGT ini(nativePath("/opt/marovix"), nativePath("/win"));
     EXPECT_EQ(ini.defaultDir(), DefaultDir::ddApplication);
     ini.setFileName("Marovix.ini");
-    EXPECT_EQ(ini.fileName(), "/opt/marovix/Marovix.ini");
+    EXPECT_EQ(ini.fileName(), nativePath("/opt/marovix/Marovix.ini"));
     ini.setDefaultDir(DefaultDir::ddWindows);
-    EXPECT_EQ(ini.fileName(), "/win/Marovix.ini");
+    EXPECT_EQ(ini.fileName(), nativePath("/win/Marovix.ini"));
     ini.setDefaultDir(DefaultDir::ddNone);
     EXPECT_EQ(ini.fileName(), "Marovix.ini");
 }

@@ -10,6 +10,7 @@
 
 #include "core/app/MainModel.h"
 #include "core/common/Format.h"
+#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/common/Yen.h"
 #include "core/results/PayoutRecord.h"
@@ -179,11 +180,11 @@ TEST_F(SimulationTest, TodaysDaySelectedIsRefusedAndARangeWithTodayReplaysItWith
     // Today without its payouts yet: with another day selected the range replays it, and it gives no record.
     const std::string payouts = app() + "/Data/" + today + ".jvHR";
     const std::string kept = app() + "/today.jvHR";
-    std::filesystem::rename(payouts, kept);
+    ASSERT_TRUE(renameOver(payouts, kept).ok());
     model->DateComboChange(days.front());
     fakes.dialogs.setNextAnswer(true);
     const auto outcome = model->SimBtnClick(kFrom, kTo, kensho);
-    std::filesystem::rename(kept, payouts);
+    ASSERT_TRUE(renameOver(kept, payouts).ok());
     EXPECT_EQ(outcome, MainModel::SimulationOutcome::Verified);
     EXPECT_EQ(model->state().shownDay, today);  // the last day processed
     const std::string date = std::to_string(*dayTextDate(today));

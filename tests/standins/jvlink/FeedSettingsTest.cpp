@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 
 #include "core/common/TextFile.h"
 #include "standins/jvlink/FeedJvLink.h"
 #include "tests/support/CliProcess.h"
+#include "tests/support/EnvironmentGuard.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FeedFolderBuilder.h"
 #include "tests/support/TempFolder.h"
@@ -15,40 +15,22 @@
 namespace marovix::feed_settings_test {
 namespace {
 
-// Sets (or clears, for nothing) an environment variable for the life of the guard.
-class EnvironmentGuard {
-public:
-    EnvironmentGuard(const char* name, std::optional<std::string> value) : m_name(name) {
-        if (const char* old = std::getenv(name)) m_old = old;
-        if (value)
-            ::setenv(name, value->c_str(), 1);
-        else
-            ::unsetenv(name);
-    }
-    ~EnvironmentGuard() {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
-TEST(FeedSettings, FolderComesFromOwnVariableThenXdgThenHome) {
+TEST(FeedSettings, FolderComesFromOwnVariableThenXdgThenHomeThenAppData) {
+    // Folders in the system's own separators, as a user's variables hold them.
+    const std::string appData = nativePath("/users/u/AppData/Roaming");
     const struct {
-        std::optional<std::string> own, xdg, home;
+        std::optional<std::string> own, xdg, home, appData;
         std::string expected;
     } cases[] = {
-        {"/cfg/own", "/xdg", "/home/u", "/cfg/own"},
-        {std::nullopt, "/xdg", "/home/u", "/xdg/marovix-jvlink"},
-        {"", "", "/home/u", "/home/u/.config/marovix-jvlink"},
-        {std::nullopt, std::nullopt, std::nullopt, ""},
+        {"/cfg/own", "/xdg", "/home/u", appData, "/cfg/own"},
+        {std::nullopt, nativePath("/xdg"), "/home/u", appData, nativePath("/xdg/marovix-jvlink")},
+        {"", "", nativePath("/home/u"), appData, nativePath("/home/u/.config/marovix-jvlink")},
+        {std::nullopt, std::nullopt, std::nullopt, appData, nativePath("/users/u/AppData/Roaming/marovix-jvlink")},
+        {std::nullopt, std::nullopt, std::nullopt, std::nullopt, ""},
     };
     for (const auto& c : cases) {
-        EnvironmentGuard own("MAROVIX_JVLINK_CONFIG", c.own), xdg("XDG_CONFIG_HOME", c.xdg), home("HOME", c.home);
+        EnvironmentGuard own("MAROVIX_JVLINK_CONFIG", c.own), xdg("XDG_CONFIG_HOME", c.xdg), home("HOME", c.home),
+            roaming("APPDATA", c.appData);
         EXPECT_EQ(FeedSettings::defaultFolder(), c.expected);
     }
 }

@@ -6,7 +6,6 @@
 #include "core/app/MainStrategyHost.h"
 
 #include "core/common/ProgramInfo.h"
-#include "core/common/SystemFiles.h"
 #include "core/common/TextFile.h"
 #include "core/common/Trim.h"
 #include "core/jv/JvMessage.h"
@@ -61,20 +60,21 @@ std::string MainModel::softwareId() { return std::string(kSoftwareIdPrefix) + kV
 void MainModel::lookUpCompanionFolders() {
     // Each folder is looked up only while its key is empty or blank; a key that does not exist
     // yields nothing and nothing is stored then.
-    auto lookUp = [this](const SettingKey& key, std::initializer_list<const char*> programs, const std::string& tail) {
+    auto lookUp = [this](const SettingKey& key, std::initializer_list<const char*> programs, std::string_view tail) {
         for (const char* program : programs) {
             if (!trimmed(m_settings->readStoredText(key), Blanks::SpaceTabLineEnd).empty()) return;
             const std::string value = m_ports.registry.localMachineString(
                 std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + program,
                 "Inno Setup: App Path");
             const std::string found(trimmed(value, Blanks::SpaceTabLineEnd));
-            if (!found.empty()) reportWrite(m_settings->writeText(key, found + tail));
+            if (!found.empty()) reportWrite(m_settings->writeText(key, tail.empty() ? found : joinPath(found, tail)));
         }
     };
     lookUp(settings::DirVQMTohyo2, {"VQM投票プラグイン２_is1"}, "");
     lookUp(settings::DirLumidex, {"Lumidex_is1", "LumidexQuick_is1"}, "");
-    // The found folder, the system's separator and "Data": "C:\Kalvora\Data" on Windows.
-    lookUp(settings::DirJikeiretu, {"Kalvora_is1"}, std::string(1, PathSeparator) + "Data");
+    // The found folder and its "Data": "C:\Kalvora\Data" on Windows, one separator even when the
+    // installer's path ends in one.
+    lookUp(settings::DirJikeiretu, {"Kalvora_is1"}, "Data");
 }
 
 void MainModel::loadSettings(const SettingsSnapshot& settings) {

@@ -125,6 +125,13 @@ TEST_F(MainModelTest, CompanionFoldersComeFromTheRegistryOnlyWhileTheirKeysAreEm
     EXPECT_EQ(stored().readText(settings::DirLumidex), "/opt/lumidex");  // the first program wins
 }
 
+TEST_F(MainModelTest, TheTimeSeriesDataFolderHasOneSeparatorWhenTheInstallersPathEndsInOne) {
+    registry.set(kUninstall + "Kalvora_is1", "Inno Setup: App Path", nativePath("/opt/kalvora/"));
+    auto model = makeModel();
+    ASSERT_TRUE(model->create());
+    EXPECT_EQ(stored().readText(settings::DirJikeiretu), nativePath("/opt/kalvora/Data"));
+}
+
 TEST_F(MainModelTest, MissingManualIsReportedAndAPresentOneIsOpened) {
     auto model = makeModel();
     ASSERT_TRUE(model->create());

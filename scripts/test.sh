@@ -48,9 +48,9 @@ cmake --build build-sanitize -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_tests build-sanitize
 
-echo "== fuzzing every parser of outside bytes, 15 s each, two at a time (at ${SECONDS} s)"
+echo "== fuzzing every parser of outside bytes, 10 s each, two at a time (at ${SECONDS} s)"
 status=0
-bash scripts/fuzz.sh build-sanitize 15 2 || status=$?
+bash scripts/fuzz.sh build-sanitize 10 2 || status=$?
 echo "== Windows: the 32-bit build and its tests under Wine (scripts/test-windows.sh) (at ${SECONDS} s)"
 windows_start=${SECONDS}
 bash scripts/test-windows.sh build || status=$?

@@ -24,8 +24,9 @@ cmake --build build -j"$jobs"
 
 # The tests make, write, replace and remove many small files in their temporary folders; on a virtual
 # machine's disk that costs more than the tests' own work (system time was most of a run's CPU time, and
-# the run took over twice as long). Where the machine has a file system in memory with room to spare, the tests' temporary folders
-# are made in a folder of this run's own there, removed at the end; else in the system's.
+# the run took over twice as long). Where the machine has a file system in memory with room to spare,
+# the tests' temporary folders are made in a folder of this run's own there, removed at the end; else in
+# the system's.
 test_tmp=${TMPDIR:-/tmp}
 if [ -d /dev/shm ] && [ -w /dev/shm ] && [ "$(df -Pk /dev/shm | awk 'NR == 2 { print $4 }')" -ge 2097152 ]; then
   test_tmp=$(mktemp -d /dev/shm/marovix-tests.XXXXXX)

@@ -1,9 +1,4 @@
 // marovix-cli download, run as the user runs it, on a small feed of the JV-Link stand-in.
-#include <sys/stat.h>
-#ifdef _WIN32
-#include <io.h>  // chmod: a file made read-only
-#endif
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +11,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/DownloadRecords.h"
 #include "tests/support/FeedFolderBuilder.h"
+#include "tests/support/FileModes.h"
 #include "tests/support/TempFolder.h"
 
 namespace marovix::download_command_test {
@@ -102,7 +98,7 @@ TEST_F(DownloadCommandTest, DataEndingEarlyFailsAndLeavesLastTime) {
 TEST_F(DownloadCommandTest, LastTimeThatCannotBeSavedFails) {
     const std::string ini = app.file("Marovix.ini");
     ASSERT_TRUE(replaceFile(ini, "[JvDataGet]\r\nLastTime=2024/01/01 00:00:00\r\n").ok());
-    ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
+    ASSERT_TRUE(makeReadOnly(ini));
     CliRun run = runCli(arguments(""));
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_NE(run.output.find(ini + " に書き込めません"), std::string::npos) << run.output;
